@@ -1,0 +1,40 @@
+# Front door for humans and CI. Every target installs what is missing first.
+export CCACHE_BASEDIR := $(CURDIR)
+JOBS ?= 2
+FUZZ_SECONDS ?= 30
+
+.PHONY: deps build run test asan bench fuzz format clean
+
+deps:
+	@bash scripts/install-deps.sh
+
+build: deps
+	@cmake --preset release >/dev/null
+	@cmake --build --preset release -j $(JOBS)
+
+run: build
+	build/bin/zelvane-cli categories
+
+test: deps
+	@cmake --preset dev >/dev/null
+	@cmake --build --preset dev -j $(JOBS)
+	@ctest --preset dev -j $(JOBS)
+
+asan: deps
+	@cmake --preset asan >/dev/null
+	@cmake --build --preset asan -j $(JOBS)
+	@ctest --preset asan -j $(JOBS)
+
+bench: build
+	@for b in build/bin/bench_*; do $$b; done
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@bash scripts/run-fuzzers.sh build/fuzz/bin $(FUZZ_SECONDS)
+
+format:
+	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build
