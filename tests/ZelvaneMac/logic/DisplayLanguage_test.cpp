@@ -1,0 +1,61 @@
+// The desktop module's language and number locale, from preferences and the environment.
+#include "DisplayLanguage.h"
+
+#include <gtest/gtest.h>
+
+namespace zelvane {
+namespace {
+
+using ravodozu::UserPreferences;
+
+UserPreferences withLanguage(std::optional<std::string> code) {
+    UserPreferences preferences;
+    preferences.languageCode = std::move(code);
+    return preferences;
+}
+
+TEST(DisplayLanguage, ChosenLanguageWinsOverTheEnvironment) {
+    Environment french{"fr:it", "", "", "fr_FR.UTF-8", "fr_FR.UTF-8"};
+    auto german = withLanguage("de");
+    EXPECT_EQ(languageList(german, french), (std::vector<std::string>{"de", "en"}));
+    EXPECT_EQ(displayLocale(german, french), "de");
+    EXPECT_EQ(displayLanguage(german, french), "de");
+}
+
+TEST(DisplayLanguage, WithoutAChoiceFollowsTheEnvironment) {
+    auto none = withLanguage(std::nullopt);
+    Environment french{"fr:it", "", "", "de_CH.UTF-8", "fr_FR.UTF-8"};
+    EXPECT_EQ(languageList(none, french), (std::vector<std::string>{"fr", "it"}));
+    EXPECT_EQ(displayLanguage(none, french), "fr");
+    EXPECT_EQ(displayLocale(none, french), "de_CH"); // LC_NUMERIC before LANG
+
+    Environment bare{"", "", "", "", ""};
+    EXPECT_TRUE(languageList(none, bare).empty());
+    EXPECT_EQ(displayLanguage(none, bare), "en");
+    EXPECT_EQ(displayLocale(none, bare), "en_US_POSIX");
+
+    Environment overridden{"", "zh_TW.UTF-8", "", "de_DE.UTF-8", "fr_FR.UTF-8"};
+    EXPECT_EQ(displayLocale(none, overridden), "zh_TW"); // LC_ALL overrides LC_NUMERIC
+    EXPECT_EQ(displayLanguage(none, overridden), "zh-TW");
+}
+
+TEST(DisplayLanguage, ChineseScripts) {
+    struct Case {
+        std::string language;
+        bool chinese;
+        bool traditional;
+    };
+    for (const auto& [language, chinese, traditional] : std::vector<Case>{{"zh-Hans", true, false},
+                                                                          {"zh-Hant", true, true},
+                                                                          {"zh-TW", true, true},
+                                                                          {"zh-HK", true, true},
+                                                                          {"zh", true, false},
+                                                                          {"en", false, false},
+                                                                          {"ja", false, false}}) {
+        EXPECT_EQ(isChinese(language), chinese) << language;
+        EXPECT_EQ(isChinese(language) && isTraditionalChinese(language), traditional) << language;
+    }
+}
+
+} // namespace
+} // namespace zelvane
