@@ -13,12 +13,17 @@ namespace {
 // The quantifiers of the number are possessive: a phrase that fails to match (a long digit run
 // followed by a line break) would otherwise be retried at every way of dividing the digits
 // between "[\d,]*" and "\d*", which takes hours for a few thousand digits. Greedy matching never
-// gives digits back on a phrase that matches, except when the whole text is a number; readPhrase
+// gives digits back on a phrase that matches, except when the whole text is a number; numberAndRest
 // handles that case by hand.
 constexpr char16_t numberAndRestPattern[] = u"^(-?\\d[\\d,]*+\\.?+\\d*+|-?\\.\\d++)\\s*+(.+)$";
 constexpr char16_t numberPattern[] = u"-?\\d[\\d,]*+\\.?+\\d*+|-?\\.\\d++";
-constexpr char16_t separatorPattern[] = u"\\s+to\\s+|\\s*=\\s*|\\s*\u2192\\s*|\\s*换算成\\s*|"
-                                        u"\\s*换成\\s*|\\s*转成\\s*|\\s*换\\s*|\\s*转\\s*";
+// The separators "\s+to\s+|\s*=\s*|\s*→\s*|\s*换算成\s*|\s*换成\s*|\s*转成\s*|\s*换\s*|\s*转\s*"
+// with the blanks factored out. Searched as written, every position inside a run of blanks
+// starts a scan to the end of the run, which is quadratic in the run. A leftmost match never
+// starts inside a run (the match from the run's first blank is the same separator), so a start
+// after a blank is refused at once, unless the blank ended the previous separator.
+constexpr char16_t separatorPattern[] =
+    uR"re((?:\G|(?<!\s))(?:\s++to\s++|\s*+(?:=|→|换算成|换成|转成|换|转)\s*+))re";
 // The spaces in the bracket are two ordinary spaces. Possessive for the same reason as above:
 // blanks belong both to "\s" and to the bracket.
 constexpr char16_t plainNumberPattern[] = u"\\s*+-?+[\\d.,  ]*+\\s*+";

@@ -140,29 +140,41 @@ class BacktrackingReference {
     std::unique_ptr<icu::RegexPattern> plainNumber_;
 };
 
-TEST(PossessivePatterns, AgreeWithBacktrackingOnEveryShortText) {
-    const BacktrackingReference reference;
-    const std::u16string alphabet = u"1,.- \nk=";
-    const int length = 6;
+// Calls `check` with every text of up to `length` characters over `alphabet`.
+void everyText(std::u16string_view alphabet, int length,
+               const std::function<void(const icu::UnicodeString&, const std::string&)>& check) {
     std::u16string text;
     std::function<void()> visit = [&] {
         icu::UnicodeString unicode(text.data(), static_cast<std::int32_t>(text.size()));
         std::string utf8;
-        unicode.toUTF8String(utf8);
-        ASSERT_EQ(splitPhrase(utf8), reference.split(unicode)) << "text: \"" << utf8 << "\"";
-        ASSERT_EQ(isPlainNumber(utf8), reference.plainNumber(unicode))
-            << "text: \"" << utf8 << "\"";
-        if (static_cast<int>(text.size()) == length)
+        check(unicode, unicode.toUTF8String(utf8));
+        if (static_cast<int>(text.size()) == length || ::testing::Test::HasFatalFailure())
             return;
         for (char16_t c : alphabet) {
             text.push_back(c);
             visit();
             text.pop_back();
-            if (::testing::Test::HasFatalFailure())
-                return;
         }
     };
     visit();
+}
+
+TEST(PossessivePatterns, AgreeWithBacktrackingOnNumbers) {
+    const BacktrackingReference reference;
+    everyText(u"1,.- \nk=", 6, [&](const icu::UnicodeString& unicode, const std::string& text) {
+        ASSERT_EQ(splitPhrase(text), reference.split(unicode)) << "text: \"" << text << "\"";
+        ASSERT_EQ(isPlainNumber(text), reference.plainNumber(unicode))
+            << "text: \"" << text << "\"";
+    });
+}
+
+TEST(PossessivePatterns, AgreeWithBacktrackingOnSeparators) {
+    const BacktrackingReference reference;
+    everyText(u" tO=换成转x", 6, [&](const icu::UnicodeString& unicode, const std::string& text) {
+        auto phrase = icu::UnicodeString(u"1x") + unicode;
+        ASSERT_EQ(splitPhrase("1x" + text), reference.split(phrase))
+            << "text: \"1x" << text << "\"";
+    });
 }
 
 struct PlainCase {
