@@ -19,19 +19,24 @@ struct CliResult {
 
 inline std::string shellQuoted(const std::string& word) {
     std::string quoted = "'";
-    for (char c : word) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    for (char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
     return quoted + "'";
 }
 
 /// Runs `zelvane-cli ARGS…` with `environment` prefixed ("XDG_CONFIG_HOME=/tmp/x LANG=de_DE").
-inline CliResult runCli(std::initializer_list<std::string> arguments, const std::string& environment = "",
-                        const std::string& input = "") {
-    auto errPath = std::filesystem::temp_directory_path() / ("zelvane-cli-err-" + std::to_string(::getpid()));
+inline CliResult runCli(std::initializer_list<std::string> arguments,
+                        const std::string& environment = "", const std::string& input = "") {
+    auto errPath =
+        std::filesystem::temp_directory_path() / ("zelvane-cli-err-" + std::to_string(::getpid()));
     std::string command = environment + " " + shellQuoted(ZELVANE_CLI);
-    for (const auto& argument : arguments) command += " " + shellQuoted(argument);
+    for (const auto& argument : arguments)
+        command += " " + shellQuoted(argument);
     command += " 2>" + shellQuoted(errPath.string());
-    if (input.empty()) command += " </dev/null";
-    else command = "printf '%s' " + shellQuoted(input) + " | " + command;
+    if (input.empty())
+        command += " </dev/null";
+    else
+        command = "printf '%s' " + shellQuoted(input) + " | " + command;
 
     CliResult result{-1, {}, {}};
     FILE* pipe = ::popen(command.c_str(), "r");

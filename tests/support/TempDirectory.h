@@ -12,7 +12,8 @@ namespace zelvane::testing {
 class TempDirectory {
   public:
     TempDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zelvane-test-XXXXXX").string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "zelvane-test-XXXXXX").string();
         path_ = ::mkdtemp(pattern.data());
     }
     ~TempDirectory() {
@@ -26,7 +27,8 @@ class TempDirectory {
     const std::filesystem::path& path() const { return path_; }
 
     /// Writes `content` to the relative path, creating folders on the way.
-    std::filesystem::path write(const std::filesystem::path& relative, std::string_view content) const {
+    std::filesystem::path write(const std::filesystem::path& relative,
+                                std::string_view content) const {
         auto file = path_ / relative;
         std::filesystem::create_directories(file.parent_path());
         std::ofstream(file, std::ios::binary) << content;
