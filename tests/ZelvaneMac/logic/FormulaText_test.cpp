@@ -1,0 +1,126 @@
+// Formula lines and worked examples between two units.
+#include "FormulaText.h"
+
+#include <cmath>
+#include <memory>
+
+#include <gtest/gtest.h>
+
+#include "RavoDozu/CustomMapping.h"
+
+namespace zelvane {
+namespace {
+
+using namespace ravodozu;
+
+UnitDefinition unit(std::string id, std::string symbol, Conversion conversion) {
+    return {std::move(id), std::move(symbol), {}, std::move(conversion)};
+}
+
+const auto metre = unit("m", "m", LinearConversion{1});
+const auto kilometre = unit("km", "km", LinearConversion{1000});
+const auto millimetre = unit("mm", "mm", LinearConversion{0.001});
+const auto mile = unit("mi", "mi", LinearConversion{1609.344});
+const auto third = unit("t", "t", LinearConversion{1.0 / 3});
+const auto kelvin = unit("k", "K", LinearConversion{1});
+const auto celsius = unit("c", "°C", AffineConversion{1, 273.15});
+const auto fahrenheit = unit("f", "°F", AffineConversion{5.0 / 9, 459.67});
+const auto per100 = unit("l100", "L/100km", ReciprocalConversion{100});
+const auto kmPerLitre = unit("kml", "km/L", LinearConversion{1});
+const auto custom = unit("custom.x", "x",
+                         CustomConversion{std::make_shared<CustomMapping>(
+                             [](double v) { return v * 2; }, [](double v) { return v / 2; })});
+
+// Locales are fixed so that grouping and decimal marks do not follow the host.
+const std::string english = "en_US";
+const std::string german = "de_DE";
+
+struct LineCase {
+    UnitDefinition from;
+    UnitDefinition to;
+    CoefficientStyle style;
+    std::string locale;
+    std::optional<std::string> line;
+};
+
+class FormulaLine : public ::testing::TestWithParam<LineCase> {};
+
+TEST_P(FormulaLine, StatesTheRule) {
+    const auto& c = GetParam();
+    EXPECT_EQ(formulaLine(c.from, c.to, c.style, c.locale), c.line) << c.from.id << "→" << c.to.id;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pairs, FormulaLine,
+    ::testing::Values(
+        LineCase{kilometre, metre, precisePage, english, "1 km = 1,000 m"},
+        LineCase{kilometre, metre, precisePage, german, "1 km = 1.000 m"},
+        LineCase{millimetre, metre, precisePage, english, "1 m = 1,000 mm"},
+        LineCase{metre, kilometre, precisePage, english, "1 km = 1,000 m"},
+        LineCase{celsius, fahrenheit, precisePage, english, "°F = °C × 1.8 + 32"},
+        LineCase{celsius, fahrenheit, precisePage, german, "°F = °C × 1,8 + 32"},
+        LineCase{celsius, kelvin, precisePage, english, "K = °C + 273.15"},
+        LineCase{kelvin, celsius, precisePage, english, "°C = K − 273.15"},
+        LineCase{fahrenheit, celsius, precisePage, english, "°C ≈ °F × 0.5555556 − 17.77778"},
+        LineCase{third, metre, precisePage, english, "1 t ≈ 0.3333333 m"},
+        LineCase{metre, third, precisePage, english, "1 m = 3 t"},
+        LineCase{kilometre, mile, compactCoefficients, english, "1 km ≈ 0.621 mi"},
+        LineCase{kilometre, mile, precisePage, english, "1 km ≈ 0.6213712 mi"},
+        LineCase{kilometre, millimetre, compactCoefficients, english, "1 km = 1 × 10⁶ mm"},
+        LineCase{per100, kmPerLitre, precisePage, english, "km/L = 100 ÷ L/100km"},
+        LineCase{kmPerLitre, per100, precisePage, english, "L/100km = 100 ÷ km/L"},
+        LineCase{custom, metre, precisePage, english, std::nullopt},
+        LineCase{metre, custom, precisePage, english, std::nullopt},
+        LineCase{per100, celsius, precisePage, english, std::nullopt}));
+
+TEST(CoefficientText, ZeroAndNonFiniteAreZero) {
+    for (double v : {0.0, -0.0, double(INFINITY), -double(INFINITY), double(NAN)}) {
+        EXPECT_EQ(coefficientText(precisePage, v, english), (CoefficientText{"0", true})) << v;
+        EXPECT_EQ(coefficientText(compactCoefficients, v, english), (CoefficientText{"0", true}));
+    }
+}
+
+TEST(CoefficientText, FractionDigitsBelowAMillionElseSignificantDigits) {
+    struct Case {
+        CoefficientStyle style;
+        double value;
+        CoefficientText expected;
+    };
+    for (const auto& [style, value, expected] : std::vector<Case>{
+             {compactCoefficients, 0.621371, {"0.621", false}},
+             {compactCoefficients, 2.5, {"2.5", true}},
+             {compactCoefficients, -1234.5, {"-1,234.5", true}},
+             {compactCoefficients, 999999.9996, {"1,000,000", false}},
+             {compactCoefficients, 1234567, {"1,234,570", false}},
+             {compactCoefficients, 0.0001, {"0.0001", true}}, // rounds to 0 at 3 digits
+             {compactCoefficients, 1e-10, {"1 × 10⁻¹⁰", true}},
+             {precisePage, 1.0 / 3, {"0.3333333", false}},
+             {precisePage, 1609.344, {"1,609.344", true}},
+             {precisePage, 0.3048, {"0.3048", true}},
+             {CoefficientStyle{12, 0, true}, 123456.789012, {"123,456.789012", true}},
+             {CoefficientStyle{0, 0, true}, 4.4, {"4", false}},
+         })
+        EXPECT_EQ(coefficientText(style, value, english), expected) << value;
+}
+
+TEST(ExampleLine, WorksAValueThroughTheRule) {
+    EXPECT_EQ(exampleLine(kilometre, metre, 5, english), "5 × 1,000 = 5,000 m");
+    EXPECT_EQ(exampleLine(millimetre, metre, 5, english), "5 ÷ 1,000 = 0.005 m");
+    EXPECT_EQ(exampleLine(celsius, fahrenheit, 20, english), "20 × 1.8 + 32 = 68 °F");
+    EXPECT_EQ(exampleLine(celsius, kelvin, 1, english), "1 + 273.15 = 274.15 K");
+    EXPECT_EQ(exampleLine(kelvin, celsius, 1, english), "1 − 273.15 = -272.15 °C");
+    EXPECT_EQ(exampleLine(per100, kmPerLitre, 8, english), "100 ÷ 8 = 12.5 km/L");
+    EXPECT_EQ(exampleLine(metre, third, 1, english), "1 × 3 = 3 t");
+    // The sign follows the result only: an inexact factor with an exact result still says "=".
+    EXPECT_EQ(exampleLine(third, metre, 3, english), "3 × 0.3333333 = 1 m");
+    EXPECT_EQ(exampleLine(third, metre, 1, english), "1 × 0.3333333 ≈ 0.3333333 m");
+    EXPECT_EQ(exampleLine(kilometre, metre, 1.5, german), "1,5 × 1.000 = 1.500 m");
+    EXPECT_EQ(exampleLine(custom, metre, 1, english), std::nullopt);
+}
+
+TEST(ExampleLine, AResultThatCannotBeShownIsThePlaceholder) {
+    EXPECT_EQ(exampleLine(per100, kmPerLitre, 0, english), "100 ÷ 0 = — km/L");
+}
+
+} // namespace
+} // namespace zelvane
