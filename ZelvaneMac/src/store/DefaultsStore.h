@@ -52,6 +52,8 @@ class DefaultsStore {
   private:
     struct Settings;
     bool commit(std::string_view key, const std::optional<std::string>& previous);
+    std::string writeProblem() const;
+    void clearStickyStatus();
 
     std::filesystem::path file_;
     std::unique_ptr<Settings> settings_;
