@@ -294,6 +294,8 @@ const Row rows[] = {
     {"equivalent_dose", "msv", "usv", 1000, si},
 };
 
+static_assert(std::size(rows) >= 120, "keep a broad sample of the catalog under test");
+
 double convert(const UnitDefinition& from, const UnitDefinition& to, double value) {
     return fromBase(to.conversion, toBase(from.conversion, value));
 }
@@ -316,10 +318,6 @@ TEST(CatalogFactors, MatchTheirDefiningSources) {
             EXPECT_LE(std::abs(actual - row.expected), 1e-12 * std::abs(row.expected))
                 << "got " << actual;
     }
-}
-
-TEST(CatalogFactors, CoverEnoughOfTheCatalog) {
-    EXPECT_GE(std::size(rows), 120u);
 }
 
 TEST(CatalogFactors, TemperatureRoundTripsThroughKelvin) {
