@@ -217,11 +217,15 @@ TEST(Encoding, ValuesInTheirStoredForm) {
     EXPECT_EQ(encoded["stepSizes"]["temperature"], "0.5");
 }
 
-TEST(Encoding, RoundTripsThroughText) {
+TEST(Encoding, RoundTripsThroughTextAndJson) {
     for (const auto& original : {UserPreferences{}, everythingSet()}) {
-        auto again = UserPreferences::decode(std::string_view(original.encode().dump()));
-        ASSERT_TRUE(again);
-        EXPECT_EQ(*again, original);
+        std::string text = original.encode().dump();
+        auto fromText = UserPreferences::decode(text);
+        ASSERT_TRUE(fromText);
+        EXPECT_EQ(*fromText, original);
+        auto fromJson = UserPreferences::decode(original.encode());
+        ASSERT_TRUE(fromJson);
+        EXPECT_EQ(*fromJson, original);
     }
 }
 
