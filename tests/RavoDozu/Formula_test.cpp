@@ -28,7 +28,7 @@ const UnitDefinition mpg = unit("mpg", ReciprocalConversion{235.2});
 const UnitDefinition kmPerLitre = unit("kml", LinearConversion{1});
 const UnitDefinition zeroOffset = unit("z", AffineConversion{2, 0});
 const UnitDefinition custom =
-    unit("x", CustomConversion{std::make_shared<CustomMapping>([](double v) { return v * 2; },
+    unit("x", CustomMappingConversion{std::make_shared<CustomMapping>([](double v) { return v * 2; },
                                                                [](double v) { return v / 2; })});
 
 TEST(Converter, GoesThroughTheBaseUnit) {

@@ -96,6 +96,17 @@ struct UserPreferences {
     static Result<UserPreferences, DecodingError> decode(const nlohmann::json& value);
     /// `decode` of JSON text; text that is not JSON fails as well.
     static Result<UserPreferences, DecodingError> decode(std::string_view bytes);
+    // Text arguments would otherwise convert to JSON and to a view equally well.
+    static Result<UserPreferences, DecodingError> decode(const std::string& bytes) {
+        return decode(std::string_view(bytes));
+    }
+    static Result<UserPreferences, DecodingError> decode(const char* bytes) {
+        return decode(std::string_view(bytes));
+    }
+    /// `decode` of what `encode` produced.
+    static Result<UserPreferences, DecodingError> decode(const nlohmann::ordered_json& value) {
+        return decode(nlohmann::json(value));
+    }
 
     // Categories
 
