@@ -1,98 +1,77 @@
 // zelvane-cli eval: printed values and the error report with its caret.
-#include <array>
-#include <cstdio>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
+#include "CliRun.h"
+
 namespace {
 
-struct Run {
-    std::string output; ///< stdout and stderr together, in order
-    int exitCode;
-};
-
-std::string quoted(const std::string& word) {
-    std::string text = "'";
-    for (char c : word)
-        text += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return text + "'";
-}
-
-Run cli(const std::vector<std::string>& arguments) {
-    std::string command = ZELVANE_CLI;
-    for (const auto& argument : arguments)
-        command += " " + quoted(argument);
-    command += " 2>&1";
-    Run run{{}, -1};
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe)
-        return run;
-    std::array<char, 4096> buffer;
-    while (auto read = fread(buffer.data(), 1, buffer.size(), pipe))
-        run.output.append(buffer.data(), read);
-    int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+using zelvane::testing::runCli;
 
 TEST(EvalCommand, PrintsTheShortestRoundTripValue) {
     struct Case {
-        std::vector<std::string> arguments;
+        std::string formula;
         std::string expected;
     };
     const std::vector<Case> cases{
-        {{"eval", "x*2", "--x", "3"}, "6\n"},
-        {{"eval", "-x+1", "--x", "2"}, "-1\n"},
-        {{"eval", "0.1+0.2"}, "0.30000000000000004\n"},
-        {{"eval", "1/3"}, "0.3333333333333333\n"},
-        {{"eval", "1e20"}, "1e+20\n"},
-        {{"eval", "0/0"}, "nan\n"},
-        {{"eval", "-(0/0)"}, "nan\n"},
-        {{"eval", "1/0"}, "inf\n"},
-        {{"eval", "-1/0"}, "-inf\n"},
-        {{"eval", "x * k + b", "--param", "k=3", "--x", "2", "--param", "b=-1"}, "5\n"},
-        {{"eval", "k", "--param", "k=3", "--param", "k=4"}, "3\n"},
-        {{"eval", "convert(2, length.km, length.m)"}, "2000\n"},
+        {"0.1+0.2", "0.30000000000000004\n"},
+        {"1/3", "0.3333333333333333\n"},
+        {"1e20", "1e+20\n"},
+        {"-(0)", "-0\n"},
+        {"0/0", "nan\n"},
+        {"-(0/0)", "nan\n"},
+        {"1/0", "inf\n"},
+        {"-1/0", "-inf\n"},
+        {"convert(2, length.km, length.m)", "2000\n"},
     };
     for (const auto& c : cases) {
-        auto run = cli(c.arguments);
-        EXPECT_EQ(run.exitCode, 0) << c.arguments[1];
-        EXPECT_EQ(run.output, c.expected) << c.arguments[1];
+        auto run = runCli({"eval", c.formula});
+        EXPECT_EQ(run.exitCode, 0) << c.formula << ": " << run.err;
+        EXPECT_EQ(run.out, c.expected) << c.formula;
     }
 }
 
+TEST(EvalCommand, TakesTheInputAndParameters) {
+    EXPECT_EQ(runCli({"eval", "x*2", "--x", "3"}).out, "6\n");
+    // A formula that starts with "-" is still the formula, not an option.
+    EXPECT_EQ(runCli({"eval", "-x+1", "--x", "2"}).out, "-1\n");
+    EXPECT_EQ(runCli({"eval", "x * k + b", "--param", "k=3", "--x", "2", "--param", "b=-1"}).out,
+              "5\n");
+    EXPECT_EQ(runCli({"eval", "k", "--param", "k=3", "--param", "k=4"}).out, "3\n")
+        << "the first of equal names wins";
+}
+
 TEST(EvalCommand, ParseErrorsShowCodePositionAndCaret) {
-    auto run = cli({"eval", "2 + (3"});
+    auto run = runCli({"eval", "2 + (3"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.output, "error: missingClosingParenthesis at 6\n2 + (3\n      ^\n");
+    EXPECT_EQ(run.out, "");
+    EXPECT_EQ(run.err, "error: missingClosingParenthesis at 6\n2 + (3\n      ^\n");
 
     // The caret counts characters, not bytes: "×" and "é" (e + combining accent) are one each.
-    run = cli({"eval", "e\u0301×2 + foo(x)"});
+    run = runCli({"eval", "e\u0301×2 + foo(x)"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.output, "error: unknownFunction at 6 (foo)\ne\u0301×2 + foo(x)\n      ^\n");
+    EXPECT_EQ(run.err, "error: unknownFunction at 6 (foo)\ne\u0301×2 + foo(x)\n      ^\n");
 
-    run = cli({"eval", "min(1)"});
-    EXPECT_EQ(run.output, "error: wrongArgumentCount at 0 (min)\nmin(1)\n^\n");
+    run = runCli({"eval", "min(1)"});
+    EXPECT_EQ(run.err, "error: wrongArgumentCount at 0 (min)\nmin(1)\n^\n");
 }
 
 TEST(EvalCommand, UnresolvedNamesAndBadArgumentsFail) {
-    auto run = cli({"eval", "x * k"});
+    auto run = runCli({"eval", "x * k"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.output, "error: unknownName k\n");
+    EXPECT_EQ(run.err, "error: unknownName k\n");
 
-    run = cli({"eval", "convert(x, length.m, length.zz)"});
+    run = runCli({"eval", "convert(x, length.m, length.zz)"});
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.output, "error: unknownUnit length.zz\n");
+    EXPECT_EQ(run.err, "error: unknownUnit length.zz\n");
 
-    for (const auto& arguments : std::vector<std::vector<std::string>>{
-             {"eval", "x", "--x", "three"},
-             {"eval", "x", "--param", "k"},
-             {"eval", "x", "--param", "=1"},
-             {"eval", "x", "--param", "pi=3"},
-             {"eval"},
-         })
-        EXPECT_EQ(cli(arguments).exitCode, 2) << arguments.back();
+    EXPECT_EQ(runCli({"eval", "x", "--x", "three"}).exitCode, 2);
+    EXPECT_EQ(runCli({"eval", "x", "--param", "k"}).exitCode, 2);
+    EXPECT_EQ(runCli({"eval", "x", "--param", "=1"}).exitCode, 2);
+    EXPECT_EQ(runCli({"eval", "x", "--param", "pi=3"}).exitCode, 2) << "reserved name";
+    EXPECT_EQ(runCli({"eval"}).exitCode, 2);
 }
 
 } // namespace
