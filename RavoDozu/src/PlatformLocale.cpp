@@ -1,7 +1,8 @@
 #include "RavoDozu/PlatformLocale.h"
 
+#include "TextPieces.h"
+
 #include <cstdlib>
-#include <ranges>
 
 namespace ravodozu::PlatformLocale {
 
@@ -47,8 +48,8 @@ Environment Environment::current() {
 
 std::vector<std::string> preferredLanguages(const Environment& environment) {
     std::vector<std::string> languages;
-    for (auto entry : environment.language | std::views::split(':'))
-        if (auto locale = parsePosix(std::string_view(entry.begin(), entry.end())))
+    for (auto entry : detail::splitText(environment.language, ':'))
+        if (auto locale = parsePosix(entry))
             languages.push_back(bcp47(*locale));
     if (languages.empty())
         if (auto locale =
