@@ -285,26 +285,6 @@ TEST(Errors, CodePositionAndDetail) {
     }
 }
 
-TEST(Errors, CodesReadBackFromTheirNames) {
-    for (auto code : {Code::empty, Code::unexpectedCharacter, Code::unexpectedToken,
-                      Code::missingClosingParenthesis, Code::unknownFunction,
-                      Code::wrongArgumentCount, Code::badUnitReference, Code::expectedNumberOrName})
-        EXPECT_EQ(expressionErrorCode(rawValue(code)), code);
-    EXPECT_EQ(rawValue(Code::missingClosingParenthesis), "missingClosingParenthesis");
-    EXPECT_EQ(expressionErrorCode("Empty"), std::nullopt);
-}
-
-TEST(Errors, OperatorsReadBackOnlyFromTheirExactText) {
-    for (char raw : std::string("+-*/^"))
-        EXPECT_EQ(Expr::rawValue(*Expr::op(raw)), raw);
-    EXPECT_EQ(Expr::op('x'), std::nullopt);
-    EXPECT_EQ(Expr::op('\0'), std::nullopt);
-    for (std::string_view raw : {"<", "<=", ">", ">=", "=", "!="})
-        EXPECT_EQ(Expr::rawValue(*Expr::comparison(raw)), raw);
-    EXPECT_EQ(Expr::comparison("=="), std::nullopt);
-    EXPECT_EQ(Expr::comparison("≤"), std::nullopt);
-}
-
 // --- Tree measures --------------------------------------------------------------------------
 
 TEST(TreeMeasures, UnitReferencesInOrderOfFirstAppearance) {
@@ -314,14 +294,6 @@ TEST(TreeMeasures, UnitReferencesInOrderOfFirstAppearance) {
                                           LinearConversion{1}, LinearConversion{2});
     EXPECT_EQ(resolved.unitReferences(), (std::vector<std::string>{"a.b", "c.d"}));
     EXPECT_TRUE(parsed("x + 1").unitReferences().empty());
-}
-
-TEST(TreeMeasures, DepthCountsEveryCase) {
-    EXPECT_EQ(parsed("x").depth(), 1);
-    EXPECT_EQ(parsed("-x").depth(), 2);
-    EXPECT_EQ(parsed("max(1, -x, 2)").depth(), 3);
-    EXPECT_EQ(parsed("convert(x, a.b, c.d) < 1").depth(), 3);
-    EXPECT_EQ(Expr::convertResolved(num(1), LinearConversion{1}, LinearConversion{1}).depth(), 2);
 }
 
 TEST(TreeMeasures, EqualityIsStructural) {
