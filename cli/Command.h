@@ -18,6 +18,8 @@ enum ExitCode { success = 0, failure = 1, usageError = 2 };
 struct Session {
     std::vector<std::string> languages;
     std::string numberLocale;
+    /// The language given with --lang: it stands for the chosen interface language.
+    std::optional<std::string> languageOverride;
 
     /// The bundled catalog, loaded on first use. Prints why and exits 1 when it cannot load.
     const ravodozu::UnitCatalog& catalog() const;

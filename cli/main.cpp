@@ -20,9 +20,11 @@ int overallUsage(std::ostream& out, int code) {
 int main(int argc, char** argv) {
     Arguments global(std::vector<std::string>(argv + 1, argv + argc));
     Session session{ravodozu::PlatformLocale::preferredLanguages(),
-                    ravodozu::PlatformLocale::numberLocale()};
-    if (auto language = global.value("--lang"))
+                    ravodozu::PlatformLocale::numberLocale(), std::nullopt};
+    if (auto language = global.value("--lang")) {
         session.languages = {*language};
+        session.languageOverride = *language;
+    }
     if (!global.problem().empty()) {
         std::cerr << "zelvane-cli: " << global.problem() << "\n";
         return overallUsage(std::cerr, usageError);

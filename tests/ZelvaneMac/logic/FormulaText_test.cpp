@@ -28,8 +28,7 @@ const auto fahrenheit = unit("f", "°F", AffineConversion{5.0 / 9, 459.67});
 const auto per100 = unit("l100", "L/100km", ReciprocalConversion{100});
 const auto kmPerLitre = unit("kml", "km/L", LinearConversion{1});
 const auto custom = unit("custom.x", "x",
-                         CustomConversion{std::make_shared<CustomMapping>(
-                             [](double v) { return v * 2; }, [](double v) { return v / 2; })});
+                         CustomMappingConversion{CustomMapping::unavailable(LinearConversion{1})});
 
 // Locales are fixed so that grouping and decimal marks do not follow the host.
 const std::string english = "en_US";
