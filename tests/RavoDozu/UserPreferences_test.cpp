@@ -102,6 +102,14 @@ TEST(Decoding, StoredValuesKeptAsStored) {
         Ids{});
 }
 
+TEST(Decoding, PrivacyConsentUntilTheCurrentVersion) {
+    auto accepted = [](int version) { return decoded({{"acceptedPrivacyVersion", version}}); };
+    EXPECT_TRUE(accepted(2).needsPrivacyConsent());
+    EXPECT_FALSE(accepted(2).hasAcceptedCurrentPrivacy());
+    EXPECT_FALSE(accepted(3).needsPrivacyConsent());
+    EXPECT_TRUE(accepted(3).hasAcceptedCurrentPrivacy());
+}
+
 TEST(Decoding, AnythingButAnObjectFails) {
     for (const char* text : {"[]", "\"preferences\"", "42", "null", "[{}]"}) {
         auto result = UserPreferences::decode(text);
