@@ -246,6 +246,8 @@ TEST(CustomParameterNames, ValidityRules) {
              {"a-b", false},
              {"a b", false},
              {"abcdefghijklmnopqrstu", false},
+             {"a\xff", false}, // not UTF-8
+             {"\xc3", false},
          })
         EXPECT_EQ(isValidParameterName(name), valid) << name;
 
