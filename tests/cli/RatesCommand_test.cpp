@@ -58,6 +58,8 @@ TEST_F(RatesCommand, WithoutAStoredSnapshotSaysSo) {
 }
 
 TEST_F(RatesCommand, RefreshStoresTheSnapshotAndShowsIt) {
+    home.write("zelvane/zelvane.conf",
+               "[General]\npreferences=\"@ByteArray({\\\"region\\\":\\\"DE\\\"})\"\n");
     relay.answer("/rates", 503, "");
     exchangeRateAPI.answer("/v6/latest/USD", 200, exchangeRateAPIBody);
     auto refreshed = runCli({"rates", "--refresh", "--json"}, environment());
@@ -76,6 +78,10 @@ TEST_F(RatesCommand, RefreshStoresTheSnapshotAndShowsIt) {
     auto stored = runCli({"rates", "--json"}, environment());
     ASSERT_EQ(stored.exitCode, 0) << stored.err;
     EXPECT_EQ(json::parse(stored.out), shown) << "the stored snapshot is the one shown";
+    EXPECT_NE(settingsFile().find(R"x(preferences=@ByteArray({\"region\":\"DE\"}))x"),
+              std::string::npos)
+        << "the other keys survive:\n"
+        << settingsFile();
     EXPECT_EQ(frankfurter.hits(), 0);
 }
 
