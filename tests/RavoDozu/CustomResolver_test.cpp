@@ -209,8 +209,8 @@ class CustomResolveCacheTest : public ::testing::Test {
         return {1, {conversion(std::move(id), {unit("a", "A", {}), unit("b", "B", ratio(2))})}, {}};
     }
     /// The compiled mapping of unit b: the same object only when the result came from the cache.
-    static const CustomMapping* mappingOf(const ResolvedCustomLibrary& resolved) {
-        const auto& category = resolved.categories.begin()->second;
+    static const CustomMapping* mappingOf(const ResolvedLibraryRef& resolved) {
+        const auto& category = resolved->categories.begin()->second;
         return std::get<CustomMappingConversion>(category.units[1].conversion).mapping.get();
     }
 };
@@ -223,7 +223,7 @@ TEST_F(CustomResolveCacheTest, HitsOnlyForTheSameLibraryUnderTheSameStamp) {
     EXPECT_EQ(again, first);
 
     // The empty library is answered without touching the entry.
-    EXPECT_EQ(resolvedLibrary(catalog, rates, CustomLibrary{}), ResolvedCustomLibrary::empty);
+    EXPECT_EQ(*resolvedLibrary(catalog, rates, CustomLibrary{}), ResolvedCustomLibrary::empty);
     EXPECT_EQ(mappingOf(resolvedLibrary(catalog, rates, library("cache1"))), mappingOf(first));
 
     // Both results are kept alive so that a new mapping cannot reuse the old one's address.
@@ -247,7 +247,7 @@ TEST_F(CustomResolveCacheTest, HitsOnlyForTheSameLibraryUnderTheSameStamp) {
 
     // Another library replaces the single entry.
     auto other = resolvedLibrary(catalog, rates, library("cache2"));
-    EXPECT_EQ(other.categories.begin()->first, "custom.cache2");
+    EXPECT_EQ(other->categories.begin()->first, "custom.cache2");
     EXPECT_NE(mappingOf(resolvedLibrary(catalog, rates, library("cache1"))), mappingOf(first));
 }
 
