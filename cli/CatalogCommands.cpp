@@ -24,21 +24,22 @@ int listCategories(Arguments& arguments, const Session& session) {
     if (!arguments.finish(0, 0))
         return usage(categoriesCommand, arguments.problem());
     const auto& state = UserState::load(session);
-    std::vector<ravodozu::UnitCategory> categories;
-    for (const auto& id : state.categoryIds(session))
-        categories.push_back(*state.category(session, id));
+    std::vector<ravodozu::CategoryRef> categories;
+    for (const auto& id : state.categoryIds())
+        if (auto category = state.context().category(id))
+            categories.push_back(std::move(category));
     if (asJson) {
         json list = json::array();
         for (const auto& category : categories)
-            list.push_back({{"id", category.id},
-                            {"name", category.name.resolve(session.languages)},
-                            {"unitCount", category.units.size()}});
+            list.push_back({{"id", category->id},
+                            {"name", category->name.resolve(session.languages)},
+                            {"unitCount", category->units.size()}});
         printJson(list);
         return success;
     }
     for (const auto& category : categories)
-        std::cout << std::left << std::setw(20) << category.id << " "
-                  << category.name.resolve(session.languages) << " (" << category.units.size()
+        std::cout << std::left << std::setw(20) << category->id << " "
+                  << category->name.resolve(session.languages) << " (" << category->units.size()
                   << " units)\n";
     return success;
 }
@@ -48,7 +49,7 @@ int listUnits(Arguments& arguments, const Session& session) {
     auto words = arguments.finish(1, 1);
     if (!words)
         return usage(unitsCommand, arguments.problem());
-    auto category = UserState::load(session).category(session, words->front());
+    auto category = UserState::load(session).context().category(words->front());
     if (!category)
         return failWith("unknown category: " + words->front());
 

@@ -53,13 +53,13 @@ void addState(json& object, const ResolvedCustomLibrary& resolved, const std::st
 
 json listJson(const UserState& state) {
     json conversions = json::array();
-    for (const auto& conversion : state.library.conversions) {
+    for (const auto& conversion : state.library->conversions) {
         json units = json::array();
         for (std::size_t i = 0; i < conversion.units.size(); ++i) {
             const auto& unit = conversion.units[i];
             json object{
                 {"id", unit.id}, {"name", unit.name}, {"symbol", unit.symbol}, {"base", i == 0}};
-            addState(object, state.resolved, unit.id);
+            addState(object, state.context().custom(), unit.id);
             units.push_back(object);
         }
         conversions.push_back({{"id", "custom." + conversion.id},
@@ -68,28 +68,28 @@ json listJson(const UserState& state) {
                                {"units", units}});
     }
     json extras = json::array();
-    for (const auto& extra : state.library.extras) {
+    for (const auto& extra : state.library->extras) {
         auto key = "custom." + extra.id;
         json object{{"id", key},
                     {"category", extra.categoryId},
                     {"reference", extra.referenceUnitId},
                     {"name", extra.unit.name},
                     {"symbol", extra.unit.symbol}};
-        addState(object, state.resolved, key);
+        addState(object, state.context().custom(), key);
         extras.push_back(object);
     }
     return {{"conversions", conversions}, {"extras", extras}};
 }
 
 void listText(const UserState& state) {
-    const auto& resolved = state.resolved;
+    const auto& resolved = state.context().custom();
     auto unitLine = [&](const std::string& id, const ravodozu::CustomUnit& unit,
                         const std::string& key, bool isBase) {
         std::cout << "  " << std::left << std::setw(18) << id << " " << std::setw(8) << unit.symbol
                   << " " << std::setw(16) << unit.name << " " << stateText(resolved, key, isBase)
                   << "\n";
     };
-    for (const auto& conversion : state.library.conversions) {
+    for (const auto& conversion : state.library->conversions) {
         std::cout << "custom." << conversion.id << " " << conversion.name << " ("
                   << conversion.units.size() << " units)\n";
         for (std::size_t i = 0; i < conversion.units.size(); ++i) {
@@ -97,10 +97,10 @@ void listText(const UserState& state) {
             unitLine(unit.id, unit, unit.id, i == 0);
         }
     }
-    if (state.library.extras.empty())
+    if (state.library->extras.empty())
         return;
     std::cout << "extra units\n";
-    for (const auto& extra : state.library.extras) {
+    for (const auto& extra : state.library->extras) {
         auto key = "custom." + extra.id;
         std::cout << "  " << extra.categoryId << " (against " << extra.referenceUnitId << ")\n";
         unitLine(key, extra.unit, key, false);

@@ -3,58 +3,56 @@
 #include <algorithm>
 
 #include "DefaultsStore.h"
+#include "RavoDozu/PlatformLocale.h"
 
 namespace zelvane::cli {
+
+using namespace ravodozu;
+
+namespace {
+UserPreferences storedPreferences(const DefaultsStore& store) {
+    auto bytes = store.data("preferences");
+    auto decoded = bytes ? UserPreferences::decode(std::string_view(*bytes))
+                         : Result<UserPreferences, DecodingError>(UserPreferences{});
+    UserPreferences preferences = decoded ? std::move(decoded).value() : UserPreferences{};
+    // Until the first run is through, the region follows the locale; reading never writes.
+    if (!preferences.hasCompletedOnboarding)
+        preferences.region = RegionProfile::detect(PlatformLocale::regionCode(),
+                                                   PlatformLocale::preferredLanguages());
+    return preferences;
+}
+} // namespace
 
 const UserState& UserState::load(const Session& session) {
     static const UserState state = [&] {
         UserState loaded;
         auto& store = DefaultsStore::standard();
-        if (auto bytes = store.data("rates")) {
-            auto rates = ravodozu::parseExchangeRates(*bytes);
-            if (rates)
-                loaded.rates = std::move(*rates);
-        }
+        loaded.preferences = std::make_shared<const UserPreferences>(storedPreferences(store));
+        if (auto bytes = store.data("rates"))
+            if (auto rates = parseExchangeRates(*bytes))
+                loaded.rates = std::make_shared<const ExchangeRates>(std::move(rates).value());
+        CustomLibrary library;
         if (auto bytes = store.data("customLibrary")) {
-            auto library = ravodozu::decodeCustomLibraryData(*bytes);
-            if (library)
-                loaded.library = std::move(*library);
+            auto decoded = decodeCustomLibraryData(*bytes);
+            if (decoded)
+                library = std::move(decoded).value();
             else
-                loaded.libraryProblem = library.error().describe();
+                loaded.libraryProblem = decoded.error().describe();
         }
-        loaded.resolved =
-            ravodozu::resolvedLibrary(session.catalog(), loaded.rates, loaded.library);
+        loaded.library = std::make_shared<const CustomLibrary>(std::move(library));
+        loaded.context_ = std::make_shared<const ConversionContext>(
+            session.sharedCatalog(), loaded.preferences, loaded.rates, loaded.library);
         return loaded;
     }();
     return state;
 }
 
-std::optional<ravodozu::UnitCategory> UserState::category(const Session& session,
-                                                          std::string_view id) const {
-    if (auto custom = resolved.categories.find(id); custom != resolved.categories.end())
-        return custom->second;
-    const auto& catalog = session.catalog();
-    std::optional<ravodozu::UnitCategory> found;
-    if (id == catalog.currency.id)
-        found = ravodozu::currencyCategory(catalog.currency, rates);
-    else if (const auto* builtIn = catalog.category(id))
-        found = *builtIn;
-    if (!found)
-        return std::nullopt;
-    if (auto extras = resolved.extraUnits.find(id); extras != resolved.extraUnits.end())
-        found->units.insert(found->units.end(), extras->second.begin(), extras->second.end());
-    return found;
-}
-
-std::vector<std::string> UserState::categoryIds(const Session& session) const {
-    const auto& catalog = session.catalog();
-    std::vector<std::string> ids;
-    for (const auto& category : catalog.categories)
-        ids.push_back(category.id);
+std::vector<std::string> UserState::categoryIds() const {
+    std::vector<std::string> ids = allCategoryIds();
     // In library order, which is the user's display order; a repeated id is listed once.
-    for (const auto& conversion : library.conversions) {
+    for (const auto& conversion : library->conversions) {
         auto id = "custom." + conversion.id;
-        if (std::find(ids.begin(), ids.end(), id) == ids.end())
+        if (std::ranges::find(ids, id) == ids.end())
             ids.push_back(id);
     }
     return ids;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint> // INT32_MIN, INT32_MAX
+#include <memory>
 #include <random>
 
 #include <unicode/brkiter.h>
@@ -19,6 +20,8 @@ using nlohmann::json;
 const CustomLibrary CustomLibrary::empty{};
 
 namespace {
+
+constexpr std::string_view customPrefix = "custom.";
 
 constexpr std::array<std::string_view, 10> opNames{
     "add", "sub", "mul", "div", "pow", "divInto", "convert", "ratioMul", "ratioDiv", "fn"};
@@ -169,7 +172,7 @@ std::optional<CustomStep::Op> customStepOp(std::string_view text) {
 const CustomConversion* CustomLibrary::conversion(std::string_view categoryId) const {
     if (!isCustomCategoryId(categoryId))
         return nullptr;
-    auto id = categoryId.substr(7);
+    auto id = categoryId.substr(customPrefix.size());
     for (const auto& conversion : conversions)
         if (conversion.id == id)
             return &conversion;
@@ -177,7 +180,7 @@ const CustomConversion* CustomLibrary::conversion(std::string_view categoryId) c
 }
 
 bool isCustomCategoryId(std::string_view categoryId) {
-    return categoryId.starts_with("custom.");
+    return categoryId.starts_with(customPrefix);
 }
 
 bool isValidParameterName(std::string_view name) {

@@ -28,9 +28,13 @@ Conversion unavailable(const Conversion& reference) {
 
 /// The single entry: the last library resolved, under which stamp, and the result.
 struct ResolveCache {
+    struct Key {
+        std::shared_ptr<const CustomLibrary> library;
+        std::string stamp;
+    };
     std::mutex lock;
-    std::optional<std::pair<CustomLibrary, std::string>> key;
-    ResolvedCustomLibrary value;
+    std::optional<Key> key;
+    ResolvedLibraryRef value;
 
     static ResolveCache& shared() {
         static ResolveCache cache;
@@ -117,7 +121,7 @@ ResolvedCustomLibrary CustomResolver::resolve(const CustomLibrary& library) cons
     return resolved;
 }
 
-std::string resolveStamp(const UnitCatalog& catalog, const std::optional<ExchangeRates>& rates) {
+std::string resolveStamp(const UnitCatalog& catalog, const ExchangeRates* rates) {
     double updatedAt = rates ? ReferenceDate::toUnix(rates->updatedAt) : 0;
     double fetchedAt = rates && rates->fetchedAt ? ReferenceDate::toUnix(*rates->fetchedAt) : 0;
     std::size_t count = rates ? rates->rates.size() : 0;
@@ -125,21 +129,45 @@ std::string resolveStamp(const UnitCatalog& catalog, const std::optional<Exchang
            std::to_string(catalog.categories.size());
 }
 
-ResolvedCustomLibrary resolvedLibrary(const UnitCatalog& catalog,
-                                      const std::optional<ExchangeRates>& rates,
-                                      const CustomLibrary& library) {
+namespace {
+const ResolvedLibraryRef& sharedEmpty() {
+    // Points at the static empty value without owning it.
+    static const ResolvedLibraryRef empty(std::shared_ptr<void>(), &ResolvedCustomLibrary::empty);
+    return empty;
+}
+
+// `share` makes the library the cache keeps; it runs only on a miss.
+template <class Share>
+ResolvedLibraryRef lookUpOrResolve(const UnitCatalog& catalog, const ExchangeRates* rates,
+                                   const CustomLibrary& library, Share share) {
     // Users without custom units never wait on the lock.
     if (library.isEmpty())
-        return ResolvedCustomLibrary::empty;
+        return sharedEmpty();
 
     auto stamp = resolveStamp(catalog, rates);
     auto& cache = ResolveCache::shared();
     std::lock_guard guard(cache.lock);
-    if (cache.key && cache.key->second == stamp && cache.key->first == library)
+    if (cache.key && cache.key->stamp == stamp &&
+        (cache.key->library.get() == &library || *cache.key->library == library))
         return cache.value;
-    cache.value = CustomResolver(catalog, rates).resolve(library);
-    cache.key.emplace(library, std::move(stamp));
+    auto ratesCopy = rates ? std::optional<ExchangeRates>(*rates) : std::nullopt;
+    cache.value = std::make_shared<const ResolvedCustomLibrary>(
+        CustomResolver(catalog, std::move(ratesCopy)).resolve(library));
+    cache.key = ResolveCache::Key{share(), std::move(stamp)};
     return cache.value;
+}
+} // namespace
+
+ResolvedLibraryRef resolvedLibrary(const UnitCatalog& catalog, const ExchangeRates* rates,
+                                   const std::shared_ptr<const CustomLibrary>& library) {
+    return lookUpOrResolve(catalog, rates, *library, [&] { return library; });
+}
+
+ResolvedLibraryRef resolvedLibrary(const UnitCatalog& catalog,
+                                   const std::optional<ExchangeRates>& rates,
+                                   const CustomLibrary& library) {
+    return lookUpOrResolve(catalog, rates ? &*rates : nullptr, library,
+                           [&] { return std::make_shared<const CustomLibrary>(library); });
 }
 
 } // namespace ravodozu

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -61,15 +62,26 @@ class CustomResolver {
     UnitCategory currencies_;
 };
 
+/// A resolved library shared between contexts; never null.
+using ResolvedLibraryRef = std::shared_ptr<const ResolvedCustomLibrary>;
+
 /// `resolve` through the process-wide single-entry cache keyed by the library and a stamp of
-/// the rates and the catalog. An empty library is answered at once without the cache. Safe
-/// from any thread: a miss resolves while holding the cache's lock.
-ResolvedCustomLibrary resolvedLibrary(const UnitCatalog& catalog,
-                                      const std::optional<ExchangeRates>& rates,
-                                      const CustomLibrary& library);
+/// the rates and the catalog. An empty library is answered at once without the cache. A hit
+/// costs a comparison and hands out the cached result without copying it; passing the library
+/// the cache already holds (the same shared object) skips even the comparison. Safe from any
+/// thread: a miss resolves while holding the cache's lock.
+ResolvedLibraryRef resolvedLibrary(const UnitCatalog& catalog, const ExchangeRates* rates,
+                                   const std::shared_ptr<const CustomLibrary>& library);
+ResolvedLibraryRef resolvedLibrary(const UnitCatalog& catalog,
+                                   const std::optional<ExchangeRates>& rates,
+                                   const CustomLibrary& library);
 
 /// The cache stamp of everything but the library: updatedAt and fetchedAt (seconds since 1970,
 /// 0 when absent), the number of rates and the number of catalog categories, joined by "|".
-std::string resolveStamp(const UnitCatalog& catalog, const std::optional<ExchangeRates>& rates);
+std::string resolveStamp(const UnitCatalog& catalog, const ExchangeRates* rates);
+inline std::string resolveStamp(const UnitCatalog& catalog,
+                                const std::optional<ExchangeRates>& rates) {
+    return resolveStamp(catalog, rates ? &*rates : nullptr);
+}
 
 } // namespace ravodozu

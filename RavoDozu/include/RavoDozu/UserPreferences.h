@@ -84,8 +84,9 @@ struct UserPreferences {
     /// "temperature", "length", "currency", "mass".
     static const std::vector<std::string>& defaultStarredCategories();
 
+    // Both follow the current version, so raising it asks everyone again.
     bool needsPrivacyConsent() const { return acceptedPrivacyVersion < currentPrivacyVersion; }
-    bool hasAcceptedCurrentPrivacy() const { return acceptedPrivacyVersion > 2; }
+    bool hasAcceptedCurrentPrivacy() const { return !needsPrivacyConsent(); }
 
     // JSON form
 
