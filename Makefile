@@ -13,7 +13,7 @@ build: deps
 	@cmake --build --preset release -j $(JOBS)
 
 run: build
-	build/bin/zelvane-cli categories
+	build/bin/zelvane-cli convert "5 km to mi" --explain
 
 test: deps
 	@cmake --preset dev >/dev/null

@@ -27,8 +27,8 @@ const auto celsius = unit("c", "°C", AffineConversion{1, 273.15});
 const auto fahrenheit = unit("f", "°F", AffineConversion{5.0 / 9, 459.67});
 const auto per100 = unit("l100", "L/100km", ReciprocalConversion{100});
 const auto kmPerLitre = unit("kml", "km/L", LinearConversion{1});
-const auto custom = unit("custom.x", "x",
-                         CustomMappingConversion{CustomMapping::unavailable(LinearConversion{1})});
+const auto custom =
+    unit("custom.x", "x", CustomMappingConversion{CustomMapping::unavailable(LinearConversion{1})});
 
 // Locales are fixed so that grouping and decimal marks do not follow the host.
 const std::string english = "en_US";

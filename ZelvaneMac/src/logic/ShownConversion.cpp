@@ -1,0 +1,70 @@
+#include "ShownConversion.h"
+
+#include <charconv>
+
+#include "RavoDozu/Converter.h"
+#include "RavoDozu/ValueFormatter.h"
+
+namespace zelvane {
+
+using ravodozu::UnitDefinition;
+using ravodozu::ValueFormatter;
+
+double inputValue(std::string_view input, const std::string& locale) {
+    if (auto value = ValueFormatter(1, locale).parse(input))
+        return *value;
+    double value = 0;
+    auto [end, error] = std::from_chars(input.data(), input.data() + input.size(), value);
+    if (!input.empty() && error == std::errc() && end == input.data() + input.size())
+        return value;
+    return 0;
+}
+
+ShownConversion ShownConversion::build(std::string_view categoryId, std::string_view fromUnitId,
+                                       std::string_view input,
+                                       const std::optional<std::string>& targetUnitId,
+                                       const ravodozu::ConversionContext& context,
+                                       const Environment& environment) {
+    const auto& preferences = context.preferences();
+    const auto locale = displayLocale(preferences, environment);
+    ShownConversion shown{
+        std::string(categoryId), std::nullopt, inputValue(input, locale), {}, {}, std::nullopt};
+
+    auto category = context.category(categoryId);
+    const UnitDefinition* from = category ? category->unit(fromUnitId) : nullptr;
+    if (!from)
+        return shown;
+    shown.fromUnit = *from;
+
+    const auto language = displayLanguage(preferences, environment);
+    const bool chinese = isChinese(language);
+    const bool traditional = isTraditionalChinese(language);
+    auto rowsOf = [&](const std::vector<const UnitDefinition*>& units, bool pinned) {
+        std::vector<Row> rows;
+        rows.reserve(units.size());
+        for (const auto* listed : units) {
+            const auto& unit = *listed;
+            double value = ravodozu::Converter::convert(shown.value, *from, unit);
+            std::optional<std::string> magnitude;
+            if (chinese)
+                if (auto word = ValueFormatter::magnitude(traditional, value))
+                    magnitude = std::string(*word);
+            rows.push_back({unit, context.formatValue(value, categoryId, locale), pinned,
+                            std::move(magnitude)});
+        }
+        return rows;
+    };
+    auto units = context.shownUnits(categoryId, fromUnitId);
+    shown.pinned = rowsOf(units.pinned, true);
+    shown.others = rowsOf(units.others, false);
+
+    if (targetUnitId)
+        for (std::size_t index = 0; index < shown.rowCount(); ++index)
+            if (shown.row(index).unit.id == *targetUnitId) {
+                shown.targetIndex = index;
+                break;
+            }
+    return shown;
+}
+
+} // namespace zelvane

@@ -1,0 +1,57 @@
+// ShownConversion: a value converted into every shown unit of a category, formatted for the
+// panel's results list: pinned rows first, then the others, and which row is the target.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "DisplayLanguage.h"
+#include "RavoDozu/ConversionContext.h"
+
+namespace zelvane {
+
+struct ShownConversion {
+    struct Row {
+        ravodozu::UnitDefinition unit;
+        std::string text; ///< The converted value, formatted for the category and locale.
+        bool isPinned;
+        /// 万, 亿 … for values of at least ten thousand, in Chinese display languages only.
+        std::optional<std::string> magnitude;
+
+        /// Unique within one conversion: "pinned." + unit id for pinned rows, the unit id else.
+        std::string identity() const { return isPinned ? "pinned." + unit.id : unit.id; }
+        bool operator==(const Row&) const = default;
+    };
+
+    std::string categoryId;
+    std::optional<ravodozu::UnitDefinition> fromUnit; ///< None when category or unit is unknown.
+    double value = 0;                                 ///< The input in the source unit.
+    std::vector<Row> pinned;
+    std::vector<Row> others;
+    /// Index into pinned followed by others; none without a target or when it has no row.
+    std::optional<std::size_t> targetIndex;
+
+    /// The row at `index` of pinned followed by others.
+    const Row& row(std::size_t index) const {
+        return index < pinned.size() ? pinned[index] : others[index - pinned.size()];
+    }
+    std::size_t rowCount() const { return pinned.size() + others.size(); }
+
+    /// Converts `input` (read in the display locale, else as a plain "." number, else 0) from
+    /// `fromUnitId` into the shown units of the category. `environment` stands in for the
+    /// platform's locale settings when the preferences name no language.
+    static ShownConversion build(std::string_view categoryId, std::string_view fromUnitId,
+                                 std::string_view input,
+                                 const std::optional<std::string>& targetUnitId,
+                                 const ravodozu::ConversionContext& context,
+                                 const Environment& environment = Environment::current());
+};
+
+/// Reads a typed value: in `locale`, else as a plain number with "." (the whole text, no leading
+/// blanks), else 0.
+double inputValue(std::string_view input, const std::string& locale);
+
+} // namespace zelvane

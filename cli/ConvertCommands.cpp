@@ -1,0 +1,265 @@
+// convert, explain: the panel's main job without the panel — reading a phrase and listing the
+// converted rows, and the formula between two units.
+#include <charconv>
+#include <iomanip>
+#include <iostream>
+
+#include "CategoryNames.h"
+#include "Command.h"
+#include "DefaultsStore.h"
+#include "DisplayLanguage.h"
+#include "FormulaText.h"
+#include "PhrasePatterns.h"
+#include "QuickInput.h"
+#include "RavoDozu/ConversionContext.h"
+#include "ShownConversion.h"
+#include "UserState.h"
+
+namespace zelvane::cli {
+namespace {
+
+using nlohmann::json;
+using ravodozu::ConversionContext;
+using ravodozu::UnitDefinition;
+
+int convert(Arguments& arguments, const Session& session);
+int explain(Arguments& arguments, const Session& session);
+
+const Command convertCommand{
+    "convert", "PHRASE [--category ID] [--all] [--explain] [--json]",
+    "reads «5 km to mi», «20 ℃ 转 ℉» or a plain number and lists the converted values", convert};
+const Command explainCommand{"explain", "CATEGORY FROM TO [--value V]",
+                             "the formula from one unit to another, with a worked example",
+                             explain};
+const bool registered = registerCommand(convertCommand) && registerCommand(explainCommand);
+
+// The user's stored state as a context; a --lang choice stands for the chosen language.
+std::shared_ptr<const ConversionContext> userContext(const Session& session) {
+    const auto& state = UserState::load(session);
+    if (!session.languageOverride)
+        return std::shared_ptr<const ConversionContext>(&state.context(), [](auto*) {});
+    auto preferences = std::make_shared<ravodozu::UserPreferences>(*state.preferences);
+    preferences->languageCode = session.languageOverride;
+    return std::make_shared<const ConversionContext>(session.sharedCatalog(), preferences,
+                                                     state.rates, state.library);
+}
+
+// A stored converter triple: {"categoryId", "fromUnitId", "input"}; none unless all are texts.
+struct Triple {
+    std::string categoryId;
+    std::string fromUnitId;
+    std::string input;
+};
+
+std::optional<Triple> tripleOf(const json& value) {
+    if (!value.is_object())
+        return std::nullopt;
+    for (const char* key : {"categoryId", "fromUnitId", "input"})
+        if (!value.contains(key) || !value[key].is_string())
+            return std::nullopt;
+    return Triple{value["categoryId"], value["fromUnitId"], value["input"]};
+}
+
+std::optional<Triple> storedTriple(std::string_view key,
+                                   std::optional<std::string_view> categoryId = std::nullopt) {
+    auto bytes = DefaultsStore::standard().data(key);
+    if (!bytes)
+        return std::nullopt;
+    auto document = json::parse(*bytes, nullptr, false);
+    if (!categoryId)
+        return tripleOf(document);
+    if (!document.is_object())
+        return std::nullopt;
+    auto entry = document.find(*categoryId);
+    return entry == document.end() ? std::nullopt : tripleOf(*entry);
+}
+
+// The converter's category: the one it was left in, else the first favourite, else temperature.
+std::string currentCategory(const ConversionContext& context) {
+    if (auto keypad = storedTriple("keypad"); keypad && context.category(keypad->categoryId))
+        return keypad->categoryId;
+    auto favourites = context.preferences().effectiveFavoriteCategories();
+    return favourites.empty() ? "temperature" : favourites.front();
+}
+
+// Where a plain number starts in a category: the unit last used there, else the preset's.
+std::string startUnit(const ConversionContext& context, const std::string& categoryId) {
+    auto category = context.category(categoryId);
+    if (auto memory = storedTriple("categoryMemory", categoryId);
+        memory && category && category->unit(memory->fromUnitId))
+        return memory->fromUnitId;
+    return context.preset(categoryId).from;
+}
+
+struct Reading {
+    std::string number;
+    std::string categoryId;
+    std::string fromUnitId;
+    std::optional<std::string> toUnitId;
+};
+
+std::optional<Reading> readPhrase(const std::string& phrase, const std::string& currentCategoryId,
+                                  const ConversionContext& context) {
+    if (auto quick = QuickInput::parse(phrase, currentCategoryId, context))
+        return Reading{quick->number, quick->categoryId, quick->fromUnitId, quick->toUnitId};
+    bool blank = phrase.find_first_not_of(" \t\n") == std::string::npos;
+    if (!blank && isPlainNumber(phrase) && context.category(currentCategoryId))
+        return Reading{phrase, currentCategoryId, startUnit(context, currentCategoryId),
+                       std::nullopt};
+    return std::nullopt;
+}
+
+// The rows to list, in the order shown: target, pinned, then the others when wanted.
+std::vector<std::size_t> listedRows(const ShownConversion& shown, bool withOthers) {
+    std::vector<std::size_t> rows;
+    if (shown.targetIndex)
+        rows.push_back(*shown.targetIndex);
+    for (std::size_t index = 0; index < shown.rowCount(); ++index) {
+        if (index == shown.targetIndex)
+            continue;
+        if (index >= shown.pinned.size() && !withOthers)
+            break;
+        rows.push_back(index);
+    }
+    return rows;
+}
+
+json rowJson(const ShownConversion::Row& row) {
+    json object{{"unitId", row.unit.id},
+                {"symbol", row.unit.symbol},
+                {"text", row.text},
+                {"isPinned", row.isPinned}};
+    if (row.magnitude)
+        object["magnitude"] = *row.magnitude;
+    return object;
+}
+
+int convert(Arguments& arguments, const Session& session) {
+    auto categoryOption = arguments.value("--category");
+    bool all = arguments.flag("--all");
+    bool withExplanation = arguments.flag("--explain");
+    bool asJson = arguments.flag("--json");
+    auto words = arguments.finish(1, 1);
+    if (!words)
+        return usage(convertCommand, arguments.problem());
+    const auto& phrase = words->front();
+
+    const auto shared = userContext(session);
+    const auto& context = *shared;
+    const auto& preferences = context.preferences();
+    if (categoryOption && !context.category(*categoryOption))
+        return failWith("unknown category: " + *categoryOption);
+    auto current = categoryOption ? *categoryOption : currentCategory(context);
+
+    auto reading = readPhrase(phrase, current, context);
+    if (!reading)
+        return failWith("could not read " + phrase + " as a conversion");
+    auto shown = ShownConversion::build(reading->categoryId, reading->fromUnitId, reading->number,
+                                        reading->toUnitId, context);
+    if (!shown.fromUnit)
+        return failWith("could not read " + phrase + " as a conversion");
+
+    const bool withOthers = all || preferences.showsOtherUnits;
+    const auto rows = listedRows(shown, withOthers);
+    const auto languages = languageList(preferences);
+    const auto locale = displayLocale(preferences);
+
+    // The formula explains the target, else the first row listed.
+    std::optional<std::string> formula;
+    std::optional<std::string> example;
+    if (withExplanation && !rows.empty()) {
+        const auto& unit = shown.row(rows.front()).unit;
+        formula = formulaLine(*shown.fromUnit, unit, precisePage, locale);
+        example = exampleLine(*shown.fromUnit, unit, shown.value, locale);
+    }
+
+    if (asJson) {
+        json result{{"number", reading->number},
+                    {"categoryId", shown.categoryId},
+                    {"fromUnitId", shown.fromUnit->id}};
+        if (reading->toUnitId)
+            result["toUnitId"] = *reading->toUnitId;
+        result["value"] = shown.value;
+        // Rows in list order (pinned, then others), so that targetIndex points into them.
+        json list = json::array();
+        std::optional<std::size_t> targetIndex;
+        for (std::size_t index = 0; index < shown.rowCount(); ++index) {
+            if (std::ranges::find(rows, index) == rows.end())
+                continue;
+            if (index == shown.targetIndex)
+                targetIndex = list.size();
+            list.push_back(rowJson(shown.row(index)));
+        }
+        if (targetIndex)
+            result["targetIndex"] = *targetIndex;
+        result["rows"] = std::move(list);
+        if (formula)
+            result["formula"] = *formula;
+        if (example)
+            result["example"] = *example;
+        printJson(result);
+        return success;
+    }
+
+    std::cout << categoryDisplayName(shown.categoryId, context, languages) << ": "
+              << reading->number << " " << shown.fromUnit->symbol;
+    if (shown.targetIndex)
+        std::cout << " → " << shown.row(*shown.targetIndex).unit.symbol;
+    std::cout << "\n";
+    for (auto index : rows) {
+        const auto& row = shown.row(index);
+        const char* mark = index == shown.targetIndex ? "→" : row.isPinned ? "*" : " ";
+        std::cout << mark << " " << row.text << " " << row.unit.symbol << "  "
+                  << row.unit.name.resolve(languages);
+        if (row.magnitude)
+            std::cout << " (" << *row.magnitude << ")";
+        std::cout << "\n";
+    }
+    if (formula)
+        std::cout << "formula: " << *formula << "\n";
+    if (example)
+        std::cout << "example: " << *example << "\n";
+    return success;
+}
+
+std::optional<double> numberOf(const std::string& text) {
+    double value = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
+    return value;
+}
+
+int explain(Arguments& arguments, const Session& session) {
+    auto valueText = arguments.value("--value");
+    auto words = arguments.finish(3, 3);
+    if (!words)
+        return usage(explainCommand, arguments.problem());
+    auto value = valueText ? numberOf(*valueText) : 1.0;
+    if (!value)
+        return usage(explainCommand, "not a number: " + *valueText);
+    const auto& categoryId = (*words)[0];
+
+    const auto shared = userContext(session);
+    const auto& context = *shared;
+    auto category = context.category(categoryId);
+    if (!category)
+        return failWith("unknown category: " + categoryId);
+    const UnitDefinition* from = category->unit((*words)[1]);
+    const UnitDefinition* to = category->unit((*words)[2]);
+    if (!from)
+        return failWith("unknown unit in " + categoryId + ": " + (*words)[1]);
+    if (!to)
+        return failWith("unknown unit in " + categoryId + ": " + (*words)[2]);
+
+    const auto locale = displayLocale(context.preferences());
+    auto formula = formulaLine(*from, *to, precisePage, locale);
+    auto example = exampleLine(*from, *to, *value, locale);
+    if (!formula || !example)
+        return failWith("no formula from " + from->id + " to " + to->id + " in " + categoryId);
+    std::cout << *formula << "\n" << *example << "\n";
+    return success;
+}
+
+} // namespace
+} // namespace zelvane::cli
