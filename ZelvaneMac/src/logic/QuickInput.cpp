@@ -8,18 +8,17 @@
 
 namespace zelvane {
 
-using ravodozu::UnitCategory;
-
 namespace {
 
 // The first unit of `category` whose keys match `key` (and whose id is not `skipId`), by position.
-std::optional<std::size_t> firstMatch(const UnitCategory& category, std::string_view key,
+std::optional<std::size_t> firstMatch(const ravodozu::CategoryRef& category, std::string_view key,
                                       std::string_view skipId = {}) {
-    auto& keys = detail::categoryKeys(category.id);
-    for (std::size_t position = 0; position < category.units.size(); ++position) {
-        if (!skipId.empty() && category.units[position].id == skipId)
+    auto& keys = detail::categoryKeys(category->id);
+    keys.follow(category);
+    for (std::size_t position = 0; position < category->units.size(); ++position) {
+        if (!skipId.empty() && category->units[position].id == skipId)
             continue;
-        if (keys.at(category, position).matches(key))
+        if (keys.at(*category, position).matches(key))
             return position;
     }
     return std::nullopt;
@@ -37,33 +36,40 @@ std::optional<QuickInput> QuickInput::parse(std::string_view text,
     if (sourceKey.empty())
         return std::nullopt;
 
-    const auto& preferences = context.preferences();
-    std::vector<std::string> candidates{std::string(currentCategoryId)};
-    std::ranges::copy(preferences.effectiveFavoriteCategories(), std::back_inserter(candidates));
-    std::ranges::copy(preferences.visibleCategoryIds(), std::back_inserter(candidates));
-
+    std::optional<QuickInput> result;
     std::vector<std::string_view> tried;
-    for (const auto& id : candidates) {
+    // The first candidate category that has a unit of that name; true once one is found.
+    auto tryCategory = [&](std::string_view id) {
         if (std::ranges::find(tried, id) != tried.end())
-            continue;
+            return false;
         tried.push_back(id);
         auto category = context.category(id);
         if (!category)
-            continue;
-        auto source = firstMatch(*category, sourceKey);
+            return false;
+        auto source = firstMatch(category, sourceKey);
         if (!source)
-            continue;
+            return false;
 
         const auto& fromUnit = category->units[*source];
-        QuickInput result{std::move(parts->number), category->id, fromUnit.id, std::nullopt};
+        result = QuickInput{std::move(parts->number), category->id, fromUnit.id, std::nullopt};
         if (parts->target) {
             // The source unit's id is never its own target: «5 km to km» has none.
             auto targetKey = normalizedUnitText(*parts->target);
-            if (auto target = firstMatch(*category, targetKey, fromUnit.id))
-                result.toUnitId = category->units[*target].id;
+            if (auto target = firstMatch(category, targetKey, fromUnit.id))
+                result->toUnitId = category->units[*target].id;
         }
+        return true;
+    };
+
+    // The lists are only worked out when the current category does not have the unit.
+    if (tryCategory(currentCategoryId))
         return result;
-    }
+    const auto& preferences = context.preferences();
+    for (const auto& list :
+         {preferences.effectiveFavoriteCategories(), preferences.visibleCategoryIds()})
+        for (const auto& id : list)
+            if (tryCategory(id))
+                return result;
     return std::nullopt;
 }
 

@@ -123,17 +123,36 @@ bool UnitKeys::matches(std::string_view key) const {
     return aliases && aliases->contains(key);
 }
 
+void CategoryKeys::follow(const std::shared_ptr<const UnitCategory>& category) {
+    if (category == followed_)
+        return;
+    followed_ = category;
+    checked_.assign(keys_.size(), false);
+}
+
 const UnitKeys& CategoryKeys::at(const UnitCategory& category, std::size_t position) {
     const auto& unit = category.units[position];
+    const bool followed = followed_.get() == &category;
     if (position < keys_.size()) {
-        if (!keys_[position].describes(unit))
+        if (followed && position < checked_.size() && checked_[position])
+            return keys_[position];
+        if (!keys_[position].describes(unit)) {
             keys_[position] = UnitKeys(unit);
-        return keys_[position];
+            // Made for another category than the followed one: check again when it returns.
+            if (position < checked_.size())
+                checked_[position] = false;
+        }
+    } else {
+        // Units are walked in order, so the list grows one entry at a time.
+        while (keys_.size() <= position)
+            keys_.emplace_back(category.units[keys_.size()]);
     }
-    // Units are walked in order, so the list grows one entry at a time.
-    while (keys_.size() < position)
-        keys_.emplace_back(category.units[keys_.size()]);
-    return keys_.emplace_back(unit);
+    if (followed) {
+        if (checked_.size() <= position)
+            checked_.resize(position + 1, false);
+        checked_[position] = true;
+    }
+    return keys_[position];
 }
 
 CategoryKeys& categoryKeys(std::string_view categoryId) {

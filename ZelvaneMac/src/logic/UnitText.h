@@ -2,6 +2,7 @@
 #pragma once
 
 #include <map>
+#include <memory>
 #include <optional>
 #include <set>
 #include <string>
@@ -51,12 +52,20 @@ struct UnitKeys {
 /// remade only when the unit at its position changed, so a phrase typed letter by letter
 /// normalises each unit's names once rather than on every keystroke, whether the unit comes from
 /// the catalog, the exchange rates or the user's custom library.
+///
+/// A category handed out again as the same shared object (the catalog's and the resolved
+/// library's are) is not compared unit by unit again: the keys hold on to the object they were
+/// checked against, so its address cannot be reused for a different category meanwhile.
 class CategoryKeys {
   public:
+    /// Makes the following lookups answer for `category`.
+    void follow(const std::shared_ptr<const ravodozu::UnitCategory>& category);
     const UnitKeys& at(const ravodozu::UnitCategory& category, std::size_t position);
 
   private:
     std::vector<UnitKeys> keys_;
+    std::shared_ptr<const ravodozu::UnitCategory> followed_;
+    std::vector<bool> checked_; ///< Per entry: known to describe `followed_`'s unit.
 };
 
 /// The keys kept for the category with that id, for this thread.

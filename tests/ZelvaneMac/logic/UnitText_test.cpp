@@ -109,5 +109,23 @@ TEST(CategoryKeys, FollowUnitsThatChangeUnderTheSameCategoryId) {
     EXPECT_FALSE(keys.at(longer, 0).matches("alpha"));
 }
 
+TEST(CategoryKeys, FollowingASharedCategoryStillNoticesItsReplacement) {
+    auto first = std::make_shared<const UnitCategory>(
+        UnitCategory{"cache.shared", {}, "a", {unit("a", "aa", {{"en", "alpha"}})}});
+    auto second = std::make_shared<const UnitCategory>(
+        UnitCategory{"cache.shared", {}, "a", {unit("a", "aa", {{"en", "gamma"}})}});
+    auto& keys = detail::categoryKeys("cache.shared");
+    keys.follow(first);
+    EXPECT_TRUE(keys.at(*first, 0).matches("alpha"));
+    EXPECT_TRUE(keys.at(*first, 0).matches("alphas")); // served without a check
+    keys.follow(second);
+    EXPECT_FALSE(keys.at(*second, 0).matches("alpha"));
+    EXPECT_TRUE(keys.at(*second, 0).matches("gamma"));
+    // A category that is not the followed one is compared unit by unit.
+    UnitCategory copy = *first;
+    EXPECT_TRUE(keys.at(copy, 0).matches("alpha"));
+    EXPECT_TRUE(keys.at(*second, 0).matches("gamma"));
+}
+
 } // namespace
 } // namespace zelvane
