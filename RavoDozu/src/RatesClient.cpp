@@ -218,7 +218,7 @@ RatesClient::RatesClient(std::optional<std::string> relayURL, double timeout, Ho
     bool withRelay = relayURL && isUsableURL(*relayURL);
     sources.reserve(3);
     if (withRelay)
-        sources.emplace_back(std::in_place_type<Relay>, std::move(*relayURL));
+        sources.emplace_back(std::in_place_type<Relay>, Relay{std::move(*relayURL)});
     sources.emplace_back(std::in_place_type<ExchangeRateAPI>);
     sources.emplace_back(std::in_place_type<Frankfurter>);
 }
