@@ -12,14 +12,13 @@ namespace ravodozu {
 namespace {
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
-template <class... F> struct Overloaded : F... {
-    using F::operator()...;
-};
+template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
 std::string_view trimmedBlanks(std::string_view text) {
     auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
@@ -31,41 +30,42 @@ std::optional<double> parseLiteral(std::string_view text) {
     // Out-of-range literals still read as ±∞ or ±0, as strtod would give them.
     if (error == std::errc::result_out_of_range && end == text.data() + text.size())
         return std::strtod(std::string(text).c_str(), nullptr);
-    if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+    if (error != std::errc() || end != text.data() + text.size())
+        return std::nullopt;
     return value;
 }
 
 double numberParameter(const detail::JsonReader& parameter) {
-    if (parameter.json().is_number()) return parameter.number();
+    if (parameter.json().is_number())
+        return parameter.number();
     std::string expression = parameter.string();
     auto value = evaluateNumberExpression(expression);
-    if (!value) parameter.fail("Invalid number expression " + expression);
+    if (!value)
+        parameter.fail("Invalid number expression " + expression);
     return *value;
 }
 } // namespace
 
 double toBase(const Conversion& conversion, double value) {
-    return std::visit(Overloaded{
-                          [&](const LinearConversion& c) { return value * c.factor; },
-                          [&](const AffineConversion& c) { return (value + c.offset) * c.factor; },
-                          [&](const ReciprocalConversion& c) {
-                              return value == 0 ? infinity : c.k / value;
-                          },
-                          [&](const CustomConversion& c) { return c.mapping->toBase(value); },
-                      },
-                      conversion);
+    return std::visit(
+        Overloaded{
+            [&](const LinearConversion& c) { return value * c.factor; },
+            [&](const AffineConversion& c) { return (value + c.offset) * c.factor; },
+            [&](const ReciprocalConversion& c) { return value == 0 ? infinity : c.k / value; },
+            [&](const CustomMappingConversion& c) { return c.mapping->toBase(value); },
+        },
+        conversion);
 }
 
 double fromBase(const Conversion& conversion, double base) {
-    return std::visit(Overloaded{
-                          [&](const LinearConversion& c) { return base / c.factor; },
-                          [&](const AffineConversion& c) { return base / c.factor - c.offset; },
-                          [&](const ReciprocalConversion& c) {
-                              return base == 0 ? infinity : c.k / base;
-                          },
-                          [&](const CustomConversion& c) { return c.mapping->fromBase(base); },
-                      },
-                      conversion);
+    return std::visit(
+        Overloaded{
+            [&](const LinearConversion& c) { return base / c.factor; },
+            [&](const AffineConversion& c) { return base / c.factor - c.offset; },
+            [&](const ReciprocalConversion& c) { return base == 0 ? infinity : c.k / base; },
+            [&](const CustomMappingConversion& c) { return c.mapping->fromBase(base); },
+        },
+        conversion);
 }
 
 std::optional<double> evaluateNumberExpression(std::string_view text) {
@@ -75,11 +75,16 @@ std::optional<double> evaluateNumberExpression(std::string_view text) {
     while (true) {
         std::size_t end = text.find_first_of("*/", start);
         auto operand = parseLiteral(trimmedBlanks(text.substr(start, end - start)));
-        if (!operand) return std::nullopt;
-        if (!running) running = *operand;
-        else if (pendingOperator == '*') *running *= *operand;
-        else *running /= *operand;
-        if (end == std::string_view::npos) return running;
+        if (!operand)
+            return std::nullopt;
+        if (!running)
+            running = *operand;
+        else if (pendingOperator == '*')
+            *running *= *operand;
+        else
+            *running /= *operand;
+        if (end == std::string_view::npos)
+            return running;
         pendingOperator = text[end];
         start = end + 1;
     }
@@ -89,10 +94,13 @@ namespace detail {
 Conversion readConversion(const JsonReader& reader) {
     auto typeReader = reader["type"];
     std::string type = typeReader.string();
-    if (type == "linear") return LinearConversion{numberParameter(reader["factor"])};
+    if (type == "linear")
+        return LinearConversion{numberParameter(reader["factor"])};
     if (type == "affine")
-        return AffineConversion{numberParameter(reader["factor"]), numberParameter(reader["offset"])};
-    if (type == "reciprocal") return ReciprocalConversion{numberParameter(reader["k"])};
+        return AffineConversion{numberParameter(reader["factor"]),
+                                numberParameter(reader["offset"])};
+    if (type == "reciprocal")
+        return ReciprocalConversion{numberParameter(reader["k"])};
     typeReader.fail("Unknown conversion type " + type);
 }
 } // namespace detail
@@ -105,12 +113,18 @@ nlohmann::json encodeConversion(const Conversion& conversion) {
     using nlohmann::json;
     return std::visit(
         Overloaded{
-            [](const LinearConversion& c) { return json{{"type", "linear"}, {"factor", c.factor}}; },
+            [](const LinearConversion& c) {
+                return json{{"type", "linear"}, {"factor", c.factor}};
+            },
             [](const AffineConversion& c) {
                 return json{{"type", "affine"}, {"factor", c.factor}, {"offset", c.offset}};
             },
-            [](const ReciprocalConversion& c) { return json{{"type", "reciprocal"}, {"k", c.k}}; },
-            [](const CustomConversion&) { return json{{"type", "custom"}}; },
+            [](const ReciprocalConversion& c) {
+                return json{{"type", "reciprocal"}, {"k", c.k}};
+            },
+            [](const CustomMappingConversion&) {
+                return json{{"type", "custom"}};
+            },
         },
         conversion);
 }

@@ -34,13 +34,13 @@ struct ReciprocalConversion {
 };
 
 /// A compiled custom rule. Never comes from the data files; equal only to the same mapping.
-struct CustomConversion {
+struct CustomMappingConversion {
     std::shared_ptr<const CustomMapping> mapping;
-    bool operator==(const CustomConversion&) const = default;
+    bool operator==(const CustomMappingConversion&) const = default;
 };
 
 using Conversion =
-    std::variant<LinearConversion, AffineConversion, ReciprocalConversion, CustomConversion>;
+    std::variant<LinearConversion, AffineConversion, ReciprocalConversion, CustomMappingConversion>;
 
 /// A value in the unit → the value in the base unit. Never fails: impossibility is NaN or ±∞.
 double toBase(const Conversion& conversion, double value);
