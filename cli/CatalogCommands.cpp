@@ -13,15 +13,15 @@ int listCategories(Arguments& arguments, const Session& session);
 int listUnits(Arguments& arguments, const Session& session);
 
 const Command categoriesCommand{"categories", "[--json]",
-                                "every category with its name and number of units",
-                                listCategories};
+                                "every category with its name and number of units", listCategories};
 const Command unitsCommand{"units", "CATEGORY [--json]",
                            "the units of a category, in order, with their conversions", listUnits};
 const bool registered = registerCommand(categoriesCommand) && registerCommand(unitsCommand);
 
 int listCategories(Arguments& arguments, const Session& session) {
     bool asJson = arguments.flag("--json");
-    if (!arguments.finish(0, 0)) return usage(categoriesCommand, arguments.problem());
+    if (!arguments.finish(0, 0))
+        return usage(categoriesCommand, arguments.problem());
     const auto& catalog = session.catalog();
     if (asJson) {
         json list = json::array();
@@ -42,9 +42,11 @@ int listCategories(Arguments& arguments, const Session& session) {
 int listUnits(Arguments& arguments, const Session& session) {
     bool asJson = arguments.flag("--json");
     auto words = arguments.finish(1, 1);
-    if (!words) return usage(unitsCommand, arguments.problem());
+    if (!words)
+        return usage(unitsCommand, arguments.problem());
     const auto* category = session.catalog().category(words->front());
-    if (!category) return failWith("unknown category: " + words->front());
+    if (!category)
+        return failWith("unknown category: " + words->front());
 
     if (asJson) {
         json units = json::array();

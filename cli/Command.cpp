@@ -11,7 +11,8 @@ const ravodozu::UnitCatalog& Session::catalog() const {
     static const ravodozu::UnitCatalog loaded = [] {
         auto catalog = ravodozu::UnitCatalog::loadBundled();
         if (!catalog) {
-            std::cerr << "The bundled unit data is missing (" << catalog.error().describe() << ")\n";
+            std::cerr << "The bundled unit data is missing (" << catalog.error().describe()
+                      << ")\n";
             std::exit(failure);
         }
         return std::move(catalog).value();
@@ -20,20 +21,24 @@ const ravodozu::UnitCatalog& Session::catalog() const {
 }
 
 void Arguments::noteProblem(std::string problem) {
-    if (problem_.empty()) problem_ = std::move(problem);
+    if (problem_.empty())
+        problem_ = std::move(problem);
 }
 
 bool Arguments::flag(std::string_view name) {
     auto found = std::ranges::find(words_, name);
-    if (found == words_.end()) return false;
+    if (found == words_.end())
+        return false;
     words_.erase(found);
     return true;
 }
 
 std::optional<std::string> Arguments::value(std::string_view name) {
     auto values = this->values(name);
-    if (values.size() > 1) noteProblem(std::string(name) + " given more than once");
-    if (values.empty()) return std::nullopt;
+    if (values.size() > 1)
+        noteProblem(std::string(name) + " given more than once");
+    if (values.empty())
+        return std::nullopt;
     return values.back();
 }
 
@@ -54,7 +59,8 @@ std::vector<std::string> Arguments::values(std::string_view name) {
 
 std::optional<long long> Arguments::integer(std::string_view name) {
     auto text = value(name);
-    if (!text) return std::nullopt;
+    if (!text)
+        return std::nullopt;
     long long number = 0;
     auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), number);
     if (error != std::errc() || end != text->data() + text->size()) {
@@ -64,12 +70,17 @@ std::optional<long long> Arguments::integer(std::string_view name) {
     return number;
 }
 
-std::optional<std::vector<std::string>> Arguments::finish(std::size_t minimum, std::size_t maximum) {
+std::optional<std::vector<std::string>> Arguments::finish(std::size_t minimum,
+                                                          std::size_t maximum) {
     for (const auto& word : words_)
-        if (word.size() > 2 && word.starts_with("--")) noteProblem("unknown option " + word);
-    if (problem_.empty() && words_.size() < minimum) noteProblem("missing arguments");
-    if (problem_.empty() && words_.size() > maximum) noteProblem("too many arguments");
-    if (!problem_.empty()) return std::nullopt;
+        if (word.size() > 2 && word.starts_with("--"))
+            noteProblem("unknown option " + word);
+    if (problem_.empty() && words_.size() < minimum)
+        noteProblem("missing arguments");
+    if (problem_.empty() && words_.size() > maximum)
+        noteProblem("too many arguments");
+    if (!problem_.empty())
+        return std::nullopt;
     return words_;
 }
 
@@ -86,10 +97,13 @@ bool registerCommand(Command command) {
     return true;
 }
 
-const std::vector<Command>& commands() { return table(); }
+const std::vector<Command>& commands() {
+    return table();
+}
 
 int usage(const Command& command, std::string_view problem) {
-    if (!problem.empty()) std::cerr << "zelvane-cli " << command.name << ": " << problem << "\n";
+    if (!problem.empty())
+        std::cerr << "zelvane-cli " << command.name << ": " << problem << "\n";
     std::cerr << "usage: zelvane-cli " << command.name << " " << command.usage << "\n";
     return usageError;
 }

@@ -1,7 +1,7 @@
 // format: a value as the converter would show it.
 #include <algorithm>
 #include <charconv>
-#include <climits>  // INT_MIN, INT_MAX
+#include <climits> // INT_MIN, INT_MAX
 #include <cstdlib>
 #include <iostream>
 
@@ -21,11 +21,14 @@ const bool registered = registerCommand(formatCommand);
 std::optional<double> parseValue(const std::string& text) {
     char* end = nullptr;
     double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size()) return std::nullopt;
+    if (text.empty() || end != text.c_str() + text.size())
+        return std::nullopt;
     return value;
 }
 
-int clampedInt(long long value) { return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX)); }
+int clampedInt(long long value) {
+    return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
+}
 
 int formatValue(Arguments& arguments, const Session& session) {
     auto digits = arguments.integer("--digits");
@@ -33,16 +36,22 @@ int formatValue(Arguments& arguments, const Session& session) {
     auto fixed = arguments.integer("--fixed");
     auto currency = arguments.integer("--currency");
     auto words = arguments.finish(1, 1);
-    if (!words) return usage(formatCommand, arguments.problem());
-    if (fixed && currency) return usage(formatCommand, "--fixed and --currency exclude each other");
+    if (!words)
+        return usage(formatCommand, arguments.problem());
+    if (fixed && currency)
+        return usage(formatCommand, "--fixed and --currency exclude each other");
     auto value = parseValue(words->front());
-    if (!value) return usage(formatCommand, "not a number: " + words->front());
+    if (!value)
+        return usage(formatCommand, "not a number: " + words->front());
 
     ravodozu::ValueFormatter formatter(clampedInt(digits.value_or(4)),
                                        locale.value_or(session.numberLocale));
-    if (fixed) std::cout << formatter.formatFixed(clampedInt(*fixed), *value) << "\n";
-    else if (currency) std::cout << formatter.formatCurrency(clampedInt(*currency), *value) << "\n";
-    else std::cout << formatter.format(*value) << "\n";
+    if (fixed)
+        std::cout << formatter.formatFixed(clampedInt(*fixed), *value) << "\n";
+    else if (currency)
+        std::cout << formatter.formatCurrency(clampedInt(*currency), *value) << "\n";
+    else
+        std::cout << formatter.format(*value) << "\n";
     return success;
 }
 

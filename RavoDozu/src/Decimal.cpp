@@ -22,7 +22,8 @@ bool allDigits(std::string_view text) {
 
 std::optional<Decimal> Decimal::parse(std::string_view text) {
     bool negative = !text.empty() && text.front() == '-';
-    if (!text.empty() && (text.front() == '-' || text.front() == '+')) text.remove_prefix(1);
+    if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+        text.remove_prefix(1);
 
     long exponent = 0;
     if (auto e = text.find_first_of("eE"); e != std::string_view::npos) {
@@ -33,8 +34,10 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
         if (exponentText.empty() || exponentText.size() > 6 || !allDigits(exponentText))
             return std::nullopt;
         exponent = std::stol(std::string(exponentText));
-        if (exponent > maxExponent) return std::nullopt;
-        if (negativeExponent) exponent = -exponent;
+        if (exponent > maxExponent)
+            return std::nullopt;
+        if (negativeExponent)
+            exponent = -exponent;
         text = text.substr(0, e);
     }
 
@@ -46,19 +49,23 @@ std::optional<Decimal> Decimal::parse(std::string_view text) {
 
     std::string digits = std::string(whole) + std::string(fraction);
     mpz_class unscaled(digits.empty() ? "0" : digits, 10);
-    if (negative) unscaled = -unscaled;
+    if (negative)
+        unscaled = -unscaled;
     long scale = static_cast<long>(fraction.size()) - exponent;
-    if (scale < 0) return Decimal(unscaled * powerOfTen(static_cast<int>(-scale)), 0);
+    if (scale < 0)
+        return Decimal(unscaled * powerOfTen(static_cast<int>(-scale)), 0);
     return Decimal(std::move(unscaled), static_cast<int>(scale));
 }
 
 Decimal Decimal::rescaled(int scale) const {
-    if (scale >= scale_) return {unscaled_ * powerOfTen(scale - scale_), scale};
+    if (scale >= scale_)
+        return {unscaled_ * powerOfTen(scale - scale_), scale};
     mpz_class divisor = powerOfTen(scale_ - scale);
     mpz_class magnitude = abs(unscaled_);
     mpz_class quotient = magnitude / divisor;
     mpz_class remainder = magnitude - quotient * divisor;
-    if (2 * remainder >= divisor) ++quotient; // halves away from zero
+    if (2 * remainder >= divisor)
+        ++quotient; // halves away from zero
     return {sgn(unscaled_) < 0 ? mpz_class(-quotient) : quotient, scale};
 }
 
@@ -82,7 +89,8 @@ std::string Decimal::toString(int fractionDigits) const {
     std::string digits = mpz_class(abs(unscaled)).get_str();
     if (digits.size() <= static_cast<std::size_t>(fractionDigits))
         digits.insert(0, fractionDigits + 1 - digits.size(), '0');
-    if (fractionDigits > 0) digits.insert(digits.size() - fractionDigits, ".");
+    if (fractionDigits > 0)
+        digits.insert(digits.size() - fractionDigits, ".");
     return sgn(unscaled) < 0 ? "-" + digits : digits;
 }
 

@@ -12,17 +12,18 @@ struct Step {
 
 std::string_view trimmedWhitespace(std::string_view text) {
     auto first = text.find_first_not_of(" \t\n\r");
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(" \t\n\r") - first + 1);
 }
 
 // Characters after the first ".", counting UTF-8 sequences as one character each.
 int fractionDigits(std::string_view text) {
     auto point = text.find('.');
-    if (point == std::string_view::npos) return 0;
-    return static_cast<int>(std::ranges::count_if(text.substr(point + 1), [](unsigned char c) {
-        return (c & 0xC0) != 0x80;
-    }));
+    if (point == std::string_view::npos)
+        return 0;
+    return static_cast<int>(std::ranges::count_if(
+        text.substr(point + 1), [](unsigned char c) { return (c & 0xC0) != 0x80; }));
 }
 
 std::string withPoint(std::string_view text) {
@@ -43,7 +44,8 @@ Step stepFor(std::string_view input, std::optional<std::string_view> stepText) {
 
 std::optional<Decimal> parseStep(std::string_view text) {
     auto value = Decimal::parse(trimmedWhitespace(withPoint(text)));
-    if (!value || !value->isPositive()) return std::nullopt;
+    if (!value || !value->isPositive())
+        return std::nullopt;
     return value;
 }
 

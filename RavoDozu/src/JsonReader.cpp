@@ -10,13 +10,20 @@ using nlohmann::json;
 namespace {
 std::string_view typeName(const json& value) {
     switch (value.type()) {
-    case json::value_t::null: return "null";
-    case json::value_t::object: return "an object";
-    case json::value_t::array: return "an array";
-    case json::value_t::string: return "a string";
-    case json::value_t::boolean: return "a boolean";
-    case json::value_t::discarded: return "nothing";
-    default: return "a number";
+    case json::value_t::null:
+        return "null";
+    case json::value_t::object:
+        return "an object";
+    case json::value_t::array:
+        return "an array";
+    case json::value_t::string:
+        return "a string";
+    case json::value_t::boolean:
+        return "a boolean";
+    case json::value_t::discarded:
+        return "nothing";
+    default:
+        return "a number";
     }
 }
 } // namespace
@@ -45,7 +52,8 @@ JsonReader JsonReader::operator[](std::string_view key) const {
 std::optional<JsonReader> JsonReader::find(std::string_view key) const {
     const auto& members = object();
     auto found = members.find(std::string(key));
-    if (found == members.end() || found->second.is_null()) return std::nullopt;
+    if (found == members.end() || found->second.is_null())
+        return std::nullopt;
     return JsonReader{found->second, childPath(key)};
 }
 
@@ -54,31 +62,36 @@ JsonReader JsonReader::element(std::size_t index) const {
 }
 
 const json::object_t& JsonReader::object() const {
-    if (!value_.is_object()) typeMismatch("Dictionary");
+    if (!value_.is_object())
+        typeMismatch("Dictionary");
     return value_.get_ref<const json::object_t&>();
 }
 
 const json::array_t& JsonReader::array() const {
-    if (!value_.is_array()) typeMismatch("Array");
+    if (!value_.is_array())
+        typeMismatch("Array");
     return value_.get_ref<const json::array_t&>();
 }
 
 std::string JsonReader::string() const {
-    if (!value_.is_string()) typeMismatch("String");
+    if (!value_.is_string())
+        typeMismatch("String");
     return value_.get<std::string>();
 }
 
 double JsonReader::number() const {
-    if (!value_.is_number()) typeMismatch("Double");
+    if (!value_.is_number())
+        typeMismatch("Double");
     return value_.get<double>();
 }
 
 long long JsonReader::integer() const {
-    if (value_.is_number_integer()) return value_.get<long long>();
+    if (value_.is_number_integer())
+        return value_.get<long long>();
     if (value_.is_number_float()) {
         double number = value_.get<double>();
-        if (number == static_cast<double>(static_cast<long long>(number)) &&
-            number >= -9.2e18 && number <= 9.2e18)
+        if (number == static_cast<double>(static_cast<long long>(number)) && number >= -9.2e18 &&
+            number <= 9.2e18)
             return static_cast<long long>(number);
         fail("Parsed JSON number <" + value_.dump() + "> does not fit in Int.");
     }
@@ -86,7 +99,8 @@ long long JsonReader::integer() const {
 }
 
 bool JsonReader::boolean() const {
-    if (!value_.is_boolean()) typeMismatch("Bool");
+    if (!value_.is_boolean())
+        typeMismatch("Bool");
     return value_.get<bool>();
 }
 
@@ -103,10 +117,12 @@ std::vector<std::string> JsonReader::strings() const {
 
 std::optional<std::string> readFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) return std::nullopt;
+    if (!file)
+        return std::nullopt;
     std::ostringstream bytes;
     bytes << file.rdbuf();
-    if (file.bad()) return std::nullopt;
+    if (file.bad())
+        return std::nullopt;
     return std::move(bytes).str();
 }
 

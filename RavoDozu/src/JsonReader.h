@@ -49,7 +49,8 @@ class JsonReader {
     template <class F> auto list(F&& decode) const {
         std::vector<decltype(decode(element(0)))> result;
         result.reserve(array().size());
-        for (std::size_t i = 0; i < value_.size(); ++i) result.push_back(decode(element(i)));
+        for (std::size_t i = 0; i < value_.size(); ++i)
+            result.push_back(decode(element(i)));
         return result;
     }
 

@@ -11,20 +11,25 @@ const std::string emptyText;
 
 const std::string& LocalizedText::resolve(std::span<const std::string> languages) const {
     for (const auto& code : languages) {
-        if (auto found = values.find(code); found != values.end()) return found->second;
+        if (auto found = values.find(code); found != values.end())
+            return found->second;
         if (auto found = values.find(normalizedLanguage(code)); found != values.end())
             return found->second;
     }
-    if (auto english = values.find("en"); english != values.end()) return english->second;
+    if (auto english = values.find("en"); english != values.end())
+        return english->second;
     return values.empty() ? emptyText : values.begin()->second;
 }
 
 std::string normalizedLanguage(std::string_view code) {
     std::vector<std::string_view> pieces;
     for (auto piece : code | std::views::split('-'))
-        if (!piece.empty()) pieces.emplace_back(piece.begin(), piece.end());
-    if (pieces.empty()) return std::string(code);
-    if (pieces.front() != "zh") return std::string(pieces.front());
+        if (!piece.empty())
+            pieces.emplace_back(piece.begin(), piece.end());
+    if (pieces.empty())
+        return std::string(code);
+    if (pieces.front() != "zh")
+        return std::string(pieces.front());
     bool traditional = std::ranges::any_of(
         pieces, [](std::string_view p) { return p == "Hant" || p == "TW" || p == "HK"; });
     return traditional ? "zh-Hant" : "zh-Hans";

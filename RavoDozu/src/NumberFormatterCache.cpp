@@ -55,11 +55,14 @@ LocaleSeparators makeSeparators(std::string_view locale) {
     UErrorCode status = U_ZERO_ERROR;
     icu::DecimalFormatSymbols symbols(icu::Locale(std::string(locale).c_str()), status);
     LocaleSeparators separators;
-    if (U_FAILURE(status)) return separators;
+    if (U_FAILURE(status))
+        return separators;
     auto decimal = utf8(symbols.getSymbol(icu::DecimalFormatSymbols::kDecimalSeparatorSymbol));
     auto grouping = utf8(symbols.getSymbol(icu::DecimalFormatSymbols::kGroupingSeparatorSymbol));
-    if (!decimal.empty()) separators.decimal = decimal;
-    if (!grouping.empty()) separators.grouping = grouping;
+    if (!decimal.empty())
+        separators.decimal = decimal;
+    if (!grouping.empty())
+        separators.grouping = grouping;
     return separators;
 }
 } // namespace
@@ -68,21 +71,24 @@ const LocalizedNumberFormatter& numberFormatter(std::string_view locale, DigitRu
                                                 int high) {
     thread_local std::map<FormatterKey, LocalizedNumberFormatter, KeyOrder> cache;
     FormatterKeyView key{locale, rule, low, high};
-    if (auto found = cache.find(key); found != cache.end()) return found->second;
+    if (auto found = cache.find(key); found != cache.end())
+        return found->second;
     return cache.emplace(FormatterKey{std::string(locale), rule, low, high}, makeFormatter(key))
         .first->second;
 }
 
 const LocaleSeparators& localeSeparators(std::string_view locale) {
     thread_local std::map<std::string, LocaleSeparators, std::less<>> cache;
-    if (auto found = cache.find(locale); found != cache.end()) return found->second;
+    if (auto found = cache.find(locale); found != cache.end())
+        return found->second;
     return cache.emplace(std::string(locale), makeSeparators(locale)).first->second;
 }
 
 std::optional<std::string> formatted(const LocalizedNumberFormatter& formatter, double value) {
     UErrorCode status = U_ZERO_ERROR;
     auto text = formatter.formatDouble(value, status).toString(status);
-    if (U_FAILURE(status) || text.isEmpty()) return std::nullopt;
+    if (U_FAILURE(status) || text.isEmpty())
+        return std::nullopt;
     return utf8(text);
 }
 

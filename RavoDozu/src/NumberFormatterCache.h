@@ -19,8 +19,8 @@ struct LocaleSeparators {
 
 /// The formatter for a locale with `low`…`high` significant or fraction digits, grouping on,
 /// halves rounded away from zero.
-const icu::number::LocalizedNumberFormatter& numberFormatter(std::string_view locale, DigitRule rule,
-                                                             int low, int high);
+const icu::number::LocalizedNumberFormatter& numberFormatter(std::string_view locale,
+                                                             DigitRule rule, int low, int high);
 
 /// The decimal and grouping separators of a locale.
 const LocaleSeparators& localeSeparators(std::string_view locale);

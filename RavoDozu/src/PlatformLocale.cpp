@@ -19,10 +19,13 @@ std::string variable(const char* name) {
 // "zh_TW.UTF-8@modifier" → {zh, TW}; "C", "POSIX" and "" → none.
 std::optional<PosixLocale> parsePosix(std::string_view text) {
     text = text.substr(0, text.find_first_of(".@"));
-    if (text.empty() || text == "C" || text == "POSIX") return std::nullopt;
+    if (text.empty() || text == "C" || text == "POSIX")
+        return std::nullopt;
     auto separator = text.find_first_of("_-");
-    if (separator == std::string_view::npos) return PosixLocale{std::string(text), {}};
-    return PosixLocale{std::string(text.substr(0, separator)), std::string(text.substr(separator + 1))};
+    if (separator == std::string_view::npos)
+        return PosixLocale{std::string(text), {}};
+    return PosixLocale{std::string(text.substr(0, separator)),
+                       std::string(text.substr(separator + 1))};
 }
 
 std::string bcp47(const PosixLocale& locale) {
@@ -31,7 +34,8 @@ std::string bcp47(const PosixLocale& locale) {
 
 std::optional<PosixLocale> firstSet(std::initializer_list<const std::string*> variables) {
     for (const auto* value : variables)
-        if (!value->empty()) return parsePosix(*value);
+        if (!value->empty())
+            return parsePosix(*value);
     return std::nullopt;
 }
 } // namespace
@@ -47,20 +51,23 @@ std::vector<std::string> preferredLanguages(const Environment& environment) {
         if (auto locale = parsePosix(std::string_view(entry.begin(), entry.end())))
             languages.push_back(bcp47(*locale));
     if (languages.empty())
-        if (auto locale = firstSet({&environment.lcAll, &environment.lcMessages, &environment.lang}))
+        if (auto locale =
+                firstSet({&environment.lcAll, &environment.lcMessages, &environment.lang}))
             languages.push_back(bcp47(*locale));
     return languages;
 }
 
 std::optional<std::string> regionCode(const Environment& environment) {
     auto locale = firstSet({&environment.lcAll, &environment.lcMessages, &environment.lang});
-    if (!locale || locale->region.empty()) return std::nullopt;
+    if (!locale || locale->region.empty())
+        return std::nullopt;
     return locale->region;
 }
 
 std::string numberLocale(const Environment& environment) {
     auto locale = firstSet({&environment.lcAll, &environment.lcNumeric, &environment.lang});
-    if (!locale) return "en_US_POSIX";
+    if (!locale)
+        return "en_US_POSIX";
     return locale->region.empty() ? locale->language : locale->language + "_" + locale->region;
 }
 

@@ -41,9 +41,12 @@ std::vector<fs::path> candidates() {
         result.emplace_back(fs::path(override) / bundleName);
     }
     auto exeDir = executableDirectory();
-    if (!exeDir.empty()) result.push_back(exeDir / ".." / "share" / "zelvane" / bundleName);
-    if (auto codeDir = directoryOfThisCode(); !codeDir.empty()) result.push_back(codeDir / bundleName);
-    if (!exeDir.empty()) result.push_back(exeDir / bundleName);
+    if (!exeDir.empty())
+        result.push_back(exeDir / ".." / "share" / "zelvane" / bundleName);
+    if (auto codeDir = directoryOfThisCode(); !codeDir.empty())
+        result.push_back(codeDir / bundleName);
+    if (!exeDir.empty())
+        result.push_back(exeDir / bundleName);
     return result;
 }
 
@@ -58,7 +61,8 @@ std::optional<fs::path> ResourceBundle::resource(std::string_view name, std::str
                                                  std::string_view subdirectory) const {
     auto path = root / subdirectory / (std::string(name) + "." + std::string(extension));
     std::error_code error;
-    if (!fs::is_regular_file(path, error)) return std::nullopt;
+    if (!fs::is_regular_file(path, error))
+        return std::nullopt;
     return path;
 }
 

@@ -8,8 +8,8 @@ namespace ravodozu {
 
 namespace {
 template <class Range, class Key>
-auto firstWith(const Range& range, Key Range::value_type::*key, std::string_view wanted)
-    -> const typename Range::value_type* {
+auto firstWith(const Range& range, Key Range::value_type::*key, std::string_view wanted) -> const
+    typename Range::value_type* {
     auto found = std::ranges::find(range, wanted, key);
     return found == range.end() ? nullptr : &*found;
 }
@@ -18,15 +18,18 @@ template <class T, class Read>
 Result<T, CatalogError> loadResource(const ResourceBundle& bundle, const std::string& name,
                                      Read read) {
     auto path = bundle.resource(name, "json", "units");
-    if (!path) return fail(CatalogError{CatalogError::Kind::missingResource, name, {}});
+    if (!path)
+        return fail(CatalogError{CatalogError::Kind::missingResource, name, {}});
     auto bytes = detail::readFile(*path);
     if (!bytes)
-        return fail(CatalogError{CatalogError::Kind::unreadableResource, name,
-                                 {"", "The file could not be read."}});
+        return fail(CatalogError{
+            CatalogError::Kind::unreadableResource, name, {"", "The file could not be read."}});
     auto document = detail::parseJson(*bytes);
-    if (!document) return fail(CatalogError{CatalogError::Kind::invalidData, name, document.error()});
+    if (!document)
+        return fail(CatalogError{CatalogError::Kind::invalidData, name, document.error()});
     auto decoded = detail::decodeWith([&] { return read(detail::JsonReader(*document)); });
-    if (!decoded) return fail(CatalogError{CatalogError::Kind::invalidData, name, decoded.error()});
+    if (!decoded)
+        return fail(CatalogError{CatalogError::Kind::invalidData, name, decoded.error()});
     return std::move(decoded).value();
 }
 } // namespace
@@ -66,21 +69,26 @@ const UnitCategory* UnitCatalog::category(std::string_view id) const {
 
 std::string CatalogError::describe() const {
     switch (kind) {
-    case Kind::missingResource: return "missing resource: " + resource;
-    case Kind::unreadableResource: return resource + ": " + decoding.message;
-    case Kind::invalidData: return resource + ": " + decoding.describe();
+    case Kind::missingResource:
+        return "missing resource: " + resource;
+    case Kind::unreadableResource:
+        return resource + ": " + decoding.message;
+    case Kind::invalidData:
+        return resource + ": " + decoding.describe();
     }
     return resource;
 }
 
 Result<UnitCatalog, CatalogError> UnitCatalog::load(const ResourceBundle& bundle) {
-    auto core = loadResource<std::vector<UnitCategory>>(
-        bundle, "core", [](const detail::JsonReader& file) {
+    auto core =
+        loadResource<std::vector<UnitCategory>>(bundle, "core", [](const detail::JsonReader& file) {
             return file["categories"].list(detail::readUnitCategory);
         });
-    if (!core) return fail(core.error());
+    if (!core)
+        return fail(core.error());
     auto currency = loadResource<CurrencyCatalog>(bundle, "currency", detail::readCurrencyCatalog);
-    if (!currency) return fail(currency.error());
+    if (!currency)
+        return fail(currency.error());
     return UnitCatalog{std::move(core).value(), std::move(currency).value()};
 }
 

@@ -23,10 +23,12 @@ std::string orPlaceholder(std::optional<std::string> text) {
 }
 
 int trailingZeros(double wholeNumber) {
-    if (wholeNumber < 1 || wholeNumber >= 1e15) return 0;
+    if (wholeNumber < 1 || wholeNumber >= 1e15)
+        return 0;
     auto n = static_cast<std::uint64_t>(wholeNumber);
     int count = 0;
-    for (; n % 10 == 0; n /= 10) ++count;
+    for (; n % 10 == 0; n /= 10)
+        ++count;
     return count;
 }
 
@@ -41,7 +43,8 @@ std::string superscript(int exponent) {
 
 // 10^e for any exponent a double can reach, without underflowing on the way.
 double dividedByPowerOfTen(double value, int exponent) {
-    if (exponent < -300) return value * 1e300 / std::pow(10.0, exponent + 300);
+    if (exponent < -300)
+        return value * 1e300 / std::pow(10.0, exponent + 300);
     return value / std::pow(10.0, exponent);
 }
 
@@ -53,7 +56,8 @@ std::string shortestText(double value) {
 
 std::string_view trimmedBlanks(std::string_view text) {
     auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) return {};
+    if (first == std::string_view::npos)
+        return {};
     return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
@@ -71,11 +75,14 @@ int ValueFormatter::usableDigits() const {
 }
 
 std::string ValueFormatter::format(double value) const {
-    if (!std::isfinite(value)) return std::string(placeholder);
-    if (value == 0) return "0";
+    if (!std::isfinite(value))
+        return std::string(placeholder);
+    if (value == 0)
+        return "0";
     const int digits = usableDigits();
     const double magnitude = std::fabs(value);
-    if (magnitude >= 1e15 || magnitude < 1e-6) return scientific(value);
+    if (magnitude >= 1e15 || magnitude < 1e-6)
+        return scientific(value);
     if (magnitude < 1)
         return orPlaceholder(detail::formatted(
             detail::numberFormatter(locale_, DigitRule::significant, 1, digits), value));
@@ -96,26 +103,31 @@ std::string ValueFormatter::scientific(double value) const {
     int exponent = static_cast<int>(std::floor(std::log10(std::fabs(value))));
     double mantissa = dividedByPowerOfTen(value, exponent);
     // log10 can land one off next to a power of ten; keep 1 ≤ |mantissa| < 10.
-    if (std::fabs(mantissa) >= 10) mantissa /= 10, ++exponent;
-    if (std::fabs(mantissa) < 1) mantissa *= 10, --exponent;
+    if (std::fabs(mantissa) >= 10)
+        mantissa /= 10, ++exponent;
+    if (std::fabs(mantissa) < 1)
+        mantissa *= 10, --exponent;
     const double scale = std::pow(10.0, digits - 1);
     mantissa = std::round(mantissa * scale) / scale;
-    if (std::fabs(mantissa) >= 10) mantissa /= 10, ++exponent;
+    if (std::fabs(mantissa) >= 10)
+        mantissa /= 10, ++exponent;
 
-    auto text = detail::formatted(detail::numberFormatter(locale_, DigitRule::significant, 1, digits),
-                                  mantissa);
+    auto text = detail::formatted(
+        detail::numberFormatter(locale_, DigitRule::significant, 1, digits), mantissa);
     return (text ? *text : shortestText(mantissa)) + " × 10" + superscript(exponent);
 }
 
 std::string ValueFormatter::formatFixed(int fractionDigits, double value) const {
-    if (!std::isfinite(value)) return std::string(placeholder);
+    if (!std::isfinite(value))
+        return std::string(placeholder);
     const int digits = std::clamp(fractionDigits, 0, maxFractionDigits);
-    return orPlaceholder(
-        detail::formatted(detail::numberFormatter(locale_, DigitRule::fraction, digits, digits), value));
+    return orPlaceholder(detail::formatted(
+        detail::numberFormatter(locale_, DigitRule::fraction, digits, digits), value));
 }
 
 std::string ValueFormatter::formatCurrency(int fractionDigits, double value) const {
-    if (!std::isfinite(value)) return std::string(placeholder);
+    if (!std::isfinite(value))
+        return std::string(placeholder);
     if (value != 0 && std::fabs(value) < 1)
         return orPlaceholder(detail::formatted(
             detail::numberFormatter(locale_, DigitRule::significant, 1, usableDigits()), value));
@@ -126,14 +138,19 @@ std::optional<double> ValueFormatter::parse(std::string_view text) const {
     const auto& separators = detail::localeSeparators(locale_);
     std::string plain(trimmedBlanks(text));
     replaceAll(plain, separators.grouping, "");
-    if (separators.decimal != ".") replaceAll(plain, separators.decimal, ".");
+    if (separators.decimal != ".")
+        replaceAll(plain, separators.decimal, ".");
     std::string_view digits = plain;
-    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-') digits.remove_prefix(1);
+    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-')
+        digits.remove_prefix(1);
     double value = 0;
     auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || end != digits.data() + digits.size()) return std::nullopt;
-    if (error == std::errc::result_out_of_range) return std::strtod(plain.c_str(), nullptr);
-    if (error != std::errc()) return std::nullopt;
+    if (digits.empty() || end != digits.data() + digits.size())
+        return std::nullopt;
+    if (error == std::errc::result_out_of_range)
+        return std::strtod(plain.c_str(), nullptr);
+    if (error != std::errc())
+        return std::nullopt;
     return value;
 }
 
@@ -156,7 +173,8 @@ std::optional<std::string_view> ValueFormatter::magnitude(bool traditional, doub
         {1e4, "万", "萬"},
     }};
     const double size = std::fabs(value);
-    if (!std::isfinite(value) || size < 1e4) return std::nullopt;
+    if (!std::isfinite(value) || size < 1e4)
+        return std::nullopt;
     auto word = std::ranges::find_if(words, [&](const Word& w) { return w.threshold <= size; });
     return traditional ? word->traditional : word->simplified;
 }

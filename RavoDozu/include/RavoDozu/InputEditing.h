@@ -11,8 +11,8 @@
 namespace ravodozu::InputEditing {
 
 /// The step sizes offered in the step menu, in menu order.
-inline constexpr std::array<std::string_view, 9> stepPresets = {"0.01", "0.1", "0.5", "1", "2",
-                                                                 "3",    "5",   "10",  "100"};
+inline constexpr std::array<std::string_view, 9> stepPresets = {"0.01", "0.1", "0.5", "1",  "2",
+                                                                "3",    "5",   "10",  "100"};
 
 /// A step text (a comma counts as the point; blanks are trimmed) when it is a decimal > 0.
 std::optional<Decimal> parseStep(std::string_view text);

@@ -20,7 +20,8 @@ struct Environment {
 
 /// Preferred languages as BCP 47 codes: LANGUAGE's entries first, else the first locale set among
 /// LC_ALL, LC_MESSAGES, LANG. "zh_TW.UTF-8" → ["zh-TW"]; "C" and "POSIX" give none.
-std::vector<std::string> preferredLanguages(const Environment& environment = Environment::current());
+std::vector<std::string>
+preferredLanguages(const Environment& environment = Environment::current());
 
 /// The region of the first locale set among LC_ALL, LC_MESSAGES, LANG ("TW" for zh_TW.UTF-8).
 std::optional<std::string> regionCode(const Environment& environment = Environment::current());

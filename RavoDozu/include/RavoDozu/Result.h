@@ -8,9 +8,7 @@
 
 namespace ravodozu {
 
-template <class E> struct Failure {
-    E error;
-};
+template <class E> struct Failure { E error; };
 
 /// Wraps an error so it converts into any Result with that error type.
 template <class E> Failure<std::decay_t<E>> fail(E&& error) {

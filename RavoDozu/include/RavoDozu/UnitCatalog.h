@@ -24,7 +24,7 @@ struct UnitDefinition {
 struct UnitCategory {
     std::string id;
     LocalizedText name;
-    std::string base; ///< Id of the unit the conversions produce values in.
+    std::string base;                  ///< Id of the unit the conversions produce values in.
     std::vector<UnitDefinition> units; ///< In data-file order, the default display order.
 
     /// The first unit with that id, or nullptr.

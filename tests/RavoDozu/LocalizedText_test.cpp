@@ -1,0 +1,34 @@
+#include "RavoDozu/LocalizedText.h"
+
+#include <gtest/gtest.h>
+
+using namespace ravodozu;
+
+namespace {
+
+LocalizedText text(std::initializer_list<std::pair<const std::string, std::string>> values) {
+    return LocalizedText{{values}};
+}
+
+TEST(LocalizedText, ResolvesByListThenNormalisedFormThenEnglish) {
+    EXPECT_EQ(text({{"en", "Length"}, {"zh-Hant", "長度"}}).resolve({"zh-TW"}), "長度");
+    EXPECT_EQ(text({{"fr", "Longueur"}, {"en", "Length"}}).resolve({"fr-CA"}), "Longueur");
+    EXPECT_EQ(text({{"en", "Length"}, {"de", "Länge"}}).resolve({"ja"}), "Length");
+    EXPECT_EQ(text({{"de", "Länge"}}).resolve({"ja", "fr"}), "Länge");
+    EXPECT_EQ(text({}).resolve({"en"}), "");
+    // The exact code wins over an earlier language's normalised form only in list order.
+    EXPECT_EQ(text({{"pt", "Comprimento"}, {"pt-BR", "Comprimento (BR)"}}).resolve({"pt-BR"}),
+              "Comprimento (BR)");
+}
+
+TEST(LocalizedText, NormalisesLanguageCodes) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"en-GB", "en"},          {"pt-BR", "pt"},      {"zh", "zh-Hans"},  {"zh-CN", "zh-Hans"},
+        {"zh-Hans-SG", "zh-Hans"}, {"zh-MO", "zh-Hans"}, {"zh-TW", "zh-Hant"}, {"zh-HK", "zh-Hant"},
+        {"zh-Hant-MO", "zh-Hant"}, {"zh-hant", "zh-Hans"}, {"", ""},         {"--", "--"},
+        {"-de-", "de"},
+    };
+    for (auto [code, expected] : cases) EXPECT_EQ(normalizedLanguage(code), expected) << code;
+}
+
+} // namespace

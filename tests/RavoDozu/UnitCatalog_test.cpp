@@ -1,0 +1,94 @@
+#include "RavoDozu/UnitCatalog.h"
+
+#include <gtest/gtest.h>
+
+#include "TempDirectory.h"
+
+using namespace ravodozu;
+using zelvane::testing::TempDirectory;
+
+namespace {
+
+constexpr const char* coreFile = R"({"categories":[{"id":"length","name":{"en":"Length"},"base":"m",
+  "units":[{"id":"m","symbol":"m","name":{"en":"Metre"},"conversion":{"type":"linear","factor":1}},
+           {"id":"yd","symbol":"yd","name":{"en":"Yard"},"conversion":{"type":"linear","factor":"0.3048 * 3"}},
+           {"id":"m","symbol":"m2","name":{"en":"Duplicate"},"conversion":{"type":"linear","factor":2}}]}]})";
+constexpr const char* currencyFile = R"({"id":"currency","name":{"en":"Currency"},"base":"USD",
+  "defaultCurrencies":["USD"],"currencies":[{"code":"USD","symbol":"$","name":{"en":"US Dollar"}}],
+  "unknownKey":true})";
+
+ResourceBundle bundleWith(const TempDirectory& dir, const char* core, const char* currency) {
+    if (core) dir.write("units/core.json", core);
+    if (currency) dir.write("units/currency.json", currency);
+    return {dir.path()};
+}
+
+TEST(UnitCatalog, LoadsBothFilesAndLooksUpFirstMatches) {
+    TempDirectory dir;
+    auto catalog = UnitCatalog::load(bundleWith(dir, coreFile, currencyFile));
+    ASSERT_TRUE(catalog) << catalog.error().describe();
+    const auto* length = catalog->category("length");
+    ASSERT_NE(length, nullptr);
+    EXPECT_DOUBLE_EQ(std::get<LinearConversion>(length->unit("yd")->conversion).factor, 0.9144);
+    EXPECT_EQ(length->unit("m")->name.resolve({"en"}), "Metre");
+    EXPECT_EQ(length->unit("M"), nullptr);
+    EXPECT_EQ(catalog->category("Length"), nullptr);
+    EXPECT_EQ(catalog->currency.currency("USD")->symbol, "$");
+    EXPECT_EQ(catalog->currency.currency("usd"), nullptr);
+}
+
+TEST(UnitCatalog, NamesTheMissingFile) {
+    TempDirectory onlyCurrency, onlyCore, none;
+    auto noCore = UnitCatalog::load(bundleWith(onlyCurrency, nullptr, currencyFile));
+    ASSERT_FALSE(noCore);
+    EXPECT_EQ(noCore.error().kind, CatalogError::Kind::missingResource);
+    EXPECT_EQ(noCore.error().resource, "core");
+    EXPECT_EQ(UnitCatalog::load(bundleWith(none, nullptr, nullptr)).error().resource, "core");
+    auto noCurrency = UnitCatalog::load(bundleWith(onlyCore, coreFile, nullptr));
+    ASSERT_FALSE(noCurrency);
+    EXPECT_EQ(noCurrency.error().kind, CatalogError::Kind::missingResource);
+    EXPECT_EQ(noCurrency.error().resource, "currency");
+}
+
+TEST(UnitCatalog, RejectsMalformedDataWithoutAPartialCatalog) {
+    struct Case {
+        const char* core;
+        const char* message;
+        const char* path;
+    };
+    const Case cases[] = {
+        {R"({"categories":[{"id":"x","name":{},"base":"a","units":[{"id":"a","symbol":"a",
+          "name":{},"conversion":{"type":"Linear","factor":1}}]}]})",
+         "Unknown conversion type Linear", "categories[0].units[0].conversion.type"},
+        {R"({"categories":[{"id":"x","name":{},"base":"a","units":[{"id":"a","symbol":"a",
+          "name":{},"conversion":{"type":"linear","factor":"2*"}}]}]})",
+         "Invalid number expression 2*", "categories[0].units[0].conversion.factor"},
+        {R"({"categories":[{"id":"x","name":{"en":3},"base":"a","units":[]}]})", nullptr,
+         "categories[0].name.en"},
+        {R"({"categories":[{"id":"x","name":{},"units":[]}]})", nullptr, "categories[0]"},
+        {R"({"categories":[)", nullptr, ""},
+    };
+    for (const auto& c : cases) {
+        TempDirectory dir;
+        auto catalog = UnitCatalog::load(bundleWith(dir, c.core, currencyFile));
+        ASSERT_FALSE(catalog) << c.core;
+        EXPECT_EQ(catalog.error().kind, CatalogError::Kind::invalidData);
+        EXPECT_EQ(catalog.error().resource, "core");
+        if (c.message) {
+            EXPECT_EQ(catalog.error().decoding.message, c.message);
+        }
+        EXPECT_EQ(catalog.error().decoding.codingPath, c.path);
+    }
+}
+
+TEST(UnitCatalog, LoadsTheShippedBundle) {
+    auto catalog = UnitCatalog::loadBundled();
+    ASSERT_TRUE(catalog) << catalog.error().describe();
+    ASSERT_NE(catalog->category("temperature"), nullptr);
+    const auto& temperature = *catalog->category("temperature");
+    EXPECT_EQ(temperature.base, "k");
+    EXPECT_NEAR(fromBase(temperature.unit("f")->conversion, toBase(temperature.unit("c")->conversion, 100)),
+                212, 1e-12);
+}
+
+} // namespace

@@ -1,0 +1,106 @@
+#include "RavoDozu/ValueFormatter.h"
+
+#include <climits>  // INT_MAX
+#include <cmath>
+#include <limits>
+
+#include <gtest/gtest.h>
+
+using namespace ravodozu;
+
+namespace {
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double infinity = std::numeric_limits<double>::infinity();
+const std::string dash = "\u2014";
+
+struct FormatCase {
+    double value;
+    const char* english;
+    const char* german;
+    friend std::ostream& operator<<(std::ostream& out, const FormatCase& c) { return out << c.value; }
+};
+
+// Every case formats with the formatter's own locale, so these hold under any process locale;
+// CTest runs this suite a second time under a German process locale to prove it.
+class SignificantDigits : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(SignificantDigits, FormatsWithFourDigits) {
+    auto [value, english, german] = GetParam();
+    EXPECT_EQ(ValueFormatter(4, "en_US").format(value), english) << value;
+    EXPECT_EQ(ValueFormatter(4, "de_DE").format(value), german) << value;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Examples, SignificantDigits,
+    ::testing::Values(FormatCase{1.5, "1.5", "1,5"}, FormatCase{2.0, "2", "2"},
+                      FormatCase{0.5, "0.5", "0,5"}, FormatCase{999999, "999,999", "999.999"},
+                      FormatCase{100000, "1 × 10⁵", "1 × 10⁵"},
+                      FormatCase{123400000, "1.234 × 10⁸", "1,234 × 10⁸"},
+                      FormatCase{1e15, "1 × 10¹⁵", "1 × 10¹⁵"},
+                      FormatCase{0.000001, "0.000001", "0,000001"},
+                      FormatCase{0.0000009, "9 × 10⁻⁷", "9 × 10⁻⁷"},
+                      FormatCase{0.000123456, "0.0001235", "0,0001235"},
+                      FormatCase{123456789, "123,456,789", "123.456.789"},
+                      FormatCase{1000, "1,000", "1.000"}, FormatCase{10000, "1 × 10⁴", "1 × 10⁴"},
+                      FormatCase{12340000, "1.234 × 10⁷", "1,234 × 10⁷"},
+                      FormatCase{-12340000, "-1.234 × 10⁷", "-1,234 × 10⁷"},
+                      FormatCase{9.99996e20, "1 × 10²¹", "1 × 10²¹"},
+                      FormatCase{1.5e20, "1.5 × 10²⁰", "1,5 × 10²⁰"},
+                      FormatCase{0.0000001234, "1.234 × 10⁻⁷", "1,234 × 10⁻⁷"},
+                      FormatCase{12.345, "12.35", "12,35"}, FormatCase{-0.0, "0", "0"},
+                      FormatCase{nan, "\u2014", "\u2014"}, FormatCase{infinity, "\u2014", "\u2014"},
+                      FormatCase{-infinity, "\u2014", "\u2014"}));
+
+TEST(ValueFormatter, SurvivesExtremeValuesAndDigitCounts) {
+    for (int digits : {INT_MIN, -5, 0, 1, 17, 18, 1000, INT_MAX}) {
+        ValueFormatter formatter(digits, "en_US");
+        EXPECT_GE(formatter.significantDigits(), 1);
+        for (double value : {5e-324, -5e-324, 1e308, -1.7976931348623157e308, 2.2250738585072014e-308,
+                             123.456, 1e-6, 0.999999999, 999999999999999.9}) {
+            auto text = formatter.format(value);
+            EXPECT_FALSE(text.empty()) << digits << " " << value;
+            EXPECT_NE(text, dash) << digits << " " << value;
+        }
+    }
+    EXPECT_EQ(ValueFormatter(0, "en").format(1.5), "2");
+    EXPECT_EQ(ValueFormatter(4, "en").format(5e-324), "4.941 × 10⁻³²⁴");
+    EXPECT_EQ(ValueFormatter(4, "en").format(1e308), "1 × 10³⁰⁸");
+    EXPECT_EQ(ValueFormatter(INT_MAX, "en").format(0.1), "0.1");
+}
+
+TEST(ValueFormatter, FixedAndCurrencyDigits) {
+    ValueFormatter english(4, "en_US");
+    EXPECT_EQ(english.formatFixed(0, 2.5), "3");
+    EXPECT_EQ(english.formatFixed(2, 1234.5), "1,234.50");
+    EXPECT_EQ(english.formatFixed(2, nan), dash);
+    EXPECT_EQ(english.formatFixed(-3, 2.4), "2");
+    EXPECT_EQ(english.formatCurrency(2, 0.0123), "0.0123");
+    EXPECT_EQ(english.formatCurrency(2, 1234.5), "1,234.50");
+    EXPECT_EQ(english.formatCurrency(2, 0), "0.00");
+    EXPECT_EQ(english.formatCurrency(2, -0.5), "-0.5");
+    EXPECT_EQ(english.formatCurrency(2, infinity), dash);
+    EXPECT_EQ(ValueFormatter(4, "de_DE").formatCurrency(2, 1234.5), "1.234,50");
+}
+
+TEST(ValueFormatter, ParsesTextTypedInTheLocale) {
+    ValueFormatter english(4, "en_US"), german(4, "de_DE");
+    EXPECT_EQ(english.parse("1,234.5"), 1234.5);
+    EXPECT_EQ(english.parse(" \t-3 "), -3);
+    EXPECT_EQ(english.parse("1e3"), 1000);
+    EXPECT_EQ(german.parse("1.234,5"), 1234.5);
+    EXPECT_EQ(german.parse("1.5"), 15);
+    for (const char* bad : {"", "   ", "abc", "1.2.3", "12 km", "--1"})
+        EXPECT_FALSE(english.parse(bad)) << bad;
+}
+
+TEST(ValueFormatter, MagnitudeWords) {
+    EXPECT_FALSE(ValueFormatter::magnitude(false, 9999));
+    EXPECT_FALSE(ValueFormatter::magnitude(false, nan));
+    EXPECT_EQ(ValueFormatter::magnitude(false, 10000), "万");
+    EXPECT_EQ(ValueFormatter::magnitude(false, -250000), "十万");
+    EXPECT_EQ(ValueFormatter::magnitude(false, 123456789), "亿");
+    EXPECT_EQ(ValueFormatter::magnitude(true, 1e12), "萬億");
+    EXPECT_EQ(ValueFormatter::magnitude(true, 5e17), "億億");
+}
+
+} // namespace

@@ -1,0 +1,75 @@
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "CliRun.h"
+
+using nlohmann::json;
+using zelvane::testing::runCli;
+
+namespace {
+
+TEST(CatalogCommands, ListsCategoriesAsJson) {
+    auto result = runCli({"categories", "--json", "--lang", "zh-Hant"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    auto categories = json::parse(result.out);
+    ASSERT_TRUE(categories.is_array());
+    ASSERT_FALSE(categories.empty());
+    for (const auto& category : categories) {
+        EXPECT_TRUE(category["id"].is_string());
+        EXPECT_TRUE(category["name"].is_string());
+        EXPECT_GT(category["unitCount"].get<int>(), 0);
+    }
+    auto temperature =
+        std::ranges::find(categories, "temperature", [](const json& c) { return c["id"]; });
+    ASSERT_NE(temperature, categories.end());
+    EXPECT_EQ((*temperature)["name"], "溫度");
+}
+
+TEST(CatalogCommands, ShowsUnitsWithTheirConversions) {
+    auto result = runCli({"units", "temperature", "--json"});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    auto category = json::parse(result.out);
+    EXPECT_EQ(category["base"], "k");
+    auto celsius = std::ranges::find(category["units"], "c", [](const json& u) { return u["id"]; });
+    ASSERT_NE(celsius, category["units"].end());
+    EXPECT_EQ((*celsius)["symbol"], "°C");
+    EXPECT_EQ((*celsius)["conversion"],
+              json::parse(R"({"type":"affine","factor":1.0,"offset":273.15})"));
+    EXPECT_TRUE((*celsius)["names"].contains("zh-Hans"));
+}
+
+TEST(CatalogCommands, ExplainsFailuresAndUsage) {
+    auto unknown = runCli({"units", "nonsense"});
+    EXPECT_EQ(unknown.exitCode, 1);
+    EXPECT_EQ(unknown.err, "unknown category: nonsense\n");
+    EXPECT_EQ(runCli({"units"}).exitCode, 2);
+    EXPECT_EQ(runCli({"categories", "--bogus"}).exitCode, 2);
+    EXPECT_EQ(runCli({"no-such-command"}).exitCode, 2);
+    auto missingBundle = runCli({"categories"}, "ZELVANE_BUNDLE_DIR=/nonexistent LD_PRELOAD=");
+    EXPECT_EQ(missingBundle.exitCode, 0) << "falls back to the bundle beside the binary";
+}
+
+TEST(FormatCommand, PrintsWhatTheFormatterGives) {
+    struct Case {
+        std::initializer_list<std::string> arguments;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {{"format", "123400000"}, "1.234 × 10⁸\n"},
+        {{"format", "-12340000", "--locale", "en_US"}, "-1.234 × 10⁷\n"},
+        {{"format", "1234.5", "--currency", "2", "--locale", "de_DE"}, "1.234,50\n"},
+        {{"format", "2.5", "--fixed", "0"}, "3\n"},
+        {{"format", "nan"}, "\u2014\n"},
+        {{"format", "0.000123456", "--digits", "2147483647"}, "0.000123456\n"},
+        {{"format", "1.5", "--digits", "0"}, "2\n"},
+    };
+    for (const auto& c : cases) {
+        auto result = runCli(c.arguments, "LC_ALL=en_US.UTF-8");
+        EXPECT_EQ(result.exitCode, 0) << result.err;
+        EXPECT_EQ(result.out, c.expected) << *c.arguments.begin();
+    }
+    EXPECT_EQ(runCli({"format", "12abc"}).exitCode, 2);
+    EXPECT_EQ(runCli({"format", "1", "--fixed", "1", "--currency", "2"}).exitCode, 2);
+}
+
+} // namespace
