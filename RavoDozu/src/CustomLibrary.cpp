@@ -250,7 +250,7 @@ Result<CustomLibrary, DecodingError> decodeCustomLibrary(const json& document) {
     return library;
 }
 
-Result<CustomLibrary, DecodingError> decodeCustomLibrary(std::string_view bytes) {
+Result<CustomLibrary, DecodingError> decodeCustomLibraryData(std::string_view bytes) {
     auto document = detail::parseJson(bytes);
     if (!document)
         return fail(document.error());

@@ -137,7 +137,7 @@ std::string freshCustomId();
 /// the document is not an object.
 Result<CustomLibrary, DecodingError> decodeCustomLibrary(const nlohmann::json& document);
 /// `decodeCustomLibrary` on stored bytes; bytes that are not JSON fail too.
-Result<CustomLibrary, DecodingError> decodeCustomLibrary(std::string_view bytes);
+Result<CustomLibrary, DecodingError> decodeCustomLibraryData(std::string_view bytes);
 
 // Strict decoders of the elements: any bad key or member fails the whole element. A missing
 // "id" gets a fresh one.
