@@ -46,6 +46,10 @@ double numberParameter(const detail::JsonReader& parameter) {
 }
 } // namespace
 
+bool operator==(const CustomMappingConversion& a, const CustomMappingConversion& b) {
+    return a.mapping == b.mapping || (a.mapping && b.mapping && *a.mapping == *b.mapping);
+}
+
 double toBase(const Conversion& conversion, double value) {
     return std::visit(
         Overloaded{
