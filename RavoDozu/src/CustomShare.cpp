@@ -1,14 +1,17 @@
 #include "RavoDozu/CustomShare.h"
 
+#include <algorithm>
 #include <climits> // INT64_MAX
 #include <cmath>   // std::isfinite
 #include <cstdint>
 #include <set>
+#include <type_traits>
 
 #include <nlohmann/json.hpp>
 
 #include "Base64.h"
 #include "JsonReader.h"
+#include "RavoDozu/Expr.h"
 #include "UnicodeText.h"
 
 namespace ravodozu::CustomShare {
@@ -266,6 +269,55 @@ Result<CustomExtraUnit, ShareError> sanitizedExtra(CustomExtraUnit extra) {
     if (auto error = sanitizeParameters(extra.parameters))
         return fail(std::move(*error));
     return extra;
+}
+
+Preview preview(const Payload& payload, const CustomReferenceLookup& resolve) {
+    Preview result;
+    std::vector<const CustomUnit*> considered;
+    std::optional<std::string> target;
+    if (const auto* conversion = payload.conversion()) {
+        result.name = conversion->name;
+        result.unitCount = conversion->units.size();
+        result.parameterCount = conversion->parameters.size();
+        for (std::size_t i = 1; i < conversion->units.size(); ++i)
+            considered.push_back(&conversion->units[i]);
+    } else {
+        const auto& extra = *payload.extra();
+        result.name = extra.unit.name;
+        result.unitCount = 1;
+        result.parameterCount = extra.parameters.size();
+        considered.push_back(&extra.unit);
+        target = extra.categoryId + "." + extra.referenceUnitId;
+    }
+
+    for (const auto* unit : considered) {
+        if (!unit->rule)
+            continue;
+        std::string formula = std::visit(
+            [](const auto& rule) -> std::string {
+                using Rule = std::decay_t<decltype(rule)>;
+                if constexpr (std::is_same_v<Rule, CustomRule::Ratio>)
+                    return "x / " + numberText(rule.value);
+                else if constexpr (std::is_same_v<Rule, CustomRule::Steps>)
+                    return stepsText(rule.steps);
+                else
+                    return rule.forward;
+            },
+            unit->rule->value);
+        if (auto parsed = Expr::parse(formula))
+            for (auto& reference : parsed->unitReferences())
+                if (std::ranges::find(result.references, reference) == result.references.end())
+                    result.references.push_back(std::move(reference));
+        result.lines.push_back({unit->name, std::move(formula)});
+    }
+
+    auto unresolved = [&](const std::string& reference) { return !resolve || !resolve(reference); };
+    if (target && unresolved(*target))
+        result.unknown.push_back(*target);
+    for (const auto& reference : result.references)
+        if (unresolved(reference))
+            result.unknown.push_back(reference);
+    return result;
 }
 
 } // namespace ravodozu::CustomShare

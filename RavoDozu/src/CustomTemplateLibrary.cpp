@@ -14,23 +14,20 @@ CustomConversion readConversion(const detail::JsonReader& reader) {
     auto decoded = decodeCustomConversion(reader.json());
     if (!decoded) {
         auto error = decoded.error();
-        if (!error.codingPath.empty()) error.codingPath = "." + error.codingPath;
+        if (!error.codingPath.empty())
+            error.codingPath = "." + error.codingPath;
         throw detail::DecodingFailure{{reader.path() + error.codingPath, error.message}};
     }
     return std::move(decoded).value();
 }
 
 CustomTemplate readTemplate(const detail::JsonReader& reader) {
-    CustomTemplate result{reader["id"].string(),
-                          reader["glyph"].string(),
-                          reader["tag"].string(),
-                          reader["title"].localizedText(),
-                          reader["summary"].localizedText(),
-                          {}};
+    CustomTemplate result{
+        reader["id"].string(),           reader["glyph"].string(),          reader["tag"].string(),
+        reader["title"].localizedText(), reader["summary"].localizedText(), {}};
     auto variants = reader["variants"];
     for (const auto& [code, value] : variants.object())
-        result.variants.emplace(code,
-                                readConversion({value, variants.path() + "." + code}));
+        result.variants.emplace(code, readConversion({value, variants.path() + "." + code}));
     return result;
 }
 
@@ -39,7 +36,8 @@ CustomTemplateLibrary readLibrary(const detail::JsonReader& reader) {
     auto tags = reader["tags"];
     tags.object(); // The tags must form an object even when none of them is kept.
     for (auto tag : templateTagOrder)
-        if (auto name = tags.find(tag)) library.tags.emplace_back(tag, name->localizedText());
+        if (auto name = tags.find(tag))
+            library.tags.emplace_back(tag, name->localizedText());
     library.templates = reader["templates"].list(readTemplate);
     return library;
 }
@@ -86,15 +84,17 @@ CustomConversion instantiate(const CustomTemplate& customTemplate,
     }
     if (!chosen) {
         auto english = customTemplate.variants.find("en");
-        chosen = english != customTemplate.variants.end() ? &english->second
-                                                          : &customTemplate.variants.begin()->second;
+        chosen = english != customTemplate.variants.end()
+                     ? &english->second
+                     : &customTemplate.variants.begin()->second;
     }
     auto cleaned = CustomShare::sanitizedConversion(*chosen);
     return cleaned ? std::move(cleaned).value() : *chosen;
 }
 
 std::size_t previewUnitCount(const CustomTemplate& customTemplate) {
-    if (customTemplate.variants.empty()) return 0;
+    if (customTemplate.variants.empty())
+        return 0;
     auto english = customTemplate.variants.find("en");
     const auto& variant = english != customTemplate.variants.end()
                               ? english->second

@@ -16,18 +16,19 @@ ExtensionPack::PackUnit readUnit(const JsonReader& reader) {
 }
 
 ExtensionPack::Variant readVariant(const JsonReader& reader) {
-    return {reader["id"].string(), reader["name"].localizedText(),
-            reader["period"].localizedText(), reader["referenceValue"].number(),
-            reader["basis"].localizedText()};
+    return {reader["id"].string(), reader["name"].localizedText(), reader["period"].localizedText(),
+            reader["referenceValue"].number(), reader["basis"].localizedText()};
 }
 
 ExtensionPack::Note readNote(const JsonReader& reader) {
-    ExtensionPack::Note note{reader["title"].localizedText(), reader["quote"].localizedText(), {},
+    ExtensionPack::Note note{reader["title"].localizedText(),
+                             reader["quote"].localizedText(),
+                             {},
                              reader["body"].localizedText()};
     if (auto example = reader.find("example"))
-        note.example = ExtensionPack::Note::Example{(*example)["value"].number(),
-                                                    (*example)["unit"].string(),
-                                                    (*example)["variant"].string()};
+        note.example =
+            ExtensionPack::Note::Example{(*example)["value"].number(), (*example)["unit"].string(),
+                                         (*example)["variant"].string()};
     return note;
 }
 
@@ -62,9 +63,10 @@ auto firstWithId(const Range& range, std::string_view id) -> decltype(&*range.be
 Result<std::vector<ExtensionPack>, CatalogError> loadPacks(const ResourceBundle& bundle) {
     std::vector<ExtensionPack> packs;
     for (auto id : builtInPackIds) {
-        auto pack = detail::loadResource<ExtensionPack>(bundle, std::string(id), "units/packs",
-                                                        readPack);
-        if (!pack) return fail(pack.error());
+        auto pack =
+            detail::loadResource<ExtensionPack>(bundle, std::string(id), "units/packs", readPack);
+        if (!pack)
+            return fail(pack.error());
         packs.push_back(std::move(pack).value());
     }
     return packs;
@@ -96,13 +98,18 @@ UnitCategory unitCategory(const ExtensionPack::Category& category,
     if (const auto* dimension = catalog.category(category.dimension)) {
         result.base = dimension->base;
         for (const auto& id : category.modernUnits)
-            if (const auto* unit = dimension->unit(id)) result.units.push_back(*unit);
+            if (const auto* unit = dimension->unit(id))
+                result.units.push_back(*unit);
     }
     return result;
 }
 
-std::string packPrefixed(std::string_view id) { return "pack." + std::string(id); }
+std::string packPrefixed(std::string_view id) {
+    return "pack." + std::string(id);
+}
 
-bool isPackId(std::string_view id) { return id.starts_with("pack."); }
+bool isPackId(std::string_view id) {
+    return id.starts_with("pack.");
+}
 
 } // namespace ravodozu

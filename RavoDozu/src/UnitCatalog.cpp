@@ -62,14 +62,14 @@ std::string CatalogError::describe() const {
 }
 
 Result<UnitCatalog, CatalogError> UnitCatalog::load(const ResourceBundle& bundle) {
-    auto core =
-        detail::loadResource<std::vector<UnitCategory>>(bundle, "core", "units", [](const detail::JsonReader& file) {
+    auto core = detail::loadResource<std::vector<UnitCategory>>(
+        bundle, "core", "units", [](const detail::JsonReader& file) {
             return file["categories"].list(detail::readUnitCategory);
         });
     if (!core)
         return fail(core.error());
     auto currency = detail::loadResource<CurrencyCatalog>(bundle, "currency", "units",
-                                                           detail::readCurrencyCatalog);
+                                                          detail::readCurrencyCatalog);
     if (!currency)
         return fail(currency.error());
     return UnitCatalog{std::move(core).value(), std::move(currency).value()};

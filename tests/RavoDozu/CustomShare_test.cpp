@@ -350,3 +350,64 @@ TEST(ShareSanitize, ExtraUnitLimits) {
     exact.categoryId = std::string(40, 'c');
     EXPECT_TRUE(sanitizedExtra(exact));
 }
+
+namespace {
+
+// Resolves the few references the previews below use.
+std::optional<Conversion> knownUnits(std::string_view reference) {
+    if (reference == "length.m")
+        return Conversion{LinearConversion{1}};
+    if (reference == "length.mi")
+        return Conversion{LinearConversion{1609.344}};
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(SharePreview, ConversionLinesReferencesAndUnknowns) {
+    CustomConversion conversion;
+    conversion.name = "Roads";
+    conversion.parameters = {{"k", 2, ""}};
+    conversion.units = {{"a", "Metre", "m", std::nullopt},
+                        {"b", "Kilometre", "km", ratio(1000)},
+                        {"c", "Mile", "mi", formula("convert(x, length.mi, length.m)")},
+                        {"d", "Foot", "ft", ratio(0.3048)},
+                        {"e", "Huge", "", ratio(1e20)},
+                        {"f", "Same", "", std::nullopt},
+                        {"g", "Broken", "", formula("convert(x, length.zz, length.m) +")},
+                        {"h", "Stepped", "",
+                         CustomRule{CustomRule::Steps{
+                             {{CustomStep::Op::add, CustomOperand{5.0}, {}, {}, {}},
+                              {CustomStep::Op::ratioMul, {}, "length.yy", "length.mi", {}}}}}}};
+    auto shown = preview(Payload{conversion}, knownUnits);
+    EXPECT_EQ(shown.name, "Roads");
+    EXPECT_EQ(shown.unitCount, 8u);
+    EXPECT_EQ(shown.parameterCount, 1u);
+    const std::vector<Preview::Line> lines = {
+        {"Kilometre", "x / 1000"},
+        {"Mile", "convert(x, length.mi, length.m)"},
+        {"Foot", "x / 0.3048"},
+        {"Huge", "x / 1e+20"},
+        {"Broken", "convert(x, length.zz, length.m) +"},
+        {"Stepped", "(x + 5) * convert(1, length.yy, length.mi)"},
+    };
+    EXPECT_EQ(shown.lines, lines);
+    // The broken formula contributes nothing, not even its readable reference.
+    EXPECT_EQ(shown.references, (std::vector<std::string>{"length.mi", "length.m", "length.yy"}));
+    EXPECT_EQ(shown.unknown, (std::vector<std::string>{"length.yy"}));
+}
+
+TEST(SharePreview, ExtraUnitTargetComesFirstAmongUnknowns) {
+    auto extra = hand();
+    extra.unit.rule = formula("convert(x, length.qq, length.m)");
+    auto shown = preview(Payload{extra}, knownUnits);
+    EXPECT_EQ(shown.name, "Hand");
+    EXPECT_EQ(shown.unitCount, 1u);
+    EXPECT_EQ(shown.parameterCount, 1u);
+    EXPECT_EQ(shown.lines,
+              (std::vector<Preview::Line>{{"Hand", "convert(x, length.qq, length.m)"}}));
+    EXPECT_EQ(shown.unknown, (std::vector<std::string>{"length.cm", "length.qq"}));
+
+    extra.referenceUnitId = "m";
+    EXPECT_EQ(preview(Payload{extra}, knownUnits).unknown, (std::vector<std::string>{"length.qq"}));
+}

@@ -2,13 +2,13 @@
 #pragma once
 
 #include <cstddef>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
 #include <vector>
 
+#include "RavoDozu/CustomCompiler.h"
 #include "RavoDozu/CustomLibrary.h"
 #include "RavoDozu/Result.h"
 
@@ -104,10 +104,8 @@ Result<CustomConversion, ShareError> sanitizedConversion(CustomConversion conver
 /// The same for an incoming extra unit.
 Result<CustomExtraUnit, ShareError> sanitizedExtra(CustomExtraUnit extra);
 
-/// Whether a «category.unit» reference names a unit; supplied by the custom resolver.
-using ReferenceCheck = std::function<bool(std::string_view reference)>;
-
-/// The preview of `payload`; never fails (formulas that do not parse give no references).
-Preview preview(const Payload& payload, const ReferenceCheck& resolves);
+/// The preview of `payload`, with references resolved as the custom resolver resolves them;
+/// never fails (formulas that do not parse give no references).
+Preview preview(const Payload& payload, const CustomReferenceLookup& resolve);
 
 } // namespace ravodozu::CustomShare
