@@ -1,7 +1,8 @@
 #include "RavoDozu/LocalizedText.h"
 
+#include "TextPieces.h"
+
 #include <algorithm>
-#include <ranges>
 
 namespace ravodozu {
 
@@ -23,9 +24,9 @@ const std::string& LocalizedText::resolve(std::span<const std::string> languages
 
 std::string normalizedLanguage(std::string_view code) {
     std::vector<std::string_view> pieces;
-    for (auto piece : code | std::views::split('-'))
+    for (auto piece : detail::splitText(code, '-'))
         if (!piece.empty())
-            pieces.emplace_back(piece.begin(), piece.end());
+            pieces.push_back(piece);
     if (pieces.empty())
         return std::string(code);
     if (pieces.front() != "zh")

@@ -30,8 +30,10 @@ struct FormatterKeyView {
 struct KeyOrder {
     using is_transparent = void;
     template <class A, class B> bool operator()(const A& a, const B& b) const {
-        return std::tie(a.locale, a.rule, a.low, a.high) <
-               std::tie(b.locale, b.rule, b.low, b.high);
+        return key(a) < key(b);
+    }
+    template <class K> static std::tuple<std::string_view, DigitRule, int, int> key(const K& k) {
+        return {k.locale, k.rule, k.low, k.high};
     }
 };
 

@@ -18,8 +18,10 @@ constexpr const char* currencyFile = R"({"id":"currency","name":{"en":"Currency"
   "unknownKey":true})";
 
 ResourceBundle bundleWith(const TempDirectory& dir, const char* core, const char* currency) {
-    if (core) dir.write("units/core.json", core);
-    if (currency) dir.write("units/currency.json", currency);
+    if (core)
+        dir.write("units/core.json", core);
+    if (currency)
+        dir.write("units/currency.json", currency);
     return {dir.path()};
 }
 
@@ -87,8 +89,9 @@ TEST(UnitCatalog, LoadsTheShippedBundle) {
     ASSERT_NE(catalog->category("temperature"), nullptr);
     const auto& temperature = *catalog->category("temperature");
     EXPECT_EQ(temperature.base, "k");
-    EXPECT_NEAR(fromBase(temperature.unit("f")->conversion, toBase(temperature.unit("c")->conversion, 100)),
-                212, 1e-12);
+    EXPECT_NEAR(
+        fromBase(temperature.unit("f")->conversion, toBase(temperature.unit("c")->conversion, 100)),
+        212, 1e-12);
 }
 
 } // namespace

@@ -1,6 +1,6 @@
 #include "RavoDozu/ValueFormatter.h"
 
-#include <climits>  // INT_MAX
+#include <climits> // INT_MAX
 #include <cmath>
 #include <limits>
 
@@ -17,7 +17,9 @@ struct FormatCase {
     double value;
     const char* english;
     const char* german;
-    friend std::ostream& operator<<(std::ostream& out, const FormatCase& c) { return out << c.value; }
+    friend std::ostream& operator<<(std::ostream& out, const FormatCase& c) {
+        return out << c.value;
+    }
 };
 
 // Every case formats with the formatter's own locale, so these hold under any process locale;
@@ -32,31 +34,30 @@ TEST_P(SignificantDigits, FormatsWithFourDigits) {
 
 INSTANTIATE_TEST_SUITE_P(
     Examples, SignificantDigits,
-    ::testing::Values(FormatCase{1.5, "1.5", "1,5"}, FormatCase{2.0, "2", "2"},
-                      FormatCase{0.5, "0.5", "0,5"}, FormatCase{999999, "999,999", "999.999"},
-                      FormatCase{100000, "1 × 10⁵", "1 × 10⁵"},
-                      FormatCase{123400000, "1.234 × 10⁸", "1,234 × 10⁸"},
-                      FormatCase{1e15, "1 × 10¹⁵", "1 × 10¹⁵"},
-                      FormatCase{0.000001, "0.000001", "0,000001"},
-                      FormatCase{0.0000009, "9 × 10⁻⁷", "9 × 10⁻⁷"},
-                      FormatCase{0.000123456, "0.0001235", "0,0001235"},
-                      FormatCase{123456789, "123,456,789", "123.456.789"},
-                      FormatCase{1000, "1,000", "1.000"}, FormatCase{10000, "1 × 10⁴", "1 × 10⁴"},
-                      FormatCase{12340000, "1.234 × 10⁷", "1,234 × 10⁷"},
-                      FormatCase{-12340000, "-1.234 × 10⁷", "-1,234 × 10⁷"},
-                      FormatCase{9.99996e20, "1 × 10²¹", "1 × 10²¹"},
-                      FormatCase{1.5e20, "1.5 × 10²⁰", "1,5 × 10²⁰"},
-                      FormatCase{0.0000001234, "1.234 × 10⁻⁷", "1,234 × 10⁻⁷"},
-                      FormatCase{12.345, "12.35", "12,35"}, FormatCase{-0.0, "0", "0"},
-                      FormatCase{nan, "\u2014", "\u2014"}, FormatCase{infinity, "\u2014", "\u2014"},
-                      FormatCase{-infinity, "\u2014", "\u2014"}));
+    ::testing::Values(
+        FormatCase{1.5, "1.5", "1,5"}, FormatCase{2.0, "2", "2"}, FormatCase{0.5, "0.5", "0,5"},
+        FormatCase{999999, "999,999", "999.999"}, FormatCase{100000, "1 × 10⁵", "1 × 10⁵"},
+        FormatCase{123400000, "1.234 × 10⁸", "1,234 × 10⁸"},
+        FormatCase{1e15, "1 × 10¹⁵", "1 × 10¹⁵"}, FormatCase{0.000001, "0.000001", "0,000001"},
+        FormatCase{0.0000009, "9 × 10⁻⁷", "9 × 10⁻⁷"},
+        FormatCase{0.000123456, "0.0001235", "0,0001235"},
+        FormatCase{123456789, "123,456,789", "123.456.789"}, FormatCase{1000, "1,000", "1.000"},
+        FormatCase{10000, "1 × 10⁴", "1 × 10⁴"}, FormatCase{12340000, "1.234 × 10⁷", "1,234 × 10⁷"},
+        FormatCase{-12340000, "-1.234 × 10⁷", "-1,234 × 10⁷"},
+        FormatCase{9.99996e20, "1 × 10²¹", "1 × 10²¹"},
+        FormatCase{1.5e20, "1.5 × 10²⁰", "1,5 × 10²⁰"},
+        FormatCase{0.0000001234, "1.234 × 10⁻⁷", "1,234 × 10⁻⁷"},
+        FormatCase{12.345, "12.35", "12,35"}, FormatCase{-0.0, "0", "0"},
+        FormatCase{nan, "\u2014", "\u2014"}, FormatCase{infinity, "\u2014", "\u2014"},
+        FormatCase{-infinity, "\u2014", "\u2014"}));
 
 TEST(ValueFormatter, SurvivesExtremeValuesAndDigitCounts) {
     for (int digits : {INT_MIN, -5, 0, 1, 17, 18, 1000, INT_MAX}) {
         ValueFormatter formatter(digits, "en_US");
         EXPECT_GE(formatter.significantDigits(), 1);
-        for (double value : {5e-324, -5e-324, 1e308, -1.7976931348623157e308, 2.2250738585072014e-308,
-                             123.456, 1e-6, 0.999999999, 999999999999999.9}) {
+        for (double value :
+             {5e-324, -5e-324, 1e308, -1.7976931348623157e308, 2.2250738585072014e-308, 123.456,
+              1e-6, 0.999999999, 999999999999999.9}) {
             auto text = formatter.format(value);
             EXPECT_FALSE(text.empty()) << digits << " " << value;
             EXPECT_NE(text, dash) << digits << " " << value;
