@@ -9,6 +9,7 @@
 #include <unicode/unistr.h>
 
 #include "JsonReader.h"
+#include "RavoDozu/ExpressionFunctions.h"
 
 namespace ravodozu {
 
@@ -152,17 +153,6 @@ bool isNumeric(UChar32 c) {
     return (U_GET_GC_MASK(c) & U_GC_N_MASK) != 0;
 }
 
-bool isReservedName(const std::string& lower) {
-    static const std::array<std::string_view, 26> reserved{
-        "sqrt",  "cbrt", "log", "ln",  "log2", "exp",  "abs",  "floor",  "ceil",
-        "round", "sin",  "cos", "tan", "asin", "acos", "atan", "rad",    "deg",
-        "min",   "max",  "if",  "x",   "e",    "pi",   "π",    "convert"};
-    for (auto name : reserved)
-        if (name == lower)
-            return true;
-    return false;
-}
-
 } // namespace
 
 std::string_view rawValue(CustomStep::Op op) {
@@ -215,7 +205,7 @@ bool isValidParameterName(std::string_view name) {
     }
     std::string lower;
     text.toLower(icu::Locale::getRoot()).toUTF8String(lower);
-    return !isReservedName(lower);
+    return !ExpressionFunctions::isReserved(lower);
 }
 
 std::string freshCustomId() {
