@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <set>
 #include <type_traits>
+#include <utility>
 
 #include <nlohmann/json.hpp>
 
@@ -159,14 +160,27 @@ std::optional<std::size_t> findLinkPrefix(std::string_view text) {
 
 std::string ShareError::describe() const {
     switch (kind) {
-    case Kind::invalid:
-        return "The shared item is invalid (" + field + ").";
+    case Kind::invalid: {
+        static const std::pair<std::string_view, std::string_view> reasons[] = {
+            {"name", "a name is empty"},
+            {"units", "a conversion needs between 2 and 12 units"},
+            {"parameters", "there are more than 10 parameters, or two with the same name"},
+            {"parameter", "a parameter has an invalid name or a value that is not finite"},
+            {"rule", "a unit lacks its rule, or an extra unit breaks a limit"},
+            {"steps", "a step rule has more than 30 steps, or a step is too long"},
+            {"formula", "a formula is longer than 400 characters"},
+        };
+        for (auto [word, reason] : reasons)
+            if (word == field)
+                return "The shared item is not valid: " + std::string(reason) + ".";
+        return "The shared item is not valid (" + field + ").";
+    }
     case Kind::notAConversion:
-        return "The text is not a shared custom conversion.";
+        return "The text is not a shared custom conversion or unit.";
     case Kind::tooLarge:
-        return "The shared item is too large.";
+        return "The shared item is larger than 65,536 bytes.";
     case Kind::newerVersion:
-        return "The shared item was made by a newer version and cannot be read.";
+        return "The shared item was made by a newer version of Zelvane; update to import it.";
     }
     return {};
 }
