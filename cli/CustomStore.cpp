@@ -56,17 +56,6 @@ std::optional<std::string> write(DefaultsStore& store, std::string_view key,
 
 } // namespace
 
-Result<CustomLibrary, std::string> readCustomLibrary(const DefaultsStore& store) {
-    auto bytes = store.data(libraryKey);
-    if (!bytes)
-        return CustomLibrary{};
-    auto library = decodeCustomLibraryData(*bytes);
-    if (!library)
-        return fail("The stored custom library cannot be read (" + library.error().describe() +
-                    ").");
-    return std::move(library).value();
-}
-
 std::optional<std::string> storeCustomItem(DefaultsStore& store, const CustomShare::Payload& item) {
     auto library = storedLibrary(store);
     if (!library)

@@ -13,11 +13,6 @@
 
 namespace zelvane::cli {
 
-/// The stored library as the application reads it (bad elements skipped); the empty library
-/// when none is stored. An error text when the stored value is not a library at all.
-ravodozu::Result<ravodozu::CustomLibrary, std::string>
-readCustomLibrary(const DefaultsStore& store);
-
 /// Appends the item to the stored library and, for a conversion, its category id to the
 /// preferences' "customCategoryIds". Stored elements are kept as they are, even those that do
 /// not decode. Refuses to write when the stored library or preferences cannot be read; none

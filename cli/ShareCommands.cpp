@@ -6,6 +6,7 @@
 #include "Command.h"
 #include "CustomStore.h"
 #include "RavoDozu/CustomResolver.h"
+#include "UserState.h"
 
 namespace zelvane::cli {
 namespace {
@@ -25,7 +26,7 @@ const Command importCommand{
     importItem};
 const bool registered = registerCommand(shareCommand) && registerCommand(importCommand);
 
-int shareItem(Arguments& arguments, const Session&) {
+int shareItem(Arguments& arguments, const Session& session) {
     bool asJson = arguments.flag("--json");
     auto words = arguments.finish(1, 1);
     if (!words)
@@ -34,9 +35,10 @@ int shareItem(Arguments& arguments, const Session&) {
     if (id.starts_with("custom."))
         id.remove_prefix(7);
 
-    auto library = readCustomLibrary(DefaultsStore::standard());
-    if (!library)
-        return failWith(library.error());
+    const auto& state = UserState::load(session);
+    if (!state.libraryProblem.empty())
+        return failWith("The stored custom library cannot be read: " + state.libraryProblem);
+    const auto* library = &state.library;
     std::optional<share::Payload> payload;
     for (const auto& conversion : library->conversions)
         if (!payload && conversion.id == id)
@@ -94,7 +96,8 @@ int importItem(Arguments& arguments, const Session& session) {
     if (!payload)
         return failWith(payload.error().describe());
 
-    CustomResolver resolver(session.catalog(), std::nullopt);
+    // Currency references resolve against the stored rates, as in the application.
+    CustomResolver resolver(session.catalog(), UserState::load(session).rates);
     printPreview(share::preview(*payload, resolver.lookup()), payload->conversion() != nullptr);
 
     if (!yes) {

@@ -171,3 +171,22 @@ TEST_F(ShareCommands, TemplatesAndPacksAreListedAndBuilt) {
     EXPECT_EQ(run({"pack", "biblical", "length", "roman"}).exitCode, 1);
     EXPECT_EQ(run({"pack", "biblical"}).exitCode, 2);
 }
+
+TEST_F(ShareCommands, RemoveTakesTheItemAndItsCategoryAndNothingElse) {
+    auto kept = importedId(run({"adopt", "eggs"}));
+    auto removed = importedId(run({"adopt", "laps"}));
+    ASSERT_EQ(removed.size(), 8u);
+
+    auto result = run({"custom", "remove", "custom." + removed});
+    ASSERT_EQ(result.exitCode, 0) << result.err;
+    auto store = storeText();
+    EXPECT_EQ(store.find(removed), std::string::npos) << store;
+    EXPECT_NE(store.find("custom." + kept), std::string::npos);
+    EXPECT_EQ(run({"share", removed}).exitCode, 1);
+    EXPECT_EQ(run({"share", kept}).exitCode, 0);
+
+    auto again = run({"custom", "remove", removed});
+    EXPECT_EQ(again.exitCode, 1);
+    EXPECT_NE(again.err.find(removed), std::string::npos);
+    EXPECT_EQ(run({"custom", "remove"}).exitCode, 2);
+}
