@@ -120,8 +120,9 @@ int runCustom(Arguments& arguments, const Session& session) {
     auto words = arguments.finish(1, 2);
     if (!words)
         return usage(customCommand, arguments.problem());
-    if (words->front() == "remove" && words->size() == 2 && !asJson)
-        return removeCustomCommand((*words)[1]);
+    if (words->front() == "remove")
+        return words->size() == 2 && !asJson ? removeCustomCommand((*words)[1])
+                                             : usage(customCommand, "remove takes one ID");
     if (words->front() != "list" || words->size() != 1)
         return usage(customCommand, "unknown subcommand " + words->front());
 
