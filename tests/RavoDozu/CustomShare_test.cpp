@@ -411,3 +411,11 @@ TEST(SharePreview, ExtraUnitTargetComesFirstAmongUnknowns) {
     extra.referenceUnitId = "m";
     EXPECT_EQ(preview(Payload{extra}, knownUnits).unknown, (std::vector<std::string>{"length.qq"}));
 }
+
+TEST(ShareData, DeepNestingWithinTheLimitIsRefusedWithoutExhaustingTheStack) {
+    std::string nested = R"({"format":"zelvane.custom","version":1,"conversion":)";
+    std::size_t depth = (maxPayloadBytes - nested.size() - 1) / 2;
+    nested += std::string(depth, '[') + std::string(depth, ']') + "}";
+    ASSERT_LE(nested.size(), maxPayloadBytes);
+    EXPECT_EQ(decodeShareData(nested).error(), ShareError::notAConversion());
+}
