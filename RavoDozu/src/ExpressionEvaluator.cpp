@@ -34,26 +34,29 @@ double compare(Expr::Comparison comparison, double a, double b) {
     using C = Expr::Comparison;
     if (std::isnan(a) || std::isnan(b))
         return nan;
-    double tolerance = 1e-12 * std::max({1.0, std::fabs(a), std::fabs(b)});
+    // An infinite side would make the tolerance infinite (∞ = 5 true, ∞ ≥ 5 false through
+    // ∞ − ∞); infinities compare exactly instead.
+    double tolerance =
+        std::isinf(a) || std::isinf(b) ? 0.0 : 1e-12 * std::max({1.0, std::fabs(a), std::fabs(b)});
     bool holds = false;
     switch (comparison) {
     case C::less:
         holds = a < b;
         break;
     case C::lessOrEqual:
-        holds = a <= b + tolerance;
+        holds = a <= b || a <= b + tolerance;
         break;
     case C::greater:
         holds = a > b;
         break;
     case C::greaterOrEqual:
-        holds = a >= b - tolerance;
+        holds = a >= b || a >= b - tolerance;
         break;
     case C::equal:
-        holds = std::fabs(a - b) <= tolerance;
+        holds = a == b || std::fabs(a - b) <= tolerance;
         break;
     case C::notEqual:
-        holds = std::fabs(a - b) > tolerance;
+        holds = a != b && std::fabs(a - b) > tolerance;
         break;
     }
     return holds ? 1.0 : 0.0;
