@@ -86,14 +86,6 @@ TEST(TemplateAdoption, NoVariantsGivesAnEmptyConversionNotACrash) {
     EXPECT_EQ(previewUnitCount(empty), 0u);
 }
 
-TEST(TemplateAdoption, PreviewCountsTheEnglishVariant) {
-    auto item = withVariants({"de", "en"});
-    item.variants["de"].units.push_back(item.variants["de"].units[1]);
-    EXPECT_EQ(previewUnitCount(item), 2u);
-    item.variants.erase("en");
-    EXPECT_EQ(previewUnitCount(item), 3u);
-}
-
 TEST(TemplateLoading, TagsAreFixedAndOrdered) {
     TempDirectory bundle;
     auto library = loadFrom(bundle, R"({

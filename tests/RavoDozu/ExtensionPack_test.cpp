@@ -69,21 +69,6 @@ TEST(PackCategory, UnknownDimensionKeepsOnlyThePackUnits) {
     EXPECT_EQ(built.units.size(), 2u);
 }
 
-TEST(PackCategory, LookupsAndIds) {
-    ExtensionPack pack;
-    pack.categories = {chineseLength(), chineseLength()};
-    pack.categories[1].name = english("second");
-    ASSERT_TRUE(packCategory(pack, "length"));
-    EXPECT_EQ(packCategory(pack, "length")->name, english("Length"));
-    EXPECT_FALSE(packCategory(pack, "mass"));
-    EXPECT_TRUE(packVariant(pack.categories[0], "xin"));
-    EXPECT_FALSE(packVariant(pack.categories[0], "tang"));
-    EXPECT_EQ(packPrefixed("chi"), "pack.chi");
-    EXPECT_TRUE(isPackId("pack.chi"));
-    EXPECT_FALSE(isPackId("packchi"));
-    EXPECT_FALSE(isPackId("custom.pack.x"));
-}
-
 TEST(PackDecoding, OnlyTheExampleMayBeMissing) {
     auto decoded = decodeExtensionPack(minimalPack);
     ASSERT_TRUE(decoded) << decoded.error().describe();

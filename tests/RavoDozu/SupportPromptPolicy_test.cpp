@@ -45,20 +45,6 @@ TEST(SupportPromptQueries, OnlyConsecutiveRepeatsAreIgnored) {
     EXPECT_EQ(policy.lastQueryKey, "a");
 }
 
-TEST(SupportPromptQueries, AnEmptyKeyIsStillAKey) {
-    SupportPromptPolicy policy;
-    EXPECT_TRUE(policy.recordQuery(""));
-    EXPECT_FALSE(policy.recordQuery(""));
-}
-
-TEST(SupportPromptLaunches, FirstLaunchIsKept) {
-    SupportPromptPolicy policy;
-    policy.recordLaunch(50);
-    policy.recordLaunch(90);
-    EXPECT_EQ(policy.launchCount, 2);
-    EXPECT_EQ(policy.firstLaunch, 50);
-}
-
 TEST(SupportPromptWidget, ThirtiethTapThenSixtyLaterAndThreeDaysApart) {
     SupportPromptPolicy policy;
     double now = 0;

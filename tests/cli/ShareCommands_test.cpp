@@ -145,13 +145,6 @@ TEST_F(ShareCommands, ElementsThatDoNotDecodeSurviveAnImport) {
     EXPECT_NE(store.find("Roads"), std::string::npos) << store;
 }
 
-TEST_F(ShareCommands, ShareOfAnUnknownIdFails) {
-    auto result = run({"share", "deadbeef"});
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("deadbeef"), std::string::npos);
-    EXPECT_EQ(run({"share"}).exitCode, 2);
-}
-
 TEST_F(ShareCommands, TemplatesAndPacksAreListedAndBuilt) {
     auto templates = run({"templates", "--json"});
     ASSERT_EQ(templates.exitCode, 0);
