@@ -146,18 +146,6 @@ TEST(CustomMappingConversion, ConvertsThroughTheReferenceBothWays) {
     EXPECT_EQ(unavailable->reference, (Conversion{AffineConversion{1, 273.15}}));
 }
 
-TEST(CustomMappingConversion, EqualityIsByValue) {
-    auto make = [](double slope) {
-        return CustomMappingConversion{std::make_shared<const CustomMapping>(CustomMapping{
-            LinearConversion{1}, Expr::parse("2x").value(), {Inverse::Linear{slope, 0}}})};
-    };
-    EXPECT_EQ(make(0.5), make(0.5));
-    EXPECT_NE(make(0.5), make(0.25));
-    auto same = CustomMapping::unavailable(LinearConversion{1});
-    EXPECT_EQ(CustomMappingConversion{same}, CustomMappingConversion{same});
-    EXPECT_NE(Conversion{make(0.5)}, Conversion{LinearConversion{1}});
-}
-
 TEST(CustomHostileFormulas, CompileToErrorsOrMappingsThatStayInBounds) {
     auto lookup = [](std::string_view) -> std::optional<Conversion> { return LinearConversion{1}; };
     std::vector<std::string> formulas{

@@ -48,6 +48,12 @@ CustomRule formula(std::string forward) {
     return {CustomRule::Formula{std::move(forward), {}}};
 }
 
+CustomConversion conversion(std::string id, std::vector<CustomUnit> units,
+                            std::vector<CustomParameter> parameters = {}) {
+    auto name = id + " name";
+    return {std::move(id), name, "", {}, std::move(parameters), std::move(units), {}};
+}
+
 CustomExtraUnit extra(std::string id, std::string category, std::string reference,
                       std::optional<CustomRule> rule) {
     return {std::move(id),
@@ -80,15 +86,12 @@ TEST_F(CustomResolverTest, ReferenceLookupFindsBuiltInAndRatedCurrencyUnitsOnly)
 TEST_F(CustomResolverTest, ConversionsBecomeCategoriesWithTheFirstUnitAsBase) {
     CustomLibrary library;
     library.conversions = {
-        {"c1",
-         "Things",
-         "",
-         {},
-         {{"k", 3, ""}},
-         {unit("a", "A", ratio(1000)), unit("b", "B", ratio(0.001)), unit("c", "C", std::nullopt),
-          unit("d", "Pace", formula("x * k")), unit("e", "E", formula("x * q"), "e!")},
-         std::nullopt},
-        {"empty", "Nothing", "", {}, {}, {}, std::nullopt},
+        conversion("c1",
+                   {unit("a", "A", ratio(1000)), unit("b", "B", ratio(0.001)),
+                    unit("c", "C", std::nullopt), unit("d", "Pace", formula("x * k")),
+                    unit("e", "E", formula("x * q"), "e!")},
+                   {{"k", 3, ""}}),
+        conversion("empty", {}),
     };
     auto resolved = resolver.resolve(library);
 
@@ -96,7 +99,7 @@ TEST_F(CustomResolverTest, ConversionsBecomeCategoriesWithTheFirstUnitAsBase) {
     const auto& things = resolved.categories.at("custom.c1");
     EXPECT_EQ(things.id, "custom.c1");
     EXPECT_EQ(things.base, "a");
-    EXPECT_EQ(things.name.values.at("en"), "Things");
+    EXPECT_EQ(things.name.values.at("en"), "c1 name");
     ASSERT_EQ(things.units.size(), 5u);
     EXPECT_EQ(things.units[0].conversion, (Conversion{LinearConversion{1}}));
     EXPECT_EQ(things.units[2].conversion, (Conversion{LinearConversion{1}}));
@@ -120,8 +123,8 @@ TEST_F(CustomResolverTest, ConversionsBecomeCategoriesWithTheFirstUnitAsBase) {
 
 TEST_F(CustomResolverTest, LaterConversionWithTheSameIdReplacesTheEarlier) {
     CustomLibrary library;
-    library.conversions = {{"dup", "First", "", {}, {}, {unit("a", "A", std::nullopt)}, {}},
-                           {"dup", "Second", "", {}, {}, {unit("b", "B", std::nullopt)}, {}}};
+    library.conversions = {conversion("dup", {unit("a", "A", std::nullopt)}),
+                           conversion("dup", {unit("b", "B", std::nullopt)})};
     auto resolved = resolver.resolve(library);
     ASSERT_EQ(resolved.categories.size(), 1u);
     EXPECT_EQ(resolved.categories.at("custom.dup").base, "b");
@@ -168,19 +171,12 @@ TEST_F(CustomResolverTest, ExtraUnitsAreAnchoredToTheirReferenceUnit) {
 
 TEST_F(CustomResolverTest, CurrencyReferencesFollowTheCurrentRates) {
     CustomLibrary library;
-    library.conversions = {{"money",
-                            "Money",
-                            "",
-                            {},
-                            {},
-                            {unit("b", "Base", std::nullopt),
-                             unit("eur", "Euro cents",
-                                  formula("convert(x, currency.USD, "
-                                          "currency.EUR) * 100")),
-                             unit("gbp", "Pence",
-                                  formula("convert(x, currency.USD, "
-                                          "currency.GBP) * 100"))},
-                            {}}};
+    auto via = [](const char* currency) {
+        return formula("convert(x, currency.USD, currency." + std::string(currency) + ") * 100");
+    };
+    library.conversions = {
+        conversion("money", {unit("b", "Base", std::nullopt), unit("eur", "Cent", via("EUR")),
+                             unit("gbp", "Pence", via("GBP"))})};
     library.extras = {extra("cent", "currency", "EUR", ratio(0.01))};
 
     auto rated = resolver.resolve(library);
@@ -210,10 +206,7 @@ class CustomResolveCacheTest : public ::testing::Test {
     UnitCatalog catalog = testCatalog();
 
     static CustomLibrary library(std::string id) {
-        CustomLibrary library;
-        library.conversions = {
-            {std::move(id), "C", "", {}, {}, {unit("a", "A", {}), unit("b", "B", ratio(2))}, {}}};
-        return library;
+        return {1, {conversion(std::move(id), {unit("a", "A", {}), unit("b", "B", ratio(2))})}, {}};
     }
     /// The compiled mapping of unit b: the same object only when the result came from the cache.
     static const CustomMapping* mappingOf(const ResolvedCustomLibrary& resolved) {

@@ -1,0 +1,96 @@
+// LoopbackServer: real HTTP servers on 127.0.0.1 for tests of network clients.
+#pragma once
+
+#include <atomic>
+#include <chrono>
+#include <string>
+#include <thread>
+
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <httplib.h>
+
+namespace zelvane::testing {
+
+/// An HTTP server on a free loopback port, serving on its own thread until destroyed.
+class LoopbackServer {
+  public:
+    LoopbackServer() {
+        port_ = server_.bind_to_any_port("127.0.0.1");
+        thread_ = std::thread([this] { server_.listen_after_bind(); });
+        // Stopping a server that has not started listening yet would leave it listening forever.
+        while (!server_.is_running())
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    ~LoopbackServer() {
+        stopping_ = true;
+        server_.stop();
+        thread_.join();
+    }
+    LoopbackServer(const LoopbackServer&) = delete;
+    LoopbackServer& operator=(const LoopbackServer&) = delete;
+
+    /// "http://127.0.0.1:PORT", the form the clients take as a host.
+    std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    std::string url(const std::string& path) const { return base() + path; }
+
+    /// Answers GET `path` with `status` and `body`, counting the requests.
+    void answer(const std::string& path, int status, std::string body) {
+        server_.Get(path,
+                    [this, status, body](const httplib::Request&, httplib::Response& response) {
+                        ++hits_;
+                        response.status = status;
+                        response.set_content(body, "application/json");
+                    });
+    }
+    /// Answers GET `path` with a 200 whose body never ends: one space every 50 ms.
+    void trickle(const std::string& path) {
+        server_.Get(path, [this](const httplib::Request&, httplib::Response& response) {
+            ++hits_;
+            response.set_chunked_content_provider(
+                "application/json", [this](size_t, httplib::DataSink& sink) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(50));
+                    return !stopping_ && sink.write(" ", 1);
+                });
+        });
+    }
+
+    int hits() const { return hits_; }
+    httplib::Server& server() { return server_; }
+
+  private:
+    httplib::Server server_;
+    std::thread thread_;
+    int port_ = 0;
+    std::atomic<int> hits_ = 0;
+    std::atomic<bool> stopping_ = false;
+};
+
+/// A port that takes connections (the kernel completes them) but never reads or answers.
+class SilentPort {
+  public:
+    SilentPort() {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(socket_, reinterpret_cast<sockaddr*>(&address), length);
+        ::listen(socket_, 16);
+        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+    }
+    ~SilentPort() { ::close(socket_); }
+    SilentPort(const SilentPort&) = delete;
+    SilentPort& operator=(const SilentPort&) = delete;
+
+    std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+
+  private:
+    int socket_ = -1;
+    int port_ = 0;
+};
+
+} // namespace zelvane::testing
