@@ -1,6 +1,7 @@
 #include "CustomStore.h"
 
 #include <algorithm>
+#include <fstream>
 
 #include <nlohmann/json.hpp>
 
@@ -54,9 +55,28 @@ std::optional<std::string> write(DefaultsStore& store, std::string_view key,
     return "Could not save the change: " + store.lastError();
 }
 
+// A settings file with lines that are not blank, comments or group headers, yet with no keys,
+// could not be parsed: writing would replace it.
+std::optional<std::string> unreadableFile(const DefaultsStore& store) {
+    if (!store.keys().empty())
+        return std::nullopt;
+    std::ifstream file(store.path(), std::ios::binary);
+    for (std::string line; std::getline(file, line);) {
+        auto start = line.find_first_not_of(" \t\r");
+        if (start == std::string::npos || line[start] == ';' || line[start] == '#' ||
+            (line[start] == '[' && line.find_last_not_of(" \t\r") == line.rfind(']')))
+            continue;
+        return "The settings file " + store.path().string() +
+               " cannot be read, so it was left as it is and nothing was changed.";
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<std::string> storeCustomItem(DefaultsStore& store, const CustomShare::Payload& item) {
+    if (auto problem = unreadableFile(store))
+        return problem;
     auto library = storedLibrary(store);
     if (!library)
         return library.error();

@@ -121,9 +121,10 @@ TEST_F(ShareCommands, EachRefusalHasItsOwnMessage) {
 }
 
 TEST_F(ShareCommands, UnreadableLibraryIsNeverWrittenOver) {
-    for (const char* stored :
-         {"customLibrary=not json\n", "customLibrary=\"{\\\"conversions\\\": 5}\"\n"}) {
-        writeStore(std::string("[General]\n") + stored);
+    for (const char* stored : {"[General]\ncustomLibrary=not json\n",
+                               "[General]\ncustomLibrary=\"{\\\"conversions\\\": 5}\"\n",
+                               "\x01\x02 not a settings file"}) {
+        writeStore(stored);
         auto before = storeText();
         auto result = run({"import", "--yes", conversionEnvelope});
         EXPECT_EQ(result.exitCode, 1) << stored;
@@ -132,6 +133,11 @@ TEST_F(ShareCommands, UnreadableLibraryIsNeverWrittenOver) {
         EXPECT_EQ(run({"adopt", "eggs"}).exitCode, 1);
         EXPECT_EQ(storeText(), before);
     }
+}
+
+TEST_F(ShareCommands, AnEmptySettingsFileIsNotMistakenForADamagedOne) {
+    writeStore("; settings\n\n[General]\n");
+    EXPECT_EQ(run({"adopt", "eggs"}).exitCode, 0);
 }
 
 TEST_F(ShareCommands, ElementsThatDoNotDecodeSurviveAnImport) {
