@@ -1,8 +1,9 @@
-// categories, units: what the built-in catalog holds.
+// categories, units: what the catalog holds, with the user's custom categories and extra units.
 #include <iomanip>
 #include <iostream>
 
 #include "Command.h"
+#include "UserState.h"
 
 namespace zelvane::cli {
 namespace {
@@ -22,19 +23,23 @@ int listCategories(Arguments& arguments, const Session& session) {
     bool asJson = arguments.flag("--json");
     if (!arguments.finish(0, 0))
         return usage(categoriesCommand, arguments.problem());
-    const auto& catalog = session.catalog();
+    const auto& state = UserState::load(session);
+    std::vector<ravodozu::CategoryRef> categories;
+    for (const auto& id : state.categoryIds())
+        if (auto category = state.context().category(id))
+            categories.push_back(std::move(category));
     if (asJson) {
         json list = json::array();
-        for (const auto& category : catalog.categories)
-            list.push_back({{"id", category.id},
-                            {"name", category.name.resolve(session.languages)},
-                            {"unitCount", category.units.size()}});
+        for (const auto& category : categories)
+            list.push_back({{"id", category->id},
+                            {"name", category->name.resolve(session.languages)},
+                            {"unitCount", category->units.size()}});
         printJson(list);
         return success;
     }
-    for (const auto& category : catalog.categories)
-        std::cout << std::left << std::setw(20) << category.id << " "
-                  << category.name.resolve(session.languages) << " (" << category.units.size()
+    for (const auto& category : categories)
+        std::cout << std::left << std::setw(20) << category->id << " "
+                  << category->name.resolve(session.languages) << " (" << category->units.size()
                   << " units)\n";
     return success;
 }
@@ -44,7 +49,7 @@ int listUnits(Arguments& arguments, const Session& session) {
     auto words = arguments.finish(1, 1);
     if (!words)
         return usage(unitsCommand, arguments.problem());
-    const auto* category = session.catalog().category(words->front());
+    auto category = UserState::load(session).context().category(words->front());
     if (!category)
         return failWith("unknown category: " + words->front());
 

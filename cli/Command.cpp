@@ -7,15 +7,15 @@
 
 namespace zelvane::cli {
 
-const ravodozu::UnitCatalog& Session::catalog() const {
-    static const ravodozu::UnitCatalog loaded = [] {
+const std::shared_ptr<const ravodozu::UnitCatalog>& Session::sharedCatalog() const {
+    static const auto loaded = [] {
         auto catalog = ravodozu::UnitCatalog::loadBundled();
         if (!catalog) {
             std::cerr << "The bundled unit data is missing (" << catalog.error().describe()
                       << ")\n";
             std::exit(failure);
         }
-        return std::move(catalog).value();
+        return std::make_shared<const ravodozu::UnitCatalog>(std::move(catalog).value());
     }();
     return loaded;
 }

@@ -1,6 +1,7 @@
 // Command: how zelvane-cli's subcommands declare themselves and read their arguments.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -20,7 +21,8 @@ struct Session {
     std::string numberLocale;
 
     /// The bundled catalog, loaded on first use. Prints why and exits 1 when it cannot load.
-    const ravodozu::UnitCatalog& catalog() const;
+    const ravodozu::UnitCatalog& catalog() const { return *sharedCatalog(); }
+    const std::shared_ptr<const ravodozu::UnitCatalog>& sharedCatalog() const;
 };
 
 /// A command's arguments. Options are taken out as the command asks for them; what remains

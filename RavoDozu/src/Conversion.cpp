@@ -46,13 +46,17 @@ double numberParameter(const detail::JsonReader& parameter) {
 }
 } // namespace
 
+bool operator==(const CustomMappingConversion& a, const CustomMappingConversion& b) {
+    return a.mapping == b.mapping || (a.mapping && b.mapping && *a.mapping == *b.mapping);
+}
+
 double toBase(const Conversion& conversion, double value) {
     return std::visit(
         Overloaded{
             [&](const LinearConversion& c) { return value * c.factor; },
             [&](const AffineConversion& c) { return (value + c.offset) * c.factor; },
             [&](const ReciprocalConversion& c) { return value == 0 ? infinity : c.k / value; },
-            [&](const CustomConversion& c) { return c.mapping->toBase(value); },
+            [&](const CustomMappingConversion& c) { return c.mapping->toBase(value); },
         },
         conversion);
 }
@@ -63,7 +67,7 @@ double fromBase(const Conversion& conversion, double base) {
             [&](const LinearConversion& c) { return base / c.factor; },
             [&](const AffineConversion& c) { return base / c.factor - c.offset; },
             [&](const ReciprocalConversion& c) { return base == 0 ? infinity : c.k / base; },
-            [&](const CustomConversion& c) { return c.mapping->fromBase(base); },
+            [&](const CustomMappingConversion& c) { return c.mapping->fromBase(base); },
         },
         conversion);
 }
@@ -122,7 +126,7 @@ nlohmann::json encodeConversion(const Conversion& conversion) {
             [](const ReciprocalConversion& c) {
                 return json{{"type", "reciprocal"}, {"k", c.k}};
             },
-            [](const CustomConversion&) {
+            [](const CustomMappingConversion&) {
                 return json{{"type", "custom"}};
             },
         },

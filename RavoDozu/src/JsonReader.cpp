@@ -1,5 +1,6 @@
 #include "JsonReader.h"
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 
@@ -86,6 +87,10 @@ double JsonReader::number() const {
 }
 
 long long JsonReader::integer() const {
+    // An unsigned value beyond the signed range would otherwise wrap around to a negative one.
+    if (value_.is_number_unsigned() &&
+        value_.get<std::uint64_t>() > static_cast<std::uint64_t>(INT64_MAX))
+        fail("Parsed JSON number <" + value_.dump() + "> does not fit in Int.");
     if (value_.is_number_integer())
         return value_.get<long long>();
     if (value_.is_number_float()) {

@@ -13,7 +13,7 @@
 
 namespace ravodozu {
 
-class CustomMapping;
+struct CustomMapping;
 
 struct LinearConversion {
     double factor;
@@ -33,14 +33,15 @@ struct ReciprocalConversion {
     bool operator==(const ReciprocalConversion&) const = default;
 };
 
-/// A compiled custom rule. Never comes from the data files; equal only to the same mapping.
-struct CustomConversion {
+/// A compiled custom rule (CustomMapping.h). Never comes from the data files. Equal when the
+/// mappings are equal field by field.
+struct CustomMappingConversion {
     std::shared_ptr<const CustomMapping> mapping;
-    bool operator==(const CustomConversion&) const = default;
+    friend bool operator==(const CustomMappingConversion& a, const CustomMappingConversion& b);
 };
 
 using Conversion =
-    std::variant<LinearConversion, AffineConversion, ReciprocalConversion, CustomConversion>;
+    std::variant<LinearConversion, AffineConversion, ReciprocalConversion, CustomMappingConversion>;
 
 /// A value in the unit → the value in the base unit. Never fails: impossibility is NaN or ±∞.
 double toBase(const Conversion& conversion, double value);

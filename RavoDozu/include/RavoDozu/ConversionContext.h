@@ -1,0 +1,68 @@
+// ConversionContext: one immutable snapshot that answers every conversion question.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "RavoDozu/CustomLibrary.h"
+#include "RavoDozu/CustomResolver.h"
+#include "RavoDozu/ExchangeRates.h"
+#include "RavoDozu/RegionProfile.h"
+#include "RavoDozu/UnitCatalog.h"
+#include "RavoDozu/UserPreferences.h"
+
+namespace ravodozu {
+
+/// A category as the context sees it; shares the catalog's or the resolved library's storage
+/// when nothing has to be added, so handing one out copies no units. Null: no such category.
+using CategoryRef = std::shared_ptr<const UnitCategory>;
+
+/// Built from the catalog, the preferences, the rates (null until known) and the custom library.
+/// Cheap to build: an empty library is not resolved, an unchanged one comes from the shared
+/// resolve cache. Safe to use from any thread.
+class ConversionContext {
+  public:
+    ConversionContext(std::shared_ptr<const UnitCatalog> catalog,
+                      std::shared_ptr<const UserPreferences> preferences,
+                      std::shared_ptr<const ExchangeRates> rates,
+                      std::shared_ptr<const CustomLibrary> customLibrary);
+
+    const UnitCatalog& catalog() const { return *catalog_; }
+    const UserPreferences& preferences() const { return *preferences_; }
+    const ExchangeRates* rates() const { return rates_.get(); }
+    const CustomLibrary& customLibrary() const { return *customLibrary_; }
+    const ResolvedCustomLibrary& custom() const { return *custom_; }
+
+    /// A custom category as resolved; the currency category from the rates; a built-in category
+    /// followed by the user's extra units for it. Null when the id names none of these.
+    CategoryRef category(std::string_view categoryId) const;
+
+    /// Where a category starts: for a custom one its base unit, "1" and the user's pins; else
+    /// the region preset with the user's pins.
+    RegionProfile::Entry preset(std::string_view categoryId) const;
+
+    /// The units listed under a source unit: pinned ones in pinned order, then the others in the
+    /// user's unit order. The source unit and hidden units are in neither list.
+    struct ShownUnits {
+        CategoryRef category; ///< Keeps the units below alive.
+        std::vector<const UnitDefinition*> pinned;
+        std::vector<const UnitDefinition*> others;
+    };
+    ShownUnits shownUnits(std::string_view categoryId, std::string_view fromUnitId) const;
+
+    /// A value as the category shows it: fixed decimals for a custom conversion that sets them,
+    /// currency digits for money, significant digits otherwise.
+    std::string formatValue(double value, std::string_view categoryId,
+                            const std::string& locale) const;
+
+  private:
+    std::shared_ptr<const UnitCatalog> catalog_;
+    std::shared_ptr<const UserPreferences> preferences_;
+    std::shared_ptr<const ExchangeRates> rates_;
+    std::shared_ptr<const CustomLibrary> customLibrary_;
+    ResolvedLibraryRef custom_;
+};
+
+} // namespace ravodozu

@@ -1,0 +1,112 @@
+#include "RavoDozu/ConversionContext.h"
+
+#include <algorithm>
+#include <climits> // INT_MAX
+#include <mutex>
+
+#include "RavoDozu/ValueFormatter.h"
+
+namespace ravodozu {
+
+namespace {
+// The currency category is rebuilt only when the catalog or the rates snapshot changes, not on
+// every question a keystroke asks.
+CategoryRef currencyCategoryFor(const std::shared_ptr<const UnitCatalog>& catalog,
+                                const std::shared_ptr<const ExchangeRates>& rates) {
+    static std::mutex lock;
+    static std::weak_ptr<const UnitCatalog> cachedCatalog;
+    static std::weak_ptr<const ExchangeRates> cachedRates;
+    static bool cachedWithoutRates = false;
+    static CategoryRef cached;
+
+    std::lock_guard guard(lock);
+    bool sameRates = rates ? cachedRates.lock() == rates : cachedWithoutRates;
+    if (cached && cachedCatalog.lock() == catalog && sameRates)
+        return cached;
+    cached = std::make_shared<const UnitCategory>(currencyCategory(catalog->currency, rates.get()));
+    cachedCatalog = catalog;
+    cachedRates = rates;
+    cachedWithoutRates = !rates;
+    return cached;
+}
+
+template <class Map> auto* entry(const Map& map, std::string_view key) {
+    auto found = map.find(key);
+    return found == map.end() ? nullptr : &found->second;
+}
+} // namespace
+
+ConversionContext::ConversionContext(std::shared_ptr<const UnitCatalog> catalog,
+                                     std::shared_ptr<const UserPreferences> preferences,
+                                     std::shared_ptr<const ExchangeRates> rates,
+                                     std::shared_ptr<const CustomLibrary> customLibrary)
+    : catalog_(std::move(catalog)), preferences_(std::move(preferences)), rates_(std::move(rates)),
+      customLibrary_(std::move(customLibrary)),
+      custom_(resolvedLibrary(*catalog_, rates_.get(), customLibrary_)) {}
+
+CategoryRef ConversionContext::category(std::string_view categoryId) const {
+    if (const auto* customCategory = entry(custom_->categories, categoryId))
+        return CategoryRef(custom_, customCategory);
+    if (categoryId == catalog_->currency.id)
+        return currencyCategoryFor(catalog_, rates_);
+    const auto* builtIn = catalog_->category(categoryId);
+    if (!builtIn)
+        return nullptr;
+    const auto* extras = entry(custom_->extraUnits, categoryId);
+    if (!extras || extras->empty())
+        return CategoryRef(catalog_, builtIn);
+    auto extended = std::make_shared<UnitCategory>(*builtIn);
+    extended->units.insert(extended->units.end(), extras->begin(), extras->end());
+    return extended;
+}
+
+RegionProfile::Entry ConversionContext::preset(std::string_view categoryId) const {
+    const auto* customCategory = entry(custom_->categories, categoryId);
+    if (!customCategory)
+        return preferences_->effectivePreset(categoryId);
+    const auto* pinned = entry(preferences_->pinnedOverrides, categoryId);
+    return {customCategory->base, "1", pinned ? *pinned : std::vector<std::string>{}};
+}
+
+ConversionContext::ShownUnits ConversionContext::shownUnits(std::string_view categoryId,
+                                                            std::string_view fromUnitId) const {
+    ShownUnits shown{category(categoryId), {}, {}};
+    if (!shown.category)
+        return shown;
+
+    const auto* hidden = entry(preferences_->hiddenUnits, categoryId);
+    auto isCandidate = [&](const UnitDefinition& unit) {
+        return unit.id != fromUnitId &&
+               !(hidden && std::ranges::find(*hidden, unit.id) != hidden->end());
+    };
+    const auto* overrides = entry(preferences_->pinnedOverrides, categoryId);
+    const auto& pinnedIds = overrides ? *overrides : preferences_->region.preset(categoryId).pinned;
+
+    for (const auto& id : pinnedIds) {
+        auto unit = std::ranges::find(shown.category->units, id, &UnitDefinition::id);
+        if (unit != shown.category->units.end() && isCandidate(*unit))
+            shown.pinned.push_back(&*unit);
+    }
+    for (const auto& unit : shown.category->units)
+        if (isCandidate(unit) && std::ranges::find(pinnedIds, unit.id) == pinnedIds.end())
+            shown.others.push_back(&unit);
+    shown.others = preferences_->orderedUnits(
+        std::move(shown.others), categoryId,
+        [](const UnitDefinition* unit) -> const std::string& { return unit->id; });
+    return shown;
+}
+
+std::string ConversionContext::formatValue(double value, std::string_view categoryId,
+                                           const std::string& locale) const {
+    auto digits =
+        static_cast<int>(std::clamp<std::int64_t>(preferences_->significantDigits, 1, INT_MAX));
+    ValueFormatter formatter(digits, locale);
+    if (const auto* conversion = customLibrary_->conversion(categoryId);
+        conversion && conversion->decimals)
+        return formatter.formatFixed(*conversion->decimals, value);
+    if (categoryId == catalog_->currency.id)
+        return formatter.formatCurrency(2, value);
+    return formatter.format(value);
+}
+
+} // namespace ravodozu

@@ -1,0 +1,36 @@
+// UserState: what the user has stored (preferences, rates, custom library), read once.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Command.h"
+#include "RavoDozu/ConversionContext.h"
+
+namespace zelvane::cli {
+
+/// The stored "preferences", "rates" and "customLibrary" of the user-defaults store, decoded
+/// as the panel decodes them: preferences that do not decode are the defaults (with the region
+/// detected from the locale until the user has been through the first run), rates that do not
+/// decode are absent, a library that does not decode is empty — and why is kept for the
+/// commands that must not write over it.
+struct UserState {
+    std::shared_ptr<const ravodozu::UserPreferences> preferences;
+    std::shared_ptr<const ravodozu::ExchangeRates> rates; ///< Null when none are stored.
+    std::shared_ptr<const ravodozu::CustomLibrary> library;
+    std::string libraryProblem; ///< Why a stored library did not decode; empty when it did.
+
+    /// Read from the store on first use, then the same for the rest of the process.
+    static const UserState& load(const Session& session);
+
+    /// The context every conversion question of this process is answered by.
+    const ravodozu::ConversionContext& context() const { return *context_; }
+    /// Every category id the converter knows, built-in in group order, then custom ones.
+    std::vector<std::string> categoryIds() const;
+
+  private:
+    std::shared_ptr<const ravodozu::ConversionContext> context_;
+};
+
+} // namespace zelvane::cli

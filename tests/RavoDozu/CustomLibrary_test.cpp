@@ -1,0 +1,175 @@
+// Tests of the custom library's records, JSON form and lookups.
+#include <regex>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "RavoDozu/CustomLibrary.h"
+
+namespace ravodozu {
+namespace {
+
+using nlohmann::json;
+using Op = CustomStep::Op;
+
+CustomLibrary decoded(std::string_view text) {
+    auto library = decodeCustomLibraryData(text);
+    EXPECT_TRUE(library) << text;
+    return library ? *library : CustomLibrary{};
+}
+
+CustomConversion fullConversion() {
+    CustomRule steps{CustomRule::Steps{{{Op::mul, CustomOperand{2.0}, {}, {}, {}},
+                                        {Op::add, CustomOperand{"k"}, {}, {}, {}},
+                                        {Op::ratioMul, {}, "length.ft", "length.m", {}},
+                                        {Op::fn, CustomOperand{2.0}, {}, {}, "round"}}}};
+    return {"ab12cd34",
+            "Brewing",
+            "🍺",
+            2,
+            {{"k", 3, "strength"}, {"Größe", -0.5, ""}},
+            {{"u1", "Litre", "L", std::nullopt},
+             {"u2", "Pint", "", CustomRule{CustomRule::Ratio{0.568}}},
+             {"u3", "Mash", "m", steps},
+             {"u4", "Curve", "c", CustomRule{CustomRule::Formula{"x^2 * k", "sqrt(x / k)"}}},
+             {"u5", "Half", "h", CustomRule{CustomRule::Formula{"x / 2", std::nullopt}}}},
+            "template.brewing"};
+}
+
+TEST(CustomLibraryJson, RoundTripKeepsEveryField) {
+    CustomLibrary library{3, {fullConversion()}, {}};
+    library.extras = {{"ee001122",
+                       "length",
+                       "m",
+                       {{"n", 2, "note"}},
+                       {"x1", "Cubit", "", CustomRule{CustomRule::Ratio{0.4572}}},
+                       "pack.old"}};
+    auto reparsed = decodeCustomLibraryData(encodeCustomLibrary(library).dump());
+    ASSERT_TRUE(reparsed);
+    EXPECT_EQ(*reparsed, library);
+}
+
+TEST(CustomLibraryJson, EncodingUsesTheDocumentKeysAndLeavesAbsentOptionalsOut) {
+    CustomConversion conversion = fullConversion();
+    conversion.decimals.reset();
+    conversion.source.reset();
+    json encoded = encodeCustomConversion(conversion);
+
+    EXPECT_FALSE(encoded.contains("decimals") || encoded.contains("source"));
+    EXPECT_EQ(encoded["params"][0], (json{{"name", "k"}, {"value", 3.0}, {"note", "strength"}}));
+    EXPECT_EQ(encoded["units"][0], (json{{"id", "u1"}, {"name", "Litre"}, {"symbol", "L"}}));
+    EXPECT_EQ(encoded["units"][1]["rule"], (json{{"type", "ratio"}, {"value", 0.568}}));
+    EXPECT_EQ(encoded["units"][2]["rule"]["steps"],
+              json::parse(R"([{"op":"mul","number":2.0},{"op":"add","param":"k"},
+                              {"op":"ratioMul","from":"length.ft","to":"length.m"},
+                              {"op":"fn","number":2.0,"fn":"round"}])"));
+    EXPECT_EQ(encoded["units"][4]["rule"], (json{{"type", "formula"}, {"forward", "x / 2"}}));
+    auto back = decodeCustomConversion(encoded);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(*back, conversion);
+
+    EXPECT_EQ(encodeCustomLibrary({}),
+              json::parse(R"({"version":1,"conversions":[],"extras":[]})"));
+    EXPECT_EQ(encodeCustomExtraUnit({"e1", "mass", "kg", {}, {"u", "Stone", "", {}}, {}}),
+              json::parse(R"({"id":"e1","category":"mass","reference":"kg","params":[],
+                              "unit":{"id":"u","name":"Stone","symbol":""}})"));
+}
+
+TEST(CustomLibraryJson, LibraryLevelKeysFallBackToTheirDefaults) {
+    for (const char* text :
+         {R"({})", R"({"version":"x"})", R"({"version":1.5})",
+          R"({"conversions":{"a":1},"extras":"none"})", R"({"conversions":null,"extras":7})"})
+        EXPECT_EQ(decoded(text), CustomLibrary::empty) << text;
+    EXPECT_EQ(decoded(R"({"version":2})").version, 2);
+    for (const char* text : {"[]", "3", "\"library\"", "null", "{", ""})
+        EXPECT_FALSE(decodeCustomLibraryData(text)) << text;
+}
+
+TEST(CustomLibraryJson, BadElementsAreSkippedAndTheRestSurvive) {
+    auto library = decoded(R"({
+        "conversions": [
+            {"id": "a", "name": "First", "units": [{"id": "u", "name": "U"}]},
+            {"id": "b", "name": "No units"},
+            {"id": "c", "name": "Bad rule", "units": [{"name": "U", "rule": {"type": "curve"}}]},
+            {"id": "d", "name": "Bad param", "params": [{"name": "k"}], "units": []},
+            {"id": "e", "name": "Bad step", "units": [{"name": "U", "rule":
+                {"type": "steps", "steps": [{"op": "mod", "number": 2}]}}]},
+            7,
+            {"id": "f", "name": "Last", "units": []}
+        ],
+        "extras": [
+            {"id": "x", "category": "length", "unit": {"name": "U"}},
+            {"id": "y", "category": "length", "reference": "m", "unit": {"name": "Cubit"}}
+        ]
+    })");
+    ASSERT_EQ(library.conversions.size(), 2u);
+    EXPECT_EQ(library.conversions[0].id, "a");
+    EXPECT_EQ(library.conversions[1].id, "f");
+    ASSERT_EQ(library.extras.size(), 1u);
+    EXPECT_EQ(library.extras[0].id, "y");
+}
+
+TEST(CustomLibraryJson, ElementDecoding) {
+    auto unit = decodeCustomUnit(json::parse(R"({"name":"U","rule":{"type":"curve"}})"));
+    ASSERT_FALSE(unit);
+    EXPECT_EQ(unit.error(), (DecodingError{"rule.type", "Unknown rule type"}));
+    auto untyped = decodeCustomRule(json::parse(R"({"value":2})"));
+    ASSERT_FALSE(untyped);
+    EXPECT_EQ(untyped.error().message, "No value associated with key \"type\".");
+    EXPECT_FALSE(decodeCustomStep(json::parse(R"({"op":"Add"})")));
+
+    auto ratio = decodeCustomRule(json::parse(R"({"type":"ratio","value":1000})"));
+    ASSERT_TRUE(ratio);
+    EXPECT_EQ(*ratio, CustomRule{CustomRule::Ratio{1000}});
+    auto both = decodeCustomStep(json::parse(R"({"op":"mul","number":2,"param":"k"})"));
+    ASSERT_TRUE(both);
+    EXPECT_EQ(both->operand, CustomOperand{2.0});
+    auto parameter = decodeCustomStep(json::parse(R"({"op":"divInto","param":"k"})"));
+    ASSERT_TRUE(parameter);
+    EXPECT_EQ(parameter->op, Op::divInto);
+    EXPECT_EQ(parameter->operand, CustomOperand{"k"});
+}
+
+TEST(CustomLibraryJson, MissingIdsAreFreshEachTime) {
+    const char* text = R"({"conversions":[{"name":"C","units":[{"name":"U"}]}],
+                           "extras":[{"category":"length","reference":"m","unit":{"name":"V"}}]})";
+    auto first = decoded(text);
+    auto second = decoded(text);
+    ASSERT_EQ(first.conversions.size(), 1u);
+    ASSERT_EQ(second.conversions.size(), 1u);
+    for (const auto& id : {first.conversions[0].id, first.conversions[0].units[0].id,
+                           first.extras[0].id, first.extras[0].unit.id})
+        EXPECT_TRUE(std::regex_match(id, std::regex("[0-9a-f]{8}"))) << id;
+    EXPECT_NE(first.conversions[0].id, second.conversions[0].id);
+    EXPECT_EQ(first.conversions[0].units[0].symbol, "");
+}
+
+TEST(CustomLibraryLookup, ConversionForCategoryId) {
+    CustomLibrary library{
+        1,
+        {{"ab12cd34", "A", "", {}, {}, {}, {}}, {"ab12cd34", "Shadowed", "", {}, {}, {}, {}}},
+        {}};
+    ASSERT_NE(library.conversion("custom.ab12cd34"), nullptr);
+    EXPECT_EQ(library.conversion("custom.ab12cd34")->name, "A");
+    for (const char* id : {"ab12cd34", "custom.", "Custom.ab12cd34"})
+        EXPECT_EQ(library.conversion(id), nullptr) << id;
+    EXPECT_TRUE(isCustomCategoryId("custom.x"));
+    EXPECT_FALSE(isCustomCategoryId("custom"));
+}
+
+TEST(CustomParameterNames, ValidityRules) {
+    std::string twentyAccented;
+    for (int i = 0; i < 20; ++i)
+        twentyAccented += "e\u0301"; // 20 characters, 40 code points
+    std::string twentyOneAccented = twentyAccented + "e";
+    for (const char* name : {"k", "rate_2", "Größe", "Rate", "x1", "速度", "aⅫ",
+                             "abcdefghijklmnopqrst", twentyAccented.c_str()})
+        EXPECT_TRUE(isValidParameterName(name)) << name;
+    for (const char* name :
+         {"", "2x", "_a", "π", "Pi", "SQRT", "E", "x", "X", "Convert", "a-b", "a b",
+          "abcdefghijklmnopqrstu", twentyOneAccented.c_str(), "a\xff", "\xc3"})
+        EXPECT_FALSE(isValidParameterName(name)) << name;
+}
+
+} // namespace
+} // namespace ravodozu

@@ -1,0 +1,195 @@
+// Tests of compiled mappings: the numeric inverse, the round-trip check, the custom case of
+// Conversion, and formulas written to break them.
+#include <cmath>
+#include <limits>
+#include <string>
+
+#include <gtest/gtest.h>
+
+#include "RavoDozu/CustomCompiler.h"
+#include "RavoDozu/CustomMapping.h"
+
+namespace ravodozu {
+namespace {
+
+constexpr double nan = std::numeric_limits<double>::quiet_NaN();
+constexpr double infinity = std::numeric_limits<double>::infinity();
+using Inverse = CustomMapping::Inverse;
+
+Expr parsed(const char* text) {
+    auto expr = Expr::parse(text);
+    EXPECT_TRUE(expr) << text;
+    return expr ? *expr : Expr::number(nan);
+}
+
+/// The forward function with a count of how often it was evaluated.
+struct Counted {
+    CustomFunction function;
+    int calls = 0;
+    CustomFunction counting() {
+        return [this](double t) {
+            ++calls;
+            return function(t);
+        };
+    }
+};
+
+TEST(CustomNumericInverse, FindsRootsOnThePositiveSideFirst) {
+    EXPECT_NEAR(numericInverse(parsed("x^2"), 4), 2, 1e-12);
+    EXPECT_NEAR(numericInverse(parsed("1/x"), 4), 0.25, 1e-12);
+    EXPECT_NEAR(numericInverse(parsed("x^3"), -8), -2, 1e-12); // only the negative pass finds it
+    EXPECT_NEAR(numericInverse(parsed("x^3 + x"), 1e9), 999.9996666667, 1e-6);
+    // A grid point that is an exact root is taken as it is.
+    EXPECT_EQ(numericInverse(parsed("x"), 1e-6), 1e-6);
+    EXPECT_EQ(numericInverse(parsed("x"), 10), 10);
+}
+
+TEST(CustomNumericInverse, GivesNaNWhereTheGridCannotBracket) {
+    EXPECT_TRUE(std::isnan(numericInverse(parsed("x^2"), -1))); // no solution at all
+    EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), 0)));    // 0 is never tried
+    EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), 1e-8))); // below the grid
+    EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), 2e12))); // above the grid
+    EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), nan)));
+    EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), infinity)));
+    EXPECT_TRUE(std::isnan(numericInverse(parsed("0/0"), 1)));
+    // A point where F is not finite breaks the bracket: the change across it is not seen.
+    EXPECT_TRUE(std::isnan(numericInverse(parsed("if(x > 1, 1, if(x > 0.9, 0/0, -1))"), 0)));
+}
+
+TEST(CustomNumericInverse, GridIsTenToTheMinusSixUpToJustBelowTenToTheTwelve) {
+    std::vector<double> points;
+    Counted flat{[&](double t) {
+        points.push_back(t);
+        return 1.0;
+    }};
+    EXPECT_TRUE(std::isnan(numericInverse(flat.counting(), 5)));
+    ASSERT_EQ(points.size(), 110u);
+    EXPECT_EQ(flat.calls, 110);
+    EXPECT_EQ(points[0], 1e-6);
+    EXPECT_NEAR(points[3], 1e-5, 1e-20);
+    EXPECT_LT(points[54], 1e12);
+    EXPECT_GT(points[54], 0.99e12);
+    EXPECT_EQ(points[55], -1e-6);
+    EXPECT_EQ(points[109], -points[54]);
+    for (std::size_t k = 1; k < 55; ++k)
+        EXPECT_NEAR(points[k] / points[k - 1], std::cbrt(10.0), 1e-12);
+}
+
+TEST(CustomNumericInverse, CostIsBoundedWhateverTheFunction) {
+    // A bracket found late in the negative pass, then a bisection that never settles.
+    Counted jumpy{[](double t) {
+        if (t > -1e11)
+            return -1.0;
+        return std::fmod(std::fabs(t) * 7919, 2) < 1 ? 1.0 : -1.0;
+    }};
+    numericInverse(jumpy.counting(), 0.5);
+    EXPECT_LE(jumpy.calls, 110 + 200);
+
+    Counted nanInside{[](double t) { return t > 1 && t < 2 ? nan : (t < 1.5 ? -1.0 : 1.0); }};
+    numericInverse(nanInside.counting(), 0);
+    EXPECT_LE(nanInside.calls, 110 + 200);
+
+    Counted root{[](double t) { return t * t * t - 2; }};
+    double found = numericInverse(root.counting(), 0);
+    EXPECT_NEAR(found, std::cbrt(2.0), 1e-14);
+    EXPECT_LE(root.calls, 110 + 200);
+}
+
+TEST(CustomNumericInverse, BisectsAPoleLikeARootAndTheRoundTripRejectsIt) {
+    auto pole = parsed("1/(x - 1)");
+    double found = numericInverse(pole, 0);
+    EXPECT_NEAR(found, 1, 1e-9);
+
+    CustomMapping mapping{LinearConversion{1}, pole, {Inverse::Numeric{}}};
+    EXPECT_FALSE(roundTripCheck(mapping));
+}
+
+TEST(CustomRoundTrip, ChecksEveryFiniteSampleAndNeedsThree) {
+    auto square = parsed("x^2");
+    auto check = [&](Expr forward, Inverse inverse) {
+        return roundTripCheck(
+            CustomMapping{LinearConversion{1}, std::move(forward), std::move(inverse)});
+    };
+    EXPECT_TRUE(check(square, {Inverse::Expression{parsed("sqrt(x)")}}));
+    EXPECT_FALSE(check(square, {Inverse::Expression{parsed("x/2")}}));
+    EXPECT_FALSE(check(square, {Inverse::Unavailable{}}));
+    EXPECT_TRUE(check(parsed("2x"), {Inverse::Linear{0.5, 0}}));
+    EXPECT_FALSE(check(parsed("2x"), {Inverse::Linear{0.5, 1e-5}}));
+    EXPECT_TRUE(check(parsed("2x"), {Inverse::Linear{0.5, 1e-7}})); // within the tolerance
+    // Only the samples 0.5, 1 and 2 are finite: just enough; with 0.5 and 1 only: too few.
+    EXPECT_TRUE(check(parsed("if(x <= 2, x, 0/0)"), {Inverse::Linear{1, 0}}));
+    EXPECT_FALSE(check(parsed("if(x <= 1, x, 0/0)"), {Inverse::Linear{1, 0}}));
+    // An inverse that is wrong only far out still fails.
+    EXPECT_FALSE(check(parsed("x"), {Inverse::Expression{parsed("if(x > 500, x + 1, x)")}}));
+}
+
+TEST(CustomMappingConversion, ConvertsThroughTheReferenceBothWays) {
+    // A "half foot" written against feet, in a category whose base is the metre.
+    auto mapping = std::make_shared<const CustomMapping>(
+        CustomMapping{LinearConversion{0.3048}, parsed("x * 2"), {Inverse::Linear{0.5, 0}}});
+    Conversion halfFoot = CustomMappingConversion{mapping};
+    EXPECT_NEAR(fromBase(halfFoot, 0.3048), 2, 1e-12);
+    EXPECT_NEAR(toBase(halfFoot, 2), 0.3048, 1e-12);
+
+    // A custom reference is followed until a built-in case is reached.
+    auto quarter = std::make_shared<const CustomMapping>(
+        CustomMapping{halfFoot, parsed("x * 2"), {Inverse::Numeric{}}});
+    Conversion quarterFoot = CustomMappingConversion{quarter};
+    EXPECT_NEAR(fromBase(quarterFoot, 0.3048), 4, 1e-12);
+    EXPECT_NEAR(toBase(quarterFoot, 4), 0.3048, 1e-12);
+
+    auto unavailable = CustomMapping::unavailable(AffineConversion{1, 273.15});
+    EXPECT_FALSE(unavailable->hasInverse());
+    EXPECT_TRUE(mapping->hasInverse());
+    EXPECT_TRUE(std::isnan(toBase(CustomMappingConversion{unavailable}, 1)));
+    EXPECT_TRUE(std::isnan(fromBase(CustomMappingConversion{unavailable}, 1)));
+    EXPECT_EQ(unavailable->reference, (Conversion{AffineConversion{1, 273.15}}));
+}
+
+TEST(CustomHostileFormulas, CompileToErrorsOrMappingsThatStayInBounds) {
+    auto lookup = [](std::string_view) -> std::optional<Conversion> { return LinearConversion{1}; };
+    std::vector<std::string> formulas{
+        std::string(40, '(') + "x" + std::string(40, ')'),
+        std::string(39, '-') + "x",
+        std::string(400, '-'),
+        std::string(400, '^'),
+        std::string(200, '(') + std::string(200, ')'),
+        "x" + std::string(399, ')'),
+        [] {
+            std::string sum = "x";
+            while (sum.size() < 396)
+                sum += "^x";
+            return sum;
+        }(),
+        "1/(x-1) + 1/(x-2) + 1/(x-3)",
+        "0/0",
+        "sqrt(-x) * log(-x)",
+        "if(x, 0/0, 0/0)",
+        "exp(exp(exp(x)))",
+        "tan(x)",
+        "convert(convert(convert(x, a.b, a.b), a.b, a.b), a.b, a.b)",
+        "x" + std::string(500, ' '),
+    };
+    int failed = 0;
+    for (const auto& text : formulas) {
+        auto result =
+            compile({CustomRule::Formula{text, std::nullopt}}, {}, LinearConversion{1}, lookup);
+        if (!result) {
+            ++failed;
+            continue;
+        }
+        const auto& mapping = *result->mapping;
+        for (double v : {-1e300, -1.0, 0.0, 0.5, 1.0, 2.0, 1e300, nan, infinity}) {
+            mapping.fromBase(v);
+            double back = mapping.toBase(v);
+            if (result->status == InverseStatus::needsFormula) {
+                EXPECT_TRUE(std::isnan(back)) << text;
+            }
+        }
+    }
+    // The first seven are over the length or depth limits.
+    EXPECT_EQ(failed, 7);
+}
+
+} // namespace
+} // namespace ravodozu

@@ -1,0 +1,268 @@
+// Tests of resolving the custom library into categories and extra units, and of its cache.
+#include <cmath>
+#include <thread>
+
+#include <gtest/gtest.h>
+
+#include "RavoDozu/CustomResolver.h"
+
+namespace ravodozu {
+namespace {
+
+UnitCatalog testCatalog() {
+    auto text = [](const char* en) { return LocalizedText{{{"en", en}}}; };
+    UnitCatalog catalog;
+    catalog.categories = {
+        {"length",
+         text("Length"),
+         "m",
+         {{"m", "m", text("Metre"), LinearConversion{1}},
+          {"ft", "ft", text("Foot"), LinearConversion{0.3048}}}},
+        {"temperature",
+         text("Temperature"),
+         "k",
+         {{"k", "K", text("Kelvin"), LinearConversion{1}},
+          {"c", "°C", text("Celsius"), AffineConversion{1, 273.15}}}},
+    };
+    catalog.currency = {
+        "currency",
+        text("Currency"),
+        "USD",
+        {"USD", "EUR"},
+        {{"USD", "$", text("US Dollar")}, {"EUR", "€", text("Euro")}, {"GBP", "£", text("Pound")}}};
+    return catalog;
+}
+
+ExchangeRates testRates(double updatedAt = 100) {
+    return {"USD", {{"EUR", 0.5}, {"JPY", 150}}, updatedAt, "test", std::nullopt};
+}
+
+CustomUnit unit(std::string id, std::string name, std::optional<CustomRule> rule,
+                std::string symbol = "") {
+    return {std::move(id), std::move(name), std::move(symbol), std::move(rule)};
+}
+CustomRule ratio(double value) {
+    return {CustomRule::Ratio{value}};
+}
+CustomRule formula(std::string forward) {
+    return {CustomRule::Formula{std::move(forward), {}}};
+}
+
+CustomConversion conversion(std::string id, std::vector<CustomUnit> units,
+                            std::vector<CustomParameter> parameters = {}) {
+    auto name = id + " name";
+    return {std::move(id), name, "", {}, std::move(parameters), std::move(units), {}};
+}
+
+CustomExtraUnit extra(std::string id, std::string category, std::string reference,
+                      std::optional<CustomRule> rule) {
+    return {std::move(id),
+            std::move(category),
+            std::move(reference),
+            {},
+            unit("u", "Extra", std::move(rule), "ex"),
+            std::nullopt};
+}
+
+class CustomResolverTest : public ::testing::Test {
+  protected:
+    UnitCatalog catalog = testCatalog();
+    CustomResolver resolver{catalog, testRates()};
+};
+
+TEST_F(CustomResolverTest, ReferenceLookupFindsBuiltInAndRatedCurrencyUnitsOnly) {
+    EXPECT_EQ(resolver.conversion("length.ft"), (Conversion{LinearConversion{0.3048}}));
+    EXPECT_EQ(resolver.conversion("currency.EUR"), (Conversion{LinearConversion{2}}));
+    EXPECT_EQ(resolver.conversion("currency.USD"), (Conversion{LinearConversion{1}}));
+    for (const char* missing : {"currency.GBP", "currency.JPY", "length.zz", "zz.m", "length",
+                                "length.m.x", ".m", "length.", "custom.ab12cd34.u1", ""})
+        EXPECT_FALSE(resolver.conversion(missing)) << missing;
+
+    CustomResolver withoutRates{catalog, std::nullopt};
+    EXPECT_FALSE(withoutRates.conversion("currency.USD"));
+    EXPECT_FALSE(withoutRates.conversion("currency.EUR"));
+}
+
+TEST_F(CustomResolverTest, ConversionsBecomeCategoriesWithTheFirstUnitAsBase) {
+    CustomLibrary library;
+    library.conversions = {
+        conversion("c1",
+                   {unit("a", "A", ratio(1000)), unit("b", "B", ratio(0.001)),
+                    unit("c", "C", std::nullopt), unit("d", "Pace", formula("x * k")),
+                    unit("e", "E", formula("x * q"), "e!")},
+                   {{"k", 3, ""}}),
+        conversion("empty", {}),
+    };
+    auto resolved = resolver.resolve(library);
+
+    ASSERT_EQ(resolved.categories.size(), 2u);
+    const auto& things = resolved.categories.at("custom.c1");
+    EXPECT_EQ(things.id, "custom.c1");
+    EXPECT_EQ(things.base, "a");
+    EXPECT_EQ(things.name.values.at("en"), "c1 name");
+    ASSERT_EQ(things.units.size(), 5u);
+    EXPECT_EQ(things.units[0].conversion, (Conversion{LinearConversion{1}}));
+    EXPECT_EQ(things.units[2].conversion, (Conversion{LinearConversion{1}}));
+    EXPECT_DOUBLE_EQ(fromBase(things.units[1].conversion, 1), 1000);
+    EXPECT_DOUBLE_EQ(fromBase(things.units[3].conversion, 2), 6);
+    EXPECT_TRUE(std::isnan(fromBase(things.units[4].conversion, 2)));
+    EXPECT_TRUE(std::isnan(toBase(things.units[4].conversion, 2)));
+    EXPECT_EQ(things.units[3].symbol, "Pace");
+    EXPECT_EQ(things.units[4].symbol, "e!");
+
+    EXPECT_EQ(resolved.statuses,
+              (std::map<std::string, InverseStatus, std::less<>>{{"b", InverseStatus::exactLine},
+                                                                 {"d", InverseStatus::exactLine}}));
+    EXPECT_EQ(resolved.errors, (std::map<std::string, CustomError, std::less<>>{
+                                   {"e", CustomError::unknownName("q")}}));
+
+    const auto& nothing = resolved.categories.at("custom.empty");
+    EXPECT_EQ(nothing.base, "");
+    EXPECT_TRUE(nothing.units.empty());
+}
+
+TEST_F(CustomResolverTest, LaterConversionWithTheSameIdReplacesTheEarlier) {
+    CustomLibrary library;
+    library.conversions = {conversion("dup", {unit("a", "A", std::nullopt)}),
+                           conversion("dup", {unit("b", "B", std::nullopt)})};
+    auto resolved = resolver.resolve(library);
+    ASSERT_EQ(resolved.categories.size(), 1u);
+    EXPECT_EQ(resolved.categories.at("custom.dup").base, "b");
+}
+
+TEST_F(CustomResolverTest, ExtraUnitsAreAnchoredToTheirReferenceUnit) {
+    CustomLibrary library;
+    library.extras = {
+        extra("yd", "length", "m", ratio(0.9144)),
+        extra("bad", "length", "zz", ratio(0.9144)),
+        extra("norule", "length", "m", std::nullopt),
+        extra("gas", "temperature", "c", formula("x * 2")),
+        extra("lost", "nowhere", "m", ratio(1)),
+        extra("ftx", "length", "ft", formula("convert(x, length.ft, length.m) * k")),
+    };
+    auto resolved = resolver.resolve(library);
+
+    const auto& length = resolved.extraUnits.at("length");
+    ASSERT_EQ(length.size(), 4u);
+    EXPECT_EQ(length[0].id, "custom.yd");
+    EXPECT_EQ(length[0].symbol, "ex");
+    EXPECT_NEAR(fromBase(length[0].conversion, 0.9144), 1, 1e-12);
+    EXPECT_NEAR(toBase(length[0].conversion, 1), 0.9144, 1e-12);
+    EXPECT_EQ(resolved.statuses.at("custom.yd"), InverseStatus::exactLine);
+
+    EXPECT_EQ(length[1].id, "custom.bad");
+    EXPECT_EQ(resolved.errors.at("custom.bad"), CustomError::unknownUnit("length.zz"));
+    EXPECT_TRUE(std::isnan(fromBase(length[1].conversion, 1)));
+    EXPECT_EQ(resolved.errors.at("custom.norule"), CustomError::unknownUnit("length.m"));
+    EXPECT_EQ(resolved.errors.at("custom.ftx"), CustomError::unknownName("k"));
+    // The failed unit keeps its reference, so the front end can still say what it was tied to.
+    const auto& failed = std::get<CustomMappingConversion>(length[3].conversion);
+    EXPECT_EQ(failed.mapping->reference, (Conversion{LinearConversion{0.3048}}));
+
+    // Twice the Celsius value: 10 °C is 20 of the extra unit, 283.15 K in the base.
+    const auto& gas = resolved.extraUnits.at("temperature").at(0);
+    EXPECT_NEAR(fromBase(gas.conversion, 283.15), 20, 1e-9);
+    EXPECT_NEAR(toBase(gas.conversion, 20), 283.15, 1e-9);
+
+    ASSERT_EQ(resolved.extraUnits.at("nowhere").size(), 1u);
+    EXPECT_EQ(resolved.errors.at("custom.lost"), CustomError::unknownUnit("nowhere.m"));
+    EXPECT_FALSE(resolved.statuses.contains("custom.bad"));
+}
+
+TEST_F(CustomResolverTest, CurrencyReferencesFollowTheCurrentRates) {
+    CustomLibrary library;
+    auto via = [](const char* currency) {
+        return formula("convert(x, currency.USD, currency." + std::string(currency) + ") * 100");
+    };
+    library.conversions = {
+        conversion("money", {unit("b", "Base", std::nullopt), unit("eur", "Cent", via("EUR")),
+                             unit("gbp", "Pence", via("GBP"))})};
+    library.extras = {extra("cent", "currency", "EUR", ratio(0.01))};
+
+    auto rated = resolver.resolve(library);
+    EXPECT_EQ(rated.statuses.at("eur"), InverseStatus::exactLine);
+    EXPECT_NEAR(fromBase(rated.categories.at("custom.money").units[1].conversion, 1), 50, 1e-9);
+    EXPECT_EQ(rated.errors.at("gbp"), CustomError::unknownUnit("currency.GBP"));
+    EXPECT_EQ(rated.statuses.at("custom.cent"), InverseStatus::exactLine);
+    // 1 USD is 0.5 EUR, which is 50 cents.
+    EXPECT_NEAR(fromBase(rated.extraUnits.at("currency")[0].conversion, 1), 50, 1e-9);
+
+    auto unrated = CustomResolver(catalog, std::nullopt).resolve(library);
+    EXPECT_EQ(unrated.errors.at("eur"), CustomError::unknownUnit("currency.USD"));
+    EXPECT_EQ(unrated.errors.at("custom.cent"), CustomError::unknownUnit("currency.EUR"));
+}
+
+TEST(CustomResolveStamp, DescribesRatesAndCatalog) {
+    auto catalog = testCatalog();
+    EXPECT_EQ(resolveStamp(catalog, std::nullopt), "0|0|0|2");
+    auto rates = testRates(0);
+    rates.fetchedAt = 10;
+    EXPECT_EQ(resolveStamp(catalog, rates), "978307200|978307210|2|2");
+}
+
+// The cache is one per process; these tests use libraries no other test resolves.
+class CustomResolveCacheTest : public ::testing::Test {
+  protected:
+    UnitCatalog catalog = testCatalog();
+
+    static CustomLibrary library(std::string id) {
+        return {1, {conversion(std::move(id), {unit("a", "A", {}), unit("b", "B", ratio(2))})}, {}};
+    }
+    /// The compiled mapping of unit b: the same object only when the result came from the cache.
+    static const CustomMapping* mappingOf(const ResolvedLibraryRef& resolved) {
+        const auto& category = resolved->categories.begin()->second;
+        return std::get<CustomMappingConversion>(category.units[1].conversion).mapping.get();
+    }
+};
+
+TEST_F(CustomResolveCacheTest, HitsOnlyForTheSameLibraryUnderTheSameStamp) {
+    auto rates = testRates();
+    auto first = resolvedLibrary(catalog, rates, library("cache1"));
+    auto again = resolvedLibrary(catalog, rates, library("cache1"));
+    EXPECT_EQ(mappingOf(again), mappingOf(first));
+    EXPECT_EQ(again, first);
+
+    // The empty library is answered without touching the entry.
+    EXPECT_EQ(*resolvedLibrary(catalog, rates, CustomLibrary{}), ResolvedCustomLibrary::empty);
+    EXPECT_EQ(mappingOf(resolvedLibrary(catalog, rates, library("cache1"))), mappingOf(first));
+
+    // Both results are kept alive so that a new mapping cannot reuse the old one's address.
+    auto changed = [&](ExchangeRates newer) {
+        auto before = resolvedLibrary(catalog, rates, library("cache1"));
+        auto after = resolvedLibrary(catalog, newer, library("cache1"));
+        return mappingOf(before) != mappingOf(after);
+    };
+    auto newer = rates;
+    newer.updatedAt += 1;
+    EXPECT_TRUE(changed(newer));
+    newer = rates;
+    newer.fetchedAt = 5;
+    EXPECT_TRUE(changed(newer));
+    newer = rates;
+    newer.rates.emplace("GBP", 0.8);
+    EXPECT_TRUE(changed(newer));
+    newer = rates;
+    newer.source = "another name, same stamp";
+    EXPECT_FALSE(changed(newer));
+
+    // Another library replaces the single entry.
+    auto other = resolvedLibrary(catalog, rates, library("cache2"));
+    EXPECT_EQ(other->categories.begin()->first, "custom.cache2");
+    EXPECT_NE(mappingOf(resolvedLibrary(catalog, rates, library("cache1"))), mappingOf(first));
+}
+
+TEST_F(CustomResolveCacheTest, ConcurrentCallersGetTheSameResolution) {
+    auto rates = testRates(555);
+    std::vector<const CustomMapping*> seen(8);
+    std::vector<std::thread> threads;
+    for (std::size_t i = 0; i < seen.size(); ++i)
+        threads.emplace_back(
+            [&, i] { seen[i] = mappingOf(resolvedLibrary(catalog, rates, library("threads"))); });
+    for (auto& thread : threads)
+        thread.join();
+    for (auto* mapping : seen)
+        EXPECT_EQ(mapping, seen.front());
+}
+
+} // namespace
+} // namespace ravodozu

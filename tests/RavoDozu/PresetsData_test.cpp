@@ -1,0 +1,141 @@
+// The bundled presets file: complete, consistent with the bundled catalog, and detectable.
+#include <fstream>
+#include <regex>
+#include <set>
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "RavoDozu/PlatformLocale.h"
+#include "RavoDozu/RegionProfile.h"
+#include "RavoDozu/UnitCatalog.h"
+#include "RavoDozu/UserPreferences.h"
+
+namespace ravodozu {
+namespace {
+
+class PresetsData : public testing::Test {
+  protected:
+    static void SetUpTestSuite() {
+        auto path = ResourceBundle::core().resource("presets", "json", "units");
+        ASSERT_TRUE(path) << "units/presets.json is not in the bundle";
+        std::ifstream stream(*path);
+        auto document = nlohmann::json::parse(stream, nullptr, /*allow_exceptions=*/false);
+        ASSERT_FALSE(document.is_discarded()) << "units/presets.json is not JSON";
+        auto decoded = RegionProfile::File::decode(document);
+        ASSERT_TRUE(decoded) << decoded.error().describe();
+        file = new RegionProfile::File(std::move(decoded).value());
+
+        auto loaded = UnitCatalog::loadBundled();
+        ASSERT_TRUE(loaded) << loaded.error().describe();
+        catalog = new UnitCatalog(std::move(loaded).value());
+    }
+
+    // Every id an entry names must be a unit of its category; currencies are ISO 4217 codes,
+    // since the currency category is built from whatever the exchange rates list.
+    static void expectValid(const std::string& where, const std::string& categoryId,
+                            const RegionProfile::Entry& entry) {
+        static const std::regex currencyCode("[A-Z]{3}");
+        static const std::regex plainNumber("[0-9]+(\\.[0-9]+)?");
+        SCOPED_TRACE(where + " " + categoryId);
+        EXPECT_TRUE(std::regex_match(entry.input, plainNumber)) << entry.input;
+        std::vector<std::string> ids{entry.from};
+        ids.insert(ids.end(), entry.pinned.begin(), entry.pinned.end());
+        for (const auto& id : ids) {
+            if (categoryId == "currency") {
+                EXPECT_TRUE(std::regex_match(id, currencyCode)) << id;
+                continue;
+            }
+            const auto* category = catalog->category(categoryId);
+            ASSERT_NE(category, nullptr) << "not a built-in category";
+            EXPECT_NE(category->unit(id), nullptr) << id << " is not a unit of " << categoryId;
+        }
+        EXPECT_EQ(std::set(entry.pinned.begin(), entry.pinned.end()).size(), entry.pinned.size())
+            << "a unit pinned twice";
+        EXPECT_FALSE(entry.pinned.empty());
+    }
+
+    static inline RegionProfile::File* file = nullptr;
+    static inline UnitCatalog* catalog = nullptr;
+};
+
+TEST_F(PresetsData, UniversalCoversEveryBuiltInCategory) {
+    for (const auto& categoryId : allCategoryIds())
+        EXPECT_TRUE(file->universal.contains(categoryId)) << categoryId;
+    EXPECT_EQ(file->universal.size(), allCategoryIds().size());
+    for (const auto& category : catalog->categories)
+        EXPECT_TRUE(file->universal.contains(category.id)) << category.id;
+}
+
+TEST_F(PresetsData, OneRecordPerRegionInDeclarationOrder) {
+    ASSERT_EQ(file->regions.size(), RegionProfile::caseCount);
+    for (std::size_t i = 0; i < file->regions.size(); ++i)
+        EXPECT_EQ(file->regions[i].id, RegionProfile::allCases()[i].rawValue());
+}
+
+TEST_F(PresetsData, EveryIdNamesAUnitOfItsCategory) {
+    for (const auto& [categoryId, entry] : file->universal)
+        expectValid("universal", categoryId, entry);
+    for (const auto& region : file->regions)
+        for (const auto& [categoryId, entry] : region.presets) {
+            EXPECT_TRUE(std::ranges::find(allCategoryIds(), categoryId) != allCategoryIds().end())
+                << region.id << ": " << categoryId;
+            expectValid(region.id, categoryId, entry);
+        }
+}
+
+TEST_F(PresetsData, RegionsHaveFlagsCountriesAndLanguages) {
+    static const std::regex countryCode("[A-Z]{2}");
+    std::set<std::string> countriesSeen;
+    for (const auto& region : file->regions) {
+        SCOPED_TRACE(region.id);
+        EXPECT_FALSE(region.flag.empty());
+        EXPECT_FALSE(region.languages.empty());
+        ASSERT_FALSE(region.countries.empty());
+        for (const auto& country : region.countries) {
+            EXPECT_TRUE(std::regex_match(country, countryCode)) << country;
+            // A second region listing a country could never be detected by it.
+            EXPECT_TRUE(countriesSeen.insert(country).second) << country << " listed twice";
+        }
+        EXPECT_EQ(RegionProfile::detect(region.countries.front(), {}),
+                  RegionProfile::named(region.id));
+        EXPECT_TRUE(region.presets.contains("currency")) << "every region has its own currency";
+    }
+}
+
+struct Locale {
+    const char* lang;
+    RegionProfile expected;
+};
+
+class DetectFromLocale : public testing::TestWithParam<Locale> {};
+
+TEST_P(DetectFromLocale, PicksTheRegionOfTheLocale) {
+    PlatformLocale::Environment environment;
+    environment.lang = GetParam().lang;
+    EXPECT_EQ(RegionProfile::detect(PlatformLocale::regionCode(environment),
+                                    PlatformLocale::preferredLanguages(environment)),
+              GetParam().expected)
+        << GetParam().lang;
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, DetectFromLocale,
+                         testing::Values(Locale{"en_US.UTF-8", RegionProfile::unitedStates},
+                                         Locale{"de_DE", RegionProfile::germany},
+                                         Locale{"zh_TW.UTF-8", RegionProfile::taiwan},
+                                         Locale{"zh_HK.UTF-8", RegionProfile::hongKong},
+                                         Locale{"zh_CN.UTF-8", RegionProfile::mainlandChina},
+                                         Locale{"zh_SG.UTF-8", RegionProfile::malaysia},
+                                         Locale{"ja_JP.UTF-8", RegionProfile::japan},
+                                         Locale{"pt_BR.UTF-8", RegionProfile::brazil},
+                                         Locale{"fr_CA.UTF-8", RegionProfile::france},
+                                         Locale{"en_GB.UTF-8", RegionProfile::unitedKingdom},
+                                         Locale{"es_MX.UTF-8", RegionProfile::mexico},
+                                         Locale{"es_AR.UTF-8", RegionProfile::spain},
+
+                                         Locale{"C", RegionProfile::mainlandChina},
+                                         Locale{"C.UTF-8", RegionProfile::mainlandChina}),
+                         [](const auto& info) { return "Lang" + std::to_string(info.index); });
+
+} // namespace
+} // namespace ravodozu

@@ -1,0 +1,154 @@
+// RegionProfile: case names, the presets file, preset lookup and region detection.
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+#include "RavoDozu/RegionProfile.h"
+#include "TempDirectory.h"
+
+namespace ravodozu {
+namespace {
+
+using nlohmann::json;
+using Entry = RegionProfile::Entry;
+using Languages = std::vector<std::string>;
+
+json region(const char* id, Languages countries, Languages languages,
+            json presets = json::object()) {
+    return {{"id", id},
+            {"flag", std::string("flag of ") + id},
+            {"countries", countries},
+            {"languages", languages},
+            {"presets", presets}};
+}
+
+json entry(const char* from, Languages pinned, const char* input = "1") {
+    return {{"from", from}, {"input", input}, {"pinned", pinned}};
+}
+
+// A small file in the shape of the bundled one, with the overlaps detection must resolve.
+const json sampleFile = {
+    {"universal", {{"length", entry("m", {"m", "km"})}, {"mass", entry("kg", {"kg"}, "100")}}},
+    {"regions",
+     {region("unitedStates", {"US", "PR"}, {"en"}, {{"length", entry("ft", {"in", "ft"})}}),
+      region("unitedKingdom", {"GB"}, {"en-GB"}), region("taiwan", {"TW"}, {"zh-Hant"}),
+      region("hongKong", {"HK"}, {"zh-Hant", "yue"}), region("mainlandChina", {"CN"}, {"zh-Hans"}),
+      region("germany", {"DE", "CH"}, {"de"}), region("france", {"FR", "CH"}, {"fr"})}}};
+
+RegionProfile::Tables tablesOf(const json& file) {
+    auto decoded = RegionProfile::File::decode(file);
+    EXPECT_TRUE(decoded) << decoded.error().describe();
+    return RegionProfile::Tables(decoded.valueOr(RegionProfile::File{}));
+}
+
+TEST(RegionProfileCase, NamesAndTolerantDecoding) {
+    for (auto region : RegionProfile::allCases())
+        EXPECT_EQ(RegionProfile::named(region.rawValue()), region);
+    EXPECT_EQ(RegionProfile::allCases()[1].rawValue(), "unitedStates");
+    EXPECT_EQ(RegionProfile::named("UnitedStates"), std::nullopt);
+    EXPECT_EQ(*RegionProfile::decode(json("korea")), RegionProfile::korea);
+    EXPECT_EQ(*RegionProfile::decode(json("atlantis")), RegionProfile::mainlandChina);
+    EXPECT_FALSE(RegionProfile::decode(json(3)));
+}
+
+TEST(PresetLookup, OwnThenUniversalThenFallback) {
+    auto tables = tablesOf(sampleFile);
+    EXPECT_EQ(tables.preset(RegionProfile::unitedStates, "length"),
+              (Entry{"ft", "1", {"in", "ft"}}));
+    EXPECT_EQ(tables.preset(RegionProfile::unitedStates, "mass"), (Entry{"kg", "100", {"kg"}}));
+    EXPECT_EQ(tables.preset(RegionProfile::brazil, "length"), (Entry{"m", "1", {"m", "km"}}));
+    EXPECT_EQ(tables.preset(RegionProfile::germany, "nothing"), (Entry{"", "1", {}}));
+    EXPECT_EQ(tables.regionFlag(RegionProfile::germany), "flag of germany");
+    EXPECT_EQ(tables.regionFlag(RegionProfile::brazil), std::nullopt);
+}
+
+TEST(PresetLookup, LastRecordForACaseWinsAndUnknownIdsAreSkipped) {
+    json file = {{"universal", json::object()},
+                 {"regions",
+                  {region("japan", {"JP"}, {"ja"}, {{"length", entry("shaku", {})}}),
+                   region("atlantis", {"AT"}, {"at"}),
+                   region("japan", {"JP"}, {"ja"}, {{"length", entry("m", {"m"})}}),
+                   region("korea", {"KR"}, {"ko"})}},
+                 {"unknownKey", true}};
+    auto tables = tablesOf(file);
+    EXPECT_EQ(tables.preset(RegionProfile::japan, "length"), (Entry{"m", "1", {"m"}}));
+    EXPECT_NE(tables.region(RegionProfile::korea), nullptr);
+    EXPECT_EQ(tables.detect("AT", Languages{}), RegionProfile::mainlandChina);
+}
+
+class UnreadablePresets : public testing::TestWithParam<std::pair<const char*, std::string>> {};
+
+// One bad value anywhere makes the whole file unusable: every lookup falls back.
+TEST_P(UnreadablePresets, GiveEmptyTables) {
+    zelvane::testing::TempDirectory root;
+    root.write("units/core.json", "{}");
+    if (!GetParam().second.empty())
+        root.write("units/presets.json", GetParam().second);
+
+    auto tables = RegionProfile::Tables::load(ResourceBundle{root.path()});
+    EXPECT_TRUE(tables.universal().empty());
+    EXPECT_EQ(tables.region(RegionProfile::unitedStates), nullptr);
+    EXPECT_EQ(tables.preset(RegionProfile::unitedStates, "length"), RegionProfile::fallbackEntry());
+    EXPECT_EQ(tables.detect("US", Languages{"en"}), RegionProfile::mainlandChina);
+}
+
+std::string edited(void (*edit)(json&)) {
+    json file = sampleFile;
+    edit(file);
+    return file.dump();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, UnreadablePresets,
+    testing::Values(
+        std::pair{"Missing", std::string()}, std::pair{"NotJson", std::string("{\"universal\": ")},
+
+        std::pair{"MissingPinned", edited([](json& f) { f["universal"]["mass"].erase("pinned"); })},
+
+        std::pair{"NumberInPinned",
+                  edited([](json& f) { f["universal"]["mass"]["pinned"][0] = 1; })},
+        std::pair{"RegionsAsObject", edited([](json& f) { f["regions"] = json::object(); })}),
+    [](const auto& info) { return std::string(info.param.first); });
+
+struct Detection {
+    const char* name;
+    std::optional<std::string> regionIdentifier;
+    Languages languages;
+    RegionProfile expected;
+};
+
+class Detect : public testing::TestWithParam<Detection> {};
+
+TEST_P(Detect, PicksTheRegion) {
+    EXPECT_EQ(tablesOf(sampleFile).detect(GetParam().regionIdentifier, GetParam().languages),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, Detect,
+    testing::Values(
+        Detection{"LowerCaseCountryBeatsLanguage", "us", {"fr-FR"}, RegionProfile::unitedStates},
+        Detection{"SecondCountryOfARecord", "PR", {}, RegionProfile::unitedStates},
+        Detection{"SharedCountryGoesToTheEarlierCase", "CH", {"fr"}, RegionProfile::germany},
+        Detection{"UnknownCountryFallsBackToLanguage", "CA", {"fr-CA"}, RegionProfile::france},
+        Detection{
+            "EarlierCaseWinsSharedLanguage", std::nullopt, {"zh-HK", "en"}, RegionProfile::taiwan},
+        Detection{"RegionalVariantReduced", std::nullopt, {"en-AU"}, RegionProfile::unitedStates},
+        Detection{
+            "OnlyTheFirstLanguageCounts", std::nullopt, {"sv", "de"}, RegionProfile::mainlandChina},
+        Detection{"NothingKnown", std::nullopt, {}, RegionProfile::mainlandChina}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(MatchingRegions, CountriesFirstThenLanguagesWithoutDuplicates) {
+    auto tables = tablesOf(sampleFile);
+    using Regions = std::vector<RegionProfile>;
+    EXPECT_EQ(tables.matchingRegions("ch", Languages{"fr-CH", "de"}),
+              (Regions{RegionProfile::germany, RegionProfile::france}));
+    EXPECT_EQ(tables.matchingRegions("HK", Languages{"zh-TW"}),
+              (Regions{RegionProfile::hongKong, RegionProfile::taiwan}));
+    EXPECT_EQ(tables.matchingRegions(std::nullopt, Languages{"en-GB"}),
+              (Regions{RegionProfile::unitedStates, RegionProfile::unitedKingdom}));
+    EXPECT_EQ(tables.matchingRegions("ZZ", Languages{}), Regions{});
+}
+
+} // namespace
+} // namespace ravodozu

@@ -1,0 +1,313 @@
+// UserPreferences: tolerant decoding, encoding, the derived category lists and every edit.
+#include <gtest/gtest.h>
+
+#include "RavoDozu/UserPreferences.h"
+
+namespace ravodozu {
+namespace {
+
+using nlohmann::json;
+using Ids = std::vector<std::string>;
+
+UserPreferences decoded(const json& document) {
+    auto result = UserPreferences::decode(document);
+    EXPECT_TRUE(result) << result.error().describe();
+    return result.valueOr(UserPreferences{});
+}
+
+// A record with every field away from its default.
+UserPreferences everythingSet() {
+    UserPreferences p;
+    p.region = RegionProfile::unitedStates;
+    p.significantDigits = 7;
+    p.pinnedOverrides = {{"length", {"ft", "m"}}, {"mass", {}}};
+    p.hiddenUnits = {{"length", {"li"}}};
+    p.hiddenCategories = {"fuel"};
+    p.customCategoryIds = {"custom.a"};
+    p.favoriteCategories = Ids{"mass", "length"};
+    p.starredCategories = Ids{};
+    p.unitOrder = {{"time", {"h", "min"}}};
+    p.showsOtherUnits = p.hapticsEnabled = false;
+    p.stepSizes = {{"temperature", "0.5"}};
+    p.appearance = Appearance::dark;
+    p.autoUpdateRates = p.hasCompletedOnboarding = true;
+    p.favoriteCurrencies = Ids{"USD"};
+    p.enabledPacks = {};
+    p.languageCode = "zh-Hant";
+    p.acceptedPrivacyVersion = 3;
+    return p;
+}
+
+struct BadValue {
+    const char* key;
+    json value;
+};
+
+class BadValueTakesDefault : public testing::TestWithParam<BadValue> {};
+
+TEST_P(BadValueTakesDefault, AndLeavesTheOtherKeysAlone) {
+    json document = {{"region", "japan"}, {"languageCode", "ja"}, {"showsOtherUnits", false}};
+    document[GetParam().key] = GetParam().value;
+    std::string_view key = GetParam().key;
+    UserPreferences expected;
+    if (key != "region")
+        expected.region = RegionProfile::japan;
+    if (key != "languageCode")
+        expected.languageCode = "ja";
+    if (key != "showsOtherUnits")
+        expected.showsOtherUnits = false;
+    EXPECT_EQ(decoded(document), expected) << key << " = " << GetParam().value.dump();
+}
+
+const json deeplyNested = [] {
+    json value = "bottom";
+    for (int depth = 0; depth < 200; ++depth)
+        value = json{{"x", value}};
+    return value;
+}();
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, BadValueTakesDefault,
+    testing::Values(
+        BadValue{"region", "atlantis"}, BadValue{"significantDigits", "6"},
+        BadValue{"significantDigits", 6.5}, BadValue{"significantDigits", 1e19},
+        BadValue{"significantDigits", json(18446744073709551615ull)},
+
+        BadValue{"pinnedOverrides", {{"length", {"m"}}, {"mass", 3}}},
+        BadValue{"pinnedOverrides", {{"length", {"m", 1}}}},
+        BadValue{"pinnedOverrides", deeplyNested}, BadValue{"hiddenUnits", {{"length", nullptr}}},
+        BadValue{"unitOrder", "h"}, BadValue{"stepSizes", {{"length", 0.5}}},
+        BadValue{"hiddenCategories", {"fuel", nullptr}},
+        BadValue{"customCategoryIds", {{"a", "b"}}}, BadValue{"favoriteCategories", "length"},
+        BadValue{"starredCategories", true}, BadValue{"favoriteCurrencies", {"USD", {"EUR"}}},
+        BadValue{"showsOtherUnits", "false"}, BadValue{"hapticsEnabled", 0},
+        BadValue{"appearance", "Dark"}, BadValue{"autoUpdateRates", 1},
+        BadValue{"enabledPacks", {"biblical", 1}}, BadValue{"languageCode", 5},
+        BadValue{"hasCompletedOnboarding", "true"}, BadValue{"acceptedPrivacyVersion", "3"},
+        BadValue{"acceptedPrivacyVersion", deeplyNested}),
+    [](const auto& info) { return std::string(info.param.key) + std::to_string(info.index); });
+
+TEST(Decoding, StoredValuesKeptAsStored) {
+    EXPECT_EQ(decoded(json::object()), UserPreferences{});
+    EXPECT_EQ(decoded({{"significantDigits", 0}}).significantDigits, 0);
+    EXPECT_EQ(decoded({{"significantDigits", INT64_MIN}}).significantDigits, INT64_MIN);
+    EXPECT_EQ(
+        decoded(json::parse(R"({"significantDigits": 9223372036854775807})")).significantDigits,
+        INT64_MAX);
+    auto lists = decoded({{"enabledPacks", json::array()}, {"favoriteCategories", json::array()}});
+    EXPECT_EQ(lists.enabledPacks, Ids{});
+    EXPECT_EQ(lists.favoriteCategories, Ids{});
+    EXPECT_EQ(
+        decoded({{"pinnedOverrides", {{"length", json::array()}}}}).pinnedOverrides.at("length"),
+        Ids{});
+}
+
+TEST(Decoding, PrivacyConsentUntilTheCurrentVersion) {
+    auto accepted = [](int version) { return decoded({{"acceptedPrivacyVersion", version}}); };
+    EXPECT_TRUE(accepted(2).needsPrivacyConsent());
+    EXPECT_FALSE(accepted(2).hasAcceptedCurrentPrivacy());
+    EXPECT_FALSE(accepted(3).needsPrivacyConsent());
+    EXPECT_TRUE(accepted(3).hasAcceptedCurrentPrivacy());
+}
+
+TEST(Decoding, AnythingButAnObjectFails) {
+    for (const char* text : {"[]", "\"preferences\"", "42", "null", "[{}]"}) {
+        auto result = UserPreferences::decode(text);
+        ASSERT_FALSE(result) << text;
+        EXPECT_EQ(result.error().message, "not an object") << text;
+    }
+    EXPECT_FALSE(UserPreferences::decode("{\"region\": "));
+    EXPECT_FALSE(UserPreferences::decode(""));
+}
+
+TEST(Decoding, HugeAndDeepDocumentsDecodeWithoutCrashing) {
+    std::string deep = std::string(100000, '[') + std::string(100000, ']');
+    EXPECT_FALSE(UserPreferences::decode(deep));
+    auto deepValue =
+        UserPreferences::decode("{\"region\": \"korea\", \"unitOrder\": " + deep + "}");
+    ASSERT_TRUE(deepValue);
+    EXPECT_EQ(deepValue->region, RegionProfile::korea);
+
+    std::string big = "{\"hiddenCategories\": [";
+    for (int i = 0; i < 100'000; ++i)
+        big += "\"category" + std::to_string(i) + "\",";
+    big += "\"last\"], \"languageCode\": \"" + std::string(9'000'000, 'x') + "\"}";
+    auto fromBig = UserPreferences::decode(big);
+    ASSERT_TRUE(fromBig);
+    EXPECT_EQ(fromBig->hiddenCategories.size(), 100'001u);
+}
+
+TEST(Encoding, EveryKeyInOrderAndAbsentOptionalsLeftOut) {
+    Ids keys;
+    auto encoded = everythingSet().encode();
+    for (const auto& item : encoded.items())
+        keys.push_back(item.key());
+    EXPECT_EQ(keys, (Ids{"region", "significantDigits", "pinnedOverrides", "hiddenUnits",
+                         "hiddenCategories", "customCategoryIds", "favoriteCategories",
+                         "starredCategories", "unitOrder", "showsOtherUnits", "stepSizes",
+                         "hapticsEnabled", "appearance", "autoUpdateRates", "favoriteCurrencies",
+                         "enabledPacks", "languageCode", "hasCompletedOnboarding",
+                         "acceptedPrivacyVersion"}));
+    EXPECT_EQ(encoded["region"], "unitedStates");
+    EXPECT_EQ(encoded["appearance"], "dark");
+
+    auto defaults = UserPreferences{}.encode();
+    EXPECT_EQ(defaults.size(), 15u);
+    EXPECT_FALSE(defaults.contains("languageCode"));
+    EXPECT_EQ(defaults.dump().find("null"), std::string::npos);
+}
+
+TEST(Encoding, RoundTrips) {
+    for (const auto& original : {UserPreferences{}, everythingSet()}) {
+        EXPECT_EQ(UserPreferences::decode(original.encode().dump()).valueOr(UserPreferences{}),
+                  original);
+        EXPECT_EQ(UserPreferences::decode(original.encode()).valueOr(UserPreferences{}), original);
+    }
+}
+
+TEST(Categories, VisibleFavouritesAndStarred) {
+    ASSERT_EQ(allCategoryIds().size(), 35u);
+    EXPECT_EQ(defaultFavoriteCategories().size(), 13u);
+    UserPreferences p;
+    p.customCategoryIds = {"custom.x", "custom.x"};
+    p.hiddenCategories = {"length", "temperature", "fuel"};
+    auto visible = p.visibleCategoryIds();
+    EXPECT_EQ(visible.size(), 34u);
+    EXPECT_EQ(visible.front(), "currency");
+    EXPECT_EQ(visible.back(), "custom.x");
+    EXPECT_EQ(p.effectiveFavoriteCategories().size(), 10u);
+    EXPECT_EQ(p.effectiveStarredCategories(), (Ids{"currency", "mass"}));
+
+    p.favoriteCategories = Ids{};
+    EXPECT_EQ(p.effectiveFavoriteCategories(), Ids{"currency"});
+    p.hiddenCategories = allCategoryIds();
+    p.hiddenCategories.push_back("custom.x");
+    EXPECT_EQ(p.effectiveFavoriteCategories(), Ids{});
+
+    p = {};
+    p.starredCategories = Ids(allCategoryIds().begin(), allCategoryIds().begin() + 12);
+    EXPECT_EQ(p.effectiveStarredCategories(),
+              Ids(allCategoryIds().begin(), allCategoryIds().begin() + 10));
+}
+
+TEST(ToggleStar, RefusesAnEleventhAndRemovesOneOfTen) {
+    UserPreferences p;
+    EXPECT_TRUE(p.toggleStar("length"));
+    EXPECT_EQ(p.starredCategories, (Ids{"temperature", "currency", "mass"}));
+
+    p.starredCategories = Ids(allCategoryIds().begin(), allCategoryIds().begin() + 10);
+    auto before = p;
+    EXPECT_FALSE(p.toggleStar("angle"));
+    EXPECT_EQ(p, before);
+    EXPECT_TRUE(p.toggleStar("fuel"));
+    EXPECT_FALSE(p.isStarred("fuel"));
+    EXPECT_TRUE(p.toggleStar("angle"));
+    EXPECT_EQ(p.starredCategories->back(), "angle");
+}
+
+TEST(Favourites, AddMoveAndRemove) {
+    UserPreferences p;
+    p.customCategoryIds = {"a", "b", "c", "d", "e"};
+    p.favoriteCategories = Ids{"a", "b", "c", "d"};
+    p.moveFavorite("a", 3);
+    EXPECT_EQ(p.favoriteCategories, (Ids{"b", "c", "a", "d"}));
+    p.moveFavorite("d", 0);
+    EXPECT_EQ(p.favoriteCategories, (Ids{"d", "b", "c", "a"}));
+    p.moveFavorite("e", -5);
+    EXPECT_EQ(p.favoriteCategories, (Ids{"e", "d", "b", "c", "a"}));
+
+    p.addFavorite("a", "d"); // an existing favourite moves before its anchor
+    EXPECT_EQ(p.favoriteCategories, (Ids{"e", "a", "d", "b", "c"}));
+    p.addFavorite("mass", "not a favourite");
+    EXPECT_EQ(p.favoriteCategories->back(), "mass");
+    auto before = p;
+    p.addFavorite("b", "b");
+    EXPECT_EQ(p, before);
+
+    p.favoriteCategories = Ids{"mass", "mass"};
+    p.removeFavorite("mass");
+    EXPECT_EQ(p.favoriteCategories, (Ids{"mass", "mass"})); // the last one stays
+}
+
+struct Move {
+    const char* name;
+    std::set<std::size_t> offsets;
+    std::size_t destination;
+    Ids expected;
+};
+
+class ListMove : public testing::TestWithParam<Move> {};
+
+TEST_P(ListMove, MovesBeforeTheDestinationRow) {
+    EXPECT_EQ(moveElements({"a", "b", "c", "d"}, GetParam().offsets, GetParam().destination),
+              GetParam().expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ListMove,
+    testing::Values(Move{"FirstDown", {0}, 3, {"b", "c", "a", "d"}},
+                    Move{"LastUp", {3}, 0, {"d", "a", "b", "c"}},
+                    Move{"OntoItself", {1}, 1, {"a", "b", "c", "d"}},
+                    Move{"JustAfterItself", {1}, 2, {"a", "b", "c", "d"}},
+                    Move{"AroundTheDestination", {0, 3}, 2, {"b", "a", "d", "c"}},
+                    Move{"StaleOffsetIgnored", {2, 9}, 0, {"c", "a", "b", "d"}},
+                    Move{"DestinationClamped", {0}, 40, {"b", "c", "d", "a"}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PinnedUnits, OverrideWinsEvenWhenEmpty) {
+    UserPreferences p;
+    p.region = RegionProfile::unitedStates;
+    EXPECT_EQ(p.pinnedUnits("length"), p.region.preset("length").pinned);
+    p.pinnedOverrides["length"] = {};
+    EXPECT_EQ(p.pinnedUnits("length"), Ids{});
+    auto preset = p.effectivePreset("length");
+    EXPECT_EQ(preset.from, p.region.preset("length").from);
+    EXPECT_EQ(preset.pinned, Ids{});
+}
+
+TEST(PinnedUnits, PinningUnhidesAndHidingUnpins) {
+    UserPreferences p;
+    p.pinnedOverrides["mass"] = {"kg", "lb", "kg"};
+    p.hiddenUnits["mass"] = {"jin", "oz", "jin"};
+    p.togglePinned("jin", "mass");
+    EXPECT_EQ(p.pinnedOverrides["mass"], (Ids{"kg", "lb", "kg", "jin"}));
+    EXPECT_EQ(p.hiddenUnits["mass"], Ids{"oz"});
+    p.togglePinned("kg", "mass");
+    EXPECT_EQ(p.pinnedOverrides["mass"], (Ids{"lb", "kg", "jin"}));
+    p.toggleHidden("oz", "mass");
+    EXPECT_EQ(p.hiddenUnits["mass"], Ids{}); // an emptied list stays as an entry
+
+    // Hiding a unit the region preset pins writes the preset's list without it.
+    p.region = RegionProfile::unitedStates;
+    auto presetPinned = p.pinnedUnits("length");
+    ASSERT_GE(presetPinned.size(), 2u);
+    p.toggleHidden(presetPinned[1], "length");
+    EXPECT_TRUE(p.isHidden(presetPinned[1], "length"));
+    presetPinned.erase(presetPinned.begin() + 1);
+    EXPECT_EQ(p.pinnedOverrides["length"], presetPinned);
+}
+
+TEST(PinnedUnits, MovingShownPinnedKeepsTheUnshownAfterThem) {
+    UserPreferences p;
+    p.pinnedOverrides["length"] = {"m", "li", "km", "chi", "ft"};
+    p.moveVisiblePinned("length", Ids{"m", "km", "ft"}, {2}, 0);
+    EXPECT_EQ(p.pinnedOverrides["length"], (Ids{"ft", "m", "km", "li", "chi"}));
+    p.moveUnits("time", Ids{"s", "min", "h"}, {2}, 0);
+    EXPECT_EQ(p.unitOrder["time"], (Ids{"h", "s", "min"}));
+}
+
+TEST(OrderedUnits, NamedUnitsFirstThenTheRestInInputOrder) {
+    Ids units{"a", "b", "c", "d"};
+    auto same = [](const std::string& unit) -> const std::string& { return unit; };
+    UserPreferences p;
+    EXPECT_EQ(p.orderedUnits(units, "length", same), units);
+    p.unitOrder["length"] = {};
+    EXPECT_EQ(p.orderedUnits(units, "length", same), units);
+    p.unitOrder["length"] = {"c", "zz", "a"};
+    EXPECT_EQ(p.orderedUnits(units, "length", same), (Ids{"c", "a", "b", "d"}));
+    auto copy = [](const std::string& unit) { return unit; }; // ids returned by value
+    EXPECT_EQ(p.orderedUnits(Ids{"d", "c", "d", "b"}, "length", copy), (Ids{"c", "d", "d", "b"}));
+}
+
+} // namespace
+} // namespace ravodozu
