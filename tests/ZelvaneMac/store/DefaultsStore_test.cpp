@@ -2,6 +2,7 @@
 #include "DefaultsStore.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <functional>
 
 #include <unistd.h>
@@ -41,7 +42,7 @@ TEST_F(DefaultsStoreTest, KeysRoundTripAndWritingOneKeepsTheOthers) {
     EXPECT_EQ(reopened.data("keypad"), std::nullopt);
 }
 
-TEST_F(DefaultsStoreTest, DamagedFilesReadWithoutCrashingAndAreReplacedOnWrite) {
+TEST_F(DefaultsStoreTest, DamagedFilesReadWithoutCrashingAndAreKeptAsideOnWrite) {
     for (const std::string& damaged : {std::string("\0\xff[[[x\n=\n[y\nk\xff=@ByteArray(", 26),
                                        std::string("[General]\nrates=@ByteArray({\\\"base\\\":")}) {
         home.write("zelvane/zelvane.conf", damaged);
@@ -50,6 +51,10 @@ TEST_F(DefaultsStoreTest, DamagedFilesReadWithoutCrashingAndAreReplacedOnWrite) 
         EXPECT_TRUE(!rates || !rates->ends_with("}")) << "a truncated value must not look whole";
         ASSERT_TRUE(store.set("preferences", "{}")) << store.lastError();
         EXPECT_EQ(DefaultsStore(file()).data("preferences"), "{}");
+        if (damaged.starts_with('\0')) {
+            std::ifstream copy(store.damagedCopyPath(), std::ios::binary);
+            EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copy), {}), damaged);
+        }
     }
 }
 
