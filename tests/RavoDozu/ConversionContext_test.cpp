@@ -15,8 +15,14 @@ UnitDefinition linear(std::string id, double factor) {
 std::shared_ptr<const UnitCatalog> testCatalog() {
     UnitCatalog catalog;
     catalog.categories.push_back(
-        {"things", {{{"en", "Things"}}}, "a", {linear("a", 1), linear("b", 2), linear("c", 3), linear("d", 4)}});
-    catalog.currency = {"currency", {{{"en", "Currency"}}}, "USD", {"USD"},
+        {"things",
+         {{{"en", "Things"}}},
+         "a",
+         {linear("a", 1), linear("b", 2), linear("c", 3), linear("d", 4)}});
+    catalog.currency = {"currency",
+                        {{{"en", "Currency"}}},
+                        "USD",
+                        {"USD"},
                         {{"USD", "$", {{{"en", "US Dollar"}}}}, {"EUR", "€", {{{"en", "Euro"}}}}}};
     return std::make_shared<const UnitCatalog>(std::move(catalog));
 }
@@ -74,7 +80,8 @@ TEST_F(ContextTest, CategoriesAreBuiltInCurrencyOrCustom) {
 }
 
 TEST_F(ContextTest, CurrencyCategoryFollowsTheRates) {
-    rates = std::make_shared<const ExchangeRates>(ExchangeRates{"USD", {{"EUR", 0.5}, {"USD", 1}}, 0, "test", {}});
+    rates = std::make_shared<const ExchangeRates>(
+        ExchangeRates{"USD", {{"EUR", 0.5}, {"USD", 1}}, 0, "test", {}});
     auto currency = context().category("currency");
     ASSERT_TRUE(currency);
     const auto* dollar = currency->unit("USD");
@@ -82,7 +89,8 @@ TEST_F(ContextTest, CurrencyCategoryFollowsTheRates) {
     ASSERT_TRUE(dollar && euro);
     EXPECT_DOUBLE_EQ(Converter::convert(10, *dollar, *euro), 5);
 
-    rates = std::make_shared<const ExchangeRates>(ExchangeRates{"USD", {{"EUR", 0.25}, {"USD", 1}}, 1, "test", {}});
+    rates = std::make_shared<const ExchangeRates>(
+        ExchangeRates{"USD", {{"EUR", 0.25}, {"USD", 1}}, 1, "test", {}});
     auto newer = context().category("currency");
     EXPECT_DOUBLE_EQ(Converter::convert(10, *newer->unit("USD"), *newer->unit("EUR")), 2.5);
 }
@@ -137,7 +145,8 @@ TEST_F(ContextTest, AnUnchangedLibraryIsResolvedOnce) {
     ConversionContext first(catalog, preferencesRef, nullptr, shared);
     ConversionContext second(catalog, preferencesRef, nullptr, shared);
     EXPECT_EQ(&first.custom(), &second.custom());
-    ConversionContext empty(catalog, preferencesRef, nullptr, std::make_shared<const CustomLibrary>());
+    ConversionContext empty(catalog, preferencesRef, nullptr,
+                            std::make_shared<const CustomLibrary>());
     EXPECT_TRUE(empty.custom().categories.empty());
 }
 

@@ -92,8 +92,10 @@ TEST(KeypadInputText, SevenSignificantDigitsOrWholeNumbers) {
 TEST(KeypadStateJson, RoundTripsAndNeedsEveryKey) {
     KeypadState state{"length", "m", "-12.5"};
     EXPECT_EQ(*KeypadState::decode(state.encode()), state);
-    EXPECT_FALSE(KeypadState::decode(nlohmann::json::parse(R"({"categoryId":"a","fromUnitId":"b"})")));
-    EXPECT_FALSE(KeypadState::decode(nlohmann::json::parse(R"({"categoryId":"a","fromUnitId":"b","input":1})")));
+    EXPECT_FALSE(
+        KeypadState::decode(nlohmann::json::parse(R"({"categoryId":"a","fromUnitId":"b"})")));
+    EXPECT_FALSE(KeypadState::decode(
+        nlohmann::json::parse(R"({"categoryId":"a","fromUnitId":"b","input":1})")));
     for (auto key : KeypadState::allKeys)
         EXPECT_EQ(keypadKey(rawValue(key)), key);
     EXPECT_EQ(rawValue(Key::cycleUnit), "unit");
