@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "Command.h"
+#include "CustomStore.h"
 #include "UserState.h"
 
 namespace zelvane::cli {
@@ -14,9 +15,9 @@ using ravodozu::ResolvedCustomLibrary;
 
 int runCustom(Arguments& arguments, const Session& session);
 
-const Command customCommand{"custom", "list [--json]",
+const Command customCommand{"custom", "list [--json] | remove ID",
                             "the custom conversions and extra units stored by the user, with "
-                            "each unit's inverse status or compile error",
+                            "each unit's inverse status or compile error; remove deletes one",
                             runCustom};
 const bool registered = registerCommand(customCommand);
 
@@ -107,12 +108,22 @@ void listText(const UserState& state) {
     }
 }
 
+int removeCustomCommand(const std::string& id) {
+    if (auto problem = removeCustomItem(DefaultsStore::standard(), id))
+        return failWith(*problem);
+    std::cout << "Removed custom." << (id.starts_with("custom.") ? id.substr(7) : id) << "\n";
+    return success;
+}
+
 int runCustom(Arguments& arguments, const Session& session) {
     bool asJson = arguments.flag("--json");
-    auto words = arguments.finish(1, 1);
+    auto words = arguments.finish(1, 2);
     if (!words)
         return usage(customCommand, arguments.problem());
-    if (words->front() != "list")
+    if (words->front() == "remove")
+        return words->size() == 2 && !asJson ? removeCustomCommand((*words)[1])
+                                             : usage(customCommand, "remove takes one ID");
+    if (words->front() != "list" || words->size() != 1)
         return usage(customCommand, "unknown subcommand " + words->front());
 
     const auto& state = UserState::load(session);

@@ -215,10 +215,12 @@ class Transfer {
 
 RatesClient::RatesClient(std::optional<std::string> relayURL, double timeout, Hosts hosts)
     : timeout(timeout), hosts(std::move(hosts)) {
-    if (relayURL && isUsableURL(*relayURL))
-        sources.push_back(Relay{*relayURL});
-    sources.push_back(ExchangeRateAPI{});
-    sources.push_back(Frankfurter{});
+    bool withRelay = relayURL && isUsableURL(*relayURL);
+    sources.reserve(3);
+    if (withRelay)
+        sources.emplace_back(std::in_place_type<Relay>, Relay{std::move(*relayURL)});
+    sources.emplace_back(std::in_place_type<ExchangeRateAPI>);
+    sources.emplace_back(std::in_place_type<Frankfurter>);
 }
 
 RatesClient RatesClient::fromEnvironment() {

@@ -14,24 +14,6 @@ auto firstWith(const Range& range, Key Range::value_type::*key, std::string_view
     return found == range.end() ? nullptr : &*found;
 }
 
-template <class T, class Read>
-Result<T, CatalogError> loadResource(const ResourceBundle& bundle, const std::string& name,
-                                     Read read) {
-    auto path = bundle.resource(name, "json", "units");
-    if (!path)
-        return fail(CatalogError{CatalogError::Kind::missingResource, name, {}});
-    auto bytes = detail::readFile(*path);
-    if (!bytes)
-        return fail(CatalogError{
-            CatalogError::Kind::unreadableResource, name, {"", "The file could not be read."}});
-    auto document = detail::parseJson(*bytes);
-    if (!document)
-        return fail(CatalogError{CatalogError::Kind::invalidData, name, document.error()});
-    auto decoded = detail::decodeWith([&] { return read(detail::JsonReader(*document)); });
-    if (!decoded)
-        return fail(CatalogError{CatalogError::Kind::invalidData, name, decoded.error()});
-    return std::move(decoded).value();
-}
 } // namespace
 
 namespace detail {
@@ -80,13 +62,14 @@ std::string CatalogError::describe() const {
 }
 
 Result<UnitCatalog, CatalogError> UnitCatalog::load(const ResourceBundle& bundle) {
-    auto core =
-        loadResource<std::vector<UnitCategory>>(bundle, "core", [](const detail::JsonReader& file) {
+    auto core = detail::loadResource<std::vector<UnitCategory>>(
+        bundle, "core", "units", [](const detail::JsonReader& file) {
             return file["categories"].list(detail::readUnitCategory);
         });
     if (!core)
         return fail(core.error());
-    auto currency = loadResource<CurrencyCatalog>(bundle, "currency", detail::readCurrencyCatalog);
+    auto currency = detail::loadResource<CurrencyCatalog>(bundle, "currency", "units",
+                                                          detail::readCurrencyCatalog);
     if (!currency)
         return fail(currency.error());
     return UnitCatalog{std::move(core).value(), std::move(currency).value()};

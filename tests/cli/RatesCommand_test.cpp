@@ -118,12 +118,4 @@ TEST_F(RatesCommand, ShowsDatesInTheUsersLocaleAndTimeZone) {
     EXPECT_EQ(asJson["updatedAt"], 1710514800.0);
 }
 
-TEST_F(RatesCommand, AnUnreadableStoredSnapshotIsReportedNotShown) {
-    storeSnapshot(R"({"base":"EUR","rates":{"USD":1.1},"updatedAt":732207600})");
-    auto result = runCli({"rates"}, environment());
-    EXPECT_EQ(result.exitCode, 1);
-    EXPECT_NE(result.err.find("No value associated with key \"source\""), std::string::npos)
-        << result.err;
-}
-
 } // namespace

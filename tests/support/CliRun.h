@@ -8,6 +8,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <vector>
 
 namespace zelvane::testing {
 
@@ -25,7 +26,7 @@ inline std::string shellQuoted(const std::string& word) {
 }
 
 /// Runs `zelvane-cli ARGS…` with `environment` prefixed ("XDG_CONFIG_HOME=/tmp/x LANG=de_DE").
-inline CliResult runCli(std::initializer_list<std::string> arguments,
+inline CliResult runCli(const std::vector<std::string>& arguments,
                         const std::string& environment = "", const std::string& input = "") {
     auto errPath =
         std::filesystem::temp_directory_path() / ("zelvane-cli-err-" + std::to_string(::getpid()));
@@ -51,6 +52,11 @@ inline CliResult runCli(std::initializer_list<std::string> arguments,
     result.err = err.str();
     std::filesystem::remove(errPath);
     return result;
+}
+
+inline CliResult runCli(std::initializer_list<std::string> arguments,
+                        const std::string& environment = "", const std::string& input = "") {
+    return runCli(std::vector<std::string>(arguments), environment, input);
 }
 
 } // namespace zelvane::testing

@@ -45,6 +45,20 @@ class LoopbackServer {
                         response.set_content(body, "application/json");
                     });
     }
+    /// Answers GET `path` with a 200 whose body comes in chunks, without a declared length.
+    void answerChunked(const std::string& path, std::string body) {
+        server_.Get(path, [this, body](const httplib::Request&, httplib::Response& response) {
+            ++hits_;
+            response.set_chunked_content_provider(
+                "application/json", [body](size_t offset, httplib::DataSink& sink) {
+                    if (offset < body.size())
+                        return sink.write(body.data() + offset,
+                                          std::min<size_t>(65536, body.size() - offset));
+                    sink.done();
+                    return true;
+                });
+        });
+    }
     /// Answers GET `path` with a 200 whose body never ends: one space every 50 ms.
     void trickle(const std::string& path) {
         server_.Get(path, [this](const httplib::Request&, httplib::Response& response) {

@@ -43,7 +43,8 @@ struct DefaultsStore::Settings {
 };
 
 DefaultsStore::DefaultsStore(std::filesystem::path file)
-    : file_(std::move(file)), settings_(std::make_unique<Settings>(file_)) {}
+    : file_(std::move(file)), settings_(std::make_unique<Settings>(file_)),
+      damaged_(settings_->settings.status() == QSettings::FormatError) {}
 
 DefaultsStore::~DefaultsStore() = default;
 
@@ -71,6 +72,8 @@ std::optional<std::string> DefaultsStore::data(std::string_view key) const {
 void DefaultsStore::clearStickyStatus() {
     // QSettings keeps the first error it met for the life of the object, so a past failure (or a
     // damaged file since replaced) would taint every later write. A new object re-reads the file.
+    if (settings_->settings.status() == QSettings::FormatError)
+        damaged_ = true;
     if (settings_->settings.status() != QSettings::NoError)
         settings_ = std::make_unique<Settings>(file_);
 }
@@ -105,9 +108,12 @@ std::vector<std::string> DefaultsStore::keys() const {
 bool DefaultsStore::commit(std::string_view key, const std::optional<std::string>& previous) {
     lastError_ = writeProblem();
     if (lastError_.empty()) {
+        keepDamagedCopy();
         settings_->settings.sync();
-        if (settings_->settings.status() != QSettings::AccessError)
+        if (settings_->settings.status() != QSettings::AccessError) {
+            damaged_ = false;
             return true;
+        }
         lastError_ = "cannot write " + file_.string();
     }
     // Keep memory in step with the disk: a value that was not written must not be read back.
@@ -117,6 +123,16 @@ bool DefaultsStore::commit(std::string_view key, const std::optional<std::string
     else
         settings_->settings.remove(toQString(key));
     return false;
+}
+
+void DefaultsStore::keepDamagedCopy() {
+    // A file QSettings could not parse is rewritten with only what it could read from it; the
+    // original is kept beside it so that nothing the user had is lost without a trace.
+    if (!damaged_)
+        return;
+    std::error_code ignored;
+    std::filesystem::copy_file(file_, damagedCopyPath(),
+                               std::filesystem::copy_options::overwrite_existing, ignored);
 }
 
 std::string DefaultsStore::writeProblem() const {

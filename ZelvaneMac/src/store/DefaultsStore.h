@@ -16,7 +16,8 @@ namespace zelvane {
 /// The interface uses plain standard types so that callers need no Qt. Every successful `set`
 /// and `remove` is on disk when it returns: the whole file is rewritten atomically, and the keys
 /// not touched keep their values. A file that is missing, unreadable or not a settings file
-/// reads as empty; it is never a crash.
+/// reads as empty (or as what could be read of it); it is never a crash, and a damaged file is
+/// copied aside before it is first rewritten.
 ///
 /// One instance per file per process; not safe to use from several threads at once.
 class DefaultsStore {
@@ -34,6 +35,9 @@ class DefaultsStore {
     static DefaultsStore& standard();
 
     const std::filesystem::path& path() const { return file_; }
+    /// Where a file that could not be parsed is copied before the first write replaces it:
+    /// the path with ".damaged" appended.
+    std::filesystem::path damagedCopyPath() const { return file_.string() + ".damaged"; }
 
     /// The bytes stored under `key`; none when the key is absent.
     std::optional<std::string> data(std::string_view key) const;
@@ -53,10 +57,12 @@ class DefaultsStore {
     struct Settings;
     bool commit(std::string_view key, const std::optional<std::string>& previous);
     std::string writeProblem() const;
+    void keepDamagedCopy();
     void clearStickyStatus();
 
     std::filesystem::path file_;
     std::unique_ptr<Settings> settings_;
+    bool damaged_ = false; ///< The file on disk could not be parsed and is not yet rewritten.
     std::string lastError_;
 };
 

@@ -1,0 +1,153 @@
+#include "RavoDozu/ConversionContext.h"
+
+#include <gtest/gtest.h>
+
+#include "RavoDozu/Converter.h"
+
+using namespace ravodozu;
+
+namespace {
+
+UnitDefinition linear(std::string id, double factor) {
+    return {id, id + "-symbol", {{{"en", id}}}, LinearConversion{factor}};
+}
+
+std::shared_ptr<const UnitCatalog> testCatalog() {
+    UnitCatalog catalog;
+    catalog.categories.push_back(
+        {"things",
+         {{{"en", "Things"}}},
+         "a",
+         {linear("a", 1), linear("b", 2), linear("c", 3), linear("d", 4)}});
+    catalog.currency = {"currency",
+                        {{{"en", "Currency"}}},
+                        "USD",
+                        {"USD"},
+                        {{"USD", "$", {{{"en", "US Dollar"}}}}, {"EUR", "€", {{{"en", "Euro"}}}}}};
+    return std::make_shared<const UnitCatalog>(std::move(catalog));
+}
+
+CustomConversion pace(std::optional<int> decimals, std::vector<CustomUnit> units) {
+    return {"pace", "Pace", "", decimals, {}, std::move(units), std::nullopt};
+}
+
+CustomUnit customUnit(std::string id, std::optional<double> ratio) {
+    std::optional<CustomRule> rule;
+    if (ratio)
+        rule = CustomRule{CustomRule::Ratio{*ratio}};
+    return {std::move(id), "Unit", "", std::move(rule)};
+}
+
+struct ContextTest : ::testing::Test {
+    std::shared_ptr<const UnitCatalog> catalog = testCatalog();
+    UserPreferences preferences;
+    std::shared_ptr<const ExchangeRates> rates;
+    CustomLibrary library;
+
+    ConversionContext context() const {
+        return {catalog, std::make_shared<const UserPreferences>(preferences), rates,
+                std::make_shared<const CustomLibrary>(library)};
+    }
+    static std::vector<std::string> ids(const std::vector<const UnitDefinition*>& units) {
+        std::vector<std::string> result;
+        for (const auto* unit : units)
+            result.push_back(unit->id);
+        return result;
+    }
+};
+
+TEST_F(ContextTest, CategoriesAreBuiltInCurrencyOrCustom) {
+    library.conversions.push_back(pace(std::nullopt, {customUnit("s", {}), customUnit("k", 1000)}));
+    library.extras.push_back({"yard", "things", "a", {}, customUnit("y", 0.9144), std::nullopt});
+    library.extras.push_back({"lost", "nowhere", "a", {}, customUnit("z", 2), std::nullopt});
+    auto ctx = context();
+
+    auto things = ctx.category("things");
+    ASSERT_TRUE(things);
+    ASSERT_EQ(things->units.size(), 5u);
+    EXPECT_EQ(things->units.back().id, "custom.yard");
+    EXPECT_EQ(catalog->category("things")->units.size(), 4u) << "the catalog itself is untouched";
+
+    auto pace = ctx.category("custom.pace");
+    ASSERT_TRUE(pace);
+    EXPECT_EQ(pace->base, "s");
+    EXPECT_FALSE(ctx.category("nowhere")) << "extra units do not make a category";
+    EXPECT_FALSE(ctx.category("Things"));
+
+    auto currency = ctx.category("currency");
+    ASSERT_TRUE(currency);
+    EXPECT_TRUE(currency->units.empty()) << "no rates, no currencies";
+}
+
+TEST_F(ContextTest, CurrencyCategoryFollowsTheRates) {
+    rates = std::make_shared<const ExchangeRates>(
+        ExchangeRates{"USD", {{"EUR", 0.5}, {"USD", 1}}, 0, "test", {}});
+    auto currency = context().category("currency");
+    ASSERT_TRUE(currency);
+    const auto* dollar = currency->unit("USD");
+    const auto* euro = currency->unit("EUR");
+    ASSERT_TRUE(dollar && euro);
+    EXPECT_DOUBLE_EQ(Converter::convert(10, *dollar, *euro), 5);
+
+    rates = std::make_shared<const ExchangeRates>(
+        ExchangeRates{"USD", {{"EUR", 0.25}, {"USD", 1}}, 1, "test", {}});
+    auto newer = context().category("currency");
+    EXPECT_DOUBLE_EQ(Converter::convert(10, *newer->unit("USD"), *newer->unit("EUR")), 2.5);
+}
+
+TEST_F(ContextTest, PresetsForCustomAndBuiltInCategories) {
+    library.conversions.push_back(pace(std::nullopt, {customUnit("s", {}), customUnit("k", 1000)}));
+    auto custom = context().preset("custom.pace");
+    EXPECT_EQ(custom.from, "s");
+    EXPECT_EQ(custom.input, "1");
+    EXPECT_TRUE(custom.pinned.empty());
+
+    preferences.pinnedOverrides["custom.pace"] = {"k"};
+    preferences.pinnedOverrides["length"] = {};
+    auto ctx = context();
+    EXPECT_EQ(ctx.preset("custom.pace").pinned, std::vector<std::string>{"k"});
+    EXPECT_TRUE(ctx.preset("length").pinned.empty()) << "an empty override still overrides";
+}
+
+TEST_F(ContextTest, ShownUnitsPutPinnedFirstAndLeaveOutSourceAndHidden) {
+    preferences.pinnedOverrides["things"] = {"b", "a", "zz"};
+    auto shown = context().shownUnits("things", "d");
+    EXPECT_EQ(ids(shown.pinned), (std::vector<std::string>{"b", "a"}));
+    EXPECT_EQ(ids(shown.others), std::vector<std::string>{"c"});
+
+    preferences.hiddenUnits["things"] = {"b"};
+    shown = context().shownUnits("things", "a");
+    EXPECT_TRUE(ids(shown.pinned).empty()) << "hidden and source units are never shown";
+    EXPECT_EQ(ids(shown.others), (std::vector<std::string>{"c", "d"}));
+
+    preferences = {};
+    preferences.pinnedOverrides["things"] = {};
+    preferences.unitOrder["things"] = {"c", "a"};
+    shown = context().shownUnits("things", "none");
+    EXPECT_EQ(ids(shown.others), (std::vector<std::string>{"c", "a", "b", "d"}));
+    EXPECT_TRUE(context().shownUnits("missing", "a").others.empty());
+}
+
+TEST_F(ContextTest, FormatsByCategory) {
+    preferences.significantDigits = 0;
+    library.conversions.push_back(pace(0, {customUnit("s", {})}));
+    auto ctx = context();
+    EXPECT_EQ(ctx.formatValue(2.5, "custom.pace", "en_US"), "3");
+    EXPECT_EQ(ctx.formatValue(1234.5, "currency", "en_US"), "1,234.50");
+    EXPECT_EQ(ctx.formatValue(0.01234, "currency", "en_US"), "0.01");
+    EXPECT_EQ(ctx.formatValue(1.5, "things", "en_US"), "2") << "digits below 1 count as 1";
+}
+
+TEST_F(ContextTest, AnUnchangedLibraryIsResolvedOnce) {
+    library.conversions.push_back(pace(std::nullopt, {customUnit("s", {}), customUnit("k", 1000)}));
+    auto shared = std::make_shared<const CustomLibrary>(library);
+    auto preferencesRef = std::make_shared<const UserPreferences>();
+    ConversionContext first(catalog, preferencesRef, nullptr, shared);
+    ConversionContext second(catalog, preferencesRef, nullptr, shared);
+    EXPECT_EQ(&first.custom(), &second.custom());
+    ConversionContext empty(catalog, preferencesRef, nullptr,
+                            std::make_shared<const CustomLibrary>());
+    EXPECT_TRUE(empty.custom().categories.empty());
+}
+
+} // namespace

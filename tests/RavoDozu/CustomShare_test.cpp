@@ -1,0 +1,421 @@
+#include "RavoDozu/CustomShare.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <string>
+
+using namespace ravodozu;
+using namespace ravodozu::CustomShare;
+using nlohmann::json;
+
+namespace {
+
+CustomRule ratio(double value) {
+    return {CustomRule::Ratio{value}};
+}
+CustomRule formula(std::string forward) {
+    return {CustomRule::Formula{std::move(forward), {}}};
+}
+
+CustomConversion lengths() {
+    CustomConversion conversion;
+    conversion.id = "ab12cd34";
+    conversion.name = "Field lengths";
+    conversion.glyph = "📏";
+    conversion.decimals = 3;
+    conversion.source = "template:laps";
+    conversion.parameters = {{"k", 2.5, "a factor"}};
+    conversion.units = {{"u1", "Metre", "m", std::nullopt},
+                        {"u2", "Kilometre", "km", ratio(1000)},
+                        {"u3", "Mile", "mi", formula("convert(x, length.m, length.mi) * k")}};
+    return conversion;
+}
+
+CustomExtraUnit hand() {
+    CustomExtraUnit extra;
+    extra.id = "ee00ff11";
+    extra.categoryId = "length";
+    extra.referenceUnitId = "cm";
+    extra.parameters = {{"width", 10.16, ""}};
+    extra.unit = {"hand", "Hand", "hh", formula("x / width")};
+    return extra;
+}
+
+// What an import must keep: everything except ids and source.
+void expectSameApartFromIds(CustomConversion received, CustomConversion sent) {
+    EXPECT_EQ(received.id.size(), 8u);
+    EXPECT_NE(received.id, sent.id);
+    EXPECT_FALSE(received.source);
+    ASSERT_EQ(received.units.size(), sent.units.size());
+    for (std::size_t i = 0; i < sent.units.size(); ++i) {
+        EXPECT_NE(received.units[i].id, sent.units[i].id);
+        received.units[i].id = sent.units[i].id;
+    }
+    received.id = sent.id;
+    sent.source.reset();
+    EXPECT_EQ(received, sent);
+}
+
+ShareError invalid(const char* field) {
+    return ShareError::invalid(field);
+}
+
+std::string envelopeText(const json& item, const char* key = "conversion") {
+    return json{{"format", "zelvane.custom"}, {"version", 1}, {key, item}}.dump();
+}
+
+Result<Payload, ShareError> importConversion(const CustomConversion& conversion) {
+    return decodeShareText(envelopeText(encodeCustomConversion(conversion)));
+}
+
+} // namespace
+
+namespace ravodozu::CustomShare {
+void PrintTo(const ShareError& error, std::ostream* out) {
+    *out << error.describe();
+}
+} // namespace ravodozu::CustomShare
+
+TEST(ShareRoundTrip, LinkAndJsonImportBackWithFreshIds) {
+    auto link = shareLink(Payload{lengths()});
+    ASSERT_TRUE(link);
+    EXPECT_TRUE(link->starts_with("zelvane:ey"));
+    EXPECT_EQ(link->find_first_of("+/=", 8), std::string::npos);
+    auto fromLink = decodeShareText(*link);
+    ASSERT_TRUE(fromLink) << fromLink.error().describe();
+    ASSERT_TRUE(fromLink->conversion());
+    expectSameApartFromIds(*fromLink->conversion(), lengths());
+
+    auto text = shareJSON(Payload{lengths()});
+    ASSERT_TRUE(text);
+    auto fromJson = decodeShareText(*text);
+    ASSERT_TRUE(fromJson);
+    expectSameApartFromIds(*fromJson->conversion(), lengths());
+
+    // Two imports of the same link are two independent items.
+    EXPECT_NE(decodeShareText(*link)->conversion()->id, fromLink->conversion()->id);
+}
+
+TEST(ShareRoundTrip, ExtraUnitKeepsItsRuleAndTarget) {
+    auto imported = decodeShareText(*shareLink(Payload{hand()}));
+    ASSERT_TRUE(imported);
+    const auto* extra = imported->extra();
+    ASSERT_TRUE(extra);
+    EXPECT_NE(extra->id, "ee00ff11");
+    EXPECT_NE(extra->unit.id, "hand");
+    EXPECT_EQ(extra->categoryId, "length");
+    EXPECT_EQ(extra->referenceUnitId, "cm");
+    EXPECT_EQ(extra->parameters, hand().parameters);
+    EXPECT_EQ(extra->unit.rule, hand().unit.rule);
+}
+
+TEST(ShareJson, PrettySortedWithSlashesAndUnicodeAsWritten) {
+    auto conversion = lengths();
+    conversion.units[2].rule = formula("x / 1609.344");
+    auto text = shareJSON(Payload{conversion});
+    ASSERT_TRUE(text);
+    EXPECT_NE(text->find("\n  \"conversion\": {"), std::string::npos) << *text;
+    EXPECT_LT(text->find("\"conversion\""), text->find("\"format\""));
+    EXPECT_LT(text->find("\"format\""), text->find("\"version\""));
+    EXPECT_NE(text->find("x / 1609.344"), std::string::npos);
+    EXPECT_NE(text->find("📏"), std::string::npos);
+    EXPECT_NE(text->find("\"source\": \"template:laps\""), std::string::npos)
+        << "written unchanged";
+}
+
+TEST(ShareJson, TextThatIsNotUtf8IsAWriteErrorNotACrash) {
+    auto conversion = lengths();
+    conversion.name = "bad \xff name";
+    EXPECT_FALSE(shareJSON(Payload{conversion}));
+    EXPECT_FALSE(shareLink(Payload{conversion}));
+}
+
+TEST(ShareText, LinkInsideASentenceInCapitalsBrokenOverLines) {
+    auto link = *shareLink(Payload{lengths()});
+    auto body = link.substr(8);
+    auto pasted =
+        "Try this one: ZELVANE:" + body.substr(0, 30) + "\r\n  " + body.substr(30) + " \n";
+    auto decoded = decodeShareText(pasted);
+    ASSERT_TRUE(decoded) << decoded.error().describe();
+    EXPECT_EQ(decoded->conversion()->name, "Field lengths");
+
+    // Padding and the standard alphabet are accepted as well.
+    auto standard = "zelvane:" + body;
+    for (char& c : standard)
+        c = c == '-' ? '+' : c == '_' ? '/' : c;
+    standard.append((4 - body.size() % 4) % 4, '=');
+    EXPECT_TRUE(decodeShareText(standard));
+}
+
+TEST(ShareText, RefusedTextsAndEnvelopes) {
+    auto link = *shareLink(Payload{lengths()});
+    const json conversion = encodeCustomConversion(lengths());
+    struct Case {
+        std::string text;
+        ShareError error;
+    };
+    const Case cases[] = {
+        {"", ShareError::notAConversion()},
+        {"hello world", ShareError::notAConversion()},
+        {link + " thanks!", ShareError::notAConversion()},
+        {"zelvane:", ShareError::notAConversion()},
+        {"zelvane:!!!!", ShareError::notAConversion()},
+        {"zelvane:e", ShareError::notAConversion()},
+        {"zelvane:" + std::string("bm90IGpzb24"), ShareError::notAConversion()}, // "not json"
+        {"{not json", ShareError::notAConversion()},
+        {"[1, 2]", ShareError::notAConversion()},
+        {R"({"format":"zelvane.custom"})", ShareError::notAConversion()},
+        {R"({"format":"zelvane.custom","version":"1","conversion":{}})",
+         ShareError::notAConversion()},
+        {R"({"format":"zelvane.custom","version":1})", ShareError::notAConversion()},
+        {R"({"format":"zelvane.custom","version":1,"conversion":null})",
+         ShareError::notAConversion()},
+        {json{{"format", "other"}, {"version", 1}, {"conversion", conversion}}.dump(),
+         ShareError::notAConversion()},
+        {json{{"format", "Zelvane.Custom"}, {"version", 1}, {"conversion", conversion}}.dump(),
+         ShareError::notAConversion()},
+        {json{{"format", "zelvane.custom"}, {"version", 1}, {"conversion", {{"name", "n"}}}}.dump(),
+         ShareError::notAConversion()},
+        {json{{"format", "zelvane.custom"}, {"version", 2}, {"conversion", conversion}}.dump(),
+         ShareError::newerVersion()},
+        {R"({"format":"zelvane.custom","version":18446744073709551615,"conversion":)" +
+             conversion.dump() + "}",
+         ShareError::newerVersion()},
+    };
+    for (const auto& item : cases) {
+        auto decoded = decodeShareText(item.text);
+        ASSERT_FALSE(decoded) << item.text;
+        EXPECT_EQ(decoded.error(), item.error) << item.text << " → " << decoded.error().describe();
+    }
+}
+
+TEST(ShareText, OlderVersionsAndBothItemsAreAccepted) {
+    json envelope = {{"format", "zelvane.custom"},
+                     {"version", 0},
+                     {"extra", encodeCustomExtraUnit(hand())},
+                     {"conversion", encodeCustomConversion(lengths())}};
+    auto decoded = decodeShareData(envelope.dump());
+    ASSERT_TRUE(decoded);
+    EXPECT_TRUE(decoded->conversion()) << "conversion wins over extra";
+}
+
+TEST(ShareData, SizeLimitCountsBytes) {
+    // Pad with white space inside the JSON so the document stays valid at any size.
+    auto sized = [](std::size_t bytes) {
+        auto text = envelopeText(encodeCustomConversion(lengths()));
+        text.insert(1, bytes - text.size(), ' ');
+        return text;
+    };
+    EXPECT_TRUE(decodeShareData(sized(maxPayloadBytes)));
+    EXPECT_EQ(decodeShareData(sized(maxPayloadBytes + 1)).error(), ShareError::tooLarge());
+    // The same limit applies to what a link decodes to.
+    auto link = "zelvane:" + std::string(87'384, 'A');
+    EXPECT_EQ(decodeShareText(link).error(), ShareError::tooLarge());
+}
+
+TEST(ShareSanitize, ConversionLimits) {
+    auto withUnits = [](std::size_t count) {
+        auto conversion = lengths();
+        conversion.units.resize(count, CustomUnit{"u", "Unit", "", ratio(2)});
+        return conversion;
+    };
+    auto withParameters = [](std::vector<CustomParameter> parameters) {
+        auto conversion = lengths();
+        conversion.parameters = std::move(parameters);
+        return conversion;
+    };
+    std::vector<CustomParameter> eleven;
+    for (int i = 0; i < 11; ++i)
+        eleven.push_back({"p" + std::to_string(i), 1, ""});
+    auto unnamed = lengths();
+    unnamed.name = " \n\t ";
+    auto blankUnit = lengths();
+    blankUnit.units[1].name = "\u3000";
+    auto ruleless = lengths();
+    ruleless.units[1].rule.reset();
+    auto longFormula = lengths();
+    longFormula.units[2].rule = formula("x" + std::string(400, ' '));
+    auto referenceFormula = lengths();
+    referenceFormula.units[0].rule = formula(std::string(401, '1'));
+    auto manySteps = lengths();
+    manySteps.units[1].rule = CustomRule{CustomRule::Steps{std::vector<CustomStep>(31)}};
+    auto longFrom = lengths();
+    CustomStep convert{CustomStep::Op::convert, {}, std::string(61, 'a'), "length.m", {}};
+    longFrom.units[1].rule = CustomRule{CustomRule::Steps{{convert}}};
+    auto longFunction = lengths();
+    CustomStep call{CustomStep::Op::fn, {}, {}, {}, std::string(21, 'f')};
+    longFunction.units[1].rule = CustomRule{CustomRule::Steps{{call}}};
+
+    struct Case {
+        const char* what;
+        CustomConversion conversion;
+        ShareError error;
+    };
+    const Case cases[] = {
+        {"one unit", withUnits(1), invalid("units")},
+        {"13 units", withUnits(13), invalid("units")},
+        {"11 parameters", withParameters(eleven), invalid("parameters")},
+        {"duplicate parameters", withParameters({{"k", 1, ""}, {"k", 2, ""}}),
+         invalid("parameters")},
+        {"reserved parameter", withParameters({{"pi", 1, ""}}), invalid("parameter")},
+        {"digit first", withParameters({{"2x", 1, ""}}), invalid("parameter")},
+        {"infinite value", withParameters({{"k", INFINITY, ""}}), invalid("parameter")},
+        {"NaN value", withParameters({{"k", NAN, ""}}), invalid("parameter")},
+        {"blank name", unnamed, invalid("name")},
+        {"blank unit name", blankUnit, invalid("name")},
+        {"second unit without rule", ruleless, invalid("rule")},
+        {"401-character formula", longFormula, invalid("formula")},
+        {"long formula on the reference unit", referenceFormula, invalid("formula")},
+        {"31 steps", manySteps, invalid("steps")},
+        {"61-character reference", longFrom, invalid("steps")},
+        {"21-character function", longFunction, invalid("steps")},
+    };
+    for (const auto& item : cases) {
+        auto result = sanitizedConversion(item.conversion);
+        ASSERT_FALSE(result) << item.what;
+        EXPECT_EQ(result.error(), item.error) << item.what;
+        // The same verdict reaches someone who pastes it (JSON has no NaN or infinity).
+        if (std::string_view(item.what).ends_with("value"))
+            continue;
+        EXPECT_EQ(importConversion(item.conversion).error(), item.error) << item.what;
+    }
+}
+
+TEST(ShareSanitize, ConversionCleanUp) {
+    auto conversion = lengths();
+    conversion.name = "  " + std::string(50, 'n') + "  ";
+    conversion.glyph = " 👍🏽x";
+    conversion.units[0].rule = ratio(5);
+    conversion.units[1].symbol = "\t" + std::string(13, 's');
+    conversion.units[2].name = std::string(39, 'e') + "e\u0301" + "tail"; // é is one character
+    conversion.parameters[0].note = std::string(45, 'z');
+    conversion.units.resize(12, CustomUnit{"u", "Unit", "", ratio(2)});
+    auto result = sanitizedConversion(conversion);
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->name, std::string(40, 'n'));
+    EXPECT_EQ(result->glyph, " 👍🏽");
+    EXPECT_FALSE(result->units[0].rule) << "the reference unit's rule is removed";
+    EXPECT_EQ(result->units[1].symbol, std::string(12, 's'));
+    EXPECT_EQ(result->units[2].name, std::string(39, 'e') + "e\u0301");
+    EXPECT_EQ(result->parameters[0].note, std::string(40, 'z'));
+    EXPECT_EQ(result->units.size(), 12u);
+    for (const auto& unit : result->units)
+        EXPECT_EQ(unit.id.size(), 8u);
+}
+
+TEST(ShareSanitize, DecimalsOutsideTheRangeAreCleared) {
+    struct Case {
+        std::optional<int> given, kept;
+    };
+    const Case cases[] = {{12, {}}, {-1, {}}, {10, 10}, {0, 0}, {{}, {}}};
+    for (const auto& item : cases) {
+        auto conversion = lengths();
+        conversion.decimals = item.given;
+        EXPECT_EQ(sanitizedConversion(conversion)->decimals, item.kept);
+    }
+}
+
+TEST(ShareSanitize, ExtraUnitLimits) {
+    auto without = hand();
+    without.unit.rule.reset();
+    auto longCategory = hand();
+    longCategory.categoryId = std::string(41, 'c');
+    auto longReference = hand();
+    longReference.referenceUnitId = std::string(41, 'r');
+    auto crowded = hand();
+    crowded.parameters.assign(11, {"w", 1, ""});
+    auto blank = hand();
+    blank.unit.name = " ";
+    auto badParameter = hand();
+    badParameter.parameters = {{"E", 1, ""}};
+    struct Case {
+        const char* what;
+        CustomExtraUnit extra;
+        ShareError error;
+    };
+    const Case cases[] = {
+        {"no rule", without, invalid("rule")},
+        {"41-character category", longCategory, invalid("rule")},
+        {"41-character reference", longReference, invalid("rule")},
+        {"11 parameters", crowded, invalid("rule")},
+        {"blank name", blank, invalid("name")},
+        {"reserved parameter", badParameter, invalid("parameter")},
+    };
+    for (const auto& item : cases) {
+        auto result = sanitizedExtra(item.extra);
+        ASSERT_FALSE(result) << item.what;
+        EXPECT_EQ(result.error(), item.error) << item.what;
+    }
+    auto exact = hand();
+    exact.categoryId = std::string(40, 'c');
+    EXPECT_TRUE(sanitizedExtra(exact));
+}
+
+namespace {
+
+// Resolves the few references the previews below use.
+std::optional<Conversion> knownUnits(std::string_view reference) {
+    if (reference == "length.m")
+        return Conversion{LinearConversion{1}};
+    if (reference == "length.mi")
+        return Conversion{LinearConversion{1609.344}};
+    return std::nullopt;
+}
+
+} // namespace
+
+TEST(SharePreview, ConversionLinesReferencesAndUnknowns) {
+    CustomConversion conversion;
+    conversion.name = "Roads";
+    conversion.parameters = {{"k", 2, ""}};
+    conversion.units = {{"a", "Metre", "m", std::nullopt},
+                        {"b", "Kilometre", "km", ratio(1000)},
+                        {"c", "Mile", "mi", formula("convert(x, length.mi, length.m)")},
+                        {"d", "Foot", "ft", ratio(0.3048)},
+                        {"e", "Huge", "", ratio(1e20)},
+                        {"f", "Same", "", std::nullopt},
+                        {"g", "Broken", "", formula("convert(x, length.zz, length.m) +")},
+                        {"h", "Stepped", "",
+                         CustomRule{CustomRule::Steps{
+                             {{CustomStep::Op::add, CustomOperand{5.0}, {}, {}, {}},
+                              {CustomStep::Op::ratioMul, {}, "length.yy", "length.mi", {}}}}}}};
+    auto shown = preview(Payload{conversion}, knownUnits);
+    EXPECT_EQ(shown.name, "Roads");
+    EXPECT_EQ(shown.unitCount, 8u);
+    EXPECT_EQ(shown.parameterCount, 1u);
+    const std::vector<Preview::Line> lines = {
+        {"Kilometre", "x / 1000"},
+        {"Mile", "convert(x, length.mi, length.m)"},
+        {"Foot", "x / 0.3048"},
+        {"Huge", "x / 1e+20"},
+        {"Broken", "convert(x, length.zz, length.m) +"},
+        {"Stepped", "(x + 5) * convert(1, length.yy, length.mi)"},
+    };
+    EXPECT_EQ(shown.lines, lines);
+    // The broken formula contributes nothing, not even its readable reference.
+    EXPECT_EQ(shown.references, (std::vector<std::string>{"length.mi", "length.m", "length.yy"}));
+    EXPECT_EQ(shown.unknown, (std::vector<std::string>{"length.yy"}));
+}
+
+TEST(SharePreview, ExtraUnitTargetComesFirstAmongUnknowns) {
+    auto extra = hand();
+    extra.unit.rule = formula("convert(x, length.qq, length.m)");
+    auto shown = preview(Payload{extra}, knownUnits);
+    EXPECT_EQ(shown.name, "Hand");
+    EXPECT_EQ(shown.unitCount, 1u);
+    EXPECT_EQ(shown.parameterCount, 1u);
+    EXPECT_EQ(shown.lines,
+              (std::vector<Preview::Line>{{"Hand", "convert(x, length.qq, length.m)"}}));
+    EXPECT_EQ(shown.unknown, (std::vector<std::string>{"length.cm", "length.qq"}));
+
+    extra.referenceUnitId = "m";
+    EXPECT_EQ(preview(Payload{extra}, knownUnits).unknown, (std::vector<std::string>{"length.qq"}));
+}
+
+TEST(ShareData, DeepNestingWithinTheLimitIsRefusedWithoutExhaustingTheStack) {
+    std::string nested = R"({"format":"zelvane.custom","version":1,"conversion":)";
+    std::size_t depth = (maxPayloadBytes - nested.size() - 1) / 2;
+    nested += std::string(depth, '[') + std::string(depth, ']') + "}";
+    ASSERT_LE(nested.size(), maxPayloadBytes);
+    EXPECT_EQ(decodeShareData(nested).error(), ShareError::notAConversion());
+}

@@ -1,0 +1,193 @@
+#include "RavoDozu/CustomTemplateLibrary.h"
+
+#include <gtest/gtest.h>
+#include <set>
+#include <string>
+
+#include "RavoDozu/CustomCompiler.h"
+#include "RavoDozu/CustomShare.h"
+#include "RavoDozu/ExpressionBinding.h"
+#include "TempDirectory.h"
+
+using namespace ravodozu;
+using zelvane::testing::TempDirectory;
+
+namespace {
+
+CustomConversion variantNamed(std::string name) {
+    CustomConversion conversion;
+    conversion.id = "keepme00";
+    conversion.name = std::move(name);
+    conversion.units = {{"a", "One", "", std::nullopt},
+                        {"b", "Ten", "", CustomRule{CustomRule::Ratio{10}}}};
+    return conversion;
+}
+
+CustomTemplate withVariants(std::initializer_list<std::string> codes) {
+    CustomTemplate result;
+    for (const auto& code : codes)
+        result.variants.emplace(code, variantNamed(code));
+    return result;
+}
+
+std::string adoptedName(const CustomTemplate& item, std::vector<std::string> languages) {
+    return instantiate(item, languages).name;
+}
+
+Result<CustomTemplateLibrary, CatalogError> loadFrom(const TempDirectory& bundle,
+                                                     std::string_view text) {
+    bundle.write("templates/templates.json", text);
+    return loadTemplates(ResourceBundle{bundle.path()});
+}
+
+} // namespace
+
+TEST(TemplateAdoption, VariantFollowsTheUsersLanguages) {
+    struct Case {
+        std::initializer_list<std::string> variants;
+        std::vector<std::string> languages;
+        std::string chosen;
+    };
+    const Case cases[] = {
+        {{"en", "zh-Hant"}, {"zh-HK", "en"}, "zh-Hant"},
+        {{"en", "zh-Hans", "zh-Hant"}, {"zh-CN"}, "zh-Hans"},
+        {{"en", "de"}, {"fr"}, "en"},
+        {{"en", "de"}, {}, "en"},
+        {{"en", "de"}, {"de-AT", "en"}, "de"},
+        {{"de"}, {"fr"}, "de"},
+    };
+    for (const auto& item : cases)
+        EXPECT_EQ(adoptedName(withVariants(item.variants), item.languages), item.chosen);
+}
+
+TEST(TemplateAdoption, EachAdoptionIsCleanedAndIndependent) {
+    auto item = withVariants({"en"});
+    item.variants["en"].source = "somewhere";
+    item.variants["en"].name = "  Padded  ";
+    auto first = instantiate(item, std::vector<std::string>{"en"});
+    auto second = instantiate(item, std::vector<std::string>{"en"});
+    EXPECT_NE(first.id, "keepme00");
+    EXPECT_NE(first.id, second.id);
+    EXPECT_FALSE(first.source);
+    EXPECT_EQ(first.name, "Padded");
+}
+
+TEST(TemplateAdoption, VariantRefusedByTheCleanUpIsReturnedAsItIs) {
+    auto item = withVariants({"en"});
+    item.variants["en"].units[1].name = "   ";
+    auto adopted = instantiate(item, std::vector<std::string>{"en"});
+    EXPECT_EQ(adopted, item.variants["en"]);
+    EXPECT_EQ(adopted.id, "keepme00");
+}
+
+TEST(TemplateAdoption, NoVariantsGivesAnEmptyConversionNotACrash) {
+    CustomTemplate empty;
+    EXPECT_TRUE(instantiate(empty, std::vector<std::string>{"en"}).units.empty());
+    EXPECT_EQ(previewUnitCount(empty), 0u);
+}
+
+TEST(TemplateLoading, TagsAreFixedAndOrdered) {
+    TempDirectory bundle;
+    auto library = loadFrom(bundle, R"({
+        "tags": {"sport": {"en": "Sport"}, "travel": {"en": "Travel"}, "life": {"en": "Life"}},
+        "templates": [
+            {"id": "a", "glyph": "", "tag": "life", "title": {}, "summary": {}, "variants": {}},
+            {"id": "b", "glyph": "", "tag": "sport", "title": {}, "summary": {}, "variants": {}},
+            {"id": "a", "glyph": "", "tag": "life", "title": {"en": "second"}, "summary": {},
+             "variants": {}}
+        ]})");
+    ASSERT_TRUE(library) << library.error().describe();
+    ASSERT_EQ(library->tags.size(), 2u);
+    EXPECT_EQ(library->tags[0].first, "life");
+    EXPECT_EQ(library->tags[1].first, "sport");
+    EXPECT_EQ(templatesWithTag(*library, "life").size(), 2u);
+    EXPECT_TRUE(templatesWithTag(*library, "travel").empty());
+    ASSERT_TRUE(templateWithId(*library, "a"));
+    EXPECT_TRUE(templateWithId(*library, "a")->title.values.empty()) << "the first one wins";
+    EXPECT_FALSE(templateWithId(*library, "zz"));
+}
+
+TEST(TemplateLoading, AnyDefectFailsTheWholeLoad) {
+    TempDirectory missing;
+    auto absent = loadTemplates(ResourceBundle{missing.path()});
+    ASSERT_FALSE(absent);
+    EXPECT_EQ(absent.error().kind, CatalogError::Kind::missingResource);
+    EXPECT_EQ(absent.error().resource, "templates");
+
+    struct Case {
+        const char* text;
+        const char* path;
+    };
+    const Case cases[] = {
+        {"{", ""},
+        {R"({"templates": []})", ""},
+        {R"({"tags": {}, "templates": [{"id": "a", "tag": "life", "title": {}, "summary": {},
+             "variants": {}}]})",
+         "templates[0]"},
+        {R"({"tags": {}, "templates": [{"id": "a", "glyph": "", "tag": "life", "title": {},
+             "summary": {}, "variants": {"en": {"name": "n"}}}]})",
+         "templates[0].variants.en"},
+    };
+    for (const auto& item : cases) {
+        TempDirectory bundle;
+        auto library = loadFrom(bundle, item.text);
+        ASSERT_FALSE(library) << item.text;
+        EXPECT_EQ(library.error().kind, CatalogError::Kind::invalidData);
+        EXPECT_TRUE(library.error().decoding.codingPath.starts_with(item.path))
+            << library.error().describe();
+    }
+}
+
+// The shipped templates: every variant of every template is adoptable and compiles.
+TEST(ShippedTemplates, EveryVariantCompilesInEveryLanguage) {
+    auto library = loadTemplates();
+    ASSERT_TRUE(library) << library.error().describe();
+    auto catalog = UnitCatalog::loadBundled();
+    ASSERT_TRUE(catalog);
+    auto lookup = ExpressionBinding::catalogUnits(*catalog);
+
+    ASSERT_EQ(library->tags.size(), templateTagOrder.size());
+    for (auto tag : templateTagOrder)
+        EXPECT_GE(templatesWithTag(*library, tag).size(), 4u) << tag;
+    EXPECT_GE(library->templates.size(), 12u);
+
+    std::set<std::string> ids;
+    for (const auto& item : library->templates) {
+        SCOPED_TRACE(item.id);
+        EXPECT_TRUE(ids.insert(item.id).second) << "duplicate template id";
+        for (const char* language : {"en", "zh-Hans", "zh-Hant"}) {
+            EXPECT_TRUE(item.variants.contains(language)) << language;
+            EXPECT_FALSE(item.title.values.at(language).empty());
+            EXPECT_FALSE(item.summary.values.at(language).empty());
+        }
+        for (const auto& [language, variant] : item.variants) {
+            SCOPED_TRACE(language);
+            EXPECT_TRUE(CustomShare::sanitizedConversion(variant)) << "refused as an import";
+            EXPECT_EQ(variant.units.size(), item.variants.at("en").units.size());
+            for (std::size_t i = 1; i < variant.units.size(); ++i) {
+                const auto& unit = variant.units[i];
+                auto compiled =
+                    compile(*unit.rule, variant.parameters, LinearConversion{1}, lookup);
+                ASSERT_TRUE(compiled) << unit.name << ": " << compiled.error().describe();
+                EXPECT_NE(compiled->status, InverseStatus::needsFormula) << unit.name;
+                EXPECT_NE(compiled->status, InverseStatus::mismatch) << unit.name;
+            }
+        }
+    }
+}
+
+TEST(ShippedTemplates, RulesOfEachKindAreRepresented) {
+    auto library = loadTemplates();
+    ASSERT_TRUE(library);
+    std::set<std::size_t> kinds;
+    bool parameters = false;
+    for (const auto& item : library->templates) {
+        const auto& english = item.variants.at("en");
+        parameters = parameters || !english.parameters.empty();
+        for (const auto& unit : english.units)
+            if (unit.rule)
+                kinds.insert(unit.rule->value.index());
+    }
+    EXPECT_EQ(kinds.size(), 3u);
+    EXPECT_TRUE(parameters);
+}

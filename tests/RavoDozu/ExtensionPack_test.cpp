@@ -1,0 +1,195 @@
+#include "RavoDozu/ExtensionPack.h"
+
+#include <cmath>
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+#include <set>
+
+#include "TempDirectory.h"
+
+using namespace ravodozu;
+using nlohmann::json;
+using zelvane::testing::TempDirectory;
+
+namespace {
+
+LocalizedText english(std::string text) {
+    return {{{"en", std::move(text)}}};
+}
+
+ExtensionPack::Category chineseLength(std::string dimension = "length") {
+    ExtensionPack::Category category;
+    category.id = "length";
+    category.name = english("Length");
+    category.dimension = std::move(dimension);
+    category.referenceUnit = "chi";
+    category.modernUnits = {"cm", "parsec", "m"};
+    category.units = {{"chi", "尺", english("Chi"), 1}, {"zhang", "丈", english("Zhang"), 10}};
+    category.variants = {{"xin", english("Xin"), english("9–23"), 0.2304, english("Wu")}};
+    return category;
+}
+
+UnitCatalog metricCatalog() {
+    UnitCatalog catalog;
+    catalog.categories.push_back({"length",
+                                  english("Length"),
+                                  "m",
+                                  {{"m", "m", english("Metre"), LinearConversion{1}},
+                                   {"cm", "cm", english("Centimetre"), LinearConversion{0.01}}}});
+    return catalog;
+}
+
+const json minimalPack = json::parse(R"({
+    "id": "p", "glyph": "", "name": {}, "summary": {}, "disclaimer": {},
+    "categories": [{"id": "c", "name": {}, "dimension": "mass", "referenceUnit": "u",
+        "modernUnits": [], "units": [{"id": "u", "symbol": "", "name": {}, "multiple": 1}],
+        "variants": [], "notes": [{"title": {}, "quote": {}, "body": {}}]}]})");
+
+} // namespace
+
+TEST(PackCategory, PackUnitsScaleByTheVariantThenModernUnitsFollow) {
+    auto category = chineseLength();
+    auto built = unitCategory(category, category.variants[0], metricCatalog());
+    EXPECT_EQ(built.id, "length@xin");
+    EXPECT_EQ(built.base, "m");
+    ASSERT_EQ(built.units.size(), 4u) << "the unknown modern unit is skipped";
+    EXPECT_EQ(built.units[0].id, "pack.chi");
+    EXPECT_EQ(built.units[1].id, "pack.zhang");
+    EXPECT_EQ(built.units[1].symbol, "丈");
+    EXPECT_DOUBLE_EQ(toBase(built.units[1].conversion, 1), 2.304);
+    EXPECT_DOUBLE_EQ(fromBase(built.units[0].conversion, 0.2304), 1);
+    EXPECT_EQ(built.units[2].id, "cm");
+    EXPECT_EQ(built.units[3].id, "m");
+}
+
+TEST(PackCategory, UnknownDimensionKeepsOnlyThePackUnits) {
+    auto category = chineseLength("distance");
+    auto built = unitCategory(category, category.variants[0], metricCatalog());
+    EXPECT_EQ(built.base, "distance");
+    EXPECT_EQ(built.units.size(), 2u);
+}
+
+TEST(PackDecoding, OnlyTheExampleMayBeMissing) {
+    auto decoded = decodeExtensionPack(minimalPack);
+    ASSERT_TRUE(decoded) << decoded.error().describe();
+    EXPECT_FALSE(decoded->categories[0].notes[0].example);
+
+    for (const char* pointer : {"/disclaimer", "/categories/0/modernUnits",
+                                "/categories/0/units/0/multiple", "/categories/0/notes/0/body"}) {
+        auto broken = minimalPack;
+        broken[json::json_pointer(pointer).parent_pointer()].erase(
+            json::json_pointer(pointer).back());
+        EXPECT_FALSE(decodeExtensionPack(broken)) << pointer;
+    }
+}
+
+TEST(PackLoading, OneBadFileFailsTheWholeLoad) {
+    TempDirectory bundle;
+    auto good = minimalPack.dump();
+    bundle.write("units/packs/ancient_china.json", good);
+    auto missing = loadPacks(ResourceBundle{bundle.path()});
+    ASSERT_FALSE(missing);
+    EXPECT_EQ(missing.error().kind, CatalogError::Kind::missingResource);
+    EXPECT_EQ(missing.error().resource, "biblical");
+
+    auto withoutDisclaimer = minimalPack;
+    withoutDisclaimer.erase("disclaimer");
+    bundle.write("units/packs/biblical.json", withoutDisclaimer.dump());
+    auto invalid = loadPacks(ResourceBundle{bundle.path()});
+    ASSERT_FALSE(invalid);
+    EXPECT_EQ(invalid.error().kind, CatalogError::Kind::invalidData);
+    EXPECT_EQ(invalid.error().resource, "biblical");
+
+    bundle.write("units/packs/biblical.json", good);
+    auto loaded = loadPacks(ResourceBundle{bundle.path()});
+    ASSERT_TRUE(loaded);
+    EXPECT_EQ(loaded->size(), 2u);
+}
+
+// The shipped packs: every category builds with every variant into sensible units.
+TEST(ShippedPacks, EveryCategoryBuildsWithEveryVariant) {
+    auto packs = loadPacks();
+    ASSERT_TRUE(packs) << packs.error().describe();
+    auto catalog = UnitCatalog::loadBundled();
+    ASSERT_TRUE(catalog);
+    ASSERT_EQ(packs->size(), builtInPackIds.size());
+    for (std::size_t p = 0; p < packs->size(); ++p) {
+        const auto& pack = (*packs)[p];
+        SCOPED_TRACE(pack.id);
+        EXPECT_EQ(pack.id, builtInPackIds[p]);
+        std::set<std::string> dimensions;
+        for (const auto& category : pack.categories) {
+            SCOPED_TRACE(category.id);
+            dimensions.insert(category.dimension);
+            const auto* dimension = catalog->category(category.dimension);
+            ASSERT_TRUE(dimension) << category.dimension;
+            for (const auto& id : category.modernUnits)
+                EXPECT_TRUE(dimension->unit(id)) << id;
+
+            std::set<std::string> unitIds;
+            for (const auto& unit : category.units) {
+                EXPECT_TRUE(unitIds.insert(unit.id).second) << "duplicate " << unit.id;
+                EXPECT_GT(unit.multiple, 0);
+            }
+            auto reference = std::ranges::find(category.units, category.referenceUnit,
+                                               &ExtensionPack::PackUnit::id);
+            ASSERT_NE(reference, category.units.end());
+            EXPECT_EQ(reference->multiple, 1);
+
+            EXPECT_GE(category.variants.size(), 2u);
+            for (const auto& variant : category.variants) {
+                SCOPED_TRACE(variant.id);
+                EXPECT_GT(variant.referenceValue, 0);
+                EXPECT_FALSE(variant.basis.values.at("en").empty());
+                auto built = unitCategory(category, variant, *catalog);
+                EXPECT_EQ(built.base, dimension->base);
+                EXPECT_EQ(built.units.size(), category.units.size() + category.modernUnits.size());
+                for (const auto& unit : built.units)
+                    EXPECT_TRUE(std::isfinite(toBase(unit.conversion, 1)));
+            }
+            for (const auto& note : category.notes) {
+                for (const char* language : {"en", "zh-Hans", "zh-Hant"}) {
+                    EXPECT_FALSE(note.quote.values.at(language).empty());
+                    EXPECT_FALSE(note.body.values.at(language).empty());
+                }
+                if (!note.example)
+                    continue;
+                EXPECT_TRUE(unitIds.contains(note.example->unit)) << note.example->unit;
+                EXPECT_TRUE(packVariant(category, note.example->variant)) << note.example->variant;
+            }
+        }
+        EXPECT_TRUE(dimensions.contains("length") && dimensions.contains("mass") &&
+                    dimensions.contains("volume"));
+    }
+}
+
+// Spot checks of the figures against what the notes and their sources state.
+TEST(ShippedPacks, WorkedExamplesHoldUnderTheirVariants) {
+    auto packs = loadPacks();
+    auto catalog = UnitCatalog::loadBundled();
+    ASSERT_TRUE(packs && catalog);
+    struct Case {
+        std::size_t pack;
+        const char* category;
+        const char* variant;
+        const char* unit;
+        double base;
+    };
+    const Case cases[] = {
+        {0, "length", "xin", "pack.zhang", 2.304}, {0, "mass", "qin_han", "pack.shi", 30},
+        {0, "volume", "qin", "pack.dou", 2.0215},  {0, "length", "republic", "pack.chi", 1.0 / 3},
+        {1, "length", "long", "pack.reed", 3.108}, {1, "mass", "scott", "pack.talent", 34.2},
+        {1, "volume", "scott", "pack.homer", 220}, {1, "mass", "scott", "pack.gerah", 0.00057},
+    };
+    for (const auto& item : cases) {
+        const auto& pack = (*packs)[item.pack];
+        const auto* category = packCategory(pack, item.category);
+        ASSERT_TRUE(category);
+        const auto* variant = packVariant(*category, item.variant);
+        ASSERT_TRUE(variant) << item.variant;
+        auto built = unitCategory(*category, *variant, *catalog);
+        const auto* unit = built.unit(item.unit);
+        ASSERT_TRUE(unit) << item.unit;
+        EXPECT_NEAR(toBase(unit->conversion, 1), item.base, item.base * 1e-9) << item.unit;
+    }
+}

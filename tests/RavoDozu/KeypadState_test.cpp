@@ -1,0 +1,105 @@
+#include "RavoDozu/KeypadState.h"
+
+#include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
+
+using namespace ravodozu;
+using Key = KeypadState::Key;
+
+namespace {
+
+struct KeypadTest : ::testing::Test {
+    std::shared_ptr<const UnitCatalog> catalog =
+        std::make_shared<const UnitCatalog>(*UnitCatalog::loadBundled());
+    UserPreferences preferences;
+
+    ConversionContext context() const {
+        return {catalog, std::make_shared<const UserPreferences>(preferences), nullptr,
+                std::make_shared<const CustomLibrary>()};
+    }
+    std::string typed(std::string input, std::initializer_list<Key> keys) const {
+        KeypadState state{"length", "m", std::move(input)};
+        auto ctx = context();
+        for (auto key : keys)
+            state.apply(key, ctx);
+        return state.input;
+    }
+};
+
+TEST_F(KeypadTest, EditsTheInput) {
+    EXPECT_EQ(typed("0", {Key::d7}), "7");
+    EXPECT_EQ(typed("-0", {Key::d7}), "-7");
+    EXPECT_EQ(typed("0.", {Key::d7}), "0.7");
+    EXPECT_EQ(typed("123456789012", {Key::d3}), "123456789012");
+    EXPECT_EQ(typed("-1.23456789012", {Key::d3, Key::dot}), "-1.23456789012");
+    EXPECT_EQ(typed("12", {Key::dot, Key::dot}), "12.");
+    EXPECT_EQ(typed("12345678901", {Key::dot, Key::d5, Key::d6}), "12345678901.5");
+    EXPECT_EQ(typed("-5", {Key::backspace}), "0");
+    EXPECT_EQ(typed("7", {Key::backspace}), "0");
+    EXPECT_EQ(typed("0", {Key::backspace}), "0");
+    EXPECT_EQ(typed("0", {Key::negate}), "-0");
+    EXPECT_EQ(typed("0", {Key::negate, Key::negate}), "0");
+    EXPECT_EQ(typed("3.5", {Key::negate}), "-3.5");
+    EXPECT_EQ(typed("3.5", {Key::clear}), "0");
+}
+
+TEST_F(KeypadTest, StepsByTheCategoryStep) {
+    EXPECT_EQ(typed("1.25", {Key::stepUp}), "1.26");
+    preferences.stepSizes["length"] = "0.5";
+    EXPECT_EQ(typed("5", {Key::stepDown}), "4.5");
+}
+
+TEST_F(KeypadTest, SwapsWithTheFirstShownUnit) {
+    preferences.pinnedOverrides["length"] = {"km", "cm"};
+    KeypadState state{"length", "m", "1000"};
+    state.apply(Key::swap, context());
+    EXPECT_EQ(state, (KeypadState{"length", "km", "1"}));
+
+    preferences.pinnedOverrides["length"] = {"cm"};
+    state = {"length", "in", "1"};
+    state.apply(Key::swap, context());
+    EXPECT_EQ(state, (KeypadState{"length", "cm", "2.54"}));
+}
+
+TEST_F(KeypadTest, CyclesUnitsAndCategories) {
+    auto ctx = context();
+    const auto& units = ctx.category("length")->units;
+    KeypadState state{"length", units.back().id, "5"};
+    state.apply(Key::cycleUnit, ctx);
+    EXPECT_EQ(state.fromUnitId, units.front().id);
+    EXPECT_EQ(state.input, "5");
+
+    preferences.favoriteCategories = std::vector<std::string>{"length", "mass", "temperature"};
+    ctx = context();
+    state = {"temperature", "c", "30"};
+    state.apply(Key::nextCategory, ctx);
+    EXPECT_EQ(state, KeypadState::starting("length", ctx));
+    state = {"volume", "l", "2"};
+    state.apply(Key::previousCategory, ctx);
+    EXPECT_EQ(state.categoryId, "mass") << "a category that is no favourite counts as the last";
+}
+
+TEST(KeypadInputText, SevenSignificantDigitsOrWholeNumbers) {
+    EXPECT_EQ(keypadInputText(1609.344), "1609.344");
+    EXPECT_EQ(keypadInputText(1.0 / 3), "0.3333333");
+    EXPECT_EQ(keypadInputText(-3), "-3");
+    EXPECT_EQ(keypadInputText(0.3048), "0.3048");
+    EXPECT_EQ(keypadInputText(1e-9), "1e-09");
+    EXPECT_EQ(keypadInputText(1609.3444444), "1609.344");
+    EXPECT_EQ(keypadInputText(2e20), "2e+20");
+}
+
+TEST(KeypadStateJson, RoundTripsAndNeedsEveryKey) {
+    KeypadState state{"length", "m", "-12.5"};
+    EXPECT_EQ(*KeypadState::decode(state.encode()), state);
+    EXPECT_FALSE(
+        KeypadState::decode(nlohmann::json::parse(R"({"categoryId":"a","fromUnitId":"b"})")));
+    EXPECT_FALSE(KeypadState::decode(
+        nlohmann::json::parse(R"({"categoryId":"a","fromUnitId":"b","input":1})")));
+    for (auto key : KeypadState::allKeys)
+        EXPECT_EQ(keypadKey(rawValue(key)), key);
+    EXPECT_EQ(rawValue(Key::cycleUnit), "unit");
+    EXPECT_FALSE(keypadKey("Back"));
+}
+
+} // namespace

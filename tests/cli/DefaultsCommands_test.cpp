@@ -1,0 +1,57 @@
+#include <gtest/gtest.h>
+
+#include "CliRun.h"
+#include "TempDirectory.h"
+
+using zelvane::testing::runCli;
+using zelvane::testing::TempDirectory;
+
+namespace {
+
+struct DefaultsCommands : ::testing::Test {
+    TempDirectory config;
+    std::string environment = "XDG_CONFIG_HOME=" + config.path().string();
+
+    zelvane::testing::CliResult defaults(std::initializer_list<std::string> words) {
+        std::vector<std::string> arguments{"defaults"};
+        arguments.insert(arguments.end(), words.begin(), words.end());
+        return runCli(arguments, environment);
+    }
+};
+
+TEST_F(DefaultsCommands, WritesReadsAndDeletesKeys) {
+    EXPECT_EQ(defaults({"write", "preferences", R"({"significantDigits":6})"}).exitCode, 0);
+    EXPECT_EQ(defaults({"write", "mac.panelWidth", "420"}).exitCode, 0);
+    EXPECT_EQ(defaults({"read", "preferences"}).out, "{\"significantDigits\":6}\n");
+    EXPECT_EQ(defaults({"delete", "mac.panelWidth"}).exitCode, 0);
+    auto missing = defaults({"read", "mac.panelWidth"});
+    EXPECT_EQ(missing.exitCode, 1);
+    EXPECT_EQ(missing.err, "no value stored for mac.panelWidth\n");
+    EXPECT_EQ(defaults({"read", "preferences"}).exitCode, 0) << "other keys survive a delete";
+}
+
+TEST_F(DefaultsCommands, RefusesValuesTheirOwnerCannotRead) {
+    ASSERT_EQ(
+        defaults({"write", "keypad", R"({"categoryId":"length","fromUnitId":"m","input":"1"})"})
+            .exitCode,
+        0);
+    const char* refused[][2] = {
+        {"preferences", "[1,2]"},
+        {"keypad", R"({"categoryId":"length","fromUnitId":"m"})"},
+        {"categoryMemory", R"({"length":{"categoryId":"length"}})"},
+        {"rates", R"({"base":"USD"})"},
+        {"customLibrary", "\"text\""},
+        {"mac.anything", "not json"},
+    };
+    for (auto [key, value] : refused) {
+        auto result = defaults({"write", key, value});
+        EXPECT_EQ(result.exitCode, 1) << key;
+        EXPECT_NE(result.err.find("not written"), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(defaults({"read", "keypad"}).out,
+              "{\"categoryId\":\"length\",\"fromUnitId\":\"m\",\"input\":\"1\"}\n")
+        << "a refused write changes nothing";
+    EXPECT_EQ(defaults({"frobnicate"}).exitCode, 2);
+}
+
+} // namespace
