@@ -27,9 +27,12 @@ const UnitDefinition per100 = unit("l100", ReciprocalConversion{100});
 const UnitDefinition mpg = unit("mpg", ReciprocalConversion{235.2});
 const UnitDefinition kmPerLitre = unit("kml", LinearConversion{1});
 const UnitDefinition zeroOffset = unit("z", AffineConversion{2, 0});
+// One of it is two base units.
 const UnitDefinition custom =
-    unit("x", CustomMappingConversion{std::make_shared<CustomMapping>([](double v) { return v * 2; },
-                                                               [](double v) { return v / 2; })});
+    unit("x", CustomMappingConversion{std::make_shared<const CustomMapping>(
+                  CustomMapping{LinearConversion{1},
+                                Expr::parse("x / 2").value(),
+                                {CustomMapping::Inverse::Linear{2, 0}}})});
 
 TEST(Converter, GoesThroughTheBaseUnit) {
     EXPECT_DOUBLE_EQ(Converter::convert(5, kilometre, metre), 5000);
