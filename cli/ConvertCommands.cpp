@@ -12,6 +12,7 @@
 #include "PhrasePatterns.h"
 #include "QuickInput.h"
 #include "RavoDozu/ConversionContext.h"
+#include "RavoDozu/KeypadState.h"
 #include "ShownConversion.h"
 #include "UserState.h"
 
@@ -44,39 +45,26 @@ std::shared_ptr<const ConversionContext> userContext(const Session& session) {
                                                      state.rates, state.library);
 }
 
-// A stored converter triple: {"categoryId", "fromUnitId", "input"}; none unless all are texts.
-struct Triple {
-    std::string categoryId;
-    std::string fromUnitId;
-    std::string input;
-};
-
-std::optional<Triple> tripleOf(const json& value) {
-    if (!value.is_object())
-        return std::nullopt;
-    for (const char* key : {"categoryId", "fromUnitId", "input"})
-        if (!value.contains(key) || !value[key].is_string())
-            return std::nullopt;
-    return Triple{value["categoryId"], value["fromUnitId"], value["input"]};
-}
-
-std::optional<Triple> storedTriple(std::string_view key,
-                                   std::optional<std::string_view> categoryId = std::nullopt) {
+// A converter state stored under `key` ("keypad"), or under `categoryId` in the map stored there
+// ("categoryMemory"); none when missing or undecodable.
+std::optional<ravodozu::KeypadState>
+storedState(std::string_view key, std::optional<std::string_view> categoryId = std::nullopt) {
     auto bytes = DefaultsStore::standard().data(key);
     if (!bytes)
         return std::nullopt;
     auto document = json::parse(*bytes, nullptr, false);
-    if (!categoryId)
-        return tripleOf(document);
-    if (!document.is_object())
-        return std::nullopt;
-    auto entry = document.find(*categoryId);
-    return entry == document.end() ? std::nullopt : tripleOf(*entry);
+    if (categoryId) {
+        if (!document.is_object() || !document.contains(*categoryId))
+            return std::nullopt;
+        document = document[std::string(*categoryId)];
+    }
+    auto state = ravodozu::KeypadState::decode(document);
+    return state ? std::optional(std::move(state).value()) : std::nullopt;
 }
 
 // The converter's category: the one it was left in, else the first favourite, else temperature.
 std::string currentCategory(const ConversionContext& context) {
-    if (auto keypad = storedTriple("keypad"); keypad && context.category(keypad->categoryId))
+    if (auto keypad = storedState("keypad"); keypad && context.category(keypad->categoryId))
         return keypad->categoryId;
     auto favourites = context.preferences().effectiveFavoriteCategories();
     return favourites.empty() ? "temperature" : favourites.front();
@@ -85,27 +73,22 @@ std::string currentCategory(const ConversionContext& context) {
 // Where a plain number starts in a category: the unit last used there, else the preset's.
 std::string startUnit(const ConversionContext& context, const std::string& categoryId) {
     auto category = context.category(categoryId);
-    if (auto memory = storedTriple("categoryMemory", categoryId);
+    if (auto memory = storedState("categoryMemory", categoryId);
         memory && category && category->unit(memory->fromUnitId))
         return memory->fromUnitId;
     return context.preset(categoryId).from;
 }
 
-struct Reading {
-    std::string number;
-    std::string categoryId;
-    std::string fromUnitId;
-    std::optional<std::string> toUnitId;
-};
-
-std::optional<Reading> readPhrase(const std::string& phrase, const std::string& currentCategoryId,
-                                  const ConversionContext& context) {
+// A phrase as the panel reads it; a plain number goes into the current category.
+std::optional<QuickInput> readPhrase(const std::string& phrase,
+                                     const std::string& currentCategoryId,
+                                     const ConversionContext& context) {
     if (auto quick = QuickInput::parse(phrase, currentCategoryId, context))
-        return Reading{quick->number, quick->categoryId, quick->fromUnitId, quick->toUnitId};
+        return quick;
     bool blank = phrase.find_first_not_of(" \t\n") == std::string::npos;
     if (!blank && isPlainNumber(phrase) && context.category(currentCategoryId))
-        return Reading{phrase, currentCategoryId, startUnit(context, currentCategoryId),
-                       std::nullopt};
+        return QuickInput{phrase, currentCategoryId, startUnit(context, currentCategoryId),
+                          std::nullopt};
     return std::nullopt;
 }
 
