@@ -16,9 +16,8 @@ struct PhraseParts {
     bool operator==(const PhraseParts&) const = default;
 };
 
-/// Phrases longer than this many UTF-16 code units (after trimming) are not read at all. No unit
-/// name comes near it, and it keeps the separator search, which is quadratic in a run of blanks,
-/// well under a millisecond.
+/// Phrases longer than this many UTF-16 code units (after trimming) are not read at all: no unit
+/// name comes near it, and it bounds the work one keystroke can cause whatever is pasted.
 inline constexpr int maxPhraseLength = 512;
 
 /// Splits a phrase into number, source text and target text: the number comes first, then the
