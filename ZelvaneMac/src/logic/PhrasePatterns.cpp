@@ -146,7 +146,8 @@ std::optional<PhraseParts> splitPhrase(std::string_view text) {
     auto parts = numberAndRest(phrase);
     if (!parts)
         return std::nullopt;
-    auto& [number, rest] = *parts;
+    auto& number = parts->first;
+    const auto& rest = parts->second;
     number.findAndReplace(icu::UnicodeString(u','), icu::UnicodeString());
 
     std::vector<icu::UnicodeString> pieces;
