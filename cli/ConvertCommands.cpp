@@ -14,6 +14,7 @@
 #include "RavoDozu/ConversionContext.h"
 #include "RavoDozu/KeypadState.h"
 #include "ShownConversion.h"
+#include "ShownRows.h"
 #include "UserState.h"
 
 namespace zelvane::cli {
@@ -33,17 +34,6 @@ const Command explainCommand{"explain", "CATEGORY FROM TO [--value V]",
                              "the formula from one unit to another, with a worked example",
                              explain};
 const bool registered = registerCommand(convertCommand) && registerCommand(explainCommand);
-
-// The user's stored state as a context; a --lang choice stands for the chosen language.
-std::shared_ptr<const ConversionContext> userContext(const Session& session) {
-    const auto& state = UserState::load(session);
-    if (!session.languageOverride)
-        return std::shared_ptr<const ConversionContext>(&state.context(), [](auto*) {});
-    auto preferences = std::make_shared<ravodozu::UserPreferences>(*state.preferences);
-    preferences->languageCode = session.languageOverride;
-    return std::make_shared<const ConversionContext>(session.sharedCatalog(), preferences,
-                                                     state.rates, state.library);
-}
 
 // A converter state stored under `key` ("keypad"), or under `categoryId` in the map stored there
 // ("categoryMemory"); none when missing or undecodable.
@@ -107,16 +97,6 @@ std::vector<std::size_t> listedRows(const ShownConversion& shown, bool withOther
     return rows;
 }
 
-json rowJson(const ShownConversion::Row& row) {
-    json object{{"unitId", row.unit.id},
-                {"symbol", row.unit.symbol},
-                {"text", row.text},
-                {"isPinned", row.isPinned}};
-    if (row.magnitude)
-        object["magnitude"] = *row.magnitude;
-    return object;
-}
-
 int convert(Arguments& arguments, const Session& session) {
     auto categoryOption = arguments.value("--category");
     bool all = arguments.flag("--all");
@@ -127,7 +107,7 @@ int convert(Arguments& arguments, const Session& session) {
         return usage(convertCommand, arguments.problem());
     const auto& phrase = words->front();
 
-    const auto shared = userContext(session);
+    const auto shared = sessionContext(session);
     const auto& context = *shared;
     const auto& preferences = context.preferences();
     if (categoryOption && !context.category(*categoryOption))
@@ -189,15 +169,8 @@ int convert(Arguments& arguments, const Session& session) {
     if (shown.targetIndex)
         std::cout << " → " << shown.row(*shown.targetIndex).unit.symbol;
     std::cout << "\n";
-    for (auto index : rows) {
-        const auto& row = shown.row(index);
-        const char* mark = index == shown.targetIndex ? "→" : row.isPinned ? "*" : " ";
-        std::cout << mark << " " << row.text << " " << row.unit.symbol << "  "
-                  << row.unit.name.resolve(languages);
-        if (row.magnitude)
-            std::cout << " (" << *row.magnitude << ")";
-        std::cout << "\n";
-    }
+    for (auto index : rows)
+        printRow(shown.row(index), index == shown.targetIndex, languages);
     if (formula)
         std::cout << "formula: " << *formula << "\n";
     if (example)
@@ -223,7 +196,7 @@ int explain(Arguments& arguments, const Session& session) {
         return usage(explainCommand, "not a number: " + *valueText);
     const auto& categoryId = (*words)[0];
 
-    const auto shared = userContext(session);
+    const auto shared = sessionContext(session);
     const auto& context = *shared;
     auto category = context.category(categoryId);
     if (!category)

@@ -58,4 +58,14 @@ std::vector<std::string> UserState::categoryIds() const {
     return ids;
 }
 
+std::shared_ptr<const ConversionContext> sessionContext(const Session& session) {
+    const auto& state = UserState::load(session);
+    if (!session.languageOverride)
+        return state.sharedContext();
+    auto preferences = std::make_shared<UserPreferences>(*state.preferences);
+    preferences->languageCode = session.languageOverride;
+    return std::make_shared<const ConversionContext>(session.sharedCatalog(), preferences,
+                                                     state.rates, state.library);
+}
+
 } // namespace zelvane::cli

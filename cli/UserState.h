@@ -26,11 +26,17 @@ struct UserState {
 
     /// The context every conversion question of this process is answered by.
     const ravodozu::ConversionContext& context() const { return *context_; }
+    const std::shared_ptr<const ravodozu::ConversionContext>& sharedContext() const {
+        return context_;
+    }
     /// Every category id the converter knows, built-in in group order, then custom ones.
     std::vector<std::string> categoryIds() const;
 
   private:
     std::shared_ptr<const ravodozu::ConversionContext> context_;
 };
+
+/// The user's context for this session: a --lang choice stands for the chosen language.
+std::shared_ptr<const ravodozu::ConversionContext> sessionContext(const Session& session);
 
 } // namespace zelvane::cli
