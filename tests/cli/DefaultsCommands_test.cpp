@@ -1,3 +1,5 @@
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include "CliRun.h"
@@ -52,6 +54,18 @@ TEST_F(DefaultsCommands, RefusesValuesTheirOwnerCannotRead) {
               "{\"categoryId\":\"length\",\"fromUnitId\":\"m\",\"input\":\"1\"}\n")
         << "a refused write changes nothing";
     EXPECT_EQ(defaults({"frobnicate"}).exitCode, 2);
+}
+
+TEST_F(DefaultsCommands, ConcurrentWritersKeepEachOthersKeys) {
+    constexpr int writers = 12;
+    std::string script = "for i in $(seq 1 " + std::to_string(writers) + "); do " +
+                         zelvane::testing::shellQuoted(ZELVANE_CLI) +
+                         " defaults write mac.writer$i $i & done; wait";
+    ASSERT_EQ(
+        std::system((environment + " sh -c " + zelvane::testing::shellQuoted(script)).c_str()), 0);
+    for (int i = 1; i <= writers; ++i)
+        EXPECT_EQ(defaults({"read", "mac.writer" + std::to_string(i)}).out,
+                  std::to_string(i) + "\n");
 }
 
 } // namespace
