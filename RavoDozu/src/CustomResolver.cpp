@@ -136,10 +136,11 @@ const ResolvedLibraryRef& sharedEmpty() {
     return empty;
 }
 
-// `share` makes the library the cache keeps; it runs only on a miss.
-template <class Share>
+// `shared` is the caller's own shared copy of `library`, when it has one: the cache then keeps
+// that object, so the next call with it is recognised without comparing libraries.
 ResolvedLibraryRef lookUpOrResolve(const UnitCatalog& catalog, const ExchangeRates* rates,
-                                   const CustomLibrary& library, Share share) {
+                                   const CustomLibrary& library,
+                                   const std::shared_ptr<const CustomLibrary>* shared) {
     // Users without custom units never wait on the lock.
     if (library.isEmpty())
         return sharedEmpty();
@@ -147,27 +148,33 @@ ResolvedLibraryRef lookUpOrResolve(const UnitCatalog& catalog, const ExchangeRat
     auto stamp = resolveStamp(catalog, rates);
     auto& cache = ResolveCache::shared();
     std::lock_guard guard(cache.lock);
-    if (cache.key && cache.key->stamp == stamp &&
-        (cache.key->library.get() == &library || *cache.key->library == library))
-        return cache.value;
+    if (cache.key && cache.key->stamp == stamp) {
+        if (cache.key->library.get() == &library)
+            return cache.value;
+        if (*cache.key->library == library) {
+            if (shared)
+                cache.key->library = *shared;
+            return cache.value;
+        }
+    }
     auto ratesCopy = rates ? std::optional<ExchangeRates>(*rates) : std::nullopt;
     cache.value = std::make_shared<const ResolvedCustomLibrary>(
         CustomResolver(catalog, std::move(ratesCopy)).resolve(library));
-    cache.key = ResolveCache::Key{share(), std::move(stamp)};
+    cache.key = ResolveCache::Key{shared ? *shared : std::make_shared<const CustomLibrary>(library),
+                                  std::move(stamp)};
     return cache.value;
 }
 } // namespace
 
 ResolvedLibraryRef resolvedLibrary(const UnitCatalog& catalog, const ExchangeRates* rates,
                                    const std::shared_ptr<const CustomLibrary>& library) {
-    return lookUpOrResolve(catalog, rates, *library, [&] { return library; });
+    return lookUpOrResolve(catalog, rates, *library, &library);
 }
 
 ResolvedLibraryRef resolvedLibrary(const UnitCatalog& catalog,
                                    const std::optional<ExchangeRates>& rates,
                                    const CustomLibrary& library) {
-    return lookUpOrResolve(catalog, rates ? &*rates : nullptr, library,
-                           [&] { return std::make_shared<const CustomLibrary>(library); });
+    return lookUpOrResolve(catalog, rates ? &*rates : nullptr, library, nullptr);
 }
 
 } // namespace ravodozu
