@@ -6,19 +6,10 @@
 
 #include <nlohmann/json.hpp>
 
+#include "BundledContext.h"
 #include "RavoDozu/KeypadState.h"
 
 using namespace ravodozu;
-
-namespace {
-const ConversionContext& context() {
-    static const ConversionContext shared(
-        std::make_shared<const UnitCatalog>(UnitCatalog::loadBundled().valueOr(UnitCatalog{})),
-        std::make_shared<const UserPreferences>(), nullptr,
-        std::make_shared<const CustomLibrary>());
-    return shared;
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view bytes(reinterpret_cast<const char*>(data), size);
@@ -35,7 +26,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     // The bytes after the first line are key presses.
     for (char key : bytes.substr(split + 1)) {
         auto index = static_cast<unsigned char>(key) % KeypadState::allKeys.size();
-        state->apply(KeypadState::allKeys[index], context());
+        state->apply(KeypadState::allKeys[index], bundledContext());
         (void)state->keypadValue();
     }
     return 0;

@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
+#include "BundledContext.h"
 #include "PhrasePatterns.h"
 #include "QuickInput.h"
 #include "ShownConversion.h"
@@ -12,31 +13,21 @@
 
 using namespace ravodozu;
 
-namespace {
-const ConversionContext& context() {
-    static const ConversionContext shared(
-        std::make_shared<const UnitCatalog>(UnitCatalog::loadBundled().valueOr(UnitCatalog{})),
-        std::make_shared<const UserPreferences>(), nullptr,
-        std::make_shared<const CustomLibrary>());
-    return shared;
-}
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
     (void)zelvane::isPlainNumber(text);
     (void)zelvane::normalizedUnitText(text);
-    auto quick = zelvane::QuickInput::parse(text, "length", context());
+    auto quick = zelvane::QuickInput::parse(text, "length", bundledContext());
     if (!quick)
         return 0;
-    auto category = context().category(quick->categoryId);
+    auto category = bundledContext().category(quick->categoryId);
     if (!category || !category->unit(quick->fromUnitId))
         std::abort();
     if (quick->toUnitId &&
         (*quick->toUnitId == quick->fromUnitId || !category->unit(*quick->toUnitId)))
         std::abort();
     auto shown = zelvane::ShownConversion::build(quick->categoryId, quick->fromUnitId,
-                                                 quick->number, quick->toUnitId, context());
+                                                 quick->number, quick->toUnitId, bundledContext());
     if (!shown.fromUnit)
         std::abort();
     return 0;
