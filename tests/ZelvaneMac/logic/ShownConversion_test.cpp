@@ -37,7 +37,7 @@ TEST(ShownConversion, ListsPinnedRowsThenTheOthersAndFindsTheTarget) {
     auto shown = ShownConversion::build("length", "km", "5", "ft", context, neutral);
     EXPECT_EQ(unitIds(shown.pinned), (Ids{"mi", "m"}));
     EXPECT_EQ(unitIds(shown.others), (Ids{"cm", "in", "ft"}));
-    EXPECT_EQ(shown.targetIndex, 4u);
+    ASSERT_EQ(shown.targetIndex, 4u);
     EXPECT_EQ(shown.row(4).unit.id, "ft");
     EXPECT_EQ(shown.pinned[0].text, "3.107");
     EXPECT_EQ(shown.pinned[1].identity(), "pinned.m");
@@ -48,11 +48,11 @@ TEST(ShownConversion, TargetIsAbsentWithoutARow) {
     auto preferences = lengthPinned({"mi"});
     preferences.hiddenUnits["length"] = {"ft"};
     auto context = contextWith(preferences);
-    EXPECT_EQ(ShownConversion::build("length", "km", "5", "ft", context, neutral).targetIndex,
-              std::nullopt); // hidden
-    EXPECT_EQ(ShownConversion::build("length", "km", "5", "km", context, neutral).targetIndex,
-              std::nullopt); // the source itself has no row
-    EXPECT_EQ(ShownConversion::build("length", "km", "5", "mi", context, neutral).targetIndex, 0u);
+    // A hidden unit, and the source itself, have no row.
+    for (std::string target : {"ft", "km"})
+        EXPECT_FALSE(
+            ShownConversion::build("length", "km", "5", target, context, neutral).targetIndex)
+            << target;
 }
 
 TEST(ShownConversion, UnknownCategoryOrUnitHasNoRowsButKeepsTheValue) {
