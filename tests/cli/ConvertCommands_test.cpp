@@ -77,7 +77,6 @@ TEST_F(ConvertCommandsTest, OtherUnitsFollowThePreferenceOrAll) {
                              "pinnedOverrides": {"length": ["m", "ft"]}})");
     auto pinnedOnly = runJson({"convert", "5 km to mi", "--json"});
     EXPECT_EQ(unitIds(pinnedOnly), (std::vector<std::string>{"m", "ft", "mi"}));
-    EXPECT_EQ(pinnedOnly["targetIndex"], 2);
     EXPECT_GT(runJson({"convert", "5 km to mi", "--all", "--json"})["rows"].size(), 10u);
 
     auto text = run({"convert", "5 km to mi"});
@@ -128,9 +127,7 @@ TEST_F(ConvertCommandsTest, CustomUnitsHaveNoFormula) {
     store("customLibrary", R"({"version": 1, "conversions": [], "extras": [
         {"id": "cubit", "category": "length", "reference": "m",
          "unit": {"name": "Cubit", "symbol": "cbt", "rule": {"type": "ratio", "value": 0.4572}}}]})");
-    auto converted = runJson({"convert", "3 cbt to m", "--json"});
-    EXPECT_EQ(converted["fromUnitId"], "custom.cubit");
-    EXPECT_EQ(converted["toUnitId"], "m");
+    EXPECT_EQ(runJson({"convert", "3 cbt to m", "--json"})["fromUnitId"], "custom.cubit");
     auto explained = run({"explain", "length", "custom.cubit", "m"});
     EXPECT_EQ(explained.exitCode, 1);
     EXPECT_NE(explained.err.find("no formula"), std::string::npos) << explained.err;

@@ -109,7 +109,6 @@ TEST_F(CustomCommandsTest, CustomUnitsAppearBesideBuiltInOnes) {
     auto length = runJson({"units", "length", "--json"});
     const auto* cubit = byId(length["units"], "custom.cubit");
     ASSERT_NE(cubit, nullptr);
-    EXPECT_EQ((*cubit)["symbol"], "cbt");
     EXPECT_EQ((*cubit)["conversion"], (json{{"type", "custom"}}));
     EXPECT_NE(byId(length["units"], "custom.lost"), nullptr);
 

@@ -108,9 +108,7 @@ TEST_F(RatesCommand, ShowsDatesInTheUsersLocaleAndTimeZone) {
         << result.out;
     EXPECT_EQ(result.out.find("Fetched:"), std::string::npos) << result.out;
 
-    auto asJson = json::parse(runCli({"rates", "--json"}, environment()).out);
-    EXPECT_FALSE(asJson.contains("fetchedAt"));
-    EXPECT_EQ(asJson["updatedAt"], 1710514800.0);
+    EXPECT_FALSE(json::parse(runCli({"rates", "--json"}, environment()).out).contains("fetchedAt"));
 }
 
 } // namespace
