@@ -108,7 +108,10 @@ TEST_F(RatesCommand, ShowsDatesInTheUsersLocaleAndTimeZone) {
         << result.out;
     EXPECT_EQ(result.out.find("Fetched:"), std::string::npos) << result.out;
 
-    EXPECT_FALSE(json::parse(runCli({"rates", "--json"}, environment()).out).contains("fetchedAt"));
+    // Stored seconds count from 2001; shown ones from 1970.
+    auto asJson = json::parse(runCli({"rates", "--json"}, environment()).out);
+    EXPECT_FALSE(asJson.contains("fetchedAt"));
+    EXPECT_EQ(asJson["updatedAt"], 1710514800.0);
 }
 
 } // namespace
