@@ -31,9 +31,10 @@ TEST_F(ConvertCommandsTest, ReadsPhrasesInEveryShape) {
         EXPECT_EQ(converted["categoryId"], category) << phrase;
         EXPECT_EQ(converted["fromUnitId"], from) << phrase;
         EXPECT_EQ(converted.contains("targetIndex"), to.has_value()) << phrase;
-        if (to && converted.contains("targetIndex"))
+        if (to && converted.contains("targetIndex")) {
             EXPECT_EQ(converted["rows"][converted["targetIndex"].get<std::size_t>()]["unitId"],
                       *to);
+        }
     }
 }
 
