@@ -140,9 +140,10 @@ TEST(PossessivePatterns, AgreeWithBacktracking) {
             auto phrase = icu::UnicodeString::fromUTF8(prefix) + unicode;
             ASSERT_EQ(splitPhrase(prefix + text), reference.split(phrase))
                 << "text: \"" << prefix << text << "\"";
-            if (prefix.empty())
+            if (prefix.empty()) {
                 ASSERT_EQ(isPlainNumber(text), reference.plainNumber(unicode))
                     << "text: \"" << text << "\"";
+            }
         });
 }
 
