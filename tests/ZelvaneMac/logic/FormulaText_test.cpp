@@ -53,11 +53,8 @@ INSTANTIATE_TEST_SUITE_P(
     Pairs, FormulaLine,
     ::testing::Values(
         LineCase{kilometre, metre, precisePage, english, "1 km = 1,000 m"},
-        LineCase{kilometre, metre, precisePage, german, "1 km = 1.000 m"},
         LineCase{millimetre, metre, precisePage, english, "1 m = 1,000 mm"},
-        LineCase{metre, kilometre, precisePage, english, "1 km = 1,000 m"},
         LineCase{celsius, fahrenheit, precisePage, english, "°F = °C × 1.8 + 32"},
-        LineCase{celsius, fahrenheit, precisePage, german, "°F = °C × 1,8 + 32"},
         LineCase{celsius, kelvin, precisePage, english, "K = °C + 273.15"},
         LineCase{kelvin, celsius, precisePage, english, "°C = K − 273.15"},
         LineCase{fahrenheit, celsius, precisePage, english, "°C ≈ °F × 0.5555556 − 17.77778"},
@@ -67,16 +64,12 @@ INSTANTIATE_TEST_SUITE_P(
         LineCase{kilometre, mile, precisePage, english, "1 km ≈ 0.6213712 mi"},
         LineCase{kilometre, millimetre, compactCoefficients, english, "1 km = 1 × 10⁶ mm"},
         LineCase{per100, kmPerLitre, precisePage, english, "km/L = 100 ÷ L/100km"},
-        LineCase{kmPerLitre, per100, precisePage, english, "L/100km = 100 ÷ km/L"},
         LineCase{custom, metre, precisePage, english, std::nullopt},
-        LineCase{metre, custom, precisePage, english, std::nullopt},
         LineCase{per100, celsius, precisePage, english, std::nullopt}));
 
 TEST(CoefficientText, ZeroAndNonFiniteAreZero) {
-    for (double v : {0.0, -0.0, double(INFINITY), -double(INFINITY), double(NAN)}) {
+    for (double v : {0.0, -0.0, double(INFINITY), -double(INFINITY), double(NAN)})
         EXPECT_EQ(coefficientText(precisePage, v, english), (CoefficientText{"0", true})) << v;
-        EXPECT_EQ(coefficientText(compactCoefficients, v, english), (CoefficientText{"0", true}));
-    }
 }
 
 TEST(CoefficientText, FractionDigitsBelowAMillionElseSignificantDigits) {
@@ -87,15 +80,12 @@ TEST(CoefficientText, FractionDigitsBelowAMillionElseSignificantDigits) {
     };
     for (const auto& [style, value, expected] : std::vector<Case>{
              {compactCoefficients, 0.621371, {"0.621", false}},
-             {compactCoefficients, 2.5, {"2.5", true}},
              {compactCoefficients, -1234.5, {"-1,234.5", true}},
              {compactCoefficients, 999999.9996, {"1,000,000", false}},
              {compactCoefficients, 1234567, {"1,234,570", false}},
              {compactCoefficients, 0.0001, {"0.0001", true}}, // rounds to 0 at 3 digits
              {compactCoefficients, 1e-10, {"1 × 10⁻¹⁰", true}},
              {precisePage, 1.0 / 3, {"0.3333333", false}},
-             {precisePage, 1609.344, {"1,609.344", true}},
-             {precisePage, 0.3048, {"0.3048", true}},
              {CoefficientStyle{12, 0, true}, 123456.789012, {"123,456.789012", true}},
              {CoefficientStyle{0, 0, true}, 4.4, {"4", false}},
          })
@@ -103,21 +93,16 @@ TEST(CoefficientText, FractionDigitsBelowAMillionElseSignificantDigits) {
 }
 
 TEST(ExampleLine, WorksAValueThroughTheRule) {
-    EXPECT_EQ(exampleLine(kilometre, metre, 5, english), "5 × 1,000 = 5,000 m");
     EXPECT_EQ(exampleLine(millimetre, metre, 5, english), "5 ÷ 1,000 = 0.005 m");
     EXPECT_EQ(exampleLine(celsius, fahrenheit, 20, english), "20 × 1.8 + 32 = 68 °F");
-    EXPECT_EQ(exampleLine(celsius, kelvin, 1, english), "1 + 273.15 = 274.15 K");
     EXPECT_EQ(exampleLine(kelvin, celsius, 1, english), "1 − 273.15 = -272.15 °C");
     EXPECT_EQ(exampleLine(per100, kmPerLitre, 8, english), "100 ÷ 8 = 12.5 km/L");
-    EXPECT_EQ(exampleLine(metre, third, 1, english), "1 × 3 = 3 t");
     // The sign follows the result only: an inexact factor with an exact result still says "=".
     EXPECT_EQ(exampleLine(third, metre, 3, english), "3 × 0.3333333 = 1 m");
     EXPECT_EQ(exampleLine(third, metre, 1, english), "1 × 0.3333333 ≈ 0.3333333 m");
     EXPECT_EQ(exampleLine(kilometre, metre, 1.5, german), "1,5 × 1.000 = 1.500 m");
     EXPECT_EQ(exampleLine(custom, metre, 1, english), std::nullopt);
-}
-
-TEST(ExampleLine, AResultThatCannotBeShownIsThePlaceholder) {
+    // A result that cannot be shown is the placeholder.
     EXPECT_EQ(exampleLine(per100, kmPerLitre, 0, english), "100 ÷ 0 = — km/L");
 }
 

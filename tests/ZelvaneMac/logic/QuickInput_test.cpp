@@ -44,21 +44,14 @@ INSTANTIATE_TEST_SUITE_P(
     Phrases, ReadPhrase,
     ::testing::Values(
         PhraseCase{"5 km to mi", "temperature", q("5", "length", "km", "mi")},
-        PhraseCase{"5 KM to MI", "temperature", q("5", "length", "km", "mi")},
         PhraseCase{"1,250.5 ft", "length", q("1250.5", "length", "ft")},
         PhraseCase{"5'", "mass", q("5", "length", "ft")},
-        PhraseCase{"7\"", "mass", q("7", "length", "in")},
         PhraseCase{"20 °C to °F", "length", q("20", "temperature", "c", "f")},
         PhraseCase{"20 ℃ 转 ℉", "length", q("20", "temperature", "c", "f")},
-        PhraseCase{"20 摄氏 换成 华氏", "length", q("20", "temperature", "c", "f")},
         PhraseCase{"20 摄氏度转成华氏度", "length", q("20", "temperature", "c", "f")},
         PhraseCase{"3 meters", "mass", q("3", "length", "m")},
-        PhraseCase{"2 miles", "mass", q("2", "length", "mi")},
-        PhraseCase{"4 inches to inch", "mass", q("4", "length", "in")},
         PhraseCase{"4 inches to feet", "mass", q("4", "length", "in", "ft")},
-        PhraseCase{"6 lbs to kilos", "length", q("6", "mass", "lb", "kg")},
-        PhraseCase{"6 pounds = 公斤", "length", q("6", "mass", "lb", "kg")},
-        PhraseCase{"100 USD = CNY", "length", q("100", "currency", "USD", "CNY")},
+        PhraseCase{"6 lbs = 公斤", "length", q("6", "mass", "lb", "kg")},
         PhraseCase{"100 $ to rmb", "length", q("100", "currency", "USD", "CNY")},
         PhraseCase{"100美金换算成元", "length", q("100", "currency", "USD", "CNY")},
         PhraseCase{"9 € = £", "length", q("9", "currency", "EUR")}, // no pound rate
@@ -70,7 +63,6 @@ INSTANTIATE_TEST_SUITE_P(
         PhraseCase{"5 parsecs", "length", std::nullopt},
         // The current category wins; then favourites in order (area comes before time).
         PhraseCase{"5 a", "time", q("5", "time", "a")},
-        PhraseCase{"5 a", "area", q("5", "area", "a")},
         PhraseCase{"5 a", "length", q("5", "area", "a")},
         PhraseCase{"5 a", "no.such.category", q("5", "area", "a")}));
 

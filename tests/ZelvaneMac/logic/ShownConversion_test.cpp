@@ -35,17 +35,11 @@ using Ids = std::vector<std::string>;
 TEST(ShownConversion, ListsPinnedRowsThenTheOthersAndFindsTheTarget) {
     auto context = contextWith(lengthPinned({"mi", "m"}));
     auto shown = ShownConversion::build("length", "km", "5", "ft", context, neutral);
-    ASSERT_TRUE(shown.fromUnit);
-    EXPECT_EQ(shown.fromUnit->id, "km");
-    EXPECT_EQ(shown.value, 5);
     EXPECT_EQ(unitIds(shown.pinned), (Ids{"mi", "m"}));
     EXPECT_EQ(unitIds(shown.others), (Ids{"cm", "in", "ft"}));
-    EXPECT_EQ(shown.targetIndex, 4u);
+    ASSERT_EQ(shown.targetIndex, 4u);
     EXPECT_EQ(shown.row(4).unit.id, "ft");
     EXPECT_EQ(shown.pinned[0].text, "3.107");
-    EXPECT_EQ(shown.pinned[1].text, "5,000");
-    EXPECT_TRUE(shown.pinned[0].isPinned);
-    EXPECT_FALSE(shown.others[0].isPinned);
     EXPECT_EQ(shown.pinned[1].identity(), "pinned.m");
     EXPECT_EQ(shown.others[0].identity(), "cm");
 }
@@ -54,20 +48,17 @@ TEST(ShownConversion, TargetIsAbsentWithoutARow) {
     auto preferences = lengthPinned({"mi"});
     preferences.hiddenUnits["length"] = {"ft"};
     auto context = contextWith(preferences);
-    EXPECT_EQ(ShownConversion::build("length", "km", "5", "ft", context, neutral).targetIndex,
-              std::nullopt); // hidden
-    EXPECT_EQ(ShownConversion::build("length", "km", "5", "km", context, neutral).targetIndex,
-              std::nullopt); // the source itself has no row
-    EXPECT_EQ(ShownConversion::build("length", "km", "5", "kg", context, neutral).targetIndex,
-              std::nullopt);
-    EXPECT_EQ(ShownConversion::build("length", "km", "5", "mi", context, neutral).targetIndex, 0u);
+    // A hidden unit, and the source itself, have no row.
+    for (std::string target : {"ft", "km"})
+        EXPECT_FALSE(
+            ShownConversion::build("length", "km", "5", target, context, neutral).targetIndex)
+            << target;
 }
 
 TEST(ShownConversion, UnknownCategoryOrUnitHasNoRowsButKeepsTheValue) {
     auto context = contextWith({});
     for (auto [category, unit] : {std::pair{"length", "parsec"}, {"nothing", "m"}}) {
         auto shown = ShownConversion::build(category, unit, "12.5", "m", context, neutral);
-        EXPECT_EQ(shown.categoryId, category);
         EXPECT_FALSE(shown.fromUnit);
         EXPECT_EQ(shown.value, 12.5);
         EXPECT_EQ(shown.rowCount(), 0u);
@@ -79,12 +70,9 @@ TEST(ShownConversion, TemperatureRowsGoThroughTheOffsets) {
     UserPreferences preferences;
     preferences.pinnedOverrides["temperature"] = {"f", "k"};
     auto context = contextWith(preferences);
-    auto boiling =
-        ShownConversion::build("temperature", "c", "100", std::nullopt, context, neutral);
-    ASSERT_EQ(boiling.pinned.size(), 2u);
-    EXPECT_EQ(boiling.pinned[0].text, "212");
     auto absolute =
         ShownConversion::build("temperature", "c", "-273.15", std::nullopt, context, neutral);
+    ASSERT_EQ(absolute.pinned.size(), 2u);
     EXPECT_EQ(absolute.pinned[0].text, "-459.7");
     EXPECT_EQ(absolute.pinned[1].text, "0");
 }
@@ -98,10 +86,8 @@ TEST(InputValue, ReadsTheDisplayLocaleThenAPlainNumberElseZero) {
     for (const auto& [input, locale, value] : std::vector<Case>{{"1,234.5", "en_US", 1234.5},
                                                                 {"1.234,5", "de_DE", 1234.5},
                                                                 {"1,5", "de_DE", 1.5},
-                                                                {"-3", "en_US", -3},
-                                                                {" 7 ", "en_US", 7},
+                                                                {" -7 ", "en_US", -7},
                                                                 {"abc", "en_US", 0},
-                                                                {"", "en_US", 0},
                                                                 {"5 km", "en_US", 0}})
         EXPECT_EQ(inputValue(input, locale), value) << input << " in " << locale;
 }
@@ -115,7 +101,6 @@ TEST(ShownConversion, ChineseDisplayLanguagesGetMagnitudeWords) {
     for (const auto& [language, environment, big] :
          std::vector<Case>{{"zh-Hans", neutral, "万"},
                            {"zh-Hant", neutral, "萬"},
-                           {"zh-TW", neutral, "萬"},
                            {"en", neutral, std::nullopt},
                            {std::nullopt, Environment{"zh_HK", "", "", "", ""}, "萬"},
                            {std::nullopt, neutral, std::nullopt}}) {
