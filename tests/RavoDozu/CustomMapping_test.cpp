@@ -136,6 +136,7 @@ TEST(CustomHostileFormulas, CompileToErrorsOrMappingsThatStayInBounds) {
     auto lookup = [](std::string_view) -> std::optional<Conversion> { return LinearConversion{1}; };
     std::vector<std::string> formulas{
         std::string(40, '(') + "x" + std::string(40, ')'),
+        std::string(39, '-') + "x",
         std::string(400, '-'),
         std::string(200, '(') + std::string(200, ')'),
         "x" + std::string(399, ')'),
@@ -169,8 +170,9 @@ TEST(CustomHostileFormulas, CompileToErrorsOrMappingsThatStayInBounds) {
             }
         }
     }
-    // The first five are over the length or depth limits.
-    EXPECT_EQ(failed, 5);
+    // Six are over the length or depth limits: all of the first six but the 39-level chain, and
+    // the one padded past 400 characters.
+    EXPECT_EQ(failed, 6);
 }
 
 } // namespace
