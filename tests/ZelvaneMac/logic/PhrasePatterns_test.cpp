@@ -55,7 +55,9 @@ class BacktrackingReference {
   public:
     std::optional<PhraseParts> split(const icu::UnicodeString& text) const {
         UErrorCode status = U_ZERO_ERROR;
-        auto head = matcher(numberAndRest_, stripped(text, u" \n"));
+        // A matcher reads its input in place: the text must outlive it.
+        const auto input = stripped(text, u" \n");
+        auto head = matcher(numberAndRest_, input);
         if (!head->find(status))
             return std::nullopt;
         auto number = head->group(1, status).findAndReplace(u",", u"");
