@@ -8,20 +8,14 @@
 
 #include <gtest/gtest.h>
 
+#include "ShippedCatalog.h"
+
 using namespace ravodozu;
 
 namespace {
 
 const UnitCatalog& shipped() {
-    static const UnitCatalog catalog = [] {
-        auto loaded = UnitCatalog::loadBundled();
-        if (!loaded) {
-            ADD_FAILURE() << loaded.error().describe();
-            return UnitCatalog{};
-        }
-        return std::move(loaded).value();
-    }();
-    return catalog;
+    return zelvane::testing::shippedCatalog();
 }
 
 // Every built-in category in display order, the currency category in its place.
