@@ -9,14 +9,13 @@ using namespace ravodozu;
 namespace {
 
 UnitCatalog benchCatalog() {
-    UnitCatalog catalog;
-    catalog.categories = {
-        {"length",
-         LocalizedText{{{"en", "Length"}}},
-         "m",
-         {{"m", "m", LocalizedText{{{"en", "Metre"}}}, LinearConversion{1}},
-          {"ft", "ft", LocalizedText{{{"en", "Foot"}}}, LinearConversion{0.3048}}}}};
-    return catalog;
+    return UnitCatalog(
+        {{"length",
+          LocalizedText{{{"en", "Length"}}},
+          "m",
+          {{"m", "m", LocalizedText{{{"en", "Metre"}}}, LinearConversion{1}},
+           {"ft", "ft", LocalizedText{{{"en", "Foot"}}}, LinearConversion{0.3048}}}}},
+        {});
 }
 
 /// 50 conversions of a base and 5 formula units each; every other formula unit is a curve that

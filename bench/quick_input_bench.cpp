@@ -18,7 +18,7 @@ const ravodozu::ConversionContext& context() {
             ravodozu::UnitCatalog::loadBundled().value());
         auto rates = std::make_shared<ravodozu::ExchangeRates>();
         rates->base = "USD";
-        for (const auto& currency : catalog->currency.currencies)
+        for (const auto& currency : catalog->currency().currencies)
             rates->rates[currency.code] = 1.5;
         return ravodozu::ConversionContext(
             catalog, std::make_shared<const ravodozu::UserPreferences>(), rates,

@@ -11,7 +11,7 @@ using namespace ravodozu;
 namespace {
 
 const CurrencyCatalog& bundledCurrencies() {
-    static const CurrencyCatalog currencies = UnitCatalog::loadBundled().value().currency;
+    static const CurrencyCatalog currencies = UnitCatalog::loadBundled().value().currency();
     return currencies;
 }
 

@@ -8,16 +8,13 @@
 #include "RavoDozu/CustomResolver.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    static const ravodozu::UnitCatalog catalog = [] {
-        ravodozu::UnitCatalog made;
-        made.categories = {{"length",
-                            {},
-                            "m",
-                            {{"m", "m", {}, ravodozu::LinearConversion{1}},
-                             {"ft", "ft", {}, ravodozu::LinearConversion{0.3048}}}}};
-        made.currency = {"currency", {}, "USD", {}, {{"USD", "$", {}}, {"EUR", "€", {}}}};
-        return made;
-    }();
+    static const ravodozu::UnitCatalog catalog(
+        {{"length",
+          {},
+          "m",
+          {{"m", "m", {}, ravodozu::LinearConversion{1}},
+           {"ft", "ft", {}, ravodozu::LinearConversion{0.3048}}}}},
+        {"currency", {}, "USD", {}, {{"USD", "$", {}}, {"EUR", "€", {}}}});
     static const ravodozu::ExchangeRates rates{"USD", {{"EUR", 0.9}}, 0, "fuzz", std::nullopt};
 
     auto library = ravodozu::decodeCustomLibraryData(

@@ -11,25 +11,30 @@ UnitDefinition readUnitDefinition(const JsonReader& reader);
 UnitCategory readUnitCategory(const JsonReader& reader);
 CurrencyCatalog readCurrencyCatalog(const JsonReader& reader);
 
-/// Reads and decodes the bundle's subdirectory/name.json with `read(JsonReader)`; the error names
-/// the file by `name`.
+/// The bytes of the bundle's subdirectory/name.json; the error names the file by `name`.
+Result<std::string, CatalogError>
+readResource(const ResourceBundle& bundle, const std::string& name, std::string_view subdirectory);
+
+/// Decodes the bytes of resource `name` with `read(JsonReader)`.
 template <class T, class Read>
-Result<T, CatalogError> loadResource(const ResourceBundle& bundle, const std::string& name,
-                                     std::string_view subdirectory, Read read) {
-    auto path = bundle.resource(name, "json", subdirectory);
-    if (!path)
-        return fail(CatalogError{CatalogError::Kind::missingResource, name, {}});
-    auto bytes = readFile(*path);
-    if (!bytes)
-        return fail(CatalogError{
-            CatalogError::Kind::unreadableResource, name, {"", "The file could not be read."}});
-    auto document = parseJson(*bytes);
+Result<T, CatalogError> decodeResource(const std::string& name, std::string_view bytes, Read read) {
+    auto document = parseJson(bytes);
     if (!document)
         return fail(CatalogError{CatalogError::Kind::invalidData, name, document.error()});
     auto decoded = decodeWith([&] { return read(JsonReader(*document)); });
     if (!decoded)
         return fail(CatalogError{CatalogError::Kind::invalidData, name, decoded.error()});
     return std::move(decoded).value();
+}
+
+/// Reads and decodes the bundle's subdirectory/name.json with `read(JsonReader)`.
+template <class T, class Read>
+Result<T, CatalogError> loadResource(const ResourceBundle& bundle, const std::string& name,
+                                     std::string_view subdirectory, Read read) {
+    auto bytes = readResource(bundle, name, subdirectory);
+    if (!bytes)
+        return fail(bytes.error());
+    return decodeResource<T>(name, *bytes, read);
 }
 
 } // namespace ravodozu::detail

@@ -23,7 +23,7 @@ CategoryRef currencyCategoryFor(const std::shared_ptr<const UnitCatalog>& catalo
     bool sameRates = rates ? cachedRates.lock() == rates : cachedWithoutRates;
     if (cached && cachedCatalog.lock() == catalog && sameRates)
         return cached;
-    cached = std::make_shared<const UnitCategory>(currencyCategory(catalog->currency, rates.get()));
+    cached = std::make_shared<const UnitCategory>(currencyCategory(catalog->currency(), rates.get()));
     cachedCatalog = catalog;
     cachedRates = rates;
     cachedWithoutRates = !rates;
@@ -47,7 +47,7 @@ ConversionContext::ConversionContext(std::shared_ptr<const UnitCatalog> catalog,
 CategoryRef ConversionContext::category(std::string_view categoryId) const {
     if (const auto* customCategory = entry(custom_->categories, categoryId))
         return CategoryRef(custom_, customCategory);
-    if (categoryId == catalog_->currency.id)
+    if (categoryId == catalog_->currencyCategoryId())
         return currencyCategoryFor(catalog_, rates_);
     const auto* builtIn = catalog_->category(categoryId);
     if (!builtIn)
@@ -104,7 +104,7 @@ std::string ConversionContext::formatValue(double value, std::string_view catego
     if (const auto* conversion = customLibrary_->conversion(categoryId);
         conversion && conversion->decimals)
         return formatter.formatFixed(*conversion->decimals, value);
-    if (categoryId == catalog_->currency.id)
+    if (categoryId == catalog_->currencyCategoryId())
         return formatter.formatCurrency(2, value);
     return formatter.format(value);
 }

@@ -46,10 +46,10 @@ struct ResolveCache {
 
 CustomResolver::CustomResolver(const UnitCatalog& catalog, std::optional<ExchangeRates> rates)
     : catalog_(&catalog), rates_(std::move(rates)),
-      currencies_(currencyCategory(catalog.currency, rates_)) {}
+      currencies_(currencyCategory(catalog.currency(), rates_)) {}
 
 const UnitCategory* CustomResolver::category(std::string_view id) const {
-    if (id == catalog_->currency.id)
+    if (id == catalog_->currencyCategoryId())
         return &currencies_;
     return catalog_->category(id);
 }
@@ -126,7 +126,7 @@ std::string resolveStamp(const UnitCatalog& catalog, const ExchangeRates* rates)
     double fetchedAt = rates && rates->fetchedAt ? ReferenceDate::toUnix(*rates->fetchedAt) : 0;
     std::size_t count = rates ? rates->rates.size() : 0;
     return shortest(updatedAt) + "|" + shortest(fetchedAt) + "|" + std::to_string(count) + "|" +
-           std::to_string(catalog.categories.size());
+           std::to_string(catalog.categoryCount());
 }
 
 namespace {

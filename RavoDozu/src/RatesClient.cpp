@@ -7,12 +7,12 @@
 #include <mutex>
 #include <thread>
 
-#include <curl/curl.h>
 #include <unicode/locid.h>
 #include <unicode/parsepos.h>
 #include <unicode/smpdtfmt.h>
 #include <unicode/timezone.h>
 
+#include "CurlLibrary.h"
 #include "JsonReader.h"
 #include "RateMapReader.h"
 
@@ -25,25 +25,22 @@ using detail::JsonReader;
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
 
-void initialiseCurlOnce() {
-    static std::once_flag once;
-    std::call_once(once, [] { curl_global_init(CURL_GLOBAL_DEFAULT); });
-}
-
 /// An http or https URL with a host.
 bool isUsableURL(const std::string& text) {
-    initialiseCurlOnce();
-    std::unique_ptr<CURLU, decltype(&curl_url_cleanup)> url(curl_url(), curl_url_cleanup);
-    if (!url || curl_url_set(url.get(), CURLUPART_URL, text.c_str(), 0) != CURLUE_OK)
+    const auto* curl = detail::CurlLibrary::get();
+    if (!curl)
+        return false;
+    std::unique_ptr<CURLU, decltype(curl->url_cleanup)> url(curl->url(), curl->url_cleanup);
+    if (!url || curl->url_set(url.get(), CURLUPART_URL, text.c_str(), 0) != CURLUE_OK)
         return false;
     char* scheme = nullptr;
     char* host = nullptr;
-    bool usable = curl_url_get(url.get(), CURLUPART_SCHEME, &scheme, 0) == CURLUE_OK &&
-                  curl_url_get(url.get(), CURLUPART_HOST, &host, 0) == CURLUE_OK &&
+    bool usable = curl->url_get(url.get(), CURLUPART_SCHEME, &scheme, 0) == CURLUE_OK &&
+                  curl->url_get(url.get(), CURLUPART_HOST, &host, 0) == CURLUE_OK &&
                   (std::string_view(scheme) == "http" || std::string_view(scheme) == "https") &&
                   *host != '\0';
-    curl_free(scheme);
-    curl_free(host);
+    curl->free(scheme);
+    curl->free(host);
     return usable;
 }
 
@@ -139,14 +136,15 @@ size_t appendBody(char* data, size_t size, size_t count, void* target) {
 /// at once instead of at curl's next progress tick.
 class Transfer {
   public:
-    Transfer() : easy_(curl_easy_init()), multi_(curl_multi_init()) {}
+    explicit Transfer(const detail::CurlLibrary& curl)
+        : curl_(curl), easy_(curl.easy_init()), multi_(curl.multi_init()) {}
     ~Transfer() {
         if (added_)
-            curl_multi_remove_handle(multi_, easy_);
+            curl_.multi_remove_handle(multi_, easy_);
         if (multi_)
-            curl_multi_cleanup(multi_);
+            curl_.multi_cleanup(multi_);
         if (easy_)
-            curl_easy_cleanup(easy_);
+            curl_.easy_cleanup(easy_);
     }
     Transfer(const Transfer&) = delete;
     Transfer& operator=(const Transfer&) = delete;
@@ -161,33 +159,33 @@ class Transfer {
         long limit = std::isfinite(timeout) && timeout > 0.001
                          ? static_cast<long>(std::min(timeout, 86'400.0) * 1000)
                          : 1L;
-        curl_easy_setopt(easy_, CURLOPT_URL, url.c_str());
-        curl_easy_setopt(easy_, CURLOPT_HTTPGET, 1L);
-        curl_easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, "http,https");
-        curl_easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 1L);
-        curl_easy_setopt(easy_, CURLOPT_MAXREDIRS, 5L);
+        curl_.easy_setopt(easy_, CURLOPT_URL, url.c_str());
+        curl_.easy_setopt(easy_, CURLOPT_HTTPGET, 1L);
+        curl_.easy_setopt(easy_, CURLOPT_PROTOCOLS_STR, "http,https");
+        curl_.easy_setopt(easy_, CURLOPT_FOLLOWLOCATION, 1L);
+        curl_.easy_setopt(easy_, CURLOPT_MAXREDIRS, 5L);
         // A secure request is never redirected to plain HTTP.
-        curl_easy_setopt(easy_, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
-        curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYPEER, 1L);
-        curl_easy_setopt(easy_, CURLOPT_SSL_VERIFYHOST, 2L);
+        curl_.easy_setopt(easy_, CURLOPT_REDIR_PROTOCOLS_STR, secure ? "https" : "http,https");
+        curl_.easy_setopt(easy_, CURLOPT_SSL_VERIFYPEER, 1L);
+        curl_.easy_setopt(easy_, CURLOPT_SSL_VERIFYHOST, 2L);
         // The limit covers the whole transfer, so a server trickling bytes cannot hold it open.
-        curl_easy_setopt(easy_, CURLOPT_TIMEOUT_MS, limit);
-        curl_easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, limit);
-        curl_easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
-        curl_easy_setopt(easy_, CURLOPT_MAXFILESIZE_LARGE,
-                         static_cast<curl_off_t>(RatesClient::maximumBodySize));
-        curl_easy_setopt(easy_, CURLOPT_WRITEFUNCTION, appendBody);
-        curl_easy_setopt(easy_, CURLOPT_WRITEDATA, &body);
-        if (curl_multi_add_handle(multi_, easy_) != CURLM_OK)
+        curl_.easy_setopt(easy_, CURLOPT_TIMEOUT_MS, limit);
+        curl_.easy_setopt(easy_, CURLOPT_CONNECTTIMEOUT_MS, limit);
+        curl_.easy_setopt(easy_, CURLOPT_NOSIGNAL, 1L);
+        curl_.easy_setopt(easy_, CURLOPT_MAXFILESIZE_LARGE,
+                          static_cast<curl_off_t>(RatesClient::maximumBodySize));
+        curl_.easy_setopt(easy_, CURLOPT_WRITEFUNCTION, appendBody);
+        curl_.easy_setopt(easy_, CURLOPT_WRITEDATA, &body);
+        if (curl_.multi_add_handle(multi_, easy_) != CURLM_OK)
             return std::nullopt;
         added_ = true;
 
-        std::stop_callback wake(stop, [multi = multi_] { curl_multi_wakeup(multi); });
+        std::stop_callback wake(stop, [this] { curl_.multi_wakeup(multi_); });
         int running = 1;
         while (!stop.stop_requested()) {
-            if (curl_multi_perform(multi_, &running) != CURLM_OK || running == 0)
+            if (curl_.multi_perform(multi_, &running) != CURLM_OK || running == 0)
                 break;
-            if (curl_multi_poll(multi_, nullptr, 0, 1000, nullptr) != CURLM_OK)
+            if (curl_.multi_poll(multi_, nullptr, 0, 1000, nullptr) != CURLM_OK)
                 break;
         }
         if (running != 0)
@@ -195,17 +193,18 @@ class Transfer {
 
         CURLcode outcome = CURLE_FAILED_INIT;
         int queued = 0;
-        while (CURLMsg* message = curl_multi_info_read(multi_, &queued))
+        while (CURLMsg* message = curl_.multi_info_read(multi_, &queued))
             if (message->msg == CURLMSG_DONE)
                 outcome = message->data.result;
         long status = 0;
-        curl_easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &status);
+        curl_.easy_getinfo(easy_, CURLINFO_RESPONSE_CODE, &status);
         if (outcome != CURLE_OK || status != 200)
             return std::nullopt;
         return body;
     }
 
   private:
+    const detail::CurlLibrary& curl_;
     CURL* easy_;
     CURLM* multi_;
     bool added_ = false;
@@ -286,13 +285,13 @@ RatesClient::parseBody(const Source& source, std::string_view body, double now) 
 
 RatesClient::FetchResult RatesClient::fetchBlocking(std::stop_token stop,
                                                     const AttemptObserver& onAttempt) const {
-    initialiseCurlOnce();
+    const auto* curl = detail::CurlLibrary::get();
     for (const auto& source : sources) {
         if (stop.stop_requested())
             break;
         if (onAttempt)
             onAttempt(source);
-        auto body = Transfer().get(url(source), timeout, stop);
+        auto body = curl ? Transfer(*curl).get(url(source), timeout, stop) : std::nullopt;
         if (!body || stop.stop_requested())
             continue;
         auto snapshot = parseBody(source, *body);

@@ -1,7 +1,10 @@
 #include "RavoDozu/UnitCatalog.h"
 
 #include <algorithm>
+#include <mutex>
+#include <stdexcept>
 
+#include "CatalogIndex.h"
 #include "CatalogReaders.h"
 
 namespace ravodozu {
@@ -35,7 +38,107 @@ CurrencyCatalog readCurrencyCatalog(const JsonReader& reader) {
     return {reader["id"].string(), reader["name"].localizedText(), reader["base"].string(),
             reader["defaultCurrencies"].strings(), reader["currencies"].list(readCurrency)};
 }
+
+Result<std::string, CatalogError>
+readResource(const ResourceBundle& bundle, const std::string& name, std::string_view subdirectory) {
+    auto path = bundle.resource(name, "json", subdirectory);
+    if (!path)
+        return fail(CatalogError{CatalogError::Kind::missingResource, name, {}});
+    auto bytes = readFile(*path);
+    if (!bytes)
+        return fail(CatalogError{
+            CatalogError::Kind::unreadableResource, name, {"", "The file could not be read."}});
+    return std::move(*bytes);
+}
 } // namespace detail
+
+struct UnitCatalog::Data {
+    std::vector<UnitCategory> categories;
+    CurrencyCatalog currency;
+    std::string currencyId; // readable before the currencies are decoded
+
+    // Set only for a catalog decoded on first use: the checked file contents and where each
+    // category sits in them. Each slot of `categories` is filled under its own flag.
+    std::string coreText;
+    std::string currencyText;
+    std::vector<detail::CatalogIndex::Span> spans;
+    std::unique_ptr<std::once_flag[]> categoryOnce;
+    std::once_flag currencyOnce;
+
+    bool deferred() const { return !spans.empty(); }
+    std::string_view idAt(std::size_t i) const {
+        return deferred() ? std::string_view(spans[i].categoryId) : categories[i].id;
+    }
+
+    const UnitCategory& categoryAt(std::size_t i) {
+        if (deferred())
+            std::call_once(categoryOnce[i], [&] {
+                categories[i] = decodedOrThrow<UnitCategory>(
+                    "core", std::string_view(coreText).substr(spans[i].offset, spans[i].length),
+                    detail::readUnitCategory);
+            });
+        return categories[i];
+    }
+
+    const CurrencyCatalog& decodedCurrency() {
+        if (deferred())
+            std::call_once(currencyOnce, [&] {
+                currency = decodedOrThrow<CurrencyCatalog>("currency", currencyText,
+                                                           detail::readCurrencyCatalog);
+            });
+        return currency;
+    }
+
+    // The index was made from these very bytes after they decoded in full, so a failure here
+    // means the bundle's build step is broken, not that the user's data is bad.
+    template <class T, class Read>
+    static T decodedOrThrow(const std::string& name, std::string_view bytes, Read read) {
+        auto decoded = detail::decodeResource<T>(name, bytes, read);
+        if (!decoded)
+            throw std::logic_error("catalog index out of step with " + decoded.error().describe());
+        return std::move(decoded).value();
+    }
+};
+
+namespace {
+std::optional<detail::CatalogIndex>
+matchingIndex(const ResourceBundle& bundle, std::string_view core, std::string_view currency) {
+    auto path = bundle.resource(detail::CatalogIndex::resourceName, "json", "units");
+    auto text = path ? detail::readFile(*path) : std::nullopt;
+    auto index = text ? detail::CatalogIndex::decode(*text) : std::nullopt;
+    if (!index || index->categories.empty() || !index->describes(core, currency))
+        return std::nullopt;
+    for (const auto& span : index->categories)
+        if (span.offset > core.size() || span.length > core.size() - span.offset)
+            return std::nullopt;
+    return index;
+}
+} // namespace
+
+UnitCatalog::UnitCatalog(std::vector<UnitCategory> categories, CurrencyCatalog currency)
+    : data_(std::make_shared<Data>()) {
+    data_->categories = std::move(categories);
+    data_->currency = std::move(currency);
+    data_->currencyId = data_->currency.id;
+}
+
+const std::vector<UnitCategory>& UnitCatalog::categories() const {
+    for (std::size_t i = 0; i < data_->categories.size(); ++i)
+        data_->categoryAt(i);
+    return data_->categories;
+}
+
+std::size_t UnitCatalog::categoryCount() const {
+    return data_->categories.size();
+}
+
+const CurrencyCatalog& UnitCatalog::currency() const {
+    return data_->decodedCurrency();
+}
+
+const std::string& UnitCatalog::currencyCategoryId() const {
+    return data_->currencyId;
+}
 
 const UnitDefinition* UnitCategory::unit(std::string_view unitId) const {
     return firstWith(units, &UnitDefinition::id, unitId);
@@ -46,7 +149,15 @@ const CurrencyInfo* CurrencyCatalog::currency(std::string_view code) const {
 }
 
 const UnitCategory* UnitCatalog::category(std::string_view id) const {
-    return firstWith(categories, &UnitCategory::id, id);
+    for (std::size_t i = 0; i < data_->categories.size(); ++i)
+        if (data_->idAt(i) == id)
+            return &data_->categoryAt(i);
+    return nullptr;
+}
+
+bool UnitCatalog::operator==(const UnitCatalog& other) const {
+    return data_ == other.data_ ||
+           (categories() == other.categories() && currency() == other.currency());
 }
 
 std::string CatalogError::describe() const {
@@ -62,14 +173,32 @@ std::string CatalogError::describe() const {
 }
 
 Result<UnitCatalog, CatalogError> UnitCatalog::load(const ResourceBundle& bundle) {
-    auto core = detail::loadResource<std::vector<UnitCategory>>(
-        bundle, "core", "units", [](const detail::JsonReader& file) {
+    auto coreText = detail::readResource(bundle, "core", "units");
+    if (!coreText)
+        return fail(coreText.error());
+    auto currencyText = detail::readResource(bundle, "currency", "units");
+    if (currencyText)
+        if (auto index = matchingIndex(bundle, *coreText, *currencyText)) {
+            auto data = std::make_shared<Data>();
+            data->categories.resize(index->categories.size());
+            data->categoryOnce = std::make_unique<std::once_flag[]>(index->categories.size());
+            data->currencyId = std::move(index->currencyCategoryId);
+            data->spans = std::move(index->categories);
+            data->coreText = std::move(*coreText);
+            data->currencyText = std::move(*currencyText);
+            return UnitCatalog(std::move(data));
+        }
+
+    auto core = detail::decodeResource<std::vector<UnitCategory>>(
+        "core", *coreText, [](const detail::JsonReader& file) {
             return file["categories"].list(detail::readUnitCategory);
         });
     if (!core)
         return fail(core.error());
-    auto currency = detail::loadResource<CurrencyCatalog>(bundle, "currency", "units",
-                                                          detail::readCurrencyCatalog);
+    if (!currencyText)
+        return fail(currencyText.error());
+    auto currency = detail::decodeResource<CurrencyCatalog>("currency", *currencyText,
+                                                            detail::readCurrencyCatalog);
     if (!currency)
         return fail(currency.error());
     return UnitCatalog{std::move(core).value(), std::move(currency).value()};

@@ -66,18 +66,18 @@ bool hasText(const LocalizedText& text, const std::string& language) {
 TEST(CatalogData, HoldsEveryCategoryInDisplayOrder) {
     const auto& catalog = shipped();
     std::vector<std::string> ids;
-    for (const auto& category : catalog.categories) {
+    for (const auto& category : catalog.categories()) {
         if (ids.size() == 3)
-            ids.push_back(catalog.currency.id);
+            ids.push_back(catalog.currency().id);
         ids.push_back(category.id);
     }
     EXPECT_EQ(ids, allCategoryIds);
-    EXPECT_EQ(catalog.currency.id, "currency");
+    EXPECT_EQ(catalog.currency().id, "currency");
 }
 
 TEST(CatalogData, UnitIdsAreUniqueAndTheBaseIsOne) {
     std::size_t unitCount = 0;
-    for (const auto& category : shipped().categories) {
+    for (const auto& category : shipped().categories()) {
         SCOPED_TRACE(category.id);
         std::set<std::string> ids;
         for (const auto& unit : category.units) {
@@ -96,7 +96,7 @@ TEST(CatalogData, UnitIdsAreUniqueAndTheBaseIsOne) {
 }
 
 TEST(CatalogData, EveryParameterIsFiniteAndUsable) {
-    for (const auto& category : shipped().categories)
+    for (const auto& category : shipped().categories())
         for (const auto& unit : category.units) {
             SCOPED_TRACE(category.id + "." + unit.id);
             std::visit(
@@ -143,8 +143,8 @@ TEST(CatalogData, UnitsOtherPartsReferToExistWhereExpected) {
 TEST(CatalogData, NamesAreThereInTheRequiredLanguages) {
     const auto& catalog = shipped();
     for (const auto& language : interfaceLanguages)
-        EXPECT_TRUE(hasText(catalog.currency.name, language)) << "currency: " << language;
-    for (const auto& category : catalog.categories) {
+        EXPECT_TRUE(hasText(catalog.currency().name, language)) << "currency: " << language;
+    for (const auto& category : catalog.categories()) {
         for (const auto& language : interfaceLanguages)
             EXPECT_TRUE(hasText(category.name, language)) << category.id << ": " << language;
         for (const auto& unit : category.units)
@@ -155,7 +155,7 @@ TEST(CatalogData, NamesAreThereInTheRequiredLanguages) {
 }
 
 TEST(CatalogData, CurrenciesCoverWhatRateServicesQuote) {
-    const auto& currencies = shipped().currency;
+    const auto& currencies = shipped().currency();
     EXPECT_GE(currencies.currencies.size(), 150u);
     std::set<std::string> codes;
     for (const auto& currency : currencies.currencies) {
@@ -181,7 +181,7 @@ TEST(CatalogData, PhraseSymbolsReachTheIntendedCurrency) {
     // A phrase such as "100 $" or "50 ¥" is read against symbols in catalog order, so the
     // first currency carrying a sign must be the one people mean by it.
     auto firstWithSymbol = [](const std::string& symbol) -> std::string {
-        for (const auto& currency : shipped().currency.currencies)
+        for (const auto& currency : shipped().currency().currencies)
             if (currency.symbol == symbol)
                 return currency.code;
         return "";

@@ -13,18 +13,17 @@ UnitDefinition linear(std::string id, double factor) {
 }
 
 std::shared_ptr<const UnitCatalog> testCatalog() {
-    UnitCatalog catalog;
-    catalog.categories.push_back(
-        {"things",
-         {{{"en", "Things"}}},
-         "a",
-         {linear("a", 1), linear("b", 2), linear("c", 3), linear("d", 4)}});
-    catalog.currency = {"currency",
+    return std::make_shared<const UnitCatalog>(
+        std::vector<UnitCategory>{
+            {"things",
+             {{{"en", "Things"}}},
+             "a",
+             {linear("a", 1), linear("b", 2), linear("c", 3), linear("d", 4)}}},
+        CurrencyCatalog{"currency",
                         {{{"en", "Currency"}}},
                         "USD",
                         {"USD"},
-                        {{"USD", "$", {{{"en", "US Dollar"}}}}, {"EUR", "€", {{{"en", "Euro"}}}}}};
-    return std::make_shared<const UnitCatalog>(std::move(catalog));
+                        {{"USD", "$", {{{"en", "US Dollar"}}}}, {"EUR", "€", {{{"en", "Euro"}}}}}});
 }
 
 CustomConversion pace(std::optional<int> decimals, std::vector<CustomUnit> units) {

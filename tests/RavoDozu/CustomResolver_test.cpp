@@ -11,8 +11,7 @@ namespace {
 
 UnitCatalog testCatalog() {
     auto text = [](const char* en) { return LocalizedText{{{"en", en}}}; };
-    UnitCatalog catalog;
-    catalog.categories = {
+    std::vector<UnitCategory> categories = {
         {"length",
          text("Length"),
          "m",
@@ -24,13 +23,13 @@ UnitCatalog testCatalog() {
          {{"k", "K", text("Kelvin"), LinearConversion{1}},
           {"c", "°C", text("Celsius"), AffineConversion{1, 273.15}}}},
     };
-    catalog.currency = {
+    CurrencyCatalog currency{
         "currency",
         text("Currency"),
         "USD",
         {"USD", "EUR"},
         {{"USD", "$", text("US Dollar")}, {"EUR", "€", text("Euro")}, {"GBP", "£", text("Pound")}}};
-    return catalog;
+    return UnitCatalog(std::move(categories), std::move(currency));
 }
 
 ExchangeRates testRates(double updatedAt = 100) {

@@ -30,13 +30,12 @@ ExtensionPack::Category chineseLength(std::string dimension = "length") {
 }
 
 UnitCatalog metricCatalog() {
-    UnitCatalog catalog;
-    catalog.categories.push_back({"length",
-                                  english("Length"),
-                                  "m",
-                                  {{"m", "m", english("Metre"), LinearConversion{1}},
-                                   {"cm", "cm", english("Centimetre"), LinearConversion{0.01}}}});
-    return catalog;
+    return UnitCatalog({{"length",
+                         english("Length"),
+                         "m",
+                         {{"m", "m", english("Metre"), LinearConversion{1}},
+                          {"cm", "cm", english("Centimetre"), LinearConversion{0.01}}}}},
+                       {});
 }
 
 const json minimalPack = json::parse(R"({

@@ -63,7 +63,7 @@ TEST_F(PresetsData, UniversalCoversEveryBuiltInCategory) {
     for (const auto& categoryId : allCategoryIds())
         EXPECT_TRUE(file->universal.contains(categoryId)) << categoryId;
     EXPECT_EQ(file->universal.size(), allCategoryIds().size());
-    for (const auto& category : catalog->categories)
+    for (const auto& category : catalog->categories())
         EXPECT_TRUE(file->universal.contains(category.id)) << category.id;
 }
 

@@ -1,5 +1,8 @@
 #include "RavoDozu/UnitCatalog.h"
 
+#include <fstream>
+#include <iterator>
+
 #include <gtest/gtest.h>
 
 #include "TempDirectory.h"
@@ -35,8 +38,8 @@ TEST(UnitCatalog, LoadsBothFilesAndLooksUpFirstMatches) {
     EXPECT_EQ(length->unit("m")->name.resolve({"en"}), "Metre");
     EXPECT_EQ(length->unit("M"), nullptr);
     EXPECT_EQ(catalog->category("Length"), nullptr);
-    EXPECT_EQ(catalog->currency.currency("USD")->symbol, "$");
-    EXPECT_EQ(catalog->currency.currency("usd"), nullptr);
+    EXPECT_EQ(catalog->currency().currency("USD")->symbol, "$");
+    EXPECT_EQ(catalog->currency().currency("usd"), nullptr);
 }
 
 TEST(UnitCatalog, NamesTheMissingFile) {
@@ -95,3 +98,40 @@ TEST(UnitCatalog, LoadsTheShippedBundle) {
 }
 
 } // namespace
+
+// The shipped bundle carries an index that lets categories decode on first use; it must give the
+// same catalog as decoding in full, and must be ignored once the files no longer match it.
+TEST(UnitCatalog, IndexedBundleMatchesFullDecodingAndIsIgnoredWhenFilesChange) {
+    auto shipped = UnitCatalog::loadBundled();
+    ASSERT_TRUE(shipped) << shipped.error().describe();
+    auto units = ResourceBundle::core().root / "units";
+    auto read = [&](const char* name) {
+        std::ifstream file(units / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    auto core = read("core.json");
+    auto currency = read("currency.json");
+    auto index = read("catalog-index.json");
+    ASSERT_FALSE(index.empty());
+    EXPECT_EQ(shipped->categoryCount(), 34u);
+    EXPECT_EQ(shipped->category("length")->unit("mi")->symbol, "mi");
+
+    TempDirectory full;
+    auto decodedInFull = UnitCatalog::load(bundleWith(full, core.c_str(), currency.c_str()));
+    ASSERT_TRUE(decodedInFull);
+    EXPECT_EQ(*decodedInFull, *shipped);
+
+    TempDirectory edited;
+    edited.write("units/catalog-index.json", index);
+    auto renamed = core;
+    renamed.replace(renamed.find("\"Length\""), 8, "\"Distance\"");
+    auto withEdit = UnitCatalog::load(bundleWith(edited, renamed.c_str(), currency.c_str()));
+    ASSERT_TRUE(withEdit);
+    EXPECT_EQ(withEdit->category("length")->name.resolve({"en"}), "Distance");
+
+    auto broken = core;
+    broken.replace(broken.find("\"linear\""), 8, "\"Linear\"");
+    auto withBreak = UnitCatalog::load(bundleWith(edited, broken.c_str(), currency.c_str()));
+    ASSERT_FALSE(withBreak);
+    EXPECT_EQ(withBreak.error().kind, CatalogError::Kind::invalidData);
+}

@@ -1,6 +1,7 @@
 // UnitCatalog: the built-in categories, units and currencies, loaded once from the bundle.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -61,9 +62,22 @@ struct CatalogError {
     bool operator==(const CatalogError&) const = default;
 };
 
-struct UnitCatalog {
-    std::vector<UnitCategory> categories; ///< In file order; the currency category is not here.
-    CurrencyCatalog currency;
+/// The built-in catalog. Immutable and cheap to copy (copies share the data); safe to read from
+/// several threads. A catalog loaded from a bundle whose index matches its files decodes each
+/// category, and the currencies, on first use; it has been checked in full when the bundle was
+/// built, so that never fails.
+class UnitCatalog {
+  public:
+    UnitCatalog() : UnitCatalog({}, {}) {}
+    UnitCatalog(std::vector<UnitCategory> categories, CurrencyCatalog currency);
+
+    /// In file order; the currency category is not here.
+    const std::vector<UnitCategory>& categories() const;
+    const CurrencyCatalog& currency() const;
+    /// The number of categories, without decoding them.
+    std::size_t categoryCount() const;
+    /// The currency category's id, without decoding the currencies.
+    const std::string& currencyCategoryId() const;
 
     /// The first category with that id, or nullptr.
     const UnitCategory* category(std::string_view id) const;
@@ -73,7 +87,12 @@ struct UnitCatalog {
     /// `load` on the core resource bundle.
     static Result<UnitCatalog, CatalogError> loadBundled();
 
-    bool operator==(const UnitCatalog&) const = default;
+    bool operator==(const UnitCatalog& other) const;
+
+  private:
+    struct Data;
+    explicit UnitCatalog(std::shared_ptr<Data> data) : data_(std::move(data)) {}
+    std::shared_ptr<Data> data_;
 };
 
 Result<UnitCategory, DecodingError> decodeUnitCategory(const nlohmann::json& object);

@@ -12,8 +12,8 @@ std::string categoryDisplayName(std::string_view categoryId,
         return conversion ? conversion->name : std::string();
     }
     const auto& catalog = context.catalog();
-    if (categoryId == catalog.currency.id)
-        return catalog.currency.name.resolve(languages);
+    if (categoryId == catalog.currencyCategoryId())
+        return catalog.currency().name.resolve(languages);
     if (const auto* category = catalog.category(categoryId))
         return category->name.resolve(languages);
     return {};

@@ -18,8 +18,7 @@ inline UnitDefinition phraseUnit(std::string id, std::string symbol, std::string
 }
 
 inline UnitCatalog phraseCatalog() {
-    UnitCatalog catalog;
-    catalog.categories = {
+    std::vector<UnitCategory> categories = {
         {"length",
          {{{"en", "Length"}, {"zh-Hans", "长度"}}},
          "m",
@@ -53,14 +52,11 @@ inline UnitCatalog phraseCatalog() {
          {phraseUnit("s", "s", "second", LinearConversion{1}),
           phraseUnit("a", "a", "year", LinearConversion{31'557'600})}},
     };
-    catalog.currency.id = "currency";
-    catalog.currency.name = {{{"en", "Currency"}}};
-    catalog.currency.base = "USD";
-    catalog.currency.defaultCurrencies = {"USD", "CNY", "EUR"};
+    CurrencyCatalog currency{"currency", {{{"en", "Currency"}}}, "USD", {"USD", "CNY", "EUR"}, {}};
     for (auto [code, symbol, english] :
          {std::tuple{"USD", "$", "US Dollar"}, {"CNY", "¥", "Chinese Yuan"}, {"EUR", "€", "Euro"}})
-        catalog.currency.currencies.push_back({code, symbol, {{{"en", english}}}});
-    return catalog;
+        currency.currencies.push_back({code, symbol, {{{"en", english}}}});
+    return UnitCatalog(std::move(categories), std::move(currency));
 }
 
 inline ExchangeRates phraseRates() {
