@@ -1,6 +1,7 @@
 #include "UserState.h"
 
 #include <algorithm>
+#include <iostream>
 
 #include "DefaultsStore.h"
 #include "RavoDozu/PlatformLocale.h"
@@ -40,6 +41,9 @@ const UserState& UserState::load(const Session& session) {
                 loaded.libraryProblem = decoded.error().describe();
         }
         loaded.library = std::make_shared<const CustomLibrary>(std::move(library));
+        // Settings that exist but cannot be read at all: go on with defaults, but say so.
+        if (!store.lastError().empty())
+            std::cerr << "zelvane-cli: " << store.lastError() << "\n";
         loaded.context_ = std::make_shared<const ConversionContext>(
             session.sharedCatalog(), loaded.preferences, loaded.rates, loaded.library);
         return loaded;

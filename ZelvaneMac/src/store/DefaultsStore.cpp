@@ -8,18 +8,9 @@
 #include <pwd.h>
 #include <unistd.h>
 
-#include <QByteArray>
-#include <QSettings>
-#include <QString>
-#include <QVariant>
-
 namespace zelvane {
 
 namespace {
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 std::filesystem::path homeDirectory() {
     if (const char* home = std::getenv("HOME"); home && *home)
@@ -31,22 +22,27 @@ std::filesystem::path homeDirectory() {
 
 } // namespace
 
-// QSettings with an explicit file needs no QCoreApplication; it rewrites the whole file through
-// QSaveFile (atomic rename) and merges its pending changes into what is on disk at each sync, so
-// keys written meanwhile by another process are kept too.
-struct DefaultsStore::Settings {
-    explicit Settings(const std::filesystem::path& file)
-        : settings(QString::fromStdString(file.string()), QSettings::IniFormat) {
-        settings.setFallbacksEnabled(false);
-    }
-    QSettings settings;
-};
-
-DefaultsStore::DefaultsStore(std::filesystem::path file)
-    : file_(std::move(file)), settings_(std::make_unique<Settings>(file_)),
-      damaged_(settings_->settings.status() == QSettings::FormatError) {}
+DefaultsStore::DefaultsStore(std::filesystem::path file) : file_(std::move(file)) {}
 
 DefaultsStore::~DefaultsStore() = default;
+
+SettingsFile* DefaultsStore::settings(bool forWriting) const {
+    if (settings_)
+        return settings_.get();
+    // A missing file reads as empty without loading the settings plug-in at all.
+    std::error_code ignored;
+    if (!forWriting && !std::filesystem::exists(file_, ignored))
+        return nullptr;
+    std::string problem;
+    settings_ = SettingsFile::open(file_, problem);
+    if (!settings_) {
+        lastError_ = problem;
+        return nullptr;
+    }
+    if (settings_->status() == SettingsFile::Status::formatError)
+        damaged_ = true;
+    return settings_.get();
+}
 
 std::filesystem::path DefaultsStore::standardPath() {
     std::filesystem::path base;
@@ -63,54 +59,57 @@ DefaultsStore& DefaultsStore::standard() {
 }
 
 std::optional<std::string> DefaultsStore::data(std::string_view key) const {
-    QVariant value = settings_->settings.value(toQString(key));
-    if (!value.isValid())
-        return std::nullopt;
-    return value.toByteArray().toStdString();
+    auto* file = settings(false);
+    return file ? file->value(key) : std::nullopt;
 }
 
-void DefaultsStore::clearStickyStatus() {
+SettingsFile* DefaultsStore::writableSettings() {
+    auto* file = settings(true);
     // QSettings keeps the first error it met for the life of the object, so a past failure (or a
     // damaged file since replaced) would taint every later write. A new object re-reads the file.
-    if (settings_->settings.status() == QSettings::FormatError)
-        damaged_ = true;
-    if (settings_->settings.status() != QSettings::NoError)
-        settings_ = std::make_unique<Settings>(file_);
+    if (file && file->status() != SettingsFile::Status::ok) {
+        settings_.reset();
+        file = settings(true);
+    }
+    return file;
 }
 
 bool DefaultsStore::set(std::string_view key, std::string_view bytes) {
-    clearStickyStatus();
-    auto previous = data(key);
-    settings_->settings.setValue(toQString(key),
-                                 QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
-    return commit(key, previous);
+    auto* file = writableSettings();
+    if (!file)
+        return false;
+    auto previous = file->value(key);
+    file->setValue(key, bytes);
+    return commit(*file, key, previous);
 }
 
 bool DefaultsStore::remove(std::string_view key) {
-    clearStickyStatus();
-    auto previous = data(key);
+    auto* file = writableSettings();
+    if (!file)
+        return false;
+    auto previous = file->value(key);
     if (!previous) {
         lastError_.clear();
         return true;
     }
-    settings_->settings.remove(toQString(key));
-    return commit(key, previous);
+    file->remove(key);
+    return commit(*file, key, previous);
 }
 
 std::vector<std::string> DefaultsStore::keys() const {
-    std::vector<std::string> result;
-    for (const QString& key : settings_->settings.allKeys())
-        result.push_back(key.toStdString());
+    auto* file = settings(false);
+    auto result = file ? file->keys() : std::vector<std::string>();
     std::ranges::sort(result);
     return result;
 }
 
-bool DefaultsStore::commit(std::string_view key, const std::optional<std::string>& previous) {
+bool DefaultsStore::commit(SettingsFile& file, std::string_view key,
+                           const std::optional<std::string>& previous) {
     lastError_ = writeProblem();
     if (lastError_.empty()) {
         keepDamagedCopy();
-        settings_->settings.sync();
-        if (settings_->settings.status() != QSettings::AccessError) {
+        file.sync();
+        if (file.status() != SettingsFile::Status::accessError) {
             damaged_ = false;
             return true;
         }
@@ -118,10 +117,9 @@ bool DefaultsStore::commit(std::string_view key, const std::optional<std::string
     }
     // Keep memory in step with the disk: a value that was not written must not be read back.
     if (previous)
-        settings_->settings.setValue(
-            toQString(key), QByteArray(previous->data(), static_cast<qsizetype>(previous->size())));
+        file.setValue(key, *previous);
     else
-        settings_->settings.remove(toQString(key));
+        file.remove(key);
     return false;
 }
 

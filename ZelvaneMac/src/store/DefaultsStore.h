@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "SettingsFile.h"
+
 namespace zelvane {
 
 /// One settings file of named values, each an opaque byte string (in practice the JSON of a
@@ -50,20 +52,24 @@ class DefaultsStore {
     std::vector<std::string> keys() const;
 
     /// Why the last failed `set` or `remove` failed, e.g. "cannot write /x/zelvane.conf: access
-    /// denied"; empty after a success.
+    /// denied", or why an existing file could not be read at all; empty after a success.
     const std::string& lastError() const { return lastError_; }
 
   private:
-    struct Settings;
-    bool commit(std::string_view key, const std::optional<std::string>& previous);
+    /// The open file; none while nothing needs it (reading a file that does not exist) or when
+    /// the settings plug-in cannot be loaded (then `lastError_` says so).
+    SettingsFile* settings(bool forWriting) const;
+    SettingsFile* writableSettings();
+    bool commit(SettingsFile& file, std::string_view key,
+                const std::optional<std::string>& previous);
     std::string writeProblem() const;
     void keepDamagedCopy();
-    void clearStickyStatus();
 
     std::filesystem::path file_;
-    std::unique_ptr<Settings> settings_;
-    bool damaged_ = false; ///< The file on disk could not be parsed and is not yet rewritten.
-    std::string lastError_;
+    mutable std::unique_ptr<SettingsFile> settings_;
+    mutable bool damaged_ =
+        false; ///< The file on disk could not be parsed and is not yet rewritten.
+    mutable std::string lastError_;
 };
 
 } // namespace zelvane

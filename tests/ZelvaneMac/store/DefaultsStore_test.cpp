@@ -100,3 +100,20 @@ TEST_F(DefaultsStoreTest, AFailedWriteKeepsTheOldValueAndLaterWritesSucceed) {
 }
 
 } // namespace
+
+// Qt lives in a plug-in so that a run without settings never maps it; a write loads it.
+TEST_F(DefaultsStoreTest, QtIsLoadedOnlyOnceASettingsFileIsNeeded) {
+    auto qtMapped = [] {
+        std::ifstream maps("/proc/self/maps");
+        return std::string(std::istreambuf_iterator<char>(maps), {}).find("libQt6Core") !=
+               std::string::npos;
+    };
+    if (qtMapped())
+        GTEST_SKIP() << "an earlier test in this process loaded the settings plug-in";
+    DefaultsStore store(file());
+    EXPECT_EQ(store.data("preferences"), std::nullopt);
+    EXPECT_TRUE(store.keys().empty());
+    EXPECT_FALSE(qtMapped());
+    ASSERT_TRUE(store.set("preferences", "{}")) << store.lastError();
+    EXPECT_TRUE(qtMapped());
+}
