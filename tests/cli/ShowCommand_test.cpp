@@ -40,25 +40,6 @@ TEST_F(ShowCommand, StartsFromTheRegionPreset) {
     EXPECT_EQ(ids(shown["pinned"])[0], "in") << "feet itself is the source";
 }
 
-TEST_F(ShowCommand, FollowsPinnedHiddenOrderAndDigits) {
-    storePreferences(
-        R"({"region":"unitedStates","hasCompletedOnboarding":true,"significantDigits":6,
-        "pinnedOverrides":{"length":["mi","ft","m"]},"hiddenUnits":{"length":["ft","cm"]},
-        "unitOrder":{"length":["yd","dm"]},"showsOtherUnits":false})");
-    auto shown = show({"length", "--from", "km", "--value", "2.5"});
-    EXPECT_EQ(ids(shown["pinned"]), (std::vector<std::string>{"mi", "m"}));
-    EXPECT_EQ(shown["pinned"][0]["text"], "1.55343");
-    EXPECT_TRUE(shown["others"].empty()) << "other units are off";
-
-    auto all = show({"length", "--from", "km", "--value", "2.5", "--all"});
-    auto others = ids(all["others"]);
-    ASSERT_GE(others.size(), 2u);
-    EXPECT_EQ(std::vector(others.begin(), others.begin() + 2),
-              (std::vector<std::string>{"yd", "dm"}));
-    EXPECT_EQ(std::ranges::count(others, "cm"), 0) << "hidden";
-    EXPECT_EQ(std::ranges::count(others, "km"), 0) << "the source unit";
-}
-
 TEST_F(ShowCommand, RefusesUnknownCategoriesAndUnits) {
     auto category = runCli({"show", "nonsense"}, environment);
     EXPECT_EQ(category.exitCode, 1);
