@@ -47,7 +47,6 @@ TEST(DisplayLanguage, ChineseScripts) {
     for (const auto& [language, chinese, traditional] : std::vector<Case>{{"zh-Hans", true, false},
                                                                           {"zh-Hant", true, true},
                                                                           {"zh-HK", true, true},
-                                                                          {"zh", true, false},
                                                                           {"en", false, false}}) {
         EXPECT_EQ(isChinese(language), chinese) << language;
         EXPECT_EQ(isChinese(language) && isTraditionalChinese(language), traditional) << language;
