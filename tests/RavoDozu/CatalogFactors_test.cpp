@@ -108,27 +108,4 @@ TEST(CatalogFactors, MatchTheirDefiningSources) {
     }
 }
 
-TEST(CatalogFactors, TemperatureRoundTripsThroughKelvin) {
-    const auto* temperature = shipped().category("temperature");
-    ASSERT_NE(temperature, nullptr);
-    const auto& celsius = *temperature->unit("c");
-    const auto& fahrenheit = *temperature->unit("f");
-    for (double value : {-273.15, 36.6, 1000.0}) {
-        double there = convert(celsius, fahrenheit, value);
-        EXPECT_NEAR(there, value * 9 / 5 + 32, 1e-9) << value;
-        EXPECT_NEAR(convert(fahrenheit, celsius, there), value, 1e-9) << value;
-    }
-}
-
-TEST(CatalogFactors, ReciprocalFuelUnitsAreInverseOfEachOther) {
-    const auto* fuel = shipped().category("fuel");
-    ASSERT_NE(fuel, nullptr);
-    const auto& perHundred = *fuel->unit("l_100km");
-    const auto& mpg = *fuel->unit("mpg_us");
-    // A higher consumption is a lower economy: the product stays constant.
-    for (double litres : {2.0, 7.5, 40.0})
-        EXPECT_NEAR(convert(perHundred, mpg, litres) * litres, 235.21458333333334, 1e-9);
-    EXPECT_TRUE(std::isinf(convert(perHundred, mpg, 0.0)));
-}
-
 } // namespace
