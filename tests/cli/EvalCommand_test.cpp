@@ -11,20 +11,11 @@ namespace {
 using zelvane::testing::runCli;
 
 TEST(EvalCommand, PrintsTheShortestRoundTripValue) {
-    struct Case {
-        std::string formula;
-        std::string expected;
-    };
-    const std::vector<Case> cases{
-        {"0.1+0.2", "0.30000000000000004\n"},
-        {"-1/0", "-inf\n"},
-        {"convert(2, length.km, length.m)", "2000\n"},
-    };
-    for (const auto& c : cases) {
-        auto run = runCli({"eval", c.formula});
-        EXPECT_EQ(run.exitCode, 0) << c.formula << ": " << run.err;
-        EXPECT_EQ(run.out, c.expected) << c.formula;
-    }
+    auto run = runCli({"eval", "0.1+0.2"});
+    EXPECT_EQ(run.exitCode, 0) << run.err;
+    EXPECT_EQ(run.out, "0.30000000000000004\n");
+    EXPECT_EQ(runCli({"eval", "-1/0"}).out, "-inf\n");
+    EXPECT_EQ(runCli({"eval", "convert(2, length.km, length.m)"}).out, "2000\n");
 }
 
 TEST(EvalCommand, TakesTheInputAndParameters) {
