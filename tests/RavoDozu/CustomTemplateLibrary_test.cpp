@@ -30,10 +30,6 @@ CustomTemplate withVariants(std::initializer_list<std::string> codes) {
     return result;
 }
 
-std::string adoptedName(const CustomTemplate& item, std::vector<std::string> languages) {
-    return instantiate(item, languages).name;
-}
-
 Result<CustomTemplateLibrary, CatalogError> loadFrom(const TempDirectory& bundle,
                                                      std::string_view text) {
     bundle.write("templates/templates.json", text);
@@ -54,7 +50,7 @@ TEST(TemplateAdoption, VariantFollowsTheUsersLanguages) {
         {{"de"}, {"fr"}, "de"},
     };
     for (const auto& item : cases)
-        EXPECT_EQ(adoptedName(withVariants(item.variants), item.languages), item.chosen);
+        EXPECT_EQ(instantiate(withVariants(item.variants), item.languages).name, item.chosen);
 }
 
 TEST(TemplateAdoption, EachAdoptionIsCleanedAndIndependent) {

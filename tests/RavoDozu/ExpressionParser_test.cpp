@@ -27,9 +27,6 @@ Expr bin(Op op, Expr a, Expr b) {
 Expr mul(Expr a, Expr b) {
     return bin(Op::multiply, std::move(a), std::move(b));
 }
-Expr neg(Expr a) {
-    return Expr::negate(std::move(a));
-}
 
 Expr parsed(const std::string& text) {
     auto result = Expr::parse(text);
@@ -130,7 +127,7 @@ TEST(Precedence, TreesHaveTheExpectedShape) {
     const std::vector<Case> cases{
         {"1+2*3", bin(Op::add, num(1), mul(num(2), num(3)))},
         {"1-2-3", bin(Op::subtract, bin(Op::subtract, num(1), num(2)), num(3))},
-        {"-2^2", neg(bin(Op::power, num(2), num(2)))},
+        {"-2^2", Expr::negate(bin(Op::power, num(2), num(2)))},
         {"2^3^2", bin(Op::power, num(2), bin(Op::power, num(3), num(2)))},
         {"1 < 2+1", Expr::compare(Comparison::less, num(1), bin(Op::add, num(2), num(1)))},
         {"SIN(x)", Expr::call("sin", {var("x")})},
