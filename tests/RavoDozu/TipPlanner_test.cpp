@@ -10,10 +10,8 @@ TEST(TipPlanner, SmallestCoveringTotalWithCheaperUnitOnTies) {
         std::optional<Plan> plan;
     };
     const Case cases[] = {
-        {0, std::nullopt},         {1, Plan{1, 1}},      {10, Plan{1, 10}},
-        {11, Plan{10, 2}},         {100, Plan{10, 10}},  {101, Plan{100, 2}},
-        {1000, Plan{100, 10}},     {1001, std::nullopt}, {INT64_MAX, std::nullopt},
-        {INT64_MIN, std::nullopt},
+        {0, std::nullopt},     {10, Plan{1, 10}},    {11, Plan{10, 2}},
+        {1000, Plan{100, 10}}, {1001, std::nullopt}, {INT64_MIN, std::nullopt},
     };
     for (const auto& item : cases)
         EXPECT_EQ(planTip(item.amount), item.plan) << item.amount;

@@ -9,12 +9,9 @@ using zelvane::testing::runCli;
 
 namespace {
 
-std::string locale(const std::string& lang) {
-    return "LANGUAGE= LC_ALL= LC_MESSAGES= LC_MEASUREMENT= LANG=" + lang;
-}
-
 TEST(RegionsCommand, ListsEveryRegionInOrderWithTheDetectedOneMarked) {
-    auto result = runCli({"regions", "--json"}, locale("de_AT.UTF-8"));
+    auto result = runCli({"regions", "--json"},
+                         "LANGUAGE= LC_ALL= LC_MESSAGES= LC_MEASUREMENT= LANG=de_AT.UTF-8");
     ASSERT_EQ(result.exitCode, 0) << result.err;
     auto regions = json::parse(result.out);
     ASSERT_EQ(regions.size(), 16u);

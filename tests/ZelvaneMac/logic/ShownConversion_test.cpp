@@ -66,29 +66,14 @@ TEST(ShownConversion, UnknownCategoryOrUnitHasNoRowsButKeepsTheValue) {
     }
 }
 
-TEST(ShownConversion, TemperatureRowsGoThroughTheOffsets) {
-    UserPreferences preferences;
-    preferences.pinnedOverrides["temperature"] = {"f", "k"};
-    auto context = contextWith(preferences);
-    auto absolute =
-        ShownConversion::build("temperature", "c", "-273.15", std::nullopt, context, neutral);
-    ASSERT_EQ(absolute.pinned.size(), 2u);
-    EXPECT_EQ(absolute.pinned[0].text, "-459.7");
-    EXPECT_EQ(absolute.pinned[1].text, "0");
-}
-
 TEST(InputValue, ReadsTheDisplayLocaleThenAPlainNumberElseZero) {
     struct Case {
         std::string input;
         std::string locale;
         double value;
     };
-    for (const auto& [input, locale, value] : std::vector<Case>{{"1,234.5", "en_US", 1234.5},
-                                                                {"1.234,5", "de_DE", 1234.5},
-                                                                {"1,5", "de_DE", 1.5},
-                                                                {" -7 ", "en_US", -7},
-                                                                {"abc", "en_US", 0},
-                                                                {"5 km", "en_US", 0}})
+    for (const auto& [input, locale, value] : std::vector<Case>{
+             {"1.234,5", "de_DE", 1234.5}, {" -7 ", "en_US", -7}, {"5 km", "en_US", 0}})
         EXPECT_EQ(inputValue(input, locale), value) << input << " in " << locale;
 }
 
@@ -100,7 +85,6 @@ TEST(ShownConversion, ChineseDisplayLanguagesGetMagnitudeWords) {
     };
     for (const auto& [language, environment, big] :
          std::vector<Case>{{"zh-Hans", neutral, "万"},
-                           {"zh-Hant", neutral, "萬"},
                            {"en", neutral, std::nullopt},
                            {std::nullopt, Environment{"zh_HK", "", "", "", ""}, "萬"},
                            {std::nullopt, neutral, std::nullopt}}) {
