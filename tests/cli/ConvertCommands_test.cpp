@@ -83,3 +83,16 @@ TEST_F(ConvertCommandsTest, CustomUnitsHaveNoFormula) {
 }
 
 } // namespace
+
+namespace {
+// Qt is only needed to parse the settings file when its snapshot is stale; a plain conversion
+// with stored settings must not load it.
+TEST_F(ConvertCommandsTest, StoredSettingsAreReadWithoutLoadingQt) {
+    store("preferences", R"({"significantDigits":3})");
+    auto result = zelvane::testing::runCli(
+        {"convert", "5 km to mi"}, "LD_DEBUG=files XDG_CONFIG_HOME=" + home.path().string());
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_NE(result.out.find("3.11 mi"), std::string::npos) << result.out;
+    EXPECT_EQ(result.err.find("libQt6Core"), std::string::npos);
+}
+} // namespace

@@ -41,7 +41,19 @@ SettingsFile* DefaultsStore::settings(bool forWriting) const {
     }
     if (settings_->status() == SettingsFile::Status::formatError)
         damaged_ = true;
+    else if (!forWriting)
+        SettingsSnapshot::refresh(file_); // so that the next process can read without Qt
     return settings_.get();
+}
+
+const SettingsSnapshot* DefaultsStore::snapshot() const {
+    if (settings_)
+        return nullptr; // once the file is open, it is the authority
+    if (!snapshotRead_) {
+        snapshotRead_ = true;
+        snapshot_ = SettingsSnapshot::read(file_);
+    }
+    return snapshot_ ? &*snapshot_ : nullptr;
 }
 
 std::filesystem::path DefaultsStore::standardPath() {
@@ -59,6 +71,8 @@ DefaultsStore& DefaultsStore::standard() {
 }
 
 std::optional<std::string> DefaultsStore::data(std::string_view key) const {
+    if (const auto* copy = snapshot())
+        return copy->value(key);
     auto* file = settings(false);
     return file ? file->value(key) : std::nullopt;
 }
@@ -97,6 +111,8 @@ bool DefaultsStore::remove(std::string_view key) {
 }
 
 std::vector<std::string> DefaultsStore::keys() const {
+    if (const auto* copy = snapshot())
+        return copy->keys();
     auto* file = settings(false);
     auto result = file ? file->keys() : std::vector<std::string>();
     std::ranges::sort(result);
@@ -111,6 +127,7 @@ bool DefaultsStore::commit(SettingsFile& file, std::string_view key,
         file.sync();
         if (file.status() != SettingsFile::Status::accessError) {
             damaged_ = false;
+            SettingsSnapshot::refresh(file_);
             return true;
         }
         lastError_ = "cannot write " + file_.string();

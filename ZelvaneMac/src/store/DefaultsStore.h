@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "SettingsFile.h"
+#include "SettingsSnapshot.h"
 
 namespace zelvane {
 
@@ -20,6 +21,9 @@ namespace zelvane {
 /// not touched keep their values. A file that is missing, unreadable or not a settings file
 /// reads as empty (or as what could be read of it); it is never a crash, and a damaged file is
 /// copied aside before it is first rewritten.
+///
+/// Reading goes through a Qt-free snapshot of the file while one matches it (see
+/// SettingsSnapshot), so that a short command never loads Qt just to read its settings.
 ///
 /// One instance per file per process; not safe to use from several threads at once.
 class DefaultsStore {
@@ -60,6 +64,8 @@ class DefaultsStore {
     /// the settings plug-in cannot be loaded (then `lastError_` says so).
     SettingsFile* settings(bool forWriting) const;
     SettingsFile* writableSettings();
+    /// The snapshot to read from while the file itself is not open; none when stale or absent.
+    const SettingsSnapshot* snapshot() const;
     bool commit(SettingsFile& file, std::string_view key,
                 const std::optional<std::string>& previous);
     std::string writeProblem() const;
@@ -67,6 +73,8 @@ class DefaultsStore {
 
     std::filesystem::path file_;
     mutable std::unique_ptr<SettingsFile> settings_;
+    mutable std::optional<SettingsSnapshot> snapshot_;
+    mutable bool snapshotRead_ = false;
     mutable bool damaged_ =
         false; ///< The file on disk could not be parsed and is not yet rewritten.
     mutable std::string lastError_;

@@ -117,3 +117,22 @@ TEST_F(DefaultsStoreTest, QtIsLoadedOnlyOnceASettingsFileIsNeeded) {
     ASSERT_TRUE(store.set("preferences", "{}")) << store.lastError();
     EXPECT_TRUE(qtMapped());
 }
+
+// Reads go through a snapshot of the file while it matches; a hand edit and values that are
+// not text are still read from the file itself.
+TEST_F(DefaultsStoreTest, ReadsStayTrueToTheFileAfterHandEditsAndForBinaryValues) {
+    ASSERT_TRUE(DefaultsStore(file()).set("rates", "{\"a\":1}"));
+    EXPECT_TRUE(fs::exists(file().string() + ".snapshot"));
+    EXPECT_EQ(DefaultsStore(file()).data("rates"), "{\"a\":1}");
+
+    std::ifstream in(file(), std::ios::binary);
+    std::string text(std::istreambuf_iterator<char>(in), {});
+    text.replace(text.find("1}"), 2, "2}");
+    home.write("zelvane/zelvane.conf", text);
+    EXPECT_EQ(DefaultsStore(file()).data("rates"), "{\"a\":2}");
+
+    const std::string binary("\xff\0", 2);
+    ASSERT_TRUE(DefaultsStore(file()).set("keypad", binary));
+    EXPECT_EQ(DefaultsStore(file()).data("keypad"), binary);
+    EXPECT_EQ(DefaultsStore(file()).keys(), (std::vector<std::string>{"keypad", "rates"}));
+}
