@@ -1,185 +1,242 @@
 #include "PhrasePatterns.h"
 
-#include <memory>
+#include <cstddef>
+#include <initializer_list>
 
-#include <unicode/regex.h>
 #include <unicode/uchar.h>
 #include <unicode/unistr.h>
+#include <unicode/utf16.h>
+#include <unicode/utf8.h>
 
 namespace zelvane {
 
+// A phrase is read by hand rather than with regular expressions: compiling the first ICU regex of
+// a process builds ICU's property sets, about a sixth of what a whole short conversion command
+// costs. The readers below take the phrase apart exactly as these patterns (with backtracking) do:
+//
+//   number and rest  ^(-?\d[\d,]*\.?\d*|-?\.\d+)\s*(.+)$
+//   separators       \s+to\s+|\s*=\s*|\s*→\s*|\s*换算成\s*|\s*换成\s*|\s*转成\s*|\s*换\s*|\s*转\s*
+//                    (case-insensitive)
+//   plain number     \s*-?[\d.,  ]*\s*  (whole text; the bracket holds two ordinary spaces)
+//
+// Each reader moves forward only, so a pasted text costs time in proportion to its length.
+
 namespace {
 
-// The quantifiers of the number are possessive: a phrase that fails to match (a long digit run
-// followed by a line break) would otherwise be retried at every way of dividing the digits
-// between "[\d,]*" and "\d*", which takes hours for a few thousand digits. Greedy matching never
-// gives digits back on a phrase that matches, except when the whole text is a number; numberAndRest
-// handles that case by hand.
-constexpr char16_t numberAndRestPattern[] = u"^(-?\\d[\\d,]*+\\.?+\\d*+|-?\\.\\d++)\\s*+(.+)$";
-constexpr char16_t numberPattern[] = u"-?\\d[\\d,]*+\\.?+\\d*+|-?\\.\\d++";
-// The separators "\s+to\s+|\s*=\s*|\s*→\s*|\s*换算成\s*|\s*换成\s*|\s*转成\s*|\s*换\s*|\s*转\s*"
-// with the blanks factored out. Searched as written, every position inside a run of blanks
-// starts a scan to the end of the run, which is quadratic in the run. A leftmost match never
-// starts inside a run (the match from the run's first blank is the same separator), so a start
-// after a blank is refused at once, unless the blank ended the previous separator.
-constexpr char16_t separatorPattern[] =
-    uR"re((?:\G|(?<!\s))(?:\s++to\s++|\s*+(?:=|→|换算成|换成|转成|换|转)\s*+))re";
-// The spaces in the bracket are two ordinary spaces. Possessive for the same reason as above:
-// blanks belong both to "\s" and to the bracket.
-constexpr char16_t plainNumberPattern[] = u"\\s*+-?+[\\d.,  ]*+\\s*+";
-
-// In ticks of about ten thousand matcher steps: far above what a phrase within maxPhraseLength
-// needs, so it only stops a runaway match.
-constexpr std::int32_t matchTimeLimit = 100;
-
-enum class Pattern { numberAndRest, number, separator, plainNumber };
-
-std::unique_ptr<icu::RegexPattern> compile(const char16_t* source, std::uint32_t flags) {
-    UErrorCode status = U_ZERO_ERROR;
-    UParseError error;
-    std::unique_ptr<icu::RegexPattern> pattern(
-        icu::RegexPattern::compile(icu::UnicodeString(source), flags, error, status));
-    if (U_FAILURE(status))
-        std::abort(); // a fixed pattern: only a programming error gets here
-    return pattern;
+// "\d" is the general category Nd, "\s" the property White_Space; ASCII is answered without a
+// table look-up, as almost every phrase is ASCII.
+bool isDigit(UChar32 c) {
+    return c < 0x80 ? c >= '0' && c <= '9' : u_isdigit(c);
 }
 
-const icu::RegexPattern& pattern(Pattern which) {
-    static const auto numberAndRest = compile(numberAndRestPattern, 0);
-    static const auto number = compile(numberPattern, 0);
-    static const auto separator = compile(separatorPattern, UREGEX_CASE_INSENSITIVE);
-    static const auto plainNumber = compile(plainNumberPattern, 0);
-    switch (which) {
-    case Pattern::numberAndRest:
-        return *numberAndRest;
-    case Pattern::number:
-        return *number;
-    case Pattern::separator:
-        return *separator;
-    case Pattern::plainNumber:
-        return *plainNumber;
-    }
-    std::abort();
+bool isBlank(UChar32 c) {
+    return c < 0x80 ? c == ' ' || (c >= 0x09 && c <= 0x0D) : u_isUWhiteSpace(c);
 }
 
-// Matchers hold per-match state, so each thread keeps its own, reset onto each new text.
-icu::RegexMatcher& matcher(Pattern which, const icu::UnicodeString& text) {
-    thread_local std::unique_ptr<icu::RegexMatcher> matchers[4];
-    auto& slot = matchers[static_cast<int>(which)];
-    if (!slot) {
-        UErrorCode status = U_ZERO_ERROR;
-        slot.reset(pattern(which).matcher(status));
-        if (U_FAILURE(status))
-            std::abort();
-        // The plain-number pattern is linear in the text and must answer for any length.
-        if (which != Pattern::plainNumber)
-            slot->setTimeLimit(matchTimeLimit, status);
-    }
-    slot->reset(text);
-    return *slot;
+bool isDigitOrComma(UChar32 c) {
+    return c == ',' || isDigit(c);
 }
 
-bool isPhraseBlank(UChar32 c) {
-    // White space and line breaks: the space separators, U+0009…U+000D, U+0085, U+2028, U+2029.
-    auto type = u_charType(c);
-    return type == U_SPACE_SEPARATOR || type == U_LINE_SEPARATOR || type == U_PARAGRAPH_SEPARATOR ||
-           (c >= 0x09 && c <= 0x0D) || c == 0x85;
+bool isPlainNumberChar(UChar32 c) {
+    return c == '.' || c == ',' || c == ' ' || isDigit(c);
 }
 
+// What "." refuses.
+bool isLineBreak(UChar32 c) {
+    return (c >= 0x0A && c <= 0x0D) || c == 0x85 || c == 0x2028 || c == 0x2029;
+}
+
+// Blanks trimmed off each piece of the rest: space separators and tab.
 bool isPieceBlank(UChar32 c) {
-    return c == '\t' || u_charType(c) == U_SPACE_SEPARATOR;
+    return c < 0x80 ? c == ' ' || c == '\t' : u_charType(c) == U_SPACE_SEPARATOR;
 }
 
-icu::UnicodeString trimmed(const icu::UnicodeString& text, bool (*blank)(UChar32)) {
-    std::int32_t start = 0;
-    std::int32_t end = text.length();
-    while (start < end && blank(text.char32At(start)))
-        start = text.moveIndex32(start, 1);
-    while (end > start) {
-        auto before = text.moveIndex32(end, -1);
-        if (!blank(text.char32At(before)))
-            break;
-        end = before;
+// [start, end) of a UTF-16 text (well-formed: it comes from UTF-8).
+struct Span {
+    const char16_t* chars;
+    std::int32_t start;
+    std::int32_t end;
+
+    UChar32 at(std::int32_t index) const {
+        if (index >= end)
+            return U_SENTINEL;
+        UChar32 c;
+        U16_NEXT(chars, index, end, c);
+        return c;
     }
-    return icu::UnicodeString(text, start, end - start);
+
+    // The index after the code points from `from` on that `keep` accepts.
+    std::int32_t skip(std::int32_t from, bool (*keep)(UChar32)) const {
+        while (from < end) {
+            auto next = from;
+            UChar32 c;
+            U16_NEXT(chars, next, end, c);
+            if (!keep(c))
+                break;
+            from = next;
+        }
+        return from;
+    }
+
+    // The index before the code points up to `to` that `keep` accepts.
+    std::int32_t skipBack(std::int32_t to, bool (*keep)(UChar32)) const {
+        while (to > start) {
+            auto before = to;
+            UChar32 c;
+            U16_PREV(chars, start, before, c);
+            if (!keep(c))
+                break;
+            to = before;
+        }
+        return to;
+    }
+
+    Span trimmed(bool (*blank)(UChar32)) const {
+        auto from = skip(start, blank);
+        return {chars, from, Span{chars, from, end}.skipBack(end, blank)};
+    }
+
+    bool startsWith(std::int32_t index, std::u16string_view literal) const {
+        return std::u16string_view(chars + index, end - index).starts_with(literal);
+    }
+
+    std::string utf8() const {
+        std::string result;
+        icu::UnicodeString(false, chars + start, end - start).toUTF8String(result);
+        return result;
+    }
+};
+
+// The end of the longest "-?\d[\d,]*\.?\d*" or "-?\.\d+" at the start of the span; its start when
+// none is there.
+std::int32_t numberEnd(const Span& span) {
+    auto index = span.start;
+    if (span.at(index) == '-')
+        ++index;
+    if (isDigit(span.at(index))) {
+        index = span.skip(index, isDigitOrComma);
+        if (span.at(index) == '.')
+            ++index;
+        return span.skip(index, isDigit);
+    }
+    if (span.at(index) == '.' && isDigit(span.at(index + 1)))
+        return span.skip(index + 1, isDigit);
+    return span.start;
 }
 
-std::string utf8(const icu::UnicodeString& text) {
-    std::string result;
-    text.toUTF8String(result);
-    return result;
+// The number and the rest of a trimmed phrase, as the number-and-rest pattern reads them.
+// Greedy reading gives the answer whenever the rest is not empty; backtracking can only shorten
+// the number, and a shorter one still leaves any line break in the rest.
+std::optional<std::pair<Span, Span>> numberAndRest(const Span& phrase) {
+    auto number = numberEnd(phrase);
+    if (number == phrase.start)
+        return std::nullopt;
+    auto rest = phrase.skip(number, isBlank);
+    if (rest < phrase.end) {
+        for (auto index = rest; index < phrase.end; ++index)
+            if (isLineBreak(phrase.chars[index]))
+                return std::nullopt;
+        return std::pair{Span{phrase.chars, phrase.start, number},
+                         Span{phrase.chars, rest, phrase.end}};
+    }
+    // A text that is nothing but a number: backtracking gives its last character to the rest, as
+    // long as what remains is still a number ("12" → "1" and "2"; "5" → nothing).
+    auto last = phrase.end;
+    U16_BACK_1(phrase.chars, phrase.start, last);
+    Span head{phrase.chars, phrase.start, last};
+    if (last == phrase.start || numberEnd(head) != last)
+        return std::nullopt;
+    return std::pair{head, Span{phrase.chars, last, phrase.end}};
 }
 
-bool wholeNumber(const icu::UnicodeString& text) {
-    UErrorCode status = U_ZERO_ERROR;
-    return matcher(Pattern::number, text).matches(status) && U_SUCCESS(status);
-}
-
-// Number and rest of the phrase, as "^(number)\s*(.+)$" with ordinary backtracking reads them.
-std::optional<std::pair<icu::UnicodeString, icu::UnicodeString>>
-numberAndRest(const icu::UnicodeString& text) {
-    UErrorCode status = U_ZERO_ERROR;
-    auto& found = matcher(Pattern::numberAndRest, text);
-    if (found.find(status) && U_SUCCESS(status))
-        return std::pair{found.group(1, status), found.group(2, status)};
-    if (U_FAILURE(status))
-        return std::nullopt;
-    // A text that is nothing but a number: backtracking would give its last character to the
-    // rest, as long as what remains is still a number ("12" → "1" and "2"; "5" → nothing).
-    if (text.isEmpty() || !wholeNumber(text))
-        return std::nullopt;
-    auto last = text.moveIndex32(text.length(), -1);
-    icu::UnicodeString head(text, 0, last);
-    if (!wholeNumber(head))
-        return std::nullopt;
-    return std::pair{head, icu::UnicodeString(text, last)};
+// The end of the separator that starts at `index`, or -1 when none starts there.
+std::int32_t separatorEnd(const Span& rest, std::int32_t index) {
+    auto word = rest.skip(index, isBlank);
+    if (word > index && word + 2 < rest.end && (rest.chars[word] | 0x20) == 't' &&
+        (rest.chars[word + 1] | 0x20) == 'o') {
+        auto end = rest.skip(word + 2, isBlank);
+        if (end > word + 2)
+            return end;
+    }
+    // Longer words before their prefixes, as the alternatives are ordered.
+    for (std::u16string_view separator : {u"=", u"→", u"换算成", u"换成", u"转成", u"换", u"转"})
+        if (rest.startsWith(word, separator))
+            return rest.skip(word + static_cast<std::int32_t>(separator.size()), isBlank);
+    return -1;
 }
 
 } // namespace
 
 std::optional<PhraseParts> splitPhrase(std::string_view text) {
-    auto phrase = trimmed(icu::UnicodeString::fromUTF8(icu::StringPiece(
-                              text.data(), static_cast<std::int32_t>(text.size()))),
-                          isPhraseBlank);
-    if (phrase.length() > maxPhraseLength)
+    auto unicode = icu::UnicodeString::fromUTF8(
+        icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
+    auto phrase = Span{unicode.getBuffer(), 0, unicode.length()}.trimmed(isBlank);
+    if (phrase.end - phrase.start > maxPhraseLength)
         return std::nullopt;
     auto parts = numberAndRest(phrase);
     if (!parts)
         return std::nullopt;
-    auto& number = parts->first;
     const auto& rest = parts->second;
-    number.findAndReplace(icu::UnicodeString(u','), icu::UnicodeString());
 
-    std::vector<icu::UnicodeString> pieces;
+    // Split the rest at each leftmost separator, keeping the first two pieces that are not blank.
+    std::optional<Span> pieces[2];
+    int kept = 0;
     auto keep = [&](std::int32_t start, std::int32_t end) {
-        auto piece = trimmed(icu::UnicodeString(rest, start, end - start), isPieceBlank);
-        if (!piece.isEmpty())
-            pieces.push_back(std::move(piece));
+        auto piece = Span{unicode.getBuffer(), start, end}.trimmed(isPieceBlank);
+        if (piece.start < piece.end)
+            pieces[kept++] = piece;
     };
-    UErrorCode status = U_ZERO_ERROR;
-    auto& separators = matcher(Pattern::separator, rest);
-    std::int32_t pieceStart = 0;
-    while (separators.find(status) && U_SUCCESS(status)) {
-        keep(pieceStart, separators.start(status));
-        pieceStart = separators.end(status);
+    auto pieceStart = rest.start;
+    for (auto index = rest.start; index < rest.end && kept < 2;) {
+        if (auto end = separatorEnd(rest, index); end >= 0) {
+            keep(pieceStart, index);
+            pieceStart = index = end;
+        } else if (auto c = rest.at(index); isBlank(c)) {
+            // No separator starts inside a run of blanks either: it would start at the run's
+            // first blank just as well.
+            index = rest.skip(index, isBlank);
+        } else {
+            index += U16_LENGTH(c);
+        }
     }
-    if (U_FAILURE(status))
-        return std::nullopt;
-    keep(pieceStart, rest.length());
-    if (pieces.empty())
+    if (kept < 2)
+        keep(pieceStart, rest.end);
+    if (kept == 0)
         return std::nullopt;
 
-    PhraseParts result{utf8(number), utf8(pieces[0]), std::nullopt};
-    if (pieces.size() > 1)
-        result.target = utf8(pieces[1]);
+    auto number = parts->first.utf8();
+    std::erase(number, ',');
+    PhraseParts result{std::move(number), pieces[0]->utf8(), std::nullopt};
+    if (pieces[1])
+        result.target = pieces[1]->utf8();
     return result;
 }
 
+namespace {
+
+// The index after the code points from `from` on that `keep` accepts; a malformed sequence is
+// accepted by none.
+std::size_t skipUtf8(std::string_view text, std::size_t from, bool (*keep)(UChar32)) {
+    while (from < text.size()) {
+        auto next = from;
+        UChar32 c;
+        U8_NEXT(text.data(), next, text.size(), c);
+        if (!keep(c))
+            break;
+        from = next;
+    }
+    return from;
+}
+
+} // namespace
+
 bool isPlainNumber(std::string_view text) {
-    auto unicode = icu::UnicodeString::fromUTF8(
-        icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
-    UErrorCode status = U_ZERO_ERROR;
-    return matcher(Pattern::plainNumber, unicode).matches(status) && U_SUCCESS(status);
+    // The spaces of the bracket are blanks too, so greedy reading never has to give one back.
+    auto index = skipUtf8(text, 0, isBlank);
+    if (index < text.size() && text[index] == '-')
+        ++index;
+    index = skipUtf8(text, skipUtf8(text, index, isPlainNumberChar), isBlank);
+    return index == text.size();
 }
 
 } // namespace zelvane

@@ -1,4 +1,4 @@
-// PhrasePatterns: the regular expressions that take a typed phrase apart.
+// PhrasePatterns: the patterns that take a typed phrase apart, read without a regex engine.
 #pragma once
 
 #include <optional>
