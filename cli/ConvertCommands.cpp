@@ -131,7 +131,7 @@ int convert(Arguments& arguments, const Session& session) {
     std::optional<std::string> formula;
     std::optional<std::string> example;
     if (withExplanation && !rows.empty()) {
-        const auto& unit = shown.row(rows.front()).unit;
+        const auto& unit = *shown.row(rows.front()).unit;
         formula = formulaLine(*shown.fromUnit, unit, precisePage, locale);
         example = exampleLine(*shown.fromUnit, unit, shown.value, locale);
     }
@@ -167,7 +167,7 @@ int convert(Arguments& arguments, const Session& session) {
     std::cout << categoryDisplayName(shown.categoryId, context, languages) << ": "
               << reading->number << " " << shown.fromUnit->symbol;
     if (shown.targetIndex)
-        std::cout << " → " << shown.row(*shown.targetIndex).unit.symbol;
+        std::cout << " → " << shown.row(*shown.targetIndex).unit->symbol;
     std::cout << "\n";
     for (auto index : rows)
         printRow(shown.row(index), index == shown.targetIndex, languages);

@@ -22,7 +22,8 @@ const bool registered = registerCommand(showCommand);
 json rowsJson(const std::vector<ShownConversion::Row>& rows) {
     json list = json::array();
     for (const auto& row : rows)
-        list.push_back({{"unitId", row.unit.id}, {"symbol", row.unit.symbol}, {"text", row.text}});
+        list.push_back(
+            {{"unitId", row.unit->id}, {"symbol", row.unit->symbol}, {"text", row.text}});
     return list;
 }
 

@@ -5,8 +5,8 @@
 namespace zelvane::cli {
 
 nlohmann::json rowJson(const ShownConversion::Row& row) {
-    nlohmann::json object{{"unitId", row.unit.id},
-                          {"symbol", row.unit.symbol},
+    nlohmann::json object{{"unitId", row.unit->id},
+                          {"symbol", row.unit->symbol},
                           {"text", row.text},
                           {"isPinned", row.isPinned}};
     if (row.magnitude)
@@ -17,8 +17,8 @@ nlohmann::json rowJson(const ShownConversion::Row& row) {
 void printRow(const ShownConversion::Row& row, bool isTarget,
               std::span<const std::string> languages) {
     const char* mark = isTarget ? "→" : row.isPinned ? "*" : " ";
-    std::cout << mark << " " << row.text << " " << row.unit.symbol << "  "
-              << row.unit.name.resolve(languages);
+    std::cout << mark << " " << row.text << " " << row.unit->symbol << "  "
+              << row.unit->name.resolve(languages);
     if (row.magnitude)
         std::cout << " (" << *row.magnitude << ")";
     std::cout << "\n";

@@ -23,7 +23,8 @@ CategoryRef currencyCategoryFor(const std::shared_ptr<const UnitCatalog>& catalo
     bool sameRates = rates ? cachedRates.lock() == rates : cachedWithoutRates;
     if (cached && cachedCatalog.lock() == catalog && sameRates)
         return cached;
-    cached = std::make_shared<const UnitCategory>(currencyCategory(catalog->currency(), rates.get()));
+    cached =
+        std::make_shared<const UnitCategory>(currencyCategory(catalog->currency(), rates.get()));
     cachedCatalog = catalog;
     cachedRates = rates;
     cachedWithoutRates = !rates;
@@ -96,16 +97,28 @@ ConversionContext::ShownUnits ConversionContext::shownUnits(std::string_view cat
     return shown;
 }
 
-std::string ConversionContext::formatValue(double value, std::string_view categoryId,
-                                           const std::string& locale) const {
+ValueDisplay ConversionContext::valueDisplay(std::string_view categoryId,
+                                             const std::string& locale) const {
     auto digits =
         static_cast<int>(std::clamp<std::int64_t>(preferences_->significantDigits, 1, INT_MAX));
-    ValueFormatter formatter(digits, locale);
+    ValueDisplay display{ValueFormatter(digits, locale)};
     if (const auto* conversion = customLibrary_->conversion(categoryId);
         conversion && conversion->decimals)
-        return formatter.formatFixed(*conversion->decimals, value);
-    if (categoryId == catalog_->currencyCategoryId())
-        return formatter.formatCurrency(2, value);
+        display.form = ValueDisplay::Form::fixed, display.fractionDigits = *conversion->decimals;
+    else if (categoryId == catalog_->currencyCategoryId())
+        display.form = ValueDisplay::Form::currency, display.fractionDigits = 2;
+    return display;
+}
+
+std::string ValueDisplay::format(double value) const {
+    switch (form) {
+    case Form::fixed:
+        return formatter.formatFixed(fractionDigits, value);
+    case Form::currency:
+        return formatter.formatCurrency(fractionDigits, value);
+    case Form::significant:
+        break;
+    }
     return formatter.format(value);
 }
 

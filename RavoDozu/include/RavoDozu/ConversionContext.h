@@ -12,12 +12,25 @@
 #include "RavoDozu/RegionProfile.h"
 #include "RavoDozu/UnitCatalog.h"
 #include "RavoDozu/UserPreferences.h"
+#include "RavoDozu/ValueFormatter.h"
 
 namespace ravodozu {
 
 /// A category as the context sees it; shares the catalog's or the resolved library's storage
 /// when nothing has to be added, so handing one out copies no units. Null: no such category.
 using CategoryRef = std::shared_ptr<const UnitCategory>;
+
+/// How the values of one category are shown, decided once for a whole list of them: fixed
+/// decimals for a custom conversion that sets them, currency digits for money, significant
+/// digits otherwise.
+struct ValueDisplay {
+    enum class Form { significant, fixed, currency };
+    ValueFormatter formatter;
+    Form form = Form::significant;
+    int fractionDigits = 0; ///< For the fixed and currency forms.
+
+    std::string format(double value) const;
+};
 
 /// Built from the catalog, the preferences, the rates (null until known) and the custom library.
 /// Cheap to build: an empty library is not resolved, an unchanged one comes from the shared
@@ -52,10 +65,13 @@ class ConversionContext {
     };
     ShownUnits shownUnits(std::string_view categoryId, std::string_view fromUnitId) const;
 
-    /// A value as the category shows it: fixed decimals for a custom conversion that sets them,
-    /// currency digits for money, significant digits otherwise.
+    /// How the category shows its values in `locale`.
+    ValueDisplay valueDisplay(std::string_view categoryId, const std::string& locale) const;
+    /// A value as the category shows it.
     std::string formatValue(double value, std::string_view categoryId,
-                            const std::string& locale) const;
+                            const std::string& locale) const {
+        return valueDisplay(categoryId, locale).format(value);
+    }
 
   private:
     std::shared_ptr<const UnitCatalog> catalog_;

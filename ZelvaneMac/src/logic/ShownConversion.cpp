@@ -28,39 +28,39 @@ ShownConversion ShownConversion::build(std::string_view categoryId, std::string_
     const auto& preferences = context.preferences();
     const auto locale = displayLocale(preferences, environment);
     ShownConversion shown{
-        std::string(categoryId), std::nullopt, inputValue(input, locale), {}, {}, std::nullopt};
+        std::string(categoryId), nullptr, inputValue(input, locale), {}, {}, std::nullopt};
 
     auto category = context.category(categoryId);
     const UnitDefinition* from = category ? category->unit(fromUnitId) : nullptr;
     if (!from)
         return shown;
-    shown.fromUnit = *from;
+    shown.fromUnit = UnitRef(category, from);
 
     const auto language = displayLanguage(preferences, environment);
     const bool chinese = isChinese(language);
     const bool traditional = isTraditionalChinese(language);
-    auto rowsOf = [&](const std::vector<const UnitDefinition*>& units, bool pinned) {
+    auto units = context.shownUnits(categoryId, fromUnitId);
+    const auto display = context.valueDisplay(categoryId, locale);
+    auto rowsOf = [&](const std::vector<const UnitDefinition*>& listed, bool pinned) {
         std::vector<Row> rows;
-        rows.reserve(units.size());
-        for (const auto* listed : units) {
-            const auto& unit = *listed;
-            double value = ravodozu::Converter::convert(shown.value, *from, unit);
+        rows.reserve(listed.size());
+        for (const auto* unit : listed) {
+            double value = ravodozu::Converter::convert(shown.value, *from, *unit);
             std::optional<std::string> magnitude;
             if (chinese)
                 if (auto word = ValueFormatter::magnitude(traditional, value))
                     magnitude = std::string(*word);
-            rows.push_back({unit, context.formatValue(value, categoryId, locale), pinned,
+            rows.push_back({UnitRef(units.category, unit), display.format(value), pinned,
                             std::move(magnitude)});
         }
         return rows;
     };
-    auto units = context.shownUnits(categoryId, fromUnitId);
     shown.pinned = rowsOf(units.pinned, true);
     shown.others = rowsOf(units.others, false);
 
     if (targetUnitId)
         for (std::size_t index = 0; index < shown.rowCount(); ++index)
-            if (shown.row(index).unit.id == *targetUnitId) {
+            if (shown.row(index).unit->id == *targetUnitId) {
                 shown.targetIndex = index;
                 break;
             }

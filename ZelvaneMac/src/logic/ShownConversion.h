@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,22 +14,29 @@
 
 namespace zelvane {
 
+/// A unit as a row shows it: shared with its category, which it keeps alive, so that building
+/// the rows of a long category copies no names.
+using UnitRef = std::shared_ptr<const ravodozu::UnitDefinition>;
+
 struct ShownConversion {
     struct Row {
-        ravodozu::UnitDefinition unit;
+        UnitRef unit;     ///< Never null.
         std::string text; ///< The converted value, formatted for the category and locale.
         bool isPinned;
         /// 万, 亿 … for values of at least ten thousand, in Chinese display languages only.
         std::optional<std::string> magnitude;
 
         /// Unique within one conversion: "pinned." + unit id for pinned rows, the unit id else.
-        std::string identity() const { return isPinned ? "pinned." + unit.id : unit.id; }
-        bool operator==(const Row&) const = default;
+        std::string identity() const { return isPinned ? "pinned." + unit->id : unit->id; }
+        bool operator==(const Row& other) const {
+            return *unit == *other.unit && text == other.text && isPinned == other.isPinned &&
+                   magnitude == other.magnitude;
+        }
     };
 
     std::string categoryId;
-    std::optional<ravodozu::UnitDefinition> fromUnit; ///< None when category or unit is unknown.
-    double value = 0;                                 ///< The input in the source unit.
+    UnitRef fromUnit; ///< Null when the category or the unit is unknown.
+    double value = 0; ///< The input in the source unit.
     std::vector<Row> pinned;
     std::vector<Row> others;
     /// Index into pinned followed by others; none without a target or when it has no row.

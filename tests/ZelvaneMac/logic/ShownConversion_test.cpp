@@ -26,7 +26,7 @@ UserPreferences lengthPinned(std::vector<std::string> pinned) {
 std::vector<std::string> unitIds(const std::vector<ShownConversion::Row>& rows) {
     std::vector<std::string> ids;
     for (const auto& row : rows)
-        ids.push_back(row.unit.id);
+        ids.push_back(row.unit->id);
     return ids;
 }
 
@@ -38,7 +38,7 @@ TEST(ShownConversion, ListsPinnedRowsThenTheOthersAndFindsTheTarget) {
     EXPECT_EQ(unitIds(shown.pinned), (Ids{"mi", "m"}));
     EXPECT_EQ(unitIds(shown.others), (Ids{"cm", "in", "ft"}));
     ASSERT_EQ(shown.targetIndex, 4u);
-    EXPECT_EQ(shown.row(4).unit.id, "ft");
+    EXPECT_EQ(shown.row(4).unit->id, "ft");
     EXPECT_EQ(shown.pinned[0].text, "3.107");
     EXPECT_EQ(shown.pinned[1].identity(), "pinned.m");
     EXPECT_EQ(shown.others[0].identity(), "cm");
