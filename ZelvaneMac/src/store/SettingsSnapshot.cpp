@@ -3,6 +3,9 @@
 #include <fstream>
 #include <iterator>
 
+#include <stdlib.h>
+#include <unistd.h>
+
 #include <nlohmann/json.hpp>
 
 #include "SettingsFile.h"
@@ -18,29 +21,54 @@ std::filesystem::path snapshotPath(const fs::path& settingsFile) {
     return settingsFile.string() + ".snapshot";
 }
 
-// The settings file is small, so its whole contents are the stamp: a hash and the size.
-std::optional<json> fileStamp(const fs::path& file) {
+std::optional<std::string> contents(const fs::path& file) {
     std::ifstream in(file, std::ios::binary);
     if (!in)
         return std::nullopt;
     std::string bytes(std::istreambuf_iterator<char>(in), {});
     if (in.bad())
         return std::nullopt;
+    return bytes;
+}
+
+// The settings file is small, so its whole contents are the stamp: a hash and the size.
+json stampOf(const std::string& bytes) {
     return json::array({bytes.size(), std::hash<std::string>()(bytes)});
 }
 
-bool writeAtomically(const fs::path& path, const std::string& text) {
-    auto temporary = path.string() + ".tmp";
-    {
-        std::ofstream file(temporary, std::ios::binary | std::ios::trunc);
-        if (!(file << text) || !file.flush())
-            return false;
+/// A new file beside `path` holding `bytes`, private to this process (several processes may
+/// refresh at once); empty when it cannot be made.
+fs::path privateCopy(const fs::path& path, const std::string& bytes) {
+    std::string name = path.string() + ".XXXXXX";
+    int descriptor = ::mkstemp(name.data());
+    if (descriptor < 0)
+        return {};
+    ::close(descriptor);
+    std::ofstream file(name, std::ios::binary | std::ios::trunc);
+    if (!(file << bytes) || !file.flush()) {
+        std::error_code ignored;
+        fs::remove(name, ignored);
+        return {};
     }
+    return name;
+}
+
+struct RemovedAtExit {
+    fs::path path;
+    ~RemovedAtExit() {
+        std::error_code ignored;
+        if (!path.empty())
+            fs::remove(path, ignored);
+    }
+};
+
+void writeAtomically(const fs::path& path, const std::string& text) {
+    RemovedAtExit temporary{privateCopy(path, text)};
     std::error_code error;
-    fs::rename(temporary, path, error);
-    if (error)
-        fs::remove(temporary, error);
-    return !error;
+    if (!temporary.path.empty())
+        fs::rename(temporary.path, path, error);
+    if (!error)
+        temporary.path.clear();
 }
 
 } // namespace
@@ -50,8 +78,8 @@ std::optional<SettingsSnapshot> SettingsSnapshot::read(const fs::path& settingsF
     if (!file)
         return std::nullopt;
     auto document = json::parse(std::istreambuf_iterator<char>(file), {}, nullptr, false);
-    auto stamp = fileStamp(settingsFile);
-    if (!document.is_object() || !stamp || document.value("stamp", json()) != *stamp)
+    auto bytes = contents(settingsFile);
+    if (!document.is_object() || !bytes || document.value("stamp", json()) != stampOf(*bytes))
         return std::nullopt;
     const auto values = document.value("values", json());
     if (!values.is_object())
@@ -66,19 +94,22 @@ std::optional<SettingsSnapshot> SettingsSnapshot::read(const fs::path& settingsF
 }
 
 void SettingsSnapshot::refresh(const fs::path& settingsFile) {
-    auto before = fileStamp(settingsFile);
+    auto bytes = contents(settingsFile);
+    if (!bytes)
+        return;
+    // Qt parses a private copy of exactly the bytes the stamp describes: the file itself may be
+    // replaced meanwhile, and Qt may answer from what it read of it earlier in this process.
+    RemovedAtExit copy{privateCopy(settingsFile, *bytes)};
     std::string problem;
-    auto settings = SettingsFile::open(settingsFile, problem);
-    if (!before || !settings || settings->status() != SettingsFile::Status::ok)
+    auto settings = copy.path.empty() ? nullptr : SettingsFile::open(copy.path, problem);
+    if (!settings || settings->status() != SettingsFile::Status::ok)
         return;
     json values = json::object();
     for (const auto& key : settings->keys())
         values[key] = settings->value(key).value_or("");
-    if (fileStamp(settingsFile) != before)
-        return; // replaced while it was read: what was read may not be what is there now
     try {
         writeAtomically(snapshotPath(settingsFile),
-                        json{{"stamp", *before}, {"values", values}}.dump());
+                        json{{"stamp", stampOf(*bytes)}, {"values", values}}.dump());
     } catch (const json::exception&) {
         // A value that is not UTF-8 text has no faithful JSON form; such settings are read
         // through Qt every time.

@@ -20,9 +20,9 @@ class SettingsSnapshot {
     /// The snapshot of `settingsFile`, when one exists and still matches that file.
     static std::optional<SettingsSnapshot> read(const std::filesystem::path& settingsFile);
 
-    /// Records what `settingsFile` holds now, read through a fresh `SettingsFile`. Does nothing
-    /// when that cannot be done faithfully (a damaged file, values that are not text, the file
-    /// replaced while being read, an unwritable folder): readers then simply use the file.
+    /// Records what `settingsFile` holds now, read through a `SettingsFile`. Does nothing when
+    /// that cannot be done faithfully (a damaged file, values that are not text, an unwritable
+    /// folder): readers then simply use the file.
     static void refresh(const std::filesystem::path& settingsFile);
 
     std::optional<std::string> value(std::string_view key) const;
