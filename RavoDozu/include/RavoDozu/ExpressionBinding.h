@@ -15,7 +15,7 @@
 
 namespace ravodozu {
 
-struct UnitCatalog;
+class UnitCatalog;
 
 /// The two lookups a formula needs before it can be evaluated.
 struct ExpressionBinding {
