@@ -28,8 +28,13 @@ struct Input {
 
     std::uint64_t take(std::size_t bytes) {
         std::uint64_t value = 0;
-        for (std::size_t i = 0; i < bytes; ++i, ++data, --size)
-            value = value << 8 | (size > 0 ? *data : 0);
+        for (std::size_t i = 0; i < bytes; ++i) {
+            value <<= 8;
+            if (size > 0) {
+                value |= *data++;
+                --size;
+            }
+        }
         return value;
     }
 };
