@@ -29,35 +29,55 @@ constexpr std::array<double, 23> exactPowersOfTen = {1e0,  1e1,  1e2,  1e3,  1e4
                                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
-// Everyday values are the nearest double to a decimal of at most 15 significant digits, and then
-// that decimal is their shortest form: no two such decimals share a double. Finding it takes one
-// product and one quotient, several times faster than the general search.
-bool fewDigits(double magnitude, Digits& d) {
-    if (!(magnitude >= 1e-7 && magnitude < 1e15))
+// The digits of `magnitude` rounded at 10^-scale, read straight off magnitude × 10^scale: that
+// product and the shortest digits scaled alike differ by at most 2⁻⁵² of the product, so away
+// from a half they round alike. False when the product is too large or too near a half to tell.
+bool roundedQuickly(double magnitude, int scale, Digits& d) {
+    if (scale < 0 || scale >= static_cast<int>(exactPowersOfTen.size()))
         return false;
-    const int binaryExponent =
-        static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52) - 0x3ff;
-    // ⌊binaryExponent · log₁₀ 2⌋, which is ⌊log₁₀ magnitude⌋ or one less.
-    int scale = 14 - (binaryExponent * 78913 >> 18);
-    double scaled = magnitude * exactPowersOfTen[scale];
-    if (scaled >= 1e15)
-        scaled = magnitude * exactPowersOfTen[--scale];
-    // Below 2⁵² adding a half is exact, so truncating rounds to the nearest integer.
-    const auto whole = static_cast<std::uint64_t>(scaled + 0.5);
-    if (static_cast<double>(whole) / exactPowersOfTen[scale] != magnitude)
+    const double scaled = magnitude * exactPowersOfTen[scale];
+    if (!(scaled < 0x1p52))
         return false;
-    d.count = static_cast<int>(
-        std::to_chars(d.digit.data(), d.digit.data() + d.digit.size(), whole).ptr - d.digit.data());
+    auto whole = static_cast<std::uint64_t>(scaled);
+    const double fraction = scaled - static_cast<double>(whole);
+    if (std::fabs(fraction - 0.5) <= scaled * 0x1p-50)
+        return false;
+    whole += fraction > 0.5;
+    d.count = whole == 0
+                  ? 0
+                  : static_cast<int>(
+                        std::to_chars(d.digit.data(), d.digit.data() + d.digit.size(), whole).ptr -
+                        d.digit.data());
     d.point = d.count - scale;
     d.dropTrailingZeros();
     return true;
+}
+
+// The same for `high` significant digits. Right beside a power of ten ICU may count them from the
+// neighbouring one (see countedMagnitude), so those are left to the exact path.
+bool roundedSignificantQuickly(double magnitude, int high, Digits& d) {
+    if (!(magnitude >= 1e-22 && magnitude < 1e22))
+        return false;
+    const int binaryExponent =
+        static_cast<int>(std::bit_cast<std::uint64_t>(magnitude) >> 52) - 0x3ff;
+    // ⌊binaryExponent · log₁₀ 2⌋: ⌊log₁₀ magnitude⌋ or one less.
+    int scale = high - 1 - (binaryExponent * 78913 >> 18);
+    if (scale < 0 || scale >= static_cast<int>(exactPowersOfTen.size()))
+        return false;
+    if (magnitude * exactPowersOfTen[scale] >= exactPowersOfTen[high])
+        --scale;
+    const double scaled = scale >= 0 ? magnitude * exactPowersOfTen[scale] : 0;
+    if (scaled < exactPowersOfTen[high - 1] * (1 + 0x1p-48) ||
+        scaled > exactPowersOfTen[high] * (1 - 0x1p-48))
+        return false;
+    return roundedQuickly(magnitude, scale, d);
 }
 
 // ICU starts from the same shortest round-trip digits (double-conversion's SHORTEST) whenever
 // rounding could go either way, and from the exact integer otherwise; both agree with these.
 Digits shortestDigits(double magnitude) {
     Digits d;
-    if (magnitude == 0 || fewDigits(magnitude, d))
+    if (magnitude == 0)
         return d;
     std::array<char, 32> text;
     const char* end = std::to_chars(text.data(), text.data() + text.size(), magnitude,
@@ -171,9 +191,13 @@ bool appendLaidOut(std::string& out, const NumberLayout& layout, DigitRule rule,
         return false;
 
     const double magnitude = std::fabs(value);
-    Digits d = shortestDigits(magnitude);
-    if (d.count > 0)
-        roundAt(d, significant ? countedMagnitude(magnitude, d.point - 1) - high + 1 : -high);
+    Digits d;
+    if (!(significant ? roundedSignificantQuickly(magnitude, high, d)
+                      : roundedQuickly(magnitude, high, d))) {
+        d = shortestDigits(magnitude);
+        if (d.count > 0)
+            roundAt(d, significant ? countedMagnitude(magnitude, d.point - 1) - high + 1 : -high);
+    }
 
     const int integerDigits = d.count > 0 ? std::max(1, d.point) : 1;
     const int fractionDigits = std::max(significant ? 0 : low, d.count > 0 ? d.count - d.point : 0);
