@@ -25,7 +25,7 @@ std::string number(std::string_view locale, DigitRule rule, int low, int high, d
     return text;
 }
 
-// Exact for every exponent the rules use; pow for the rest, as before.
+// The values pow gives for the exponents the rules use, without its cost; pow for the rest.
 double powerOfTen(int exponent) {
     static constexpr std::array<double, 23> exact = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
@@ -45,11 +45,16 @@ int trailingZeros(double wholeNumber) {
     return count;
 }
 
-void appendSuperscript(std::string& text, int exponent) {
+// Appends " × 10" and `exponent` in superscript, growing `text` at most once.
+void appendTimesTenTo(std::string& text, int exponent) {
+    static constexpr std::string_view times = " × 10";
     static constexpr std::array<std::string_view, 10> digits = {"⁰", "¹", "²", "³", "⁴",
                                                                 "⁵", "⁶", "⁷", "⁸", "⁹"};
     std::array<char, 12> decimal;
     auto end = std::to_chars(decimal.data(), decimal.data() + decimal.size(), exponent).ptr;
+    // Every superscript digit and ⁻ takes three bytes.
+    text.reserve(text.size() + times.size() + 3 * static_cast<std::size_t>(end - decimal.data()));
+    text += times;
     for (const char* c = decimal.data(); c != end; ++c)
         text += *c == '-' ? std::string_view("⁻") : digits[*c - '0'];
 }
@@ -126,8 +131,7 @@ std::string ValueFormatter::scientific(double value) const {
     std::string text;
     if (!detail::appendFormatted(text, locale_, DigitRule::significant, 1, digits, mantissa))
         text = shortestText(mantissa);
-    text += " × 10";
-    appendSuperscript(text, exponent);
+    appendTimesTenTo(text, exponent);
     return text;
 }
 
