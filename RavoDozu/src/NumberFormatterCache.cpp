@@ -1,5 +1,6 @@
 #include "NumberFormatterCache.h"
 
+#include <cmath>
 #include <map>
 #include <memory>
 #include <tuple>
@@ -53,6 +54,16 @@ LocalizedNumberFormatter makeFormatter(const FormatterKeyView& key) {
         .grouping(UNUM_GROUPING_ON_ALIGNED);
 }
 
+std::optional<NumberLayout> learnLayout(std::string_view locale) {
+    const auto& probe = numberFormatter(locale, DigitRule::fraction, 0, 3);
+    auto negative = formatted(probe, -1234567890.125);
+    auto positive = formatted(probe, 1234.5);
+    auto small = formatted(probe, -0.5);
+    if (!negative || !positive || !small)
+        return std::nullopt;
+    return layoutFromSamples(*negative, *positive, *small);
+}
+
 LocaleSeparators makeSeparators(std::string_view locale) {
     UErrorCode status = U_ZERO_ERROR;
     icu::DecimalFormatSymbols symbols(icu::Locale(std::string(locale).c_str()), status);
@@ -92,6 +103,31 @@ std::optional<std::string> formatted(const LocalizedNumberFormatter& formatter, 
     if (U_FAILURE(status) || text.isEmpty())
         return std::nullopt;
     return utf8(text);
+}
+
+const NumberLayout* numberLayout(std::string_view locale) {
+    thread_local std::map<std::string, std::optional<NumberLayout>, std::less<>> cache;
+    // Callers format row after row in one locale: remember the last one and skip the search.
+    thread_local const std::pair<const std::string, std::optional<NumberLayout>>* last = nullptr;
+    if (last && last->first == locale)
+        return last->second ? &*last->second : nullptr;
+    auto found = cache.find(locale);
+    if (found == cache.end())
+        found = cache.emplace(std::string(locale), learnLayout(locale)).first;
+    last = &*found;
+    return last->second ? &*last->second : nullptr;
+}
+
+bool appendFormatted(std::string& out, std::string_view locale, DigitRule rule, int low, int high,
+                     double value) {
+    if (const auto* layout = numberLayout(locale);
+        layout && std::isfinite(value) && appendLaidOut(out, *layout, rule, low, high, value))
+        return true;
+    auto text = formatted(numberFormatter(locale, rule, low, high), value);
+    if (!text)
+        return false;
+    out += *text;
+    return true;
 }
 
 } // namespace ravodozu::detail

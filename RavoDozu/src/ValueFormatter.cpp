@@ -18,8 +18,21 @@ namespace {
 constexpr int maxSignificantDigits = 17;
 constexpr int maxFractionDigits = 340;
 
-std::string orPlaceholder(std::optional<std::string> text) {
-    return text ? std::move(*text) : std::string(ValueFormatter::placeholder);
+std::string number(std::string_view locale, DigitRule rule, int low, int high, double value) {
+    std::string text;
+    if (!detail::appendFormatted(text, locale, rule, low, high, value))
+        return std::string(ValueFormatter::placeholder);
+    return text;
+}
+
+// The values pow gives for the exponents the rules use, without its cost; pow for the rest.
+double powerOfTen(int exponent) {
+    static constexpr std::array<double, 23> exact = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                     1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                                     1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (exponent >= 0 && exponent < static_cast<int>(exact.size()))
+        return exact[exponent];
+    return std::pow(10.0, exponent);
 }
 
 int trailingZeros(double wholeNumber) {
@@ -32,20 +45,25 @@ int trailingZeros(double wholeNumber) {
     return count;
 }
 
-std::string superscript(int exponent) {
+// Appends " × 10" and `exponent` in superscript, growing `text` at most once.
+void appendTimesTenTo(std::string& text, int exponent) {
+    static constexpr std::string_view times = " × 10";
     static constexpr std::array<std::string_view, 10> digits = {"⁰", "¹", "²", "³", "⁴",
                                                                 "⁵", "⁶", "⁷", "⁸", "⁹"};
-    std::string result;
-    for (char c : std::to_string(exponent))
-        result += c == '-' ? std::string_view("⁻") : digits[c - '0'];
-    return result;
+    std::array<char, 12> decimal;
+    auto end = std::to_chars(decimal.data(), decimal.data() + decimal.size(), exponent).ptr;
+    // Every superscript digit and ⁻ takes three bytes.
+    text.reserve(text.size() + times.size() + 3 * static_cast<std::size_t>(end - decimal.data()));
+    text += times;
+    for (const char* c = decimal.data(); c != end; ++c)
+        text += *c == '-' ? std::string_view("⁻") : digits[*c - '0'];
 }
 
 // 10^e for any exponent a double can reach, without underflowing on the way.
 double dividedByPowerOfTen(double value, int exponent) {
     if (exponent < -300)
         return value * 1e300 / std::pow(10.0, exponent + 300);
-    return value / std::pow(10.0, exponent);
+    return value / powerOfTen(exponent);
 }
 
 std::string shortestText(double value) {
@@ -84,18 +102,16 @@ std::string ValueFormatter::format(double value) const {
     if (magnitude >= 1e15 || magnitude < 1e-6)
         return scientific(value);
     if (magnitude < 1)
-        return orPlaceholder(detail::formatted(
-            detail::numberFormatter(locale_, DigitRule::significant, 1, digits), value));
+        return number(locale_, DigitRule::significant, 1, digits, value);
 
     const int exponent = static_cast<int>(std::floor(std::log10(magnitude)));
     const int fractionDigits = std::max(0, digits - (exponent + 1));
-    const double scale = std::pow(10.0, fractionDigits);
+    const double scale = powerOfTen(fractionDigits);
     const double rounded = std::round(magnitude * scale) / scale;
     if ((fractionDigits == 0 || rounded == std::floor(rounded)) &&
         trailingZeros(std::floor(rounded)) >= 4)
         return scientific(value);
-    return orPlaceholder(detail::formatted(
-        detail::numberFormatter(locale_, DigitRule::fraction, 0, fractionDigits), value));
+    return number(locale_, DigitRule::fraction, 0, fractionDigits, value);
 }
 
 std::string ValueFormatter::scientific(double value) const {
@@ -107,30 +123,30 @@ std::string ValueFormatter::scientific(double value) const {
         mantissa /= 10, ++exponent;
     if (std::fabs(mantissa) < 1)
         mantissa *= 10, --exponent;
-    const double scale = std::pow(10.0, digits - 1);
+    const double scale = powerOfTen(digits - 1);
     mantissa = std::round(mantissa * scale) / scale;
     if (std::fabs(mantissa) >= 10)
         mantissa /= 10, ++exponent;
 
-    auto text = detail::formatted(
-        detail::numberFormatter(locale_, DigitRule::significant, 1, digits), mantissa);
-    return (text ? *text : shortestText(mantissa)) + " × 10" + superscript(exponent);
+    std::string text;
+    if (!detail::appendFormatted(text, locale_, DigitRule::significant, 1, digits, mantissa))
+        text = shortestText(mantissa);
+    appendTimesTenTo(text, exponent);
+    return text;
 }
 
 std::string ValueFormatter::formatFixed(int fractionDigits, double value) const {
     if (!std::isfinite(value))
         return std::string(placeholder);
     const int digits = std::clamp(fractionDigits, 0, maxFractionDigits);
-    return orPlaceholder(detail::formatted(
-        detail::numberFormatter(locale_, DigitRule::fraction, digits, digits), value));
+    return number(locale_, DigitRule::fraction, digits, digits, value);
 }
 
 std::string ValueFormatter::formatCurrency(int fractionDigits, double value) const {
     if (!std::isfinite(value))
         return std::string(placeholder);
     if (value != 0 && std::fabs(value) < 1)
-        return orPlaceholder(detail::formatted(
-            detail::numberFormatter(locale_, DigitRule::significant, 1, usableDigits()), value));
+        return number(locale_, DigitRule::significant, 1, usableDigits(), value);
     return formatFixed(fractionDigits, value);
 }
 

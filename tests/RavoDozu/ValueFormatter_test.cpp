@@ -3,6 +3,9 @@
 #include <climits> // INT_MAX
 #include <cmath>
 #include <limits>
+#include <optional>
+
+#include "../../RavoDozu/src/NumberFormatterCache.h"
 
 #include <gtest/gtest.h>
 
@@ -48,8 +51,9 @@ INSTANTIATE_TEST_SUITE_P(
         FormatCase{1.5e20, "1.5 × 10²⁰", "1,5 × 10²⁰"},
         FormatCase{0.0000001234, "1.234 × 10⁻⁷", "1,234 × 10⁻⁷"},
         FormatCase{12.345, "12.35", "12,35"}, FormatCase{-0.0, "0", "0"},
-        FormatCase{nan, "\u2014", "\u2014"}, FormatCase{infinity, "\u2014", "\u2014"},
-        FormatCase{-infinity, "\u2014", "\u2014"}));
+        FormatCase{9.9995, "10", "10"}, FormatCase{1.0005, "1.001", "1,001"},
+        FormatCase{-999999.5, "-1 × 10⁶", "-1 × 10⁶"}, FormatCase{nan, "\u2014", "\u2014"},
+        FormatCase{infinity, "\u2014", "\u2014"}, FormatCase{-infinity, "\u2014", "\u2014"}));
 
 TEST(ValueFormatter, SurvivesExtremeValuesAndDigitCounts) {
     for (int digits : {INT_MIN, -5, 0, 1, 17, 18, 1000, INT_MAX}) {
@@ -65,6 +69,7 @@ TEST(ValueFormatter, SurvivesExtremeValuesAndDigitCounts) {
     }
     EXPECT_EQ(ValueFormatter(0, "en").format(1.5), "2");
     EXPECT_EQ(ValueFormatter(4, "en").format(5e-324), "4.941 × 10⁻³²⁴");
+    EXPECT_EQ(ValueFormatter(4, "fr_FR").format(-5e-324), "-4,941 × 10⁻³²⁴");
     EXPECT_EQ(ValueFormatter(4, "en").format(1e308), "1 × 10³⁰⁸");
     EXPECT_EQ(ValueFormatter(INT_MAX, "en").format(0.1), "0.1");
 }
@@ -81,6 +86,97 @@ TEST(ValueFormatter, FixedAndCurrencyDigits) {
     EXPECT_EQ(english.formatCurrency(2, -0.5), "-0.5");
     EXPECT_EQ(english.formatCurrency(2, infinity), dash);
     EXPECT_EQ(ValueFormatter(4, "de_DE").formatCurrency(2, 1234.5), "1.234,50");
+    // Halves are judged on the shortest decimal digits, not on the binary value just below them.
+    EXPECT_EQ(english.formatFixed(2, 1.005), "1.01");
+    EXPECT_EQ(english.formatFixed(2, 0.125), "0.13");
+    EXPECT_EQ(english.formatFixed(3, 999999.9995), "1,000,000.000");
+    EXPECT_EQ(english.formatCurrency(2, 1.005), "1.01");
+}
+
+// Most locales are written from a layout learned from ICU; the rest stay with ICU.
+TEST(NumberLayout, LearnedOnlyForAsciiDigitsInGroupsOfThree) {
+    struct Case {
+        const char* locale;
+        std::optional<detail::NumberLayout> layout;
+    };
+    const Case cases[] = {
+        {"en_US", {{"-", ",", "."}}},
+        {"de_DE", {{"-", ".", ","}}},
+        {"fr_FR", {{"-", "\u202f", ","}}},
+        {"de_CH", {{"-", "\u2019", "."}}},
+        {"sv_SE", {{"\u2212", "\u00a0", ","}}},
+        {"he_IL", {{"\u200e-", ",", "."}}},
+        {"hi_IN", std::nullopt},
+        {"ar_EG", std::nullopt},
+        {"fa_IR", std::nullopt},
+    };
+    for (const auto& [locale, layout] : cases) {
+        const auto* learned = detail::numberLayout(locale);
+        ASSERT_EQ(learned != nullptr, layout.has_value()) << locale;
+        if (learned) {
+            EXPECT_EQ(learned->minus, layout->minus) << locale;
+            EXPECT_EQ(learned->grouping, layout->grouping) << locale;
+            EXPECT_EQ(learned->decimal, layout->decimal) << locale;
+        }
+    }
+    const char* refused[][3] = {
+        {"-1,23,45,67,890.125", "1,234.5", "-0.5"}, // groups of two
+        {"1,234,567,890.125-", "1,234.5", "0.5-"},  // minus behind
+        {"-1,234,567,890.125", "+1,234.5", "-0.5"}, // plus in front
+        {"-1234567890.125", "1234.5", "-0.5"},      // no grouping
+        {"-1,234,567,890", "1,234", "-0"},          // no fraction
+        {"-1.234.567.890.125", "1.234.5", "-0.5"},  // one separator for both
+        {"-1,234,567,890.125", "1,234.5", "-.5"},   // no leading zero
+    };
+    for (const auto& [negative, positive, small] : refused)
+        EXPECT_FALSE(detail::layoutFromSamples(negative, positive, small)) << negative;
+}
+
+// The layout must reproduce ICU character for character; these are the values where digits,
+// rounding or separators are easiest to get wrong.
+TEST(NumberLayout, WritesWhatIcuWrites) {
+    using detail::DigitRule;
+    const char* locales[] = {"en_US", "de_DE", "fr_FR", "de_CH", "sv_SE", "hi_IN",
+                             "ar_EG", "fa_IR", "es_ES", "pt_BR", "ja_JP", "zh_Hans_CN"};
+    const double values[] = {0.5,
+                             2.5,
+                             1.005,
+                             0.125,
+                             9.9995,
+                             999999.5,
+                             1e15 - 1,
+                             1234.5,
+                             0.1 + 0.2,
+                             123456789.123456789,
+                             2.675,
+                             0.001,
+                             1152921504606846976.0,
+                             1e21,
+                             5e-324,
+                             2.2250738585072014e-308,
+                             9.9999999999999971e-308,
+                             1.7976931348623157e308,
+                             0.0,
+                             1.0 / 3};
+    struct Rule {
+        DigitRule rule;
+        int low, high;
+    };
+    const Rule rules[] = {{DigitRule::significant, 1, 1},  {DigitRule::significant, 1, 4},
+                          {DigitRule::significant, 1, 16}, {DigitRule::significant, 1, 17},
+                          {DigitRule::fraction, 0, 0},     {DigitRule::fraction, 0, 3},
+                          {DigitRule::fraction, 0, 16},    {DigitRule::fraction, 2, 2},
+                          {DigitRule::fraction, 20, 20},   {DigitRule::fraction, 340, 340}};
+    for (const char* locale : locales)
+        for (double magnitude : values)
+            for (double value : {magnitude, -magnitude})
+                for (auto [rule, low, high] : rules) {
+                    std::string text;
+                    ASSERT_TRUE(detail::appendFormatted(text, locale, rule, low, high, value));
+                    EXPECT_EQ(text, detail::formatted(
+                                        detail::numberFormatter(locale, rule, low, high), value))
+                        << locale << " " << value << " " << low << ".." << high;
+                }
 }
 
 TEST(ValueFormatter, ParsesTextTypedInTheLocale) {
