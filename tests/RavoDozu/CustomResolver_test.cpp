@@ -155,23 +155,11 @@ TEST_F(CustomResolverTest, ExtraUnitsAreAnchoredToTheirReferenceUnit) {
 
 TEST_F(CustomResolverTest, CurrencyReferencesFollowTheCurrentRates) {
     CustomLibrary library;
-    auto via = [](const char* currency) {
-        return formula("convert(x, currency.USD, currency." + std::string(currency) + ") * 100");
-    };
-    library.conversions = {
-        conversion("money", {unit("b", "Base", std::nullopt), unit("eur", "Cent", via("EUR")),
-                             unit("gbp", "Pence", via("GBP"))})};
     library.extras = {extra("cent", "currency", "EUR", ratio(0.01))};
-
-    auto rated = resolver.resolve(library);
-    EXPECT_EQ(rated.statuses.at("eur"), InverseStatus::exactLine);
-    EXPECT_NEAR(fromBase(rated.categories.at("custom.money").units[1].conversion, 1), 50, 1e-9);
-    EXPECT_EQ(rated.errors.at("gbp"), CustomError::unknownUnit("currency.GBP"));
     // 1 USD is 0.5 EUR, which is 50 cents.
+    auto rated = resolver.resolve(library);
     EXPECT_NEAR(fromBase(rated.extraUnits.at("currency")[0].conversion, 1), 50, 1e-9);
-
     auto unrated = CustomResolver(catalog, std::nullopt).resolve(library);
-    EXPECT_EQ(unrated.errors.at("eur"), CustomError::unknownUnit("currency.USD"));
     EXPECT_EQ(unrated.errors.at("custom.cent"), CustomError::unknownUnit("currency.EUR"));
 }
 
