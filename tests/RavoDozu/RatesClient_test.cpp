@@ -6,13 +6,15 @@
 #include <cstdlib>
 
 #include <gtest/gtest.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include "LoopbackServer.h"
 
 using namespace ravodozu;
 using namespace std::chrono_literals;
 using zelvane::testing::LoopbackServer;
-using zelvane::testing::SilentPort;
 
 namespace {
 
@@ -31,6 +33,31 @@ std::string relayBodyOfSize(std::size_t size) {
 double secondsSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
+
+/// A port that takes connections (the kernel completes them) but never reads or answers.
+class SilentPort {
+  public:
+    SilentPort() {
+        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        ::bind(socket_, reinterpret_cast<sockaddr*>(&address), length);
+        ::listen(socket_, 16);
+        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length);
+        port_ = ntohs(address.sin_port);
+    }
+    ~SilentPort() { ::close(socket_); }
+    SilentPort(const SilentPort&) = delete;
+    SilentPort& operator=(const SilentPort&) = delete;
+
+    std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
+
+  private:
+    int socket_ = -1;
+    int port_ = 0;
+};
 
 /// The two public services on loopback, answering well unless told otherwise.
 struct PublicServices {

@@ -6,10 +6,6 @@
 #include <string>
 #include <thread>
 
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <httplib.h>
 
 namespace zelvane::testing {
@@ -72,7 +68,6 @@ class LoopbackServer {
     }
 
     int hits() const { return hits_; }
-    httplib::Server& server() { return server_; }
 
   private:
     httplib::Server server_;
@@ -80,31 +75,6 @@ class LoopbackServer {
     int port_ = 0;
     std::atomic<int> hits_ = 0;
     std::atomic<bool> stopping_ = false;
-};
-
-/// A port that takes connections (the kernel completes them) but never reads or answers.
-class SilentPort {
-  public:
-    SilentPort() {
-        socket_ = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in address{};
-        address.sin_family = AF_INET;
-        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        socklen_t length = sizeof address;
-        ::bind(socket_, reinterpret_cast<sockaddr*>(&address), length);
-        ::listen(socket_, 16);
-        ::getsockname(socket_, reinterpret_cast<sockaddr*>(&address), &length);
-        port_ = ntohs(address.sin_port);
-    }
-    ~SilentPort() { ::close(socket_); }
-    SilentPort(const SilentPort&) = delete;
-    SilentPort& operator=(const SilentPort&) = delete;
-
-    std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
-
-  private:
-    int socket_ = -1;
-    int port_ = 0;
 };
 
 } // namespace zelvane::testing

@@ -34,20 +34,5 @@ TEST(DisplayLanguage, WithoutAChoiceFollowsTheEnvironment) {
     EXPECT_EQ(displayLocale(none, bare), "en_US_POSIX");
 }
 
-TEST(DisplayLanguage, ChineseScripts) {
-    struct Case {
-        std::string language;
-        bool chinese;
-        bool traditional;
-    };
-    for (const auto& [language, chinese, traditional] : std::vector<Case>{{"zh-Hans", true, false},
-                                                                          {"zh-Hant", true, true},
-                                                                          {"zh-HK", true, true},
-                                                                          {"en", false, false}}) {
-        EXPECT_EQ(isChinese(language), chinese) << language;
-        EXPECT_EQ(isChinese(language) && isTraditionalChinese(language), traditional) << language;
-    }
-}
-
 } // namespace
 } // namespace zelvane
