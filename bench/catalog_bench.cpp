@@ -35,3 +35,14 @@ static void LoadCatalog(benchmark::State& state) {
         benchmark::DoNotOptimize(UnitCatalog::load(bundle));
 }
 BENCHMARK(LoadCatalog)->Unit(benchmark::kMillisecond);
+
+// Loading and then decoding every category and the currencies, as listing all categories does.
+static void LoadCatalogDecodingEverything(benchmark::State& state) {
+    const auto& bundle = ResourceBundle::core();
+    for (auto _ : state) {
+        auto catalog = UnitCatalog::load(bundle);
+        benchmark::DoNotOptimize(catalog->categories());
+        benchmark::DoNotOptimize(catalog->currency());
+    }
+}
+BENCHMARK(LoadCatalogDecodingEverything)->Unit(benchmark::kMillisecond);
