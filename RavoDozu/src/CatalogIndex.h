@@ -34,7 +34,7 @@ struct CatalogIndex {
     static std::optional<CatalogIndex> decode(std::string_view text);
 };
 
-/// A stable 64-bit hash of file contents (FNV-1a).
+/// A 64-bit hash of file contents, the same for the same bytes on the same kind of machine.
 std::uint64_t contentHash(std::string_view bytes);
 
 /// The byte range and id of every element of the top-level "categories" array of a core catalog
