@@ -27,6 +27,7 @@ asan: deps
 
 bench: build
 	@for b in build/bin/bench_*; do $$b; done
+	@bash bench/whole-commands.sh build/bin
 
 fuzz: deps
 	@cmake --preset fuzz >/dev/null

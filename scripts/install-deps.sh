@@ -9,7 +9,7 @@ packages=(
     libicu-dev nlohmann-json3-dev libcurl4-openssl-dev libgmp-dev
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
-    hyperfine units
+    hyperfine units time
 )
 
 missing=()
