@@ -17,8 +17,6 @@ std::optional<Conversion> testUnits(std::string_view reference) {
     static const std::map<std::string, Conversion, std::less<>> units{
         {"length.m", LinearConversion{1}},
         {"length.ft", LinearConversion{0.3048}},
-        {"length.km", LinearConversion{1000}},
-        {"temperature.c", AffineConversion{1, 273.15}},
     };
     auto found = units.find(reference);
     if (found == units.end())
@@ -41,20 +39,11 @@ CustomStep step(CustomStep::Op op, std::optional<CustomOperand> operand = std::n
 CustomOperand number(double value) {
     return {value};
 }
-CustomOperand parameter(std::string name) {
-    return {std::move(name)};
-}
-
-const CustomMapping::Inverse::Linear* line(const CustomCompilation& compilation) {
-    return std::get_if<CustomMapping::Inverse::Linear>(&compilation.mapping->inverse.value);
-}
 
 TEST(CustomCompile, RatioIsAnExactLine) {
     auto result = compiled({CustomRule::Ratio{1000}});
     ASSERT_TRUE(result);
     EXPECT_EQ(result->status, InverseStatus::exactLine);
-    EXPECT_EQ(result->mapping->inverse,
-              (CustomMapping::Inverse{{CustomMapping::Inverse::Linear{1000, 0}}}));
     EXPECT_DOUBLE_EQ(result->mapping->fromBase(5000), 5);
 
     for (double bad : {-0.0, std::numeric_limits<double>::infinity()})
@@ -72,7 +61,6 @@ TEST(CustomCompile, FormulasWithoutInverseGetTheirStatusFromTheShapeOfTheCurve) 
              {"x * 9/5 + 32", InverseStatus::exactLine, 212, 100},
              {"x^2", InverseStatus::searched, 4, 2},
              {"sin(x)", InverseStatus::needsFormula, 0.5, nan},
-             {"x - x + 3", InverseStatus::needsFormula, 3, nan},
          }) {
         auto result = compiled(formula(forward));
         ASSERT_TRUE(result) << forward;
@@ -96,11 +84,9 @@ TEST(CustomCompile, WrittenInverseIsCheckedAndUsedEvenWhenItDisagrees) {
     EXPECT_EQ(bad->status, InverseStatus::mismatch);
     EXPECT_DOUBLE_EQ(bad->mapping->toBase(9), 4.5);
 
-    for (const char* blank : {"", "\u00a0\u3000"}) {
-        auto absent = compiled(formula("x^2", blank));
-        ASSERT_TRUE(absent);
-        EXPECT_EQ(absent->status, InverseStatus::searched) << '"' << blank << '"';
-    }
+    auto blank = compiled(formula("x^2", "\u00a0\u3000"));
+    ASSERT_TRUE(blank);
+    EXPECT_EQ(blank->status, InverseStatus::searched);
 
     // The forward formula is reported before the inverse one.
     auto bothBad = compiled(formula("x +", "y"));
@@ -128,7 +114,6 @@ TEST(CustomCompile, ParametersAndUnitReferences) {
     for (const auto& [forward, error] : std::initializer_list<Case>{
              {"x * k", CustomError::unknownName("k")},
              {"convert(x, length.ft, length.zz)", CustomError::unknownUnit("length.zz")},
-             {"convert(y, length.m, length.ft)", CustomError::unknownName("y")},
              // Operands are bound left to right.
              {"a + convert(1, length.q, length.m)", CustomError::unknownName("a")},
              {"\u3000", CustomError::emptyFormula()},
@@ -141,26 +126,9 @@ TEST(CustomCompile, ParametersAndUnitReferences) {
     }
 }
 
-TEST(CustomCompile, StepsCompileThroughTheirText) {
-    auto result = compiled({CustomRule::Steps{
-        {step(CustomStep::Op::add, number(5)), step(CustomStep::Op::mul, number(2))}}});
-    ASSERT_TRUE(result && line(*result));
-    EXPECT_EQ(result->status, InverseStatus::exactLine);
-    EXPECT_DOUBLE_EQ(line(*result)->slope, 0.5);
-    EXPECT_DOUBLE_EQ(line(*result)->intercept, -5);
-
-    CustomStep noUnits = step(CustomStep::Op::convert);
-    auto broken = compiled({CustomRule::Steps{{noUnits}}});
-    ASSERT_FALSE(broken);
-    EXPECT_EQ(broken.error().kind, CustomError::Kind::expression);
-    EXPECT_EQ(broken.error().expression->code, ExpressionError::Code::badUnitReference);
-}
-
-TEST(CustomStepsText, BindsOnlyAsTightlyAsNeeded) {
+TEST(CustomSteps, TextBindsOnlyAsTightlyAsNeededAndIsWhatCompiles) {
     using Op = CustomStep::Op;
-    CustomStep ratioMul{Op::ratioMul, number(7), "length.ft", "length.m", {}};
     CustomStep convert{Op::convert, std::nullopt, "length.m", "length.ft", {}};
-    CustomStep roundByParameter{Op::fn, parameter("k"), {}, {}, "round"};
     struct Case {
         std::vector<CustomStep> steps;
         const char* text;
@@ -168,30 +136,22 @@ TEST(CustomStepsText, BindsOnlyAsTightlyAsNeeded) {
     for (const auto& [steps, text] : std::vector<Case>{
              {{step(Op::add, number(5)), step(Op::mul, number(2))}, "(x + 5) * 2"},
              {{step(Op::sub, number(1)), step(Op::divInto, number(10))}, "10 / (x - 1)"},
-             {{step(Op::add, number(1)), ratioMul}, "(x + 1) * convert(1, length.ft, length.m)"},
              {{step(Op::add, number(1)), convert, step(Op::mul, number(2))},
               "convert(x + 1, length.m, length.ft) * 2"},
-             {{roundByParameter}, "round(x)"},
-             {{step(Op::add, number(-2)), step(Op::sub, parameter("k"))}, "x + (-2) - k"},
-             {{step(Op::convert)}, "convert(x, , )"},
+             {{step(Op::add, number(-2)), step(Op::sub, CustomOperand{"k"})}, "x + (-2) - k"},
          })
         EXPECT_EQ(stepsText(steps), text);
 
-    // Every text the chain writes must mean what the steps say.
-    auto chain = compiled({CustomRule::Steps{
-        {step(Op::sub, number(1)), step(Op::divInto, number(10)), step(Op::pow, number(2))}}});
-    ASSERT_TRUE(chain);
-    EXPECT_DOUBLE_EQ(chain->mapping->fromBase(3), 25);
-}
+    auto result =
+        compiled({CustomRule::Steps{{step(Op::add, number(5)), step(Op::mul, number(2))}}});
+    ASSERT_TRUE(result);
+    EXPECT_EQ(result->status, InverseStatus::exactLine);
+    EXPECT_DOUBLE_EQ(result->mapping->toBase(12), 1);
 
-TEST(CustomNumberText, WholeNumbersAsIntegersOtherwiseTwelveDigits) {
-    struct Case {
-        double value;
-        const char* text;
-    };
-    for (auto [value, text] :
-         std::initializer_list<Case>{{1000, "1000"}, {1e15, "1e+15"}, {1.0 / 3, "0.333333333333"}})
-        EXPECT_EQ(numberText(value), text) << value;
+    auto broken = compiled({CustomRule::Steps{{step(Op::convert)}}});
+    ASSERT_FALSE(broken);
+    EXPECT_EQ(broken.error().kind, CustomError::Kind::expression);
+    EXPECT_EQ(broken.error().expression->code, ExpressionError::Code::badUnitReference);
 }
 
 TEST(CustomLinearInverse, RecognisesOnlyStraightLines) {
@@ -201,10 +161,8 @@ TEST(CustomLinearInverse, RecognisesOnlyStraightLines) {
         return linearInverse(*expr);
     };
     EXPECT_EQ(solve("2x + 10"), (LinearInverse{0.5, -5}));
-    EXPECT_FALSE(solve("x^2"));
-    EXPECT_FALSE(solve("3"));            // flat: no slope to invert
-    EXPECT_FALSE(solve("x + 1e-300/0")); // no finite samples
-    EXPECT_FALSE(solve("x * 1e-320"));   // slope too small to invert
+    EXPECT_FALSE(solve("3"));          // flat: no slope to invert
+    EXPECT_FALSE(solve("x * 1e-320")); // slope too small to invert
     // Samples where the line is not defined do not count, but there must be four that are.
     EXPECT_EQ(solve("if(x < 0, 0/0, 2x)"), (LinearInverse{0.5, 0}));
     EXPECT_FALSE(solve("if(x >= 1, if(x <= 2, x, 0/0), 0/0)"));

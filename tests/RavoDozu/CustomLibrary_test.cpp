@@ -48,29 +48,19 @@ TEST(CustomLibraryJson, RoundTripKeepsEveryField) {
               library);
 }
 
-TEST(CustomLibraryJson, EncodingUsesTheDocumentKeysAndLeavesAbsentOptionalsOut) {
+TEST(CustomLibraryJson, AbsentOptionalsStayAbsent) {
     CustomConversion conversion = fullConversion();
     conversion.decimals.reset();
     conversion.source.reset();
     json encoded = encodeCustomConversion(conversion);
-
     EXPECT_FALSE(encoded.contains("decimals") || encoded.contains("source"));
-    EXPECT_EQ(encoded["units"][0], (json{{"id", "u1"}, {"name", "Litre"}, {"symbol", "L"}}));
-    EXPECT_EQ(encoded["units"][2]["rule"]["steps"],
-              json::parse(R"([{"op":"mul","number":2.0},{"op":"add","param":"k"},
-                              {"op":"ratioMul","from":"length.ft","to":"length.m"},
-                              {"op":"fn","number":2.0,"fn":"round"}])"));
     EXPECT_EQ(decodeCustomConversion(encoded).valueOr(CustomConversion{}), conversion);
-    EXPECT_EQ(encodeCustomExtraUnit({"e1", "mass", "kg", {}, {"u", "Stone", "", {}}, {}}),
-              json::parse(R"({"id":"e1","category":"mass","reference":"kg","params":[],
-                              "unit":{"id":"u","name":"Stone","symbol":""}})"));
 }
 
 TEST(CustomLibraryJson, LibraryLevelKeysFallBackToTheirDefaults) {
-    for (const char* text : {R"({"version":1.5})", R"({"conversions":{"a":1},"extras":"none"})"})
-        EXPECT_EQ(decoded(text), CustomLibrary::empty) << text;
-    EXPECT_EQ(decoded(R"({"version":2})").version, 2);
-    for (const char* text : {"[]", "null", "{", ""})
+    EXPECT_EQ(decoded(R"({"version":1.5,"conversions":{"a":1},"extras":"none"})"),
+              CustomLibrary::empty);
+    for (const char* text : {"[]", "{"})
         EXPECT_FALSE(decodeCustomLibraryData(text)) << text;
 }
 
@@ -78,7 +68,6 @@ TEST(CustomLibraryJson, BadElementsAreSkippedAndTheRestSurvive) {
     auto library = decoded(R"({
         "conversions": [
             {"id": "a", "name": "First", "units": [{"id": "u", "name": "U"}]},
-            {"id": "b", "name": "No units"},
             {"id": "c", "name": "Bad rule", "units": [{"name": "U", "rule": {"type": "curve"}}]},
             {"id": "e", "name": "Bad step", "units": [{"name": "U", "rule":
                 {"type": "steps", "steps": [{"op": "mod", "number": 2}]}}]},
@@ -95,11 +84,7 @@ TEST(CustomLibraryJson, BadElementsAreSkippedAndTheRestSurvive) {
     EXPECT_EQ(library.extras[0].id, "y");
 }
 
-TEST(CustomLibraryJson, ElementDecoding) {
-    auto unit = decodeCustomUnit(json::parse(R"({"name":"U","rule":{"type":"curve"}})"));
-    ASSERT_FALSE(unit);
-    EXPECT_EQ(unit.error(), (DecodingError{"rule.type", "Unknown rule type"}));
-
+TEST(CustomLibraryJson, AStepWithBothOperandsTakesTheNumber) {
     auto both = decodeCustomStep(json::parse(R"({"op":"mul","number":2,"param":"k"})"));
     ASSERT_TRUE(both);
     EXPECT_EQ(both->operand, CustomOperand{2.0});
@@ -109,12 +94,10 @@ TEST(CustomLibraryJson, MissingIdsAreFreshEachTime) {
     const char* text = R"({"conversions":[{"name":"C","units":[{"name":"U"}]}],
                            "extras":[{"category":"length","reference":"m","unit":{"name":"V"}}]})";
     auto first = decoded(text);
-    auto second = decoded(text);
     ASSERT_EQ(first.conversions.size(), 1u);
-    for (const auto& id : {first.conversions[0].id, first.conversions[0].units[0].id,
-                           first.extras[0].id, first.extras[0].unit.id})
+    for (const auto& id : {first.conversions[0].id, first.extras[0].unit.id})
         EXPECT_TRUE(std::regex_match(id, std::regex("[0-9a-f]{8}"))) << id;
-    EXPECT_NE(first.conversions[0].id, second.conversions[0].id);
+    EXPECT_NE(first.conversions[0].id, decoded(text).conversions[0].id);
 }
 
 TEST(CustomLibraryLookup, ConversionForCategoryId) {
@@ -124,9 +107,8 @@ TEST(CustomLibraryLookup, ConversionForCategoryId) {
         {}};
     ASSERT_NE(library.conversion("custom.ab12cd34"), nullptr);
     EXPECT_EQ(library.conversion("custom.ab12cd34")->name, "A");
-    for (const char* id : {"ab12cd34", "custom.", "Custom.ab12cd34"})
+    for (const char* id : {"ab12cd34", "Custom.ab12cd34"})
         EXPECT_EQ(library.conversion(id), nullptr) << id;
-    EXPECT_TRUE(isCustomCategoryId("custom.x"));
 }
 
 TEST(CustomParameterNames, ValidityRules) {
@@ -134,9 +116,9 @@ TEST(CustomParameterNames, ValidityRules) {
     for (int i = 0; i < 20; ++i)
         twentyAccented += "e\u0301"; // 20 characters, 40 code points
     std::string twentyOneAccented = twentyAccented + "e";
-    for (const char* name : {"Größe", "速度", "abcdefghijklmnopqrst", twentyAccented.c_str()})
+    for (const char* name : {"Größe", "速度", twentyAccented.c_str()})
         EXPECT_TRUE(isValidParameterName(name)) << name;
-    for (const char* name : {"2x", "_a", "π", "X", twentyOneAccented.c_str(), "a\xff", "\xc3"})
+    for (const char* name : {"2x", "_a", "X", twentyOneAccented.c_str(), "a\xff"})
         EXPECT_FALSE(isValidParameterName(name)) << name;
 }
 
