@@ -1,20 +1,9 @@
 // `convert` and `explain` over the bundled catalog and a stored settings file.
 #include "CliFixture.h"
 
-using nlohmann::json;
-
 namespace {
 
 using ConvertCommandsTest = zelvane::testing::CliTest;
-
-TEST_F(ConvertCommandsTest, JsonCarriesPhraseNumberValueAndRows) {
-    auto converted = runJson({"convert", "1,250.5 ft to m", "--json"});
-    EXPECT_EQ(converted["categoryId"], "length");
-    EXPECT_EQ(converted["fromUnitId"], "ft");
-    EXPECT_EQ(converted["number"], "1250.5");
-    EXPECT_EQ(converted["value"], 1250.5);
-    EXPECT_EQ(converted["rows"][converted["targetIndex"].get<std::size_t>()]["text"], "381.2");
-}
 
 TEST_F(ConvertCommandsTest, TextStatesTheConversionThenTheTargetThenThePinnedRows) {
     store("preferences", R"({"showsOtherUnits": false,

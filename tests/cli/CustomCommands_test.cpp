@@ -5,21 +5,14 @@ using nlohmann::json;
 
 namespace {
 
-const char* library = R"json({
-  "version": 1,
-  "conversions": [{
-    "id": "ab12cd34", "name": "Brew", "glyph": "B",
-    "units": [
+const char* library = R"json({"version": 1, "conversions": [{
+    "id": "ab12cd34", "name": "Brew", "glyph": "B", "units": [
       {"id": "l", "name": "Litre", "symbol": "L"},
       {"id": "p", "name": "Pint", "rule": {"type": "ratio", "value": 0.5}},
       {"id": "s", "name": "Broken", "rule": {"type": "formula", "forward": "x +"}}
-    ]
-  }],
-  "extras": [
-    {"id": "lost", "category": "length", "reference": "zz",
-     "unit": {"name": "Lost", "rule": {"type": "ratio", "value": 1}}}
-  ]
-})json";
+    ]}],
+  "extras": [{"id": "lost", "category": "length", "reference": "zz",
+              "unit": {"name": "Lost", "rule": {"type": "ratio", "value": 1}}}]})json";
 
 using CustomCommandsTest = zelvane::testing::CliTest;
 

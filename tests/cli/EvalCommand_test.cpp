@@ -15,17 +15,15 @@ TEST(EvalCommand, PrintsTheShortestRoundTripValue) {
     EXPECT_EQ(runCli({"eval", "-x * k", "--x", "2", "--param", "k=3"}).out, "-6\n");
 }
 
-TEST(EvalCommand, ParseErrorsShowCodePositionAndCaret) {
+TEST(EvalCommand, ErrorsShowCodePositionAndCaretBadArgumentsAreUsageErrors) {
     // The caret counts characters, not bytes: "×" and "é" (e + combining accent) are one each.
     auto run = runCli({"eval", "e\u0301×2 + foo(x)"});
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_EQ(run.err, "error: unknownFunction at 6 (foo)\ne\u0301×2 + foo(x)\n      ^\n");
-}
 
-TEST(EvalCommand, UnresolvedNamesAndBadArgumentsFail) {
-    auto run = runCli({"eval", "x * k"});
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_EQ(run.err, "error: unknownName k\n");
+    auto unresolved = runCli({"eval", "x * k"});
+    EXPECT_EQ(unresolved.exitCode, 1);
+    EXPECT_EQ(unresolved.err, "error: unknownName k\n");
 
     EXPECT_EQ(runCli({"eval", "x", "--x", "three"}).exitCode, 2);
     EXPECT_EQ(runCli({"eval", "x", "--param", "pi=3"}).exitCode, 2) << "reserved name";

@@ -22,14 +22,12 @@ TEST(RegionsCommand, ListsEveryRegionWithTheDetectedOneMarked) {
     EXPECT_EQ(detected, std::vector<std::string>{"germany"});
 }
 
-TEST(PresetsCommand, GivesEveryBuiltInCategory) {
+TEST(PresetsCommand, GivesEveryBuiltInCategoryAndRefusesUnknownOrMissingRegion) {
     auto document = json::parse(runCli({"presets", "unitedStates", "--json"}).out);
     ASSERT_EQ(document["presets"].size(), 35u);
     EXPECT_EQ(document["presets"][1]["category"], "length");
     EXPECT_EQ(document["presets"][1]["from"], "ft");
-}
 
-TEST(PresetsCommand, UnknownOrMissingRegion) {
     auto unknown = runCli({"presets", "atlantis"});
     EXPECT_EQ(unknown.exitCode, 1);
     EXPECT_EQ(unknown.err, "unknown region: atlantis\n");

@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 #include <sys/wait.h>
 #include <vector>
@@ -46,17 +46,10 @@ inline CliResult runCli(const std::vector<std::string>& arguments,
         result.out.append(buffer.data(), n);
     int status = ::pclose(pipe);
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream errFile(errPath);
-    std::stringstream err;
-    err << errFile.rdbuf();
-    result.err = err.str();
+    std::ifstream errFile(errPath, std::ios::binary);
+    result.err.assign(std::istreambuf_iterator<char>(errFile), {});
     std::filesystem::remove(errPath);
     return result;
-}
-
-inline CliResult runCli(std::initializer_list<std::string> arguments,
-                        const std::string& environment = "", const std::string& input = "") {
-    return runCli(std::vector<std::string>(arguments), environment, input);
 }
 
 } // namespace zelvane::testing

@@ -32,19 +32,14 @@ class LoopbackServer {
     std::string base() const { return "http://127.0.0.1:" + std::to_string(port_); }
     std::string url(const std::string& path) const { return base() + path; }
 
-    /// Answers GET `path` with `status` and `body`, counting the requests.
-    void answer(const std::string& path, int status, std::string body) {
-        server_.Get(path,
-                    [this, status, body](const httplib::Request&, httplib::Response& response) {
-                        ++hits_;
-                        response.status = status;
-                        response.set_content(body, "application/json");
-                    });
-    }
-    /// Answers GET `path` with a 200 whose body comes in chunks, without a declared length.
-    void answerChunked(const std::string& path, std::string body) {
-        server_.Get(path, [this, body](const httplib::Request&, httplib::Response& response) {
+    /// Answers GET `path` with `status` and `body`, counting the requests. A chunked answer is a
+    /// 200 without a declared length.
+    void answer(const std::string& path, int status, std::string body, bool chunked = false) {
+        server_.Get(path, [=, this](const httplib::Request&, httplib::Response& response) {
             ++hits_;
+            response.status = status;
+            if (!chunked)
+                return response.set_content(body, "application/json");
             response.set_chunked_content_provider(
                 "application/json", [body](size_t offset, httplib::DataSink& sink) {
                     if (offset < body.size())

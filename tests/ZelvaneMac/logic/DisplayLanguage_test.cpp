@@ -14,19 +14,18 @@ UserPreferences withLanguage(std::optional<std::string> code) {
     return preferences;
 }
 
-TEST(DisplayLanguage, ChosenLanguageWinsOverTheEnvironment) {
+TEST(DisplayLanguage, ChosenLanguageWinsElseTheEnvironmentDecides) {
     Environment french{"fr:it", "", "", "fr_FR.UTF-8", "fr_FR.UTF-8"};
     auto german = withLanguage("de");
     EXPECT_EQ(languageList(german, french), (std::vector<std::string>{"de", "en"}));
     EXPECT_EQ(displayLocale(german, french), "de");
-}
 
-TEST(DisplayLanguage, WithoutAChoiceFollowsTheEnvironment) {
+    // Without a choice the environment decides.
     auto none = withLanguage(std::nullopt);
-    Environment french{"fr:it", "", "", "de_CH.UTF-8", "fr_FR.UTF-8"};
-    EXPECT_EQ(languageList(none, french), (std::vector<std::string>{"fr", "it"}));
-    EXPECT_EQ(displayLanguage(none, french), "fr");
-    EXPECT_EQ(displayLocale(none, french), "de_CH"); // LC_NUMERIC before LANG
+    Environment swiss{"fr:it", "", "", "de_CH.UTF-8", "fr_FR.UTF-8"};
+    EXPECT_EQ(languageList(none, swiss), (std::vector<std::string>{"fr", "it"}));
+    EXPECT_EQ(displayLanguage(none, swiss), "fr");
+    EXPECT_EQ(displayLocale(none, swiss), "de_CH"); // LC_NUMERIC before LANG
 
     Environment bare{"", "", "", "", ""};
     EXPECT_TRUE(languageList(none, bare).empty());

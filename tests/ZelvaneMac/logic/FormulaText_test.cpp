@@ -34,39 +34,22 @@ const auto custom =
 const std::string english = "en_US";
 const std::string german = "de_DE";
 
-struct LineCase {
-    UnitDefinition from;
-    UnitDefinition to;
-    CoefficientStyle style;
-    std::string locale;
-    std::optional<std::string> line;
-};
-
-class FormulaLine : public ::testing::TestWithParam<LineCase> {};
-
-TEST_P(FormulaLine, StatesTheRule) {
-    const auto& c = GetParam();
-    EXPECT_EQ(formulaLine(c.from, c.to, c.style, c.locale), c.line) << c.from.id << "→" << c.to.id;
+TEST(FormulaLine, StatesTheRule) {
+    const std::tuple<UnitDefinition, UnitDefinition, CoefficientStyle, std::string,
+                     std::optional<std::string>>
+        cases[] = {{millimetre, metre, precisePage, english, "1 m = 1,000 mm"},
+                   {celsius, fahrenheit, precisePage, english, "°F = °C × 1.8 + 32"},
+                   {fahrenheit, celsius, precisePage, english, "°C ≈ °F × 0.5555556 − 17.77778"},
+                   {third, metre, precisePage, english, "1 t ≈ 0.3333333 m"},
+                   {kilometre, mile, compactCoefficients, english, "1 km ≈ 0.621 mi"},
+                   {kilometre, millimetre, compactCoefficients, english, "1 km = 1 × 10⁶ mm"},
+                   {per100, kmPerLitre, precisePage, english, "km/L = 100 ÷ L/100km"},
+                   {custom, metre, precisePage, english, std::nullopt}};
+    for (const auto& [from, to, style, locale, line] : cases)
+        EXPECT_EQ(formulaLine(from, to, style, locale), line) << from.id << "→" << to.id;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Pairs, FormulaLine,
-    ::testing::Values(
-        LineCase{millimetre, metre, precisePage, english, "1 m = 1,000 mm"},
-        LineCase{celsius, fahrenheit, precisePage, english, "°F = °C × 1.8 + 32"},
-        LineCase{fahrenheit, celsius, precisePage, english, "°C ≈ °F × 0.5555556 − 17.77778"},
-        LineCase{third, metre, precisePage, english, "1 t ≈ 0.3333333 m"},
-        LineCase{kilometre, mile, compactCoefficients, english, "1 km ≈ 0.621 mi"},
-        LineCase{kilometre, millimetre, compactCoefficients, english, "1 km = 1 × 10⁶ mm"},
-        LineCase{per100, kmPerLitre, precisePage, english, "km/L = 100 ÷ L/100km"},
-        LineCase{custom, metre, precisePage, english, std::nullopt}));
-
-TEST(CoefficientText, ZeroAndNonFiniteAreZero) {
-    for (double v : {0.0, -0.0, double(INFINITY), -double(INFINITY), double(NAN)})
-        EXPECT_EQ(coefficientText(precisePage, v, english), (CoefficientText{"0", true})) << v;
-}
-
-TEST(CoefficientText, FractionDigitsBelowAMillionElseSignificantDigits) {
+TEST(CoefficientText, FractionDigitsBelowAMillionElseSignificantDigitsAndZeroForNonFinite) {
     struct Case {
         CoefficientStyle style;
         double value;
@@ -79,6 +62,9 @@ TEST(CoefficientText, FractionDigitsBelowAMillionElseSignificantDigits) {
              {compactCoefficients, 0.0001, {"0.0001", true}}, // rounds to 0 at 3 digits
              {compactCoefficients, 1e-10, {"1 × 10⁻¹⁰", true}},
              {CoefficientStyle{12, 0, true}, 123456.789012, {"123,456.789012", true}},
+             {precisePage, -0.0, {"0", true}},
+             {precisePage, -double(INFINITY), {"0", true}},
+             {precisePage, double(NAN), {"0", true}},
          })
         EXPECT_EQ(coefficientText(style, value, english), expected) << value;
 }

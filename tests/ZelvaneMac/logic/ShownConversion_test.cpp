@@ -13,10 +13,6 @@ using namespace zelvane::testing;
 // No language chosen and nothing in the environment: English, "en_US_POSIX" numbers.
 const Environment neutral{"", "", "", "", ""};
 
-ConversionContext contextWith(UserPreferences preferences) {
-    return phraseContext(std::move(preferences));
-}
-
 UserPreferences lengthPinned(std::vector<std::string> pinned) {
     UserPreferences preferences;
     preferences.pinnedOverrides["length"] = std::move(pinned);
@@ -32,8 +28,8 @@ std::vector<std::string> unitIds(const std::vector<ShownConversion::Row>& rows) 
 
 using Ids = std::vector<std::string>;
 
-TEST(ShownConversion, ListsPinnedRowsThenTheOthersAndFindsTheTarget) {
-    auto context = contextWith(lengthPinned({"mi", "m"}));
+TEST(ShownConversion, ListsPinnedRowsThenTheOthersAndFindsTheTargetIfItHasARow) {
+    auto context = phraseContext(lengthPinned({"mi", "m"}));
     auto shown = ShownConversion::build("length", "km", "5", "ft", context, neutral);
     EXPECT_EQ(unitIds(shown.pinned), (Ids{"mi", "m"}));
     EXPECT_EQ(unitIds(shown.others), (Ids{"cm", "in", "ft"}));
@@ -42,12 +38,10 @@ TEST(ShownConversion, ListsPinnedRowsThenTheOthersAndFindsTheTarget) {
     EXPECT_EQ(shown.pinned[0].text, "3.107");
     EXPECT_EQ(shown.pinned[1].identity(), "pinned.m");
     EXPECT_EQ(shown.others[0].identity(), "cm");
-}
 
-TEST(ShownConversion, TargetIsAbsentWithoutARow) {
     auto preferences = lengthPinned({"mi"});
     preferences.hiddenUnits["length"] = {"ft"};
-    auto context = contextWith(preferences);
+    context = phraseContext(preferences);
     // A hidden unit, and the source itself, have no row.
     for (std::string target : {"ft", "km"})
         EXPECT_FALSE(
@@ -56,7 +50,7 @@ TEST(ShownConversion, TargetIsAbsentWithoutARow) {
 }
 
 TEST(ShownConversion, UnknownCategoryOrUnitHasNoRowsButKeepsTheValue) {
-    auto context = contextWith({});
+    auto context = phraseContext({});
     for (auto [category, unit] : {std::pair{"length", "parsec"}, {"nothing", "m"}}) {
         auto shown = ShownConversion::build(category, unit, "12.5", "m", context, neutral);
         EXPECT_FALSE(shown.fromUnit);
@@ -91,7 +85,7 @@ TEST(ShownConversion, ChineseDisplayLanguagesGetMagnitudeWords) {
         auto preferences = lengthPinned({"m", "km"});
         preferences.languageCode = language;
         auto shown = ShownConversion::build("length", "mi", "10", std::nullopt,
-                                            contextWith(preferences), environment);
+                                            phraseContext(preferences), environment);
         ASSERT_EQ(shown.pinned.size(), 2u);
         EXPECT_EQ(shown.pinned[0].magnitude, big) << language.value_or("system"); // 16,093 m
         EXPECT_EQ(shown.pinned[1].magnitude, std::nullopt);                       // 16 km

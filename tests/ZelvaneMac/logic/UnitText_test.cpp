@@ -15,69 +15,53 @@ UnitDefinition unit(std::string id, std::string symbol,
     return {std::move(id), std::move(symbol), {std::move(names)}, LinearConversion{1}};
 }
 
-struct NormalizeCase {
-    std::string text;
-    std::string normalized;
-};
-
-class NormalizedUnitText : public ::testing::TestWithParam<NormalizeCase> {};
-
-TEST_P(NormalizedUnitText, GivesTheComparisonForm) {
-    EXPECT_EQ(normalizedUnitText(GetParam().text), GetParam().normalized) << GetParam().text;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Texts, NormalizedUnitText,
-    ::testing::Values(NormalizeCase{"°℉", "f"}, NormalizeCase{"°°C", "°c"},
-                      NormalizeCase{"\u00A0m\u3000", "m"},
-                      NormalizeCase{"m\n", "m\n"},     // line breaks are not blanks
-                      NormalizeCase{"ΣΑΣ", "σας"},     // full lower-casing: final sigma
-                      NormalizeCase{"İ", "i\u0307"})); // one letter becomes two
-
-struct MatchCase {
-    UnitDefinition unit;
-    std::string text;
-    bool matches;
-};
-
-class UnitMatches : public ::testing::TestWithParam<MatchCase> {};
-
-TEST_P(UnitMatches, ComparesSymbolIdNamesPluralsAndAliases) {
-    EXPECT_EQ(unitMatches(GetParam().unit, GetParam().text), GetParam().matches)
-        << GetParam().unit.id << " / " << GetParam().text;
+TEST(NormalizedUnitText, GivesTheComparisonForm) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"°℉", "f"},     {"°°C", "°c"}, {"\u00A0m\u3000", "m"},
+        {"m\n", "m\n"},    // line breaks are not blanks
+        {"ΣΑΣ", "σας"},    // full lower-casing: final sigma
+        {"İ", "i\u0307"}}; // one letter becomes two
+    for (const auto& [text, normalized] : cases)
+        EXPECT_EQ(normalizedUnitText(text), normalized) << text;
 }
 
 const auto kilometre = unit("km", "km", {{"en", "Kilometre"}, {"zh-Hans", "千米"}});
 const auto foot = unit("ft", "ft", {{"en", "foot"}});
 const auto inch = unit("in", "in", {{"en", "inch"}});
-const auto metre = unit("m", "m", {{"en", "metre"}});
 const auto celsius = unit("c", "°C", {{"en", "Celsius"}, {"zh-Hans", "摄氏度"}});
 const auto dollar = unit("USD", "US$", {{"en", "US Dollar"}});
+const auto lowerUsd = unit("usd", "x", {});
 const auto perHundred = unit("l_100km", "L/100km", {{"en", "litres per 100 km"}});
 const auto nameless = unit("custom.x", "", {{"en", ""}});
 
-INSTANTIATE_TEST_SUITE_P(
-    Units, UnitMatches,
-    ::testing::Values(MatchCase{kilometre, "Kilometres", true},
-                      MatchCase{kilometre, "kilometress", false},
-                      MatchCase{kilometre, "千米", true}, MatchCase{kilometre, "   ", false},
-                      MatchCase{foot, "feet", true}, MatchCase{inch, "inches", true},
-                      MatchCase{metre, "meters", true}, MatchCase{celsius, "摄氏", true},
-                      MatchCase{celsius, "°F", false}, MatchCase{dollar, "$", true},
-                      MatchCase{perHundred, "l/100km", true},
-                      // An empty English name must not turn "s" into a name of the unit.
-                      MatchCase{nameless, "s", false}, MatchCase{nameless, "es", false}));
+TEST(UnitMatches, ComparesSymbolIdNamesPluralsAndAliases) {
+    const std::tuple<const UnitDefinition&, const char*, bool> cases[] = {
+        {kilometre, "Kilometres", true},
+        {kilometre, "kilometress", false},
+        {kilometre, "千米", true},
+        {kilometre, "   ", false},
+        {foot, "feet", true},
+        {inch, "inches", true},
+        {celsius, "摄氏", true},
+        {celsius, "°F", false},
+        {dollar, "$", true},
+        {perHundred, "l/100km", true},
+        // Aliases are keyed by exact id: a unit "usd" does not get the dollar's forms.
+        {lowerUsd, "$", false},
+        // An empty English name must not turn "s" into a name of the unit.
+        {nameless, "s", false},
+        {nameless, "es", false}};
+    for (const auto& [unit, text, matches] : cases)
+        EXPECT_EQ(unitMatches(unit, text), matches) << unit.id << " / " << text;
+}
 
-TEST(UnitAliases, AreKeyedByExactIdAndAlreadyNormalised) {
+TEST(UnitAliases, AreAlreadyNormalised) {
     for (const auto& [id, forms] : unitAliases())
         for (const auto& form : forms)
             EXPECT_EQ(normalizedUnitText(form), form) << id;
-    // Ids are case-sensitive: a unit "usd" does not get the dollar's forms.
-    EXPECT_FALSE(unitMatches(unit("usd", "x", {}), "$"));
-    EXPECT_TRUE(unitMatches(unit("USD", "x", {}), "$"));
 }
 
-TEST(CategoryKeys, FollowUnitsThatChangeUnderTheSameCategoryId) {
+TEST(CategoryKeys, FollowUnitsThatChangeUnderTheSameCategoryOrSharedCategory) {
     UnitCategory first{"cache.test", {}, "a", {unit("a", "aa", {{"en", "alpha"}})}};
     UnitCategory renamed{"cache.test", {}, "a", {unit("a", "aa", {{"en", "beta"}})}};
     auto& keys = detail::categoryKeys("cache.test");
@@ -87,22 +71,21 @@ TEST(CategoryKeys, FollowUnitsThatChangeUnderTheSameCategoryId) {
 
     UnitCategory longer{"cache.test", {}, "a", {unit("a", "aa", {}), unit("c", "cc", {})}};
     EXPECT_TRUE(keys.at(longer, 1).matches("cc"));
-}
 
-TEST(CategoryKeys, FollowingASharedCategoryStillNoticesItsReplacement) {
-    auto first = std::make_shared<const UnitCategory>(
+    // Following a shared category still notices its replacement.
+    auto before = std::make_shared<const UnitCategory>(
         UnitCategory{"cache.shared", {}, "a", {unit("a", "aa", {{"en", "alpha"}})}});
-    auto second = std::make_shared<const UnitCategory>(
+    auto after = std::make_shared<const UnitCategory>(
         UnitCategory{"cache.shared", {}, "a", {unit("a", "aa", {{"en", "gamma"}})}});
-    auto& keys = detail::categoryKeys("cache.shared");
-    keys.follow(first);
-    EXPECT_TRUE(keys.at(*first, 0).matches("alpha"));
-    EXPECT_TRUE(keys.at(*first, 0).matches("alphas")); // served without a check
-    keys.follow(second);
-    EXPECT_TRUE(keys.at(*second, 0).matches("gamma"));
+    auto& shared = detail::categoryKeys("cache.shared");
+    shared.follow(before);
+    EXPECT_TRUE(shared.at(*before, 0).matches("alpha"));
+    EXPECT_TRUE(shared.at(*before, 0).matches("alphas")); // served without a check
+    shared.follow(after);
+    EXPECT_TRUE(shared.at(*after, 0).matches("gamma"));
     // A category that is not the followed one is compared unit by unit.
-    UnitCategory copy = *first;
-    EXPECT_TRUE(keys.at(copy, 0).matches("alpha"));
+    UnitCategory copy = *before;
+    EXPECT_TRUE(shared.at(copy, 0).matches("alpha"));
 }
 
 } // namespace
