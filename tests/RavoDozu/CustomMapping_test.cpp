@@ -21,6 +21,19 @@ Expr parsed(const char* text) {
     return expr ? *expr : Expr::number(nan);
 }
 
+TEST(CustomNumericInverse, CostIsBoundedWhateverTheFunction) {
+    // A bracket found late in the negative pass, then a bisection that never settles.
+    int calls = 0;
+    auto jumpy = [&calls](double t) {
+        ++calls;
+        if (t > -1e11)
+            return -1.0;
+        return std::fmod(std::fabs(t) * 7919, 2) < 1 ? 1.0 : -1.0;
+    };
+    numericInverse(CustomFunction(jumpy), 0.5);
+    EXPECT_LE(calls, 110 + 200);
+}
+
 TEST(CustomNumericInverse, FindsRootsOnThePositiveSideFirst) {
     EXPECT_NEAR(numericInverse(parsed("x^2"), 4), 2, 1e-12);
     EXPECT_NEAR(numericInverse(parsed("x^3"), -8), -2, 1e-12); // only the negative pass finds it
