@@ -1,0 +1,79 @@
+// SettingsStore: the one settings file of a user, shared by the panel and zelvane-cli.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <variant>
+#include <vector>
+
+#include "RavoDozu/Result.h"
+
+namespace zelvane {
+
+/// A stored record's bytes. Bytes that are a JSON object or array are kept in the file as that
+/// JSON, so a person can read them; other bytes are kept in a form that gives them back exactly.
+struct SettingData {
+    std::string bytes;
+    bool operator==(const SettingData&) const = default;
+};
+
+/// One stored value, typed as the owner of its key stores it.
+using SettingValue = std::variant<double, bool, std::string, SettingData>;
+
+/// Why the file could not be read or written, for a person ("cannot write /x/settings.json:
+/// permission denied").
+struct StoreError {
+    std::string message;
+};
+
+using StoreResult = ravodozu::Result<std::monostate, StoreError>;
+
+/// The settings file "$XDG_CONFIG_HOME/zelvane/settings.json": one JSON object of named values.
+///
+/// Reads see the file as it is on disk: it is parsed again whenever it changed since the last
+/// read (another process, or a hand edit). Every write takes an advisory lock on the file,
+/// re-reads it, applies the change, and replaces it atomically (temporary file, fsync, rename),
+/// so that several processes writing at once lose no key. A file that cannot be parsed reads as
+/// what could be read of it; it is copied to `damagedCopyPath()` before it is first rewritten.
+/// Thread-compatible: one thread at a time per instance.
+class SettingsStore {
+  public:
+    explicit SettingsStore(std::filesystem::path file);
+
+    /// "$XDG_CONFIG_HOME/zelvane/settings.json", XDG_CONFIG_HOME defaulting to "$HOME/.config"
+    /// when unset, empty or not absolute.
+    static std::filesystem::path standardPath();
+    /// The process's store at standardPath(), created on first use.
+    static SettingsStore& standard();
+
+    const std::filesystem::path& path() const { return file_; }
+    /// The path with ".damaged" appended.
+    std::filesystem::path damagedCopyPath() const { return file_.string() + ".damaged"; }
+
+    std::optional<SettingValue> value(std::string_view key) const;
+    /// Typed reads: none when the key is missing or holds a value of another type.
+    std::optional<double> number(std::string_view key) const;
+    std::optional<bool> boolean(std::string_view key) const;
+    std::optional<std::string> text(std::string_view key) const;
+    std::optional<std::string> data(std::string_view key) const;
+    /// Every stored key, sorted.
+    std::vector<std::string> keys() const;
+
+    StoreResult set(std::string_view key, SettingValue value);
+    StoreResult remove(std::string_view key);
+    /// Several changes in one write: a value sets its key, none removes it.
+    using Change = std::pair<std::string, std::optional<SettingValue>>;
+    StoreResult apply(const std::vector<Change>& changes);
+
+    /// Why the file on disk could not be read, or was read only in part; none when it was fine.
+    std::optional<StoreError> readProblem() const;
+
+  private:
+    std::filesystem::path file_;
+    // The implementation adds what it needs below.
+};
+
+} // namespace zelvane
