@@ -20,6 +20,8 @@
 #include "RavoDozu/UserPreferences.h"
 #include "UserState.h"
 
+Q_MOC_INCLUDE("ConverterModel.h")
+
 class QQmlEngine;
 class QJSEngine;
 
@@ -64,7 +66,7 @@ class AppState : public QObject {
     /// Null until a snapshot is known.
     const ravodozu::ExchangeRates* rates() const { return rates_.get(); }
     const ravodozu::CustomLibrary& customLibrary() const { return *customLibrary_; }
-    const UserState& userState() const { return userState_; }
+    UserState& userState() { return userState_; }
     SettingsStore& store() const { return userState_.store(); }
 
     /// A snapshot of catalog, preferences, rates and custom library as they are now.

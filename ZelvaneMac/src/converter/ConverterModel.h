@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include <QObject>
 #include <QStringList>
@@ -11,6 +12,7 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
+#include "RavoDozu/ConversionContext.h"
 #include "RavoDozu/UnitCatalog.h"
 
 namespace zelvane {
@@ -61,8 +63,8 @@ class ConverterModel : public QObject {
     void setEditsWidgetValue(bool edits);
     void setDelays(Delays delays);
 
-    /// The unit of the typed value in the open category; null when either is missing.
-    const ravodozu::UnitDefinition* currentFromUnit() const;
+    /// The unit of the typed value in the open category; none when either is missing.
+    std::optional<ravodozu::UnitDefinition> currentFromUnit() const;
 
     Q_INVOKABLE void switchCategory(const QString& categoryId);
     /// Converts the typed value into the unit and makes it the value's unit.
@@ -97,7 +99,9 @@ class ConverterModel : public QObject {
     void runQueryStep();
     void setLoading(bool loading);
     double inputValue() const;
-    void assign(std::string& field, std::string value, void (ConverterModel::*changed)());
+    bool matches(const std::string& categoryId, const QString& lowered,
+                 const ravodozu::ConversionContext& context,
+                 const std::vector<std::string>& languages) const;
 
     AppState& app_;
     std::string categoryId_;
