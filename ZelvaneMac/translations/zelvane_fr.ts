@@ -217,7 +217,7 @@
     </message>
     <message id="mac.customTag">
         <source>Custom</source>
-        <translation>Perso</translation>
+        <translation>Personnalisé</translation>
     </message>
     <message id="mac.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>

@@ -57,7 +57,7 @@
     </message>
     <message id="mac.unpinned">
         <source>Panel unpinned</source>
-        <translation>Sematan panel dibuang</translation>
+        <translation>Panel dinyahsemat</translation>
     </message>
     <message id="star.limit">
         <source>You can star up to %1 categories</source>
