@@ -106,12 +106,14 @@ ValueDisplay ConversionContext::valueDisplay(std::string_view categoryId,
         static_cast<int>(std::clamp<std::int64_t>(preferences_->significantDigits, 1, INT_MAX));
     ValueDisplay display{ValueFormatter(digits, locale)};
     if (const auto* conversion = customLibrary_->conversion(categoryId);
-        conversion && conversion->decimals)
-        display.form = ValueDisplay::Form::fixed,
+        conversion && conversion->decimals) {
+        display.form = ValueDisplay::Form::fixed;
         display.fractionDigits =
             static_cast<int>(std::clamp<std::int64_t>(*conversion->decimals, 0, INT_MAX));
-    else if (categoryId == catalog_->currencyCategoryId())
-        display.form = ValueDisplay::Form::currency, display.fractionDigits = 2;
+    } else if (categoryId == catalog_->currencyCategoryId()) {
+        display.form = ValueDisplay::Form::currency;
+        display.fractionDigits = 2;
+    }
     return display;
 }
 

@@ -26,7 +26,7 @@ std::shared_ptr<const UnitCatalog> testCatalog() {
                         {{"USD", "$", {{{"en", "US Dollar"}}}}, {"EUR", "€", {{{"en", "Euro"}}}}}});
 }
 
-CustomConversion pace(std::optional<int> decimals, std::vector<CustomUnit> units) {
+CustomConversion pace(std::optional<std::int64_t> decimals, std::vector<CustomUnit> units) {
     return {"pace", "Pace", "", decimals, {}, std::move(units), std::nullopt};
 }
 
@@ -109,6 +109,10 @@ TEST_F(ContextTest, RepeatedIdsShowTheLaterConversionWithItsOwnDecimals) {
     EXPECT_EQ(ctx.category("custom.pace")->base, "m");
     EXPECT_EQ(ctx.customLibrary().conversion("custom.pace")->decimals, 3);
     EXPECT_EQ(ctx.formatValue(2.5, "custom.pace", "en_US"), "2.500");
+
+    library.conversions = {pace(std::int64_t{1} << 40, {customUnit("s", {})})};
+    EXPECT_EQ(context().formatValue(2.5, "custom.pace", "en_US").size(), 342u)
+        << "decimals past 32 bits still show, as many as the formatter gives";
 }
 
 TEST_F(ContextTest, PresetsForCustomAndBuiltInCategories) {
