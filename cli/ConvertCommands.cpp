@@ -1,6 +1,5 @@
 // convert, explain: the panel's main job without the panel — reading a phrase and listing the
 // converted rows, and the formula between two units.
-#include <charconv>
 #include <iomanip>
 #include <iostream>
 
@@ -11,6 +10,7 @@
 #include "PhrasePatterns.h"
 #include "QuickInput.h"
 #include "RavoDozu/ConversionContext.h"
+#include "RavoDozu/NumberText.h"
 #include "ShownConversion.h"
 #include "ShownRows.h"
 #include "StoredState.h"
@@ -143,20 +143,12 @@ int convert(Arguments& arguments, const Session& session) {
     return success;
 }
 
-std::optional<double> numberOf(const std::string& text) {
-    double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
 int explain(Arguments& arguments, const Session& session) {
     auto valueText = arguments.value("--value");
     auto words = arguments.finish(3, 3);
     if (!words)
         return usage(explainCommand, arguments.problem());
-    auto value = valueText ? numberOf(*valueText) : 1.0;
+    auto value = valueText ? ravodozu::readNumber(*valueText) : 1.0;
     if (!value)
         return usage(explainCommand, "not a number: " + *valueText);
     const auto& categoryId = (*words)[0];

@@ -1,11 +1,10 @@
 // eval: the value of a formula, with its input and parameters given on the command line.
-#include <charconv>
-#include <cmath>
 #include <iostream>
 
 #include "Command.h"
 #include "RavoDozu/ExpressionBinding.h"
 #include "RavoDozu/ExpressionFunctions.h"
+#include "RavoDozu/NumberText.h"
 
 namespace zelvane::cli {
 namespace {
@@ -20,23 +19,6 @@ const Command evalCommand{"eval", "FORMULA [--x VALUE] [--param NAME=VALUE ...]"
                           "«category.unit» name built-in units",
                           evaluateFormula};
 const bool registered = registerCommand(evalCommand);
-
-std::optional<double> parseNumber(std::string_view text) {
-    double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-/// The shortest text that reads back as the same double; "nan" whatever the NaN's sign.
-std::string numberText(double value) {
-    if (std::isnan(value))
-        return "nan";
-    char buffer[32];
-    auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
-    return std::string(buffer, end);
-}
 
 void printParseError(const ravodozu::ExpressionError& error, const std::string& formula) {
     // Positions count user-perceived characters, so the caret lines up under monospaced text.
@@ -54,7 +36,7 @@ int evaluateFormula(Arguments& arguments, const Session& session) {
 
     double x = 0;
     if (xText) {
-        auto value = parseNumber(*xText);
+        auto value = ravodozu::readNumber(*xText);
         if (!value)
             return usage(evalCommand, "--x needs a number, not " + *xText);
         x = *value;
@@ -64,7 +46,7 @@ int evaluateFormula(Arguments& arguments, const Session& session) {
         auto equals = text.find('=');
         auto value = equals == std::string::npos
                          ? std::nullopt
-                         : parseNumber(std::string_view(text).substr(equals + 1));
+                         : ravodozu::readNumber(std::string_view(text).substr(equals + 1));
         if (equals == 0 || !value)
             return usage(evalCommand, "--param needs NAME=VALUE, not " + text);
         auto name = text.substr(0, equals);
@@ -91,7 +73,7 @@ int evaluateFormula(Arguments& arguments, const Session& session) {
         return failWith(std::string("error: ") + (parameter ? "unknownName " : "unknownUnit ") +
                         unresolved.name);
     }
-    std::cout << numberText(prepared->evaluate(x)) << "\n";
+    std::cout << ravodozu::shortestNumberText(prepared->evaluate(x)) << "\n";
     return success;
 }
 

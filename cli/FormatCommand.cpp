@@ -1,11 +1,10 @@
 // format: a value as the converter would show it.
 #include <algorithm>
-#include <charconv>
 #include <climits> // INT_MIN, INT_MAX
-#include <cstdlib>
 #include <iostream>
 
 #include "Command.h"
+#include "RavoDozu/NumberText.h"
 #include "RavoDozu/ValueFormatter.h"
 
 namespace zelvane::cli {
@@ -17,14 +16,6 @@ const Command formatCommand{
     "format", "VALUE [--digits N] [--locale L] [--fixed F | --currency F]",
     "VALUE by significant digits (default 4), fixed or currency fraction digits", formatValue};
 const bool registered = registerCommand(formatCommand);
-
-std::optional<double> parseValue(const std::string& text) {
-    char* end = nullptr;
-    double value = std::strtod(text.c_str(), &end);
-    if (text.empty() || end != text.c_str() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 int clampedInt(long long value) {
     return static_cast<int>(std::clamp<long long>(value, INT_MIN, INT_MAX));
@@ -40,7 +31,7 @@ int formatValue(Arguments& arguments, const Session& session) {
         return usage(formatCommand, arguments.problem());
     if (fixed && currency)
         return usage(formatCommand, "--fixed and --currency exclude each other");
-    auto value = parseValue(words->front());
+    auto value = ravodozu::readNumber(words->front());
     if (!value)
         return usage(formatCommand, "not a number: " + words->front());
 

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "../RavoDozu/src/NumberFormatterCache.h"
+#include "RavoDozu/NumberText.h"
 #include "RavoDozu/ValueFormatter.h"
 
 using namespace ravodozu;
@@ -71,9 +72,10 @@ void compare(const char* locale, DigitRule rule, int low, int high, double value
     auto reference = detail::formatted(detail::numberFormatter(locale, rule, low, high), value);
     if (written == reference.has_value() && (!written || fast == *reference))
         return;
-    std::fprintf(stderr, "%s %s %d..%d %.17g: fast \"%s\", ICU \"%s\"\n", locale,
-                 rule == DigitRule::significant ? "significant" : "fraction", low, high, value,
-                 written ? fast.c_str() : "(none)", reference ? reference->c_str() : "(none)");
+    std::fprintf(stderr, "%s %s %d..%d %s: fast \"%s\", ICU \"%s\"\n", locale,
+                 rule == DigitRule::significant ? "significant" : "fraction", low, high,
+                 shortestNumberText(value).c_str(), written ? fast.c_str() : "(none)",
+                 reference ? reference->c_str() : "(none)");
     std::abort();
 }
 

@@ -11,23 +11,56 @@ packages=(
     qt6-tools-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
+    locales
 )
+
+# Locales whose decimal separator is a comma: the tests prove that no result depends on the
+# process locale by running under them.
+test_locales=(de_DE.UTF-8 fr_FR.UTF-8)
 
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+# `locale -a` spells them in lower case without the hyphen: de_DE.utf8.
+missing_locales=()
+if command -v locale >/dev/null; then
+    available=$(locale -a 2>/dev/null)
+    for l in "${test_locales[@]}"; do
+        spelled="${l%%.*}.utf8"
+        grep -qx "$spelled" <<<"$available" || missing_locales+=("$l")
+    done
+else
+    missing_locales=("${test_locales[@]}")
+fi
+[ ${#missing[@]} -eq 0 ] && [ ${#missing_locales[@]} -eq 0 ] && exit 0
 
-echo "install-deps: installing ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then
     sudo=()
 elif command -v sudo >/dev/null && sudo -n true 2>/dev/null; then
     sudo=(sudo -n)
 else
-    echo "install-deps: cannot install ${missing[*]}: run as root or with passwordless sudo" >&2
+    echo "install-deps: cannot install ${missing[*]} ${missing_locales[*]}:" \
+        "run as root or with passwordless sudo" >&2
     exit 1
 fi
-export DEBIAN_FRONTEND=noninteractive
-"${sudo[@]}" apt-get update -qq
-"${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "install-deps: installing ${missing[*]}"
+    export DEBIAN_FRONTEND=noninteractive
+    "${sudo[@]}" apt-get update -qq
+    "${sudo[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+fi
+
+if [ ${#missing_locales[@]} -gt 0 ]; then
+    echo "install-deps: generating ${missing_locales[*]}"
+    for l in "${missing_locales[@]}"; do
+        # Uncomment the line Debian ships, or add it when there is none.
+        if grep -qE "^# *$l UTF-8\$" /etc/locale.gen; then
+            "${sudo[@]}" sed -i -E "s/^# *($l UTF-8)\$/\1/" /etc/locale.gen
+        elif ! grep -qE "^$l UTF-8\$" /etc/locale.gen; then
+            echo "$l UTF-8" | "${sudo[@]}" tee -a /etc/locale.gen >/dev/null
+        fi
+    done
+    "${sudo[@]}" locale-gen >/dev/null
+fi

@@ -1,11 +1,12 @@
 #include "RavoDozu/Conversion.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 
 #include "CatalogReaders.h"
 #include "RavoDozu/CustomMapping.h"
+#include "RavoDozu/NumberText.h"
+#include "TextPieces.h"
 
 namespace ravodozu {
 
@@ -14,26 +15,6 @@ constexpr double infinity = std::numeric_limits<double>::infinity();
 
 template <class... F> struct Overloaded : F... { using F::operator()...; };
 template <class... F> Overloaded(F...) -> Overloaded<F...>;
-
-std::string_view trimmedBlanks(std::string_view text) {
-    auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
-std::optional<double> parseLiteral(std::string_view text) {
-    if (text.size() > 1 && text.front() == '+' && text[1] != '-' && text[1] != '+')
-        text.remove_prefix(1);
-    double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    // Out-of-range literals still read as ±∞ or ±0, as strtod would give them.
-    if (error == std::errc::result_out_of_range && end == text.data() + text.size())
-        return std::strtod(std::string(text).c_str(), nullptr);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
 
 double numberParameter(const detail::JsonReader& parameter) {
     if (parameter.json().is_number())
@@ -78,7 +59,7 @@ std::optional<double> evaluateNumberExpression(std::string_view text) {
     std::size_t start = 0;
     while (true) {
         std::size_t end = text.find_first_of("*/", start);
-        auto operand = parseLiteral(trimmedBlanks(text.substr(start, end - start)));
+        auto operand = readNumber(detail::trimmedBlanks(text.substr(start, end - start)));
         if (!operand)
             return std::nullopt;
         if (!running)

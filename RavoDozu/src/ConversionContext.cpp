@@ -48,17 +48,20 @@ ConversionContext::ConversionContext(std::shared_ptr<const UnitCatalog> catalog,
 CategoryRef ConversionContext::category(std::string_view categoryId) const {
     if (const auto* customCategory = entry(custom_->categories, categoryId))
         return CategoryRef(custom_, customCategory);
-    if (categoryId == catalog_->currencyCategoryId())
-        return currencyCategoryFor(catalog_, rates_);
-    const auto* builtIn = catalog_->category(categoryId);
-    if (!builtIn)
-        return nullptr;
+    auto builtIn = builtInCategory(categoryId);
     const auto* extras = entry(custom_->extraUnits, categoryId);
-    if (!extras || extras->empty())
-        return CategoryRef(catalog_, builtIn);
+    if (!builtIn || !extras || extras->empty())
+        return builtIn;
     auto extended = std::make_shared<UnitCategory>(*builtIn);
     extended->units.insert(extended->units.end(), extras->begin(), extras->end());
     return extended;
+}
+
+CategoryRef ConversionContext::builtInCategory(std::string_view categoryId) const {
+    if (categoryId == catalog_->currencyCategoryId())
+        return currencyCategoryFor(catalog_, rates_);
+    const auto* category = catalog_->category(categoryId);
+    return category ? CategoryRef(catalog_, category) : nullptr;
 }
 
 RegionProfile::Entry ConversionContext::preset(std::string_view categoryId) const {
@@ -103,10 +106,14 @@ ValueDisplay ConversionContext::valueDisplay(std::string_view categoryId,
         static_cast<int>(std::clamp<std::int64_t>(preferences_->significantDigits, 1, INT_MAX));
     ValueDisplay display{ValueFormatter(digits, locale)};
     if (const auto* conversion = customLibrary_->conversion(categoryId);
-        conversion && conversion->decimals)
-        display.form = ValueDisplay::Form::fixed, display.fractionDigits = *conversion->decimals;
-    else if (categoryId == catalog_->currencyCategoryId())
-        display.form = ValueDisplay::Form::currency, display.fractionDigits = 2;
+        conversion && conversion->decimals) {
+        display.form = ValueDisplay::Form::fixed;
+        display.fractionDigits =
+            static_cast<int>(std::clamp<std::int64_t>(*conversion->decimals, 0, INT_MAX));
+    } else if (categoryId == catalog_->currencyCategoryId()) {
+        display.form = ValueDisplay::Form::currency;
+        display.fractionDigits = 2;
+    }
     return display;
 }
 

@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstdio>
 
 #include <unicode/uchar.h>
 #include <unicode/utf8.h>
+
+#include "RavoDozu/NumberText.h"
 
 namespace ravodozu {
 
@@ -173,10 +174,8 @@ Result<CustomCompilation, CustomError> compile(const CustomRule& rule,
 
 std::string numberText(double value) {
     if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 1e15)
-        return std::to_string(static_cast<long long>(value));
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.12g", value);
-    return buffer;
+        return plainNumberText(value);
+    return significantNumberText(value, 12);
 }
 
 std::string stepsText(const std::vector<CustomStep>& steps) {

@@ -1,7 +1,7 @@
 #include "RavoDozu/CustomLibrary.h"
 
+#include <algorithm>
 #include <array>
-#include <cstdint> // INT32_MIN, INT32_MAX
 #include <memory>
 #include <random>
 
@@ -100,13 +100,8 @@ CustomConversion readConversion(const JsonReader& reader) {
     conversion.id = idOrFresh(reader);
     conversion.name = reader["name"].string();
     conversion.glyph = stringOr(reader, "glyph", "");
-    if (auto decimals = reader.find("decimals")) {
-        auto value = decimals->integer();
-        if (value < INT32_MIN || value > INT32_MAX)
-            decimals->fail("Parsed JSON number <" + decimals->json().dump() +
-                           "> does not fit in Int.");
-        conversion.decimals = static_cast<int>(value);
-    }
+    if (auto decimals = reader.find("decimals"))
+        conversion.decimals = decimals->integer();
     conversion.parameters = readParameters(reader);
     conversion.units = reader["units"].list(readUnit);
     conversion.source = optionalString(reader, "source");
@@ -173,10 +168,11 @@ const CustomConversion* CustomLibrary::conversion(std::string_view categoryId) c
     if (!isCustomCategoryId(categoryId))
         return nullptr;
     auto id = categoryId.substr(customPrefix.size());
-    for (const auto& conversion : conversions)
-        if (conversion.id == id)
-            return &conversion;
-    return nullptr;
+    // The last one, as the resolver lets a later conversion with the same id replace an earlier.
+    auto found =
+        std::find_if(conversions.rbegin(), conversions.rend(),
+                     [&](const CustomConversion& conversion) { return conversion.id == id; });
+    return found == conversions.rend() ? nullptr : &*found;
 }
 
 bool isCustomCategoryId(std::string_view categoryId) {
@@ -235,8 +231,8 @@ Result<CustomLibrary, DecodingError> decodeCustomLibrary(const json& document) {
 
     CustomLibrary library;
     auto version = detail::decodeWith([&] { return JsonReader(document)["version"].integer(); });
-    if (version && *version >= INT32_MIN && *version <= INT32_MAX)
-        library.version = static_cast<int>(*version);
+    if (version)
+        library.version = *version;
     library.conversions =
         readLossy<CustomConversion>(document, "conversions", readConversion).elements;
     library.extras = readLossy<CustomExtraUnit>(document, "extras", readExtra).elements;

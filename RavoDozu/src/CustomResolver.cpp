@@ -1,7 +1,8 @@
 #include "RavoDozu/CustomResolver.h"
 
-#include <charconv>
 #include <mutex>
+
+#include "RavoDozu/NumberText.h"
 
 namespace ravodozu {
 
@@ -10,12 +11,6 @@ const ResolvedCustomLibrary ResolvedCustomLibrary::empty{};
 namespace {
 
 const Conversion identity = LinearConversion{1};
-
-std::string shortest(double value) {
-    char buffer[32];
-    auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
 
 UnitDefinition definition(std::string id, const CustomUnit& unit, Conversion conversion) {
     return {std::move(id), unit.symbol.empty() ? unit.name : unit.symbol,
@@ -125,8 +120,8 @@ std::string resolveStamp(const UnitCatalog& catalog, const ExchangeRates* rates)
     double updatedAt = rates ? ReferenceDate::toUnix(rates->updatedAt) : 0;
     double fetchedAt = rates && rates->fetchedAt ? ReferenceDate::toUnix(*rates->fetchedAt) : 0;
     std::size_t count = rates ? rates->rates.size() : 0;
-    return shortest(updatedAt) + "|" + shortest(fetchedAt) + "|" + std::to_string(count) + "|" +
-           std::to_string(catalog.categoryCount());
+    return shortestNumberText(updatedAt) + "|" + shortestNumberText(fetchedAt) + "|" +
+           std::to_string(count) + "|" + std::to_string(catalog.categoryCount());
 }
 
 namespace {

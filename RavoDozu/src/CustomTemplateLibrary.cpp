@@ -1,6 +1,7 @@
 #include "RavoDozu/CustomTemplateLibrary.h"
 
 #include <algorithm>
+#include <map>
 
 #include "CatalogReaders.h"
 #include "RavoDozu/CustomShare.h"
@@ -33,11 +34,15 @@ CustomTemplate readTemplate(const detail::JsonReader& reader) {
 
 CustomTemplateLibrary readLibrary(const detail::JsonReader& reader) {
     CustomTemplateLibrary library;
+    // Every tag must decode, even one that is not kept: data of the wrong type is an error in
+    // the file however little of it is shown.
     auto tags = reader["tags"];
-    tags.object(); // The tags must form an object even when none of them is kept.
+    std::map<std::string, LocalizedText, std::less<>> names;
+    for (const auto& member : tags.object())
+        names.emplace(member.first, tags[member.first].localizedText());
     for (auto tag : templateTagOrder)
-        if (auto name = tags.find(tag))
-            library.tags.emplace_back(tag, name->localizedText());
+        if (auto name = names.find(tag); name != names.end())
+            library.tags.emplace_back(tag, name->second);
     library.templates = reader["templates"].list(readTemplate);
     return library;
 }

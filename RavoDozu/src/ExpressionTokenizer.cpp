@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <clocale>
-#include <cstdlib>
 #include <memory>
 
 #include <unicode/brkiter.h>
@@ -12,7 +10,7 @@
 #include <unicode/utext.h>
 #include <unicode/utf8.h>
 
-#include <locale.h> // newlocale, strtod_l
+#include "RavoDozu/NumberText.h"
 
 namespace ravodozu {
 namespace detail {
@@ -77,15 +75,6 @@ std::vector<Character> splitCharacters(std::string_view text, std::size_t limit)
     }
     utext_close(utext);
     return characters;
-}
-
-double parseDecimal(const std::string& text, bool& valid) {
-    // Decimal text is read in the C locale whatever the process locale is.
-    static const locale_t cLocale = newlocale(LC_ALL_MASK, "C", locale_t(nullptr));
-    char* end = nullptr;
-    double value = strtod_l(text.c_str(), &end, cLocale);
-    valid = !text.empty() && end == text.c_str() + text.size();
-    return value;
 }
 
 class Tokenizer {
@@ -211,13 +200,11 @@ std::size_t Tokenizer::number(std::size_t start, std::vector<Expr::Located>& tok
         ++i;
     }
     i = exponentEnd(i);
-    std::string digits(
+    auto value = readNumber(
         text_.substr(characters_[start].begin, characters_[i - 1].end - characters_[start].begin));
-    bool valid = false;
-    double value = parseDecimal(digits, valid);
-    if (!valid)
+    if (!value)
         unexpectedCharacter(start);
-    tokens.push_back(located({value}, start));
+    tokens.push_back(located({*value}, start));
     return i;
 }
 

@@ -1,5 +1,6 @@
 #include "JsonReader.h"
 
+#include <cmath>
 #include <cstdint>
 #include <fstream>
 #include <sstream>
@@ -94,9 +95,9 @@ long long JsonReader::integer() const {
     if (value_.is_number_integer())
         return value_.get<long long>();
     if (value_.is_number_float()) {
+        // The range is checked before the cast, which would be undefined outside it.
         double number = value_.get<double>();
-        if (number == static_cast<double>(static_cast<long long>(number)) && number >= -9.2e18 &&
-            number <= 9.2e18)
+        if (number >= -9.2e18 && number <= 9.2e18 && number == std::trunc(number))
             return static_cast<long long>(number);
         fail("Parsed JSON number <" + value_.dump() + "> does not fit in Int.");
     }

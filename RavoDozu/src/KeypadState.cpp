@@ -1,13 +1,12 @@
 #include "RavoDozu/KeypadState.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 #include "JsonReader.h"
 #include "RavoDozu/Converter.h"
 #include "RavoDozu/InputEditing.h"
+#include "RavoDozu/NumberText.h"
 
 namespace ravodozu {
 
@@ -22,19 +21,6 @@ int digitCount(std::string_view text) {
         std::ranges::count_if(text, [](char c) { return c >= '0' && c <= '9'; }));
 }
 
-std::optional<double> parseDouble(std::string_view text) {
-    double value = 0;
-    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return value;
-}
-
-std::string shortestRoundTrip(double value) {
-    std::array<char, 32> buffer{};
-    auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return std::string(buffer.data(), end);
-}
 } // namespace
 
 std::string_view rawValue(KeypadState::Key key) {
@@ -49,12 +35,12 @@ std::optional<KeypadState::Key> keypadKey(std::string_view raw) {
 }
 
 std::string keypadInputText(double value) {
-    std::array<char, 64> buffer{};
-    std::snprintf(buffer.data(), buffer.size(), "%.7g", value);
-    double rounded = parseDouble(buffer.data()).value_or(value);
-    if (rounded == std::trunc(rounded) && std::fabs(rounded) < 1e15)
-        return std::to_string(static_cast<long long>(rounded));
-    return shortestRoundTrip(rounded);
+    double rounded = readNumber(significantNumberText(value, 7)).value_or(value);
+    // A person edits this text digit by digit, so it stays plain wherever that is readable.
+    const double magnitude = std::fabs(rounded);
+    if (rounded == 0 || (magnitude >= 1e-6 && magnitude < 1e15))
+        return plainNumberText(rounded);
+    return shortestNumberText(rounded);
 }
 
 KeypadState KeypadState::starting(std::string_view categoryId, const ConversionContext& context) {
@@ -64,7 +50,7 @@ KeypadState KeypadState::starting(std::string_view categoryId, const ConversionC
 
 double KeypadState::keypadValue() const {
     auto value = Decimal::parse(input);
-    return value ? parseDouble(value->toString()).value_or(0) : 0;
+    return value ? readNumber(value->toString()).value_or(0) : 0;
 }
 
 void KeypadState::type(char digit) {

@@ -1,5 +1,5 @@
-// TextPieces: cutting text at a separator. (std::views::split does not compile with clang 14
-// against GCC 12's library, and the fuzzers are built with clang.)
+// TextPieces: cutting text at a separator, and trimming blanks. (std::views::split does not compile
+// with clang 14 against GCC 12's library, and the fuzzers are built with clang.)
 #pragma once
 
 #include <string_view>
@@ -17,6 +17,14 @@ inline std::vector<std::string_view> splitText(std::string_view text, char separ
             return pieces;
         start = end + 1;
     }
+}
+
+/// `text` without the spaces and tabs around it (line breaks stay).
+inline std::string_view trimmedBlanks(std::string_view text) {
+    auto first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos)
+        return {};
+    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 } // namespace ravodozu::detail

@@ -7,6 +7,8 @@
 #include <cstdint>
 
 #include "NumberFormatterCache.h"
+#include "RavoDozu/NumberText.h"
+#include "TextPieces.h"
 
 namespace ravodozu {
 
@@ -66,19 +68,6 @@ double dividedByPowerOfTen(double value, int exponent) {
     return value / powerOfTen(exponent);
 }
 
-std::string shortestText(double value) {
-    std::array<char, 32> buffer{};
-    auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value).ptr;
-    return std::string(buffer.data(), end);
-}
-
-std::string_view trimmedBlanks(std::string_view text) {
-    auto first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 void replaceAll(std::string& text, std::string_view from, std::string_view to) {
     for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
@@ -130,7 +119,7 @@ std::string ValueFormatter::scientific(double value) const {
 
     std::string text;
     if (!detail::appendFormatted(text, locale_, DigitRule::significant, 1, digits, mantissa))
-        text = shortestText(mantissa);
+        text = shortestNumberText(mantissa);
     appendTimesTenTo(text, exponent);
     return text;
 }
@@ -152,22 +141,11 @@ std::string ValueFormatter::formatCurrency(int fractionDigits, double value) con
 
 std::optional<double> ValueFormatter::parse(std::string_view text) const {
     const auto& separators = detail::localeSeparators(locale_);
-    std::string plain(trimmedBlanks(text));
+    std::string plain(detail::trimmedBlanks(text));
     replaceAll(plain, separators.grouping, "");
     if (separators.decimal != ".")
         replaceAll(plain, separators.decimal, ".");
-    std::string_view digits = plain;
-    if (digits.size() > 1 && digits.front() == '+' && digits[1] != '-')
-        digits.remove_prefix(1);
-    double value = 0;
-    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || end != digits.data() + digits.size())
-        return std::nullopt;
-    if (error == std::errc::result_out_of_range)
-        return std::strtod(plain.c_str(), nullptr);
-    if (error != std::errc())
-        return std::nullopt;
-    return value;
+    return readNumber(plain);
 }
 
 std::optional<std::string_view> ValueFormatter::magnitude(bool traditional, double value) {

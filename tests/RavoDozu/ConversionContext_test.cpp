@@ -26,7 +26,7 @@ std::shared_ptr<const UnitCatalog> testCatalog() {
                         {{"USD", "$", {{{"en", "US Dollar"}}}}, {"EUR", "€", {{{"en", "Euro"}}}}}});
 }
 
-CustomConversion pace(std::optional<int> decimals, std::vector<CustomUnit> units) {
+CustomConversion pace(std::optional<std::int64_t> decimals, std::vector<CustomUnit> units) {
     return {"pace", "Pace", "", decimals, {}, std::move(units), std::nullopt};
 }
 
@@ -87,6 +87,32 @@ TEST_F(ContextTest, CurrencyCategoryFollowsTheRates) {
         ExchangeRates{"USD", {{"EUR", 0.25}, {"USD", 1}}, 1, "test", {}});
     auto newer = context().category("currency");
     EXPECT_DOUBLE_EQ(Converter::convert(10, *newer->unit("USD"), *newer->unit("EUR")), 2.5);
+}
+
+TEST_F(ContextTest, ExtraUnitsJoinTheCurrencyCategory) {
+    rates = std::make_shared<const ExchangeRates>(
+        ExchangeRates{"USD", {{"EUR", 0.5}, {"USD", 1}}, 0, "test", {}});
+    library.extras.push_back({"kusd", "currency", "USD", {}, customUnit("k", 1000), std::nullopt});
+    auto currency = context().category("currency");
+    ASSERT_TRUE(currency);
+    ASSERT_EQ(currency->units.size(), 3u);
+    EXPECT_EQ(currency->units.back().id, "custom.kusd");
+    EXPECT_DOUBLE_EQ(Converter::convert(2, currency->units.back(), *currency->unit("EUR")), 1000);
+    auto shown = context().shownUnits("currency", "custom.kusd");
+    EXPECT_EQ(shown.pinned.size() + shown.others.size(), 2u);
+}
+
+TEST_F(ContextTest, RepeatedIdsShowTheLaterConversionWithItsOwnDecimals) {
+    library.conversions.push_back(pace(0, {customUnit("s", {})}));
+    library.conversions.push_back(pace(3, {customUnit("m", {}), customUnit("k", 1000)}));
+    auto ctx = context();
+    EXPECT_EQ(ctx.category("custom.pace")->base, "m");
+    EXPECT_EQ(ctx.customLibrary().conversion("custom.pace")->decimals, 3);
+    EXPECT_EQ(ctx.formatValue(2.5, "custom.pace", "en_US"), "2.500");
+
+    library.conversions = {pace(std::int64_t{1} << 40, {customUnit("s", {})})};
+    EXPECT_EQ(context().formatValue(2.5, "custom.pace", "en_US").size(), 342u)
+        << "decimals past 32 bits still show, as many as the formatter gives";
 }
 
 TEST_F(ContextTest, PresetsForCustomAndBuiltInCategories) {

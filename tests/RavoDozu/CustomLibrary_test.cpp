@@ -64,6 +64,21 @@ TEST(CustomLibraryJson, LibraryLevelKeysFallBackToTheirDefaults) {
         EXPECT_FALSE(decodeCustomLibraryData(text)) << text;
 }
 
+TEST(CustomLibraryJson, IntegersBeyond32BitsAreKept) {
+    auto library = decoded(R"({"version": 4294967297,
+        "conversions": [{"id": "c", "name": "C", "decimals": 4294967296, "units": []}]})");
+    EXPECT_EQ(library.version, 4294967297);
+    ASSERT_EQ(library.conversions.size(), 1u);
+    EXPECT_EQ(library.conversions[0].decimals, 4294967296);
+    EXPECT_EQ(encodeCustomLibrary(library)["conversions"][0]["decimals"], 4294967296);
+
+    // Past 64 bits a version takes its default and a conversion is skipped as undecodable.
+    library = decoded(R"({"version": 18446744073709551615,
+        "conversions": [{"id": "c", "name": "C", "decimals": 1e19, "units": []}]})");
+    EXPECT_EQ(library.version, 1);
+    EXPECT_TRUE(library.conversions.empty());
+}
+
 TEST(CustomLibraryJson, BadElementsAreSkippedAndTheRestSurvive) {
     auto library = decoded(R"({
         "conversions": [
@@ -103,10 +118,11 @@ TEST(CustomLibraryJson, MissingIdsAreFreshEachTime) {
 TEST(CustomLibraryLookup, ConversionForCategoryId) {
     CustomLibrary library{
         1,
-        {{"ab12cd34", "A", "", {}, {}, {}, {}}, {"ab12cd34", "Shadowed", "", {}, {}, {}, {}}},
+        {{"ab12cd34", "Shadowed", "", {}, {}, {}, {}}, {"ab12cd34", "B", "", {}, {}, {}, {}}},
         {}};
+    // The later of two equal ids, as in the resolved categories.
     ASSERT_NE(library.conversion("custom.ab12cd34"), nullptr);
-    EXPECT_EQ(library.conversion("custom.ab12cd34")->name, "A");
+    EXPECT_EQ(library.conversion("custom.ab12cd34")->name, "B");
     for (const char* id : {"ab12cd34", "Custom.ab12cd34"})
         EXPECT_EQ(library.conversion(id), nullptr) << id;
 }

@@ -89,6 +89,13 @@ TEST(TemplateLoading, TagsAreFixedAndOrderedAndAnyDefectFailsTheLoad) {
     EXPECT_EQ(library.error().kind, CatalogError::Kind::invalidData);
     EXPECT_TRUE(library.error().decoding.codingPath.starts_with("templates[0].variants.en"))
         << library.error().describe();
+
+    // So does a tag of the wrong type, even one that would be dropped.
+    library = loadFrom(bundle, R"({"tags": {"life": {"en": "Life"}, "travel": 5},
+        "templates": []})");
+    ASSERT_FALSE(library);
+    EXPECT_EQ(library.error().kind, CatalogError::Kind::invalidData);
+    EXPECT_EQ(library.error().decoding.codingPath, "tags.travel") << library.error().describe();
 }
 
 // The shipped templates: every variant of every template is adoptable and compiles.

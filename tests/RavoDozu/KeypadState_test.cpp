@@ -67,11 +67,26 @@ TEST_F(KeypadTest, CyclesUnitsAndCategories) {
     EXPECT_EQ(state.categoryId, "mass") << "a category that is no favourite counts as the last";
 }
 
-TEST(KeypadInputText, SevenSignificantDigitsOrWholeNumbers) {
-    EXPECT_EQ(keypadInputText(1609.344), "1609.344");
-    EXPECT_EQ(keypadInputText(1.0 / 3), "0.3333333");
-    EXPECT_EQ(keypadInputText(1609.3444444), "1609.344");
-    EXPECT_EQ(keypadInputText(2e20), "2e+20");
+// A person edits this text, so it is plain decimals unless the number is huge or tiny.
+TEST(KeypadInputText, SevenSignificantDigitsInPlainDecimals) {
+    const struct {
+        double value;
+        const char* text;
+    } cases[] = {{1609.344, "1609.344"},
+                 {1.0 / 3, "0.3333333"},
+                 {1609.3444444, "1609.344"},
+                 {-3, "-3"},
+                 {-0.0, "0"},
+                 {0.0001, "0.0001"},
+                 {0.000001, "0.000001"},
+                 {-0.00012345678, "-0.0001234568"},
+                 {999999999999999, "1e+15"},
+                 {123456789012345, "123456800000000"},
+                 {0.0000009, "9e-07"},
+                 {1e15, "1e+15"},
+                 {2e20, "2e+20"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(keypadInputText(c.value), c.text) << c.value;
 }
 
 TEST(KeypadStateJson, NeedsEveryKey) {

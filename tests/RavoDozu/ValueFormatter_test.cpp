@@ -1,6 +1,7 @@
 #include "RavoDozu/ValueFormatter.h"
 
 #include <climits> // INT_MAX
+#include <clocale> // setlocale
 #include <limits>
 #include <optional>
 
@@ -11,6 +12,16 @@
 using namespace ravodozu;
 
 namespace {
+// Adopts the locale the environment names (CTest's German run sets LC_ALL=de_DE.UTF-8) and
+// fails the whole run when it is not installed, so that run cannot pass in the C locale.
+class ProcessLocale : public ::testing::Environment {
+    void SetUp() override {
+        ASSERT_NE(std::setlocale(LC_ALL, ""), nullptr)
+            << "the locale named by LC_ALL/LANG is not installed: run scripts/install-deps.sh";
+    }
+};
+[[maybe_unused]] const auto* processLocale = ::testing::AddGlobalTestEnvironment(new ProcessLocale);
+
 constexpr double nan = std::numeric_limits<double>::quiet_NaN();
 constexpr double infinity = std::numeric_limits<double>::infinity();
 const std::string dash = "\u2014";
@@ -148,6 +159,10 @@ TEST(ValueFormatter, ParsesTextTypedInTheLocale) {
     EXPECT_EQ(english.parse("1e3"), 1000);
     EXPECT_EQ(german.parse("1.234,5"), 1234.5);
     EXPECT_EQ(german.parse("1.5"), 15);
+    // Too large for a double is still a number, whatever decimal point the process uses.
+    EXPECT_EQ(english.parse("1.5e999"), infinity);
+    EXPECT_EQ(german.parse("-1,5e999"), -infinity);
+    EXPECT_EQ(english.parse("1e-999"), 0);
     for (const char* bad : {"", "   ", "abc", "1.2.3", "12 km", "--1"})
         EXPECT_FALSE(english.parse(bad)) << bad;
 }

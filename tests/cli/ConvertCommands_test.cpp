@@ -45,4 +45,24 @@ TEST_F(ConvertCommandsTest, StoredSettingsAreReadWithoutLoadingQt) {
     EXPECT_EQ(result.err.find("libQt6Core"), std::string::npos);
 }
 
+// Extra units join the currency category; of two conversions with one id, the later is shown
+// with its own decimals.
+TEST_F(ConvertCommandsTest, CustomItemsOverTheStoredRates) {
+    store("rates", R"({"base":"USD","rates":{"EUR":0.9},"updatedAt":732207600,"source":"t"})");
+    store("customLibrary", R"json({"version": 1, "conversions": [
+        {"id": "dup", "name": "First", "decimals": 0, "units": [{"id": "a", "name": "A"}]},
+        {"id": "dup", "name": "Second", "decimals": 4, "units": [
+            {"id": "a", "name": "A"}, {"id": "b", "name": "B", "rule": {"type": "ratio", "value": 3}}]}],
+      "extras": [{"id": "kusd", "category": "currency", "reference": "USD",
+                  "unit": {"name": "kUSD", "symbol": "kUSD", "rule": {"type": "ratio", "value": 1000}}}]})json");
+    auto money = run({"convert", "2 kUSD to EUR"});
+    ASSERT_EQ(money.exitCode, 0) << money.err;
+    EXPECT_NE(money.out.find("→ 1,800.00 EUR"), std::string::npos) << money.out;
+
+    auto repeated = run({"show", "custom.dup", "--value", "1"});
+    ASSERT_EQ(repeated.exitCode, 0) << repeated.err;
+    EXPECT_EQ(repeated.out.rfind("Second", 0), 0u) << repeated.out;
+    EXPECT_NE(repeated.out.find("0.3333 B"), std::string::npos) << repeated.out;
+}
+
 } // namespace

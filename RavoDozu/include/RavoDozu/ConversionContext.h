@@ -48,8 +48,9 @@ class ConversionContext {
     const CustomLibrary& customLibrary() const { return *customLibrary_; }
     const ResolvedCustomLibrary& custom() const { return *custom_; }
 
-    /// A custom category as resolved; the currency category from the rates; a built-in category
-    /// followed by the user's extra units for it. Null when the id names none of these.
+    /// A custom category as resolved; otherwise the currency category built from the rates or a
+    /// category of the catalog, followed by the user's extra units for it. Null when the id
+    /// names none of these.
     CategoryRef category(std::string_view categoryId) const;
 
     /// Where a category starts: for a custom one its base unit, "1" and the user's pins; else
@@ -74,6 +75,9 @@ class ConversionContext {
     }
 
   private:
+    /// The currency category or a catalog category, without extra units.
+    CategoryRef builtInCategory(std::string_view categoryId) const;
+
     std::shared_ptr<const UnitCatalog> catalog_;
     std::shared_ptr<const UserPreferences> preferences_;
     std::shared_ptr<const ExchangeRates> rates_;

@@ -1,6 +1,7 @@
 // CustomLibrary: the user's own conversions and extra units, and their JSON form.
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -87,8 +88,9 @@ struct CustomUnit {
 struct CustomConversion {
     std::string id;
     std::string name;
-    std::string glyph;           ///< May be empty.
-    std::optional<int> decimals; ///< When set, values are shown with exactly this many digits.
+    std::string glyph; ///< May be empty.
+    std::optional<std::int64_t>
+        decimals; ///< When set, values are shown with exactly this many digits.
     std::vector<CustomParameter> parameters;
     std::vector<CustomUnit> units;
     std::optional<std::string> source; ///< Where the item came from; cleared on import.
@@ -108,7 +110,7 @@ struct CustomExtraUnit {
 
 /// The user's library; lists keep their order, which is the display order.
 struct CustomLibrary {
-    int version = 1;
+    std::int64_t version = 1;
     std::vector<CustomConversion> conversions;
     std::vector<CustomExtraUnit> extras;
 
@@ -116,7 +118,8 @@ struct CustomLibrary {
     static const CustomLibrary empty;
 
     bool isEmpty() const { return conversions.empty() && extras.empty(); }
-    /// The first conversion whose "custom." + id equals `categoryId`, or nullptr.
+    /// The last conversion whose "custom." + id equals `categoryId` (the one whose category is
+    /// shown when ids repeat), or nullptr.
     const CustomConversion* conversion(std::string_view categoryId) const;
     bool operator==(const CustomLibrary&) const = default;
 };

@@ -80,8 +80,9 @@ struct KeypadState {
 std::string_view rawValue(KeypadState::Key key);
 std::optional<KeypadState::Key> keypadKey(std::string_view rawValue);
 
-/// The input text that stands for a number: seven significant digits, whole numbers without a
-/// point ("1609", "-3"), otherwise the shortest round-trip form ("0.3048", "1e-09").
+/// The input text that stands for a number, taken to seven significant digits: plain decimals
+/// while it has at most 15 integer digits and is not below 1e-6 ("1609", "-3", "0.0001"),
+/// otherwise the shortest round-trip form with an exponent ("1e-07", "1e+15").
 std::string keypadInputText(double value);
 
 } // namespace ravodozu

@@ -1,6 +1,5 @@
 #include "FormulaText.h"
 
-#include <charconv>
 #include <cmath>
 #include <limits>
 #include <map>
@@ -9,6 +8,7 @@
 #include <unicode/numberformatter.h>
 
 #include "RavoDozu/Formula.h"
+#include "RavoDozu/NumberText.h"
 #include "RavoDozu/ValueFormatter.h"
 
 namespace zelvane {
@@ -51,12 +51,6 @@ std::optional<std::string> decimalText(double value, int fractionDigits,
     return result;
 }
 
-std::string shortestText(double value) {
-    char buffer[32];
-    auto end = std::to_chars(buffer, buffer + sizeof buffer, value).ptr;
-    return std::string(buffer, end);
-}
-
 // Collects the coefficients of one line and whether all of them were shown exactly.
 class Line {
   public:
@@ -94,20 +88,16 @@ CoefficientText coefficientText(CoefficientStyle style, double value, const std:
         const double rounded = std::round(value * scale) / scale;
         if (rounded != 0) {
             auto text = decimalText(rounded, style.fractionDigits, locale);
-            return {text ? *text : shortestText(rounded), std::fabs(rounded - value) <= tolerance};
+            return {text ? *text : ravodozu::shortestNumberText(rounded),
+                    std::fabs(rounded - value) <= tolerance};
         }
     }
 
     // The value as "%.Sg" prints it, read back, so that "exact" means exact at S digits.
-    char buffer[64];
-    auto printed = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
-                                 std::max(0, style.significantDigits));
-    double shown = value;
-    if (printed.ec == std::errc()) {
-        double read = 0;
-        if (std::from_chars(buffer, printed.ptr, read).ec == std::errc())
-            shown = read;
-    }
+    auto read =
+        ravodozu::readNumber(ravodozu::significantNumberText(value, style.significantDigits));
+    // Rounding the largest doubles up can leave their range; such a value is shown as it is.
+    const double shown = read && std::isfinite(*read) ? *read : value;
     ravodozu::ValueFormatter formatter(std::max(1, style.significantDigits), locale);
     return {formatter.format(shown), std::fabs(shown - value) <= tolerance};
 }

@@ -1,8 +1,7 @@
 #include "ShownConversion.h"
 
-#include <charconv>
-
 #include "RavoDozu/Converter.h"
+#include "RavoDozu/NumberText.h"
 #include "RavoDozu/ValueFormatter.h"
 
 namespace zelvane {
@@ -13,11 +12,7 @@ using ravodozu::ValueFormatter;
 double inputValue(std::string_view input, const std::string& locale) {
     if (auto value = ValueFormatter(1, locale).parse(input))
         return *value;
-    double value = 0;
-    auto [end, error] = std::from_chars(input.data(), input.data() + input.size(), value);
-    if (!input.empty() && error == std::errc() && end == input.data() + input.size())
-        return value;
-    return 0;
+    return ravodozu::readNumber(input).value_or(0);
 }
 
 ShownConversion ShownConversion::build(std::string_view categoryId, std::string_view fromUnitId,
