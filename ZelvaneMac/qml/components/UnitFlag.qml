@@ -9,6 +9,7 @@ Item {
     required property string categoryId
     required property string unitId
     required property real size
+    property bool dark: false
 
     readonly property string kind: unitFlag.flag.kind
     readonly property var flag: Theme.unitFlag(categoryId, unitId)
@@ -33,14 +34,14 @@ Item {
         size: unitFlag.size
     }
 
-    // The icon's own mid-grey ink reads as secondary on light and dark panels alike.
+    // In the secondary text tone of the panel.
     Image {
         objectName: "banknote"
         anchors.centerIn: parent
         visible: unitFlag.kind === "banknote"
         width: 0.7 * unitFlag.size
         height: width
-        source: visible ? Theme.iconSource("banknote") : ""
+        source: visible ? Theme.iconSource("banknote", unitFlag.dark ? "#aeaeb2" : "#6e6e73") : ""
         sourceSize: Qt.size(Math.ceil(width), Math.ceil(height))
     }
 }

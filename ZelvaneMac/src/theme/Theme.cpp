@@ -83,12 +83,15 @@ QVariantMap Theme::unitFlag(const QString& categoryId, const QString& unitId) co
     return flagMap(UnitFlag::of(categoryId.toStdString(), unitId.toStdString()));
 }
 
-QString Theme::iconSource(const QString& name, const QColor& colour) const {
+QString Theme::iconSource(const QString& name, const QVariant& colour) const {
     if (!IconAssets::file(name.toStdString()))
         return {};
     auto source = QStringLiteral("image://%1/%2").arg(QLatin1String(IconProvider::id), name);
-    if (colour.isValid() && IconAssets::isTintable(name.toStdString()))
-        source += u'/' + colour.name(QColor::HexRgb).mid(1);
+    // A colour name from QML arrives as text; QVariant converts it, QColor's own overloads would
+    // not.
+    auto tint = colour.value<QColor>();
+    if (tint.isValid() && IconAssets::isTintable(name.toStdString()))
+        source += u'/' + tint.name(QColor::HexRgb).mid(1);
     return source;
 }
 

@@ -38,9 +38,10 @@ class Theme : public QObject {
     /// What the flag beside a unit shows: "kind" is "none", "taiwan", "emoji" (with the flag
     /// as "text") or "banknote".
     Q_INVOKABLE QVariantMap unitFlag(const QString& categoryId, const QString& unitId) const;
-    /// The image URL of the icon named `name`, tinted with `colour` when it is valid and the
-    /// icon is a tintable one; "" when nothing is shipped under that name.
-    Q_INVOKABLE QString iconSource(const QString& name, const QColor& colour = QColor()) const;
+    /// The image URL of the icon named `name`, tinted with `colour` (a colour or its name, as
+    /// "#6e6e73") when that is one and the icon is a tintable one; "" when nothing is shipped
+    /// under that name.
+    Q_INVOKABLE QString iconSource(const QString& name, const QVariant& colour = {}) const;
 
     /// The glyphs of a library's custom conversions, as `categoryTheme` takes them.
     static QVariantMap customGlyphs(const ravodozu::CustomLibrary& library);
