@@ -8,6 +8,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     libicu-dev nlohmann-json3-dev libcurl4-openssl-dev libgmp-dev
     qt6-base-dev
+    qt6-svg-dev qml6-module-qtquick-shapes fonts-noto-color-emoji
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
 )
