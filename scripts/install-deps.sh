@@ -9,6 +9,7 @@ packages=(
     libicu-dev nlohmann-json3-dev libcurl4-openssl-dev libgmp-dev
     qt6-base-dev
     qt6-tools-dev qt6-l10n-tools
+    qt6-svg-dev qml6-module-qtquick-shapes fonts-noto-color-emoji
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
     locales
