@@ -3,7 +3,6 @@
 // is its y.
 #pragma once
 
-#include <QObject>
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
@@ -12,11 +11,9 @@
 #include <vector>
 
 namespace zelvane::panel {
-Q_NAMESPACE
 
 /// The edge or corner a resize drag started on.
 enum class ResizeEdge { left, right, bottom, bottomLeft, bottomRight };
-Q_ENUM_NS(ResizeEdge)
 
 /// One screen: its whole frame and the part free of panels and docks.
 struct ScreenArea {
