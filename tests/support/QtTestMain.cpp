@@ -1,6 +1,6 @@
 // main() of the desktop tests: GoogleTest inside a QApplication (the tray menu is a widget), so
-// QObjects, timers, the QML engine and windows work. Runs on the offscreen platform unless QT_QPA_PLATFORM says
-// otherwise (the end-to-end tests set it to xcb under Xvfb).
+// QObjects, timers, the QML engine and windows work. Runs on the offscreen platform unless
+// QT_QPA_PLATFORM says otherwise (the end-to-end tests set it to xcb under Xvfb).
 #include <QApplication>
 #include <QtPlugin>
 #include <QtQml/qqmlextensionplugin.h>
