@@ -1,4 +1,4 @@
-// UserState: what the user has stored (preferences, rates, custom library), read once.
+// StoredState: what the user has stored (preferences, rates, custom library), read once.
 #pragma once
 
 #include <memory>
@@ -7,22 +7,24 @@
 
 #include "Command.h"
 #include "RavoDozu/ConversionContext.h"
+#include "UserState.h"
 
 namespace zelvane::cli {
 
-/// The stored "preferences", "rates" and "customLibrary" of the user-defaults store, decoded
-/// as the panel decodes them: preferences that do not decode are the defaults (with the region
-/// detected from the locale until the user has been through the first run), rates that do not
-/// decode are absent, a library that does not decode is empty — and why is kept for the
-/// commands that must not write over it.
-struct UserState {
+/// The user's state in the standard settings file, for every command of this process.
+zelvane::UserState& userState();
+
+/// The stored "preferences", "rates" and "customLibrary", decoded as the panel decodes them
+/// (see zelvane::UserState), with why a stored library did not decode kept for the commands
+/// that must not write over it.
+struct StoredState {
     std::shared_ptr<const ravodozu::UserPreferences> preferences;
     std::shared_ptr<const ravodozu::ExchangeRates> rates; ///< Null when none are stored.
     std::shared_ptr<const ravodozu::CustomLibrary> library;
     std::string libraryProblem; ///< Why a stored library did not decode; empty when it did.
 
     /// Read from the store on first use, then the same for the rest of the process.
-    static const UserState& load(const Session& session);
+    static const StoredState& load(const Session& session);
 
     /// The context every conversion question of this process is answered by.
     const ravodozu::ConversionContext& context() const { return *context_; }
