@@ -1,8 +1,8 @@
 #include "AppState.h"
 #include "ConverterModel.h"
+#include "DesktopFixture.h"
 #include "MacSettings.h"
 #include "PanelController.h"
-#include "TempDirectory.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -21,17 +21,8 @@ namespace {
 
 // A controller over real state objects with a fresh settings file, and an empty window as the
 // panel, on the offscreen platform (no tray, no X11).
-class PanelControllerTest : public ::testing::Test {
+class PanelControllerTest : public zelvane::testing::DesktopFixture {
   protected:
-    PanelControllerTest()
-        : store_(config_.path() / "zelvane" / "settings.json"),
-          app_(std::make_shared<const ravodozu::UnitCatalog>(
-                   ravodozu::UnitCatalog::loadBundled().value()),
-               store_),
-          settings_(store_, AutostartEntry(config_.path() / "autostart" / "zelvane.desktop",
-                                           "/usr/bin/zelvane")),
-          controller_(app_, settings_, window_, QIcon()) {}
-
     QVariantMap kilometresToMiles() const {
         return {{"text", "3.11"},
                 {"unit", QVariantMap{{"id", "mi"}, {"symbol", "mi"}}},
@@ -49,12 +40,11 @@ class PanelControllerTest : public ::testing::Test {
         return texts;
     }
 
-    zelvane::testing::TempDirectory config_;
-    SettingsStore store_;
-    AppState app_;
-    MacSettings settings_;
+    AppState app_{catalog(), store};
+    MacSettings settings_{
+        store, AutostartEntry(home.path() / "autostart" / "zelvane.desktop", "/usr/bin/zelvane")};
     QQuickWindow window_;
-    PanelController controller_;
+    PanelController controller_{app_, settings_, window_, QIcon()};
 };
 
 } // namespace
