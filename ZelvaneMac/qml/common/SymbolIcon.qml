@@ -1,0 +1,18 @@
+import QtQuick
+import QtQuick.Controls.impl
+import Zelvane
+
+// A named symbol from the shipped icon set, tinted like text.
+IconImage {
+    id: icon
+
+    required property string name
+    property real size: 14
+
+    source: name.length > 0 ? Theme.iconSource(name) : ""
+    sourceSize: Qt.size(size, size)
+    width: size
+    height: size
+    color: PanelStyle.text
+    fillMode: Image.PreserveAspectFit
+}
