@@ -12,15 +12,15 @@ Item {
     readonly property var pageNames: ["converter", "categories", "settings", "formula"]
     readonly property string page: typeof PanelController.page === "number"
                                    ? pageNames[PanelController.page] : PanelController.page
-    readonly property var theme: Theme.categoryTheme(flow.shown.categoryId)
+    readonly property var theme: Theme.categoryTheme(converterFlow.shown.categoryId)
 
     PanelLayout {
-        id: layout
+        id: panelLayout
         width: panel.width
         height: panel.height
     }
     ConverterFlow {
-        id: flow
+        id: converterFlow
         model: AppState.converter
         reader: QuickReader
     }
@@ -39,8 +39,8 @@ Item {
     function escapePressed() {
         if (page !== "converter")
             show("converter")
-        else if (flow.draft !== undefined)
-            flow.draft = undefined
+        else if (converterFlow.draft !== undefined)
+            converterFlow.draft = undefined
         else
             PanelController.hide()
     }
@@ -48,13 +48,13 @@ Item {
     Connections {
         target: PanelController
         function onOpenCountChanged() {
-            flow.reset()
+            converterFlow.reset()
             panel.focusInput()
         }
     }
     onPageChanged: if (page === "converter") Qt.callLater(focusInput)
     Component.onCompleted: {
-        flow.reset()
+        converterFlow.reset()
         Qt.callLater(focusInput)
     }
 
@@ -81,9 +81,9 @@ Item {
 
     ColumnLayout {
         anchors.fill: parent
-        anchors.margins: layout.margin
+        anchors.margins: panelLayout.margin
         anchors.topMargin: 8
-        spacing: layout.spacing
+        spacing: panelLayout.spacing
 
         RowLayout {
             Layout.fillWidth: true
@@ -109,8 +109,8 @@ Item {
             active: true
             visible: panel.page === "converter"
             sourceComponent: ConverterPage {
-                layout: layout
-                flow: flow
+                layout: panelLayout
+                flow: converterFlow
                 panelPage: panel.page
                 onSwitchCategory: panel.togglePage("categories")
                 onOpenSettings: panel.togglePage("settings")
@@ -123,7 +123,7 @@ Item {
             active: panel.page === "categories"
             visible: active
             sourceComponent: CategoryPage {
-                layout: layout
+                layout: panelLayout
                 onPick: categoryId => {
                     AppState.converter.switchCategory(categoryId)
                     panel.show("converter")
@@ -136,7 +136,7 @@ Item {
             active: panel.page === "settings"
             visible: active
             sourceComponent: SettingsPage {
-                layout: layout
+                layout: panelLayout
                 onBack: panel.show("converter")
             }
         }
@@ -146,15 +146,15 @@ Item {
             active: panel.page === "formula"
             visible: active
             sourceComponent: FormulaPage {
-                layout: layout
-                shown: flow.shown
-                reader: flow.reader
+                layout: panelLayout
+                shown: converterFlow.shown
+                reader: converterFlow.reader
                 onBack: panel.show("converter")
             }
         }
         PanelFooter {
             Layout.fillWidth: true
-            layout: layout
+            layout: panelLayout
             page: panel.page
         }
     }
@@ -162,7 +162,7 @@ Item {
     ResizeHandles { anchors.fill: parent }
 
     KeyboardShortcuts {
-        onEscape: panel.escapePressed()
+        onCancelPressed: panel.escapePressed()
         onTogglePage: name => panel.togglePage(name)
     }
 

@@ -52,7 +52,7 @@ AbstractButton {
         }
         SymbolIcon {
             visible: chip.current
-            name: "chevron.right"
+            symbol: "chevron.right"
             size: 9
             color: PanelStyle.secondaryText
         }

@@ -45,7 +45,7 @@ ColumnLayout {
         SymbolIcon {
             anchors.verticalCenter: parent.verticalCenter
             x: 10
-            name: "magnifyingglass"
+            symbol: "magnifyingglass"
             size: 13
             color: PanelStyle.secondaryText
         }

@@ -5,14 +5,14 @@ import Zelvane
 Item {
     id: shortcuts
 
-    signal escape()
+    signal cancelPressed()
     signal togglePage(string page)
 
     Shortcut {
         objectName: "shortcutEscape"
         sequences: [StandardKey.Cancel]
         context: Qt.WindowShortcut
-        onActivated: shortcuts.escape()
+        onActivated: shortcuts.cancelPressed()
     }
     Shortcut {
         objectName: "shortcutCategories"

@@ -7,7 +7,11 @@ QtObject {
     readonly property int status: AppState.ratesStatus
     readonly property bool loading: status === 1
     readonly property bool failed: status === 3
-    readonly property var updatedAt: AppState.rates ? AppState.rates.updatedAt : undefined
+    // Seconds since 1970 of the snapshot, read again whenever the rates or their status change.
+    readonly property var updatedAt: {
+        void AppState.ratesStatus
+        return AppState.hasRates ? new Date(AppState.ratesInfo().updatedAt * 1000) : undefined
+    }
 
     readonly property string text: loading ? qsTrId("currency.updating")
         : failed ? qsTrId("mac.rates.failed")

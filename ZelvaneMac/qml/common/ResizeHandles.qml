@@ -79,7 +79,7 @@ Item {
         opacity: parent.containsMouse ? 0.8 : 0.3
         SymbolIcon {
             anchors.centerIn: parent
-            name: "line.diagonal"
+            symbol: "line.diagonal"
             size: 10
             color: PanelStyle.secondaryText
             transform: Scale { xScale: mirrored ? 1 : -1; origin.x: 5 }

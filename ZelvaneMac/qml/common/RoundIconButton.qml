@@ -37,7 +37,7 @@ AbstractButton {
     contentItem: Item {
         SymbolIcon {
             anchors.centerIn: parent
-            name: button.symbol
+            symbol: button.symbol
             size: Math.round(button.diameter * 0.5)
             color: button.tint
             opacity: button.enabled ? 1 : 0.35

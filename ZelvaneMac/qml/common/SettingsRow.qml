@@ -32,7 +32,7 @@ Item {
             opacity: row.symbol.length > 0 ? 1 : 0.85
             SymbolIcon {
                 anchors.centerIn: parent
-                name: row.symbol
+                symbol: row.symbol
                 size: 14
                 color: "white"
                 visible: row.symbol.length > 0

@@ -6,10 +6,10 @@ import Zelvane
 IconImage {
     id: icon
 
-    required property string name
+    required property string symbol
     property real size: 14
 
-    source: name.length > 0 ? Theme.iconSource(name) : ""
+    source: symbol.length > 0 ? Theme.iconSource(symbol) : ""
     sourceSize: Qt.size(size, size)
     width: size
     height: size

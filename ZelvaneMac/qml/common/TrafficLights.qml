@@ -39,7 +39,7 @@ Row {
         contentItem: Item {
             SymbolIcon {
                 anchors.centerIn: parent
-                name: light.symbol
+                symbol: light.symbol
                 size: 8
                 color: Qt.rgba(0, 0, 0, 0.6)
                 visible: lights.revealed

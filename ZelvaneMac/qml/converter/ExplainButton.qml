@@ -28,7 +28,7 @@ AbstractButton {
         id: row
         spacing: 4
         SymbolIcon {
-            name: "info.circle"
+            symbol: "info.circle"
             size: 11
             color: button.tint
         }

@@ -136,7 +136,8 @@ MacGlass {
                 visible: !card.flow.showsHint && card.formula.length > 0
                 text: card.formula
                 tint: card.theme.deep
-                Layout.maximumWidth: parent.width
+                Layout.fillWidth: true
+                Layout.maximumWidth: implicitWidth
                 onClicked: card.explain()
             }
             Item { Layout.fillWidth: true; visible: !card.flow.showsHint }

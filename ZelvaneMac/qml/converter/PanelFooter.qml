@@ -19,22 +19,23 @@ RowLayout {
     }
     Text {
         visible: footer.layout.wide
-        text: qsTrId("app.tagline")
+        text: "· " + qsTrId("app.tagline")
         color: PanelStyle.faintText
         font.pixelSize: PanelStyle.captionSize
         elide: Text.ElideRight
+        Layout.maximumWidth: implicitWidth
         Layout.fillWidth: true
-        Layout.minimumWidth: 0
+        Layout.minimumWidth: 10
     }
-    Item { Layout.fillWidth: true; visible: !footer.layout.wide }
     Text {
         objectName: "footerHint"
-        property string key: footer.layout.footerHintKey(footer.page)
+        readonly property string key: footer.layout.footerHintKey(footer.page)
         text: qsTrId(key)
         color: PanelStyle.faintText
         font.pixelSize: PanelStyle.captionSize
         horizontalAlignment: Text.AlignRight
         elide: Text.ElideLeft
-        Layout.maximumWidth: footer.width * (footer.layout.wide ? 0.62 : 0.75)
+        Layout.fillWidth: true
+        Layout.minimumWidth: 40
     }
 }

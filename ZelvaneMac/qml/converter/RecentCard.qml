@@ -65,7 +65,7 @@ ColumnLayout {
             contentItem: RowLayout {
                 spacing: 6
                 Item { implicitWidth: 2 }
-                SymbolIcon { name: "clock"; size: 10; color: PanelStyle.faintText }
+                SymbolIcon { symbol: "clock"; size: 10; color: PanelStyle.faintText }
                 Text {
                     text: entry.modelData.sourceText
                     color: PanelStyle.secondaryText

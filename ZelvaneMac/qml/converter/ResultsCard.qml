@@ -45,7 +45,7 @@ MacGlass {
                 font.weight: Font.Medium
             }
             SymbolIcon {
-                name: card.showsOthers ? "chevron.up" : "chevron.down"
+                symbol: card.showsOthers ? "chevron.up" : "chevron.down"
                 size: 8
                 color: PanelStyle.secondaryText
             }

@@ -51,7 +51,7 @@ RowLayout {
                 font.pixelSize: PanelStyle.captionSize + 0.5
             }
             SymbolIcon {
-                name: "chevron.down"
+                symbol: "chevron.down"
                 size: 8
                 color: PanelStyle.secondaryText
             }

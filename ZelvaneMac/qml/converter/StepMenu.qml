@@ -21,8 +21,6 @@ Popup {
     padding: 6
     width: 200
     focus: true
-    Accessible.role: Accessible.PopupMenu
-    Accessible.name: qsTrId("converter.step.title")
 
     function choose(text) {
         model.setStepText(text)
@@ -40,17 +38,17 @@ Popup {
     component Choice: ItemDelegate {
         id: choice
         required property string title
-        property bool checked: false
+        property bool marked: false
         width: parent ? parent.width : 0
         height: 26
         padding: 0
         Accessible.role: Accessible.MenuItem
         Accessible.name: title
-        Accessible.checked: checked
+        Accessible.checked: marked
         background: HoverRowStyle { hovered: choice.hovered || choice.visualFocus }
         contentItem: RowLayout {
             Item { implicitWidth: 4 }
-            SymbolIcon { name: "checkmark"; size: 10; opacity: choice.checked ? 1 : 0 }
+            SymbolIcon { symbol: "checkmark"; size: 10; opacity: choice.marked ? 1 : 0 }
             Text {
                 text: choice.title
                 color: PanelStyle.text
@@ -65,7 +63,7 @@ Popup {
         Choice {
             objectName: "stepAuto"
             title: qsTrId("converter.step.auto")
-            checked: !menu.current
+            marked: !menu.current
             onClicked: menu.choose(undefined)
         }
         Rectangle { width: parent.width; height: 1; color: PanelStyle.separator }
@@ -75,7 +73,7 @@ Popup {
                 required property string modelData
                 objectName: "stepPreset_" + modelData
                 title: modelData
-                checked: menu.current === modelData
+                marked: menu.current === modelData
                 onClicked: menu.choose(modelData)
             }
         }

@@ -37,7 +37,7 @@ AbstractButton {
             horizontalAlignment: Text.AlignHCenter
         }
         SymbolIcon {
-            name: "chevron.down"
+            symbol: "chevron.down"
             size: 9
             color: button.tint
         }

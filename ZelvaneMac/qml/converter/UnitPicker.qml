@@ -17,8 +17,6 @@ Popup {
     height: Math.min(list.contentHeight + 12, 300)
     padding: 6
     focus: true
-    Accessible.role: Accessible.List
-    Accessible.name: qsTrId("converter.inputUnit")
 
     function pick(unitId) {
         if (flow.isPreview)
@@ -80,7 +78,7 @@ Popup {
                     font.pixelSize: PanelStyle.captionSize + 0.5
                 }
                 SymbolIcon {
-                    name: "checkmark"
+                    symbol: "checkmark"
                     size: 11
                     opacity: item.current ? 1 : 0
                 }

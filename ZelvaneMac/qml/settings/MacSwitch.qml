@@ -10,10 +10,14 @@ Switch {
     property color tint: "#34C759"
 
     padding: 0
+    implicitWidth: 34
+    implicitHeight: 20
     Accessible.name: accessibleName
     Accessible.description: accessibleName
 
     indicator: Rectangle {
+        x: 0
+        y: 0
         implicitWidth: 34
         implicitHeight: 20
         radius: height / 2

@@ -16,9 +16,10 @@ Flickable {
                                     "hongKong", "japan", "korea", "germany", "france", "spain",
                                     "mexico", "italy", "brazil", "thailand", "malaysia",
                                     "indonesia"]
-    readonly property var presets: [{ value: "small", size: Qt.size(364, 382) },
-                                    { value: "medium", size: Qt.size(560, 420) },
-                                    { value: "large", size: Qt.size(760, 560) }]
+    // The size presets in the settings' declaration order.
+    readonly property var presets: [{ value: 0, name: "small", size: Qt.size(364, 382) },
+                                    { value: 1, name: "medium", size: Qt.size(560, 420) },
+                                    { value: 2, name: "large", size: Qt.size(760, 560) }]
 
     signal back()
 
@@ -46,8 +47,8 @@ Flickable {
                 SegmentedChoice {
                     objectName: "sizeChoice"
                     accessibleName: qsTrId("mac.size.title")
-                    choices: page.choicesOf(page.presets.map(p => p.value), v => qsTrId("mac.size." + v))
-                    current: MacSettings.currentPreset
+                    choices: page.presets.map(p => ({ value: p.value, label: qsTrId("mac.size." + p.name) }))
+                    current: { void MacSettings.panelSize; return MacSettings.currentPreset() }
                     onChosen: value => MacSettings.panelSize = page.presets.find(p => p.value === value).size
                 }
             }
@@ -56,10 +57,9 @@ Flickable {
                 ChoiceBox {
                     objectName: "hotKeyChoice"
                     accessibleName: qsTrId("mac.hotkey.title")
-                    choices: [{ value: "optionCommandU", label: "Alt+Super+U" },
-                              { value: "controlOptionU", label: "Ctrl+Alt+U" },
-                              { value: "optionSpace", label: "Alt+Space" },
-                              { value: "none", label: qsTrId("mac.hotkey.none") }]
+                    // The choices in the settings' declaration order.
+                    choices: [{ value: 0, label: "Alt+Super+U" }, { value: 1, label: "Ctrl+Alt+U" },
+                              { value: 2, label: "Alt+Space" }, { value: 3, label: qsTrId("mac.hotkey.none") }]
                     current: MacSettings.hotKey
                     onChosen: value => {
                         MacSettings.hotKey = value
@@ -85,7 +85,7 @@ Flickable {
                 MacSwitch {
                     objectName: "loginSwitch"
                     accessibleName: qsTrId("mac.login")
-                    checked: { void MacSettings.loginRevision; return MacSettings.opensAtLogin() }
+                    checked: MacSettings.opensAtLogin
                     onToggled: MacSettings.setOpenAtLogin(checked)
                 }
             }
