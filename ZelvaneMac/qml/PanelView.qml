@@ -12,7 +12,7 @@ Item {
     readonly property var pageNames: ["converter", "categories", "settings", "formula"]
     readonly property string page: typeof PanelController.page === "number"
                                    ? pageNames[PanelController.page] : PanelController.page
-    readonly property var theme: Theme.categoryTheme(converterFlow.shown.categoryId)
+    readonly property var theme: PanelStyle.categoryTheme(converterFlow.shown.categoryId)
 
     PanelLayout {
         id: panelLayout
@@ -148,7 +148,6 @@ Item {
             sourceComponent: FormulaPage {
                 layout: panelLayout
                 shown: converterFlow.shown
-                reader: converterFlow.reader
                 onBack: panel.show("converter")
             }
         }

@@ -12,7 +12,7 @@ AbstractButton {
     required property bool selected
     required property bool starred
 
-    readonly property var theme: Theme.categoryTheme(categoryId)
+    readonly property var theme: PanelStyle.categoryTheme(categoryId)
     readonly property bool hovering: hovered
 
     signal star()

@@ -12,7 +12,7 @@ AbstractButton {
     property bool current: false
     property string help: ""
 
-    readonly property var theme: Theme.categoryTheme(categoryId)
+    readonly property var theme: PanelStyle.categoryTheme(categoryId)
 
     hoverEnabled: true
     focusPolicy: Qt.TabFocus

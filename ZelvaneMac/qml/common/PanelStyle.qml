@@ -33,6 +33,11 @@ QtObject {
     readonly property real bodySize: 12
     readonly property real titleSize: 13.5
 
+    // A category's gradient, accent and symbol in the current appearance.
+    function categoryTheme(categoryId) {
+        return Theme.categoryTheme(categoryId, dark)
+    }
+
     // A 24-bit RGB number, as the settings rows carry their colours.
     function rgb(value) {
         return Qt.rgba(((value >> 16) & 0xFF) / 255, ((value >> 8) & 0xFF) / 255,

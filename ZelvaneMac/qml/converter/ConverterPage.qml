@@ -10,7 +10,7 @@ ColumnLayout {
     required property ConverterFlow flow
     required property string panelPage
 
-    readonly property var theme: Theme.categoryTheme(flow.shown.categoryId)
+    readonly property var theme: PanelStyle.categoryTheme(flow.shown.categoryId)
     readonly property alias input: input
 
     signal switchCategory()

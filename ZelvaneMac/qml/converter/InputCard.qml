@@ -15,7 +15,7 @@ MacGlass {
     readonly property var shown: flow.shown
     readonly property alias field: field
     readonly property string formula: shown.fromUnit && flow.rows.length > 0
-        ? flow.reader.formulaLine(shown.categoryId, shown.fromUnit.id, flow.rows[0].unit.id, 6, 3, false)
+        ? PanelText.formulaLine(shown.categoryId, shown.fromUnit.id, flow.rows[0].unit.id, 6, 3, false)
         : ""
 
     signal explain()

@@ -110,12 +110,12 @@ Item {
         MenuItem {
             objectName: "rowCopyWithUnit"
             text: qsTrId("converter.copyWithUnit")
-            onTriggered: PanelController.writeClipboard(item.row.text + " " + item.row.unit.symbol)
+            onTriggered: PanelText.writeClipboard(item.row.text + " " + item.row.unit.symbol)
         }
         MenuItem {
             objectName: "rowCopyValue"
             text: qsTrId("converter.copyValue")
-            onTriggered: PanelController.writeClipboard(item.row.text)
+            onTriggered: PanelText.writeClipboard(item.row.text)
         }
         MenuItem {
             objectName: "rowMakeSource"

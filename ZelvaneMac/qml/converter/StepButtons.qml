@@ -11,7 +11,7 @@ RowLayout {
     property bool showingSteps: menu.opened
 
     readonly property var model: AppState.converter
-    readonly property var stepText: model.stepText()
+    readonly property var stepText: { void AppState.preferences; void model.categoryId; return model.stepText() }
 
     spacing: 4
 
@@ -20,7 +20,7 @@ RowLayout {
         symbol: "minus"
         label: qsTrId("converter.decrement")
         tint: steps.theme.deep
-        onClicked: steps.model.step(-1)
+        onClicked: steps.model.input = PanelText.stepped(steps.model.input, -1, steps.stepText)
     }
     AbstractButton {
         id: stepButton
@@ -67,6 +67,6 @@ RowLayout {
         symbol: "plus"
         label: qsTrId("converter.increment")
         tint: steps.theme.deep
-        onClicked: steps.model.step(1)
+        onClicked: steps.model.input = PanelText.stepped(steps.model.input, 1, steps.stepText)
     }
 }

@@ -11,11 +11,8 @@ Popup {
     property string customText: ""
 
     readonly property var model: AppState.converter
-    readonly property var current: model.stepText()
-    readonly property bool customAccepted: {
-        const step = model.parseStep(customText)
-        return step !== undefined && step !== null && step !== ""
-    }
+    readonly property var current: { void AppState.preferences; void model.categoryId; return model.stepText() }
+    readonly property bool customAccepted: PanelText.acceptsStep(customText)
 
     objectName: "stepMenu"
     padding: 6
@@ -68,7 +65,7 @@ Popup {
         }
         Rectangle { width: parent.width; height: 1; color: PanelStyle.separator }
         Repeater {
-            model: menu.model.stepPresets()
+            model: PanelText.stepPresets()
             Choice {
                 required property string modelData
                 objectName: "stepPreset_" + modelData

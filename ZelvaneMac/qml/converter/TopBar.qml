@@ -33,7 +33,7 @@ RowLayout {
         symbol: MacSettings.isPinned ? "pin.fill" : "pin"
         label: qsTrId("mac.pin")
         selected: MacSettings.isPinned
-        tint: MacSettings.isPinned ? Theme.categoryTheme(bar.categoryId).deep : PanelStyle.text
+        tint: MacSettings.isPinned ? PanelStyle.categoryTheme(bar.categoryId).deep : PanelStyle.text
         onClicked: {
             MacSettings.isPinned = !MacSettings.isPinned
             PanelController.showToast(qsTrId(MacSettings.isPinned ? "mac.pinned" : "mac.unpinned"))

@@ -10,19 +10,18 @@ ColumnLayout {
 
     required property PanelLayout layout
     required property var shown
-    required property var reader
 
-    readonly property var theme: Theme.categoryTheme(shown.categoryId)
+    readonly property var theme: PanelStyle.categoryTheme(shown.categoryId)
     readonly property var fromUnit: shown.fromUnit
     readonly property var targets: shown.pinned.concat(shown.others)
         .filter(row => fromUnit && row.unit.id !== fromUnit.id).slice(0, 4)
-    readonly property var lines: fromUnit ? targets.map(row => reader.formulaLine(
+    readonly property var lines: fromUnit ? targets.map(row => PanelText.formulaLine(
         shown.categoryId, fromUnit.id, row.unit.id, 7, 0, true)).filter(line => !!line) : []
     readonly property string example: fromUnit && targets.length > 0
-        ? reader.exampleLine(shown.categoryId, fromUnit.id, targets[0].unit.id, shown.value) || "" : ""
-    readonly property var base: fromUnit ? reader.baseUnit(shown.categoryId) : null
+        ? PanelText.exampleLine(shown.categoryId, fromUnit.id, targets[0].unit.id, shown.value) || "" : ""
+    readonly property var base: fromUnit ? PanelText.baseUnit(shown.categoryId) : null
     readonly property string noteKey: shown.categoryId === "currency" ? "explain.note.currency"
-        : "explain.note." + (fromUnit ? reader.formulaKind(shown.categoryId, fromUnit.id) : "ratio")
+        : "explain.note." + PanelText.formulaKind(shown.categoryId)
 
     signal back()
 
