@@ -13,11 +13,18 @@ QtObject {
     property var draft: undefined
     property var selection: undefined
 
-    readonly property var quick: draft === undefined ? null : reader.parse(draft, model.categoryId)
+    // Both read the reader's revision so that a change of preferences or rates redraws them.
+    readonly property var quick: {
+        void reader.revision
+        return draft === undefined ? null : reader.parse(draft, model.categoryId)
+    }
     readonly property bool isPreview: quick !== null
-    readonly property var shown: quick !== null
-        ? reader.build(quick.categoryId, quick.fromUnitId, quick.number, quick.toUnitId)
-        : reader.build(model.categoryId, model.fromUnitId, model.input, undefined)
+    readonly property var shown: {
+        void reader.revision
+        return quick !== null
+            ? reader.build(quick.categoryId, quick.fromUnitId, quick.number, quick.toUnitId)
+            : reader.build(model.categoryId, model.fromUnitId, model.input, undefined)
+    }
     readonly property var rows: shown.pinned.concat(shown.others)
     readonly property string fieldText: draft !== undefined ? draft : model.input
     readonly property bool showsHint: draft !== undefined && draft.trim().length > 0
