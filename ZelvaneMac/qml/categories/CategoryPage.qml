@@ -70,7 +70,7 @@ ColumnLayout {
             focusPolicy: Qt.TabFocus
             implicitHeight: 24
             implicitWidth: tabLabel.implicitWidth + 18
-            text: qsTrId(modelData === "favorites" ? "favorites" : "group." + modelData)
+            text: qsTrId("group." + modelData)
             Accessible.role: Accessible.PageTab
             Accessible.name: text
             Accessible.description: text

@@ -69,7 +69,7 @@ Flickable {
             }
             Text {
                 objectName: "hotKeyCommandHelp"
-                text: qsTrId("mac.hotkey.command").arg("zelvane --toggle")
+                text: qsTrId("mac.hotKey.bindHint")
                 color: PanelStyle.secondaryText
                 font.pixelSize: PanelStyle.captionSize
                 wrapMode: Text.Wrap
