@@ -10,6 +10,8 @@ packages=(
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
+    # The panel's screenshots: a virtual X server, a window finder and a screen grabber.
+    xvfb xdotool imagemagick
 )
 
 missing=()
