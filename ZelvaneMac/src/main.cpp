@@ -111,7 +111,7 @@ int main(int argc, char** argv) {
     installLanguage(app.preferences());
 
     QQmlEngine engine;
-    engine.addImportPath("qrc:/qt/qml");
+    engine.addImportPath("qrc:/");
     QQuickView panel(&engine, nullptr);
     panel.setResizeMode(QQuickView::SizeRootObjectToView);
     PanelController controller(app, settings, panel, IconProvider::trayIcon());
@@ -120,7 +120,7 @@ int main(int argc, char** argv) {
         engine.retranslate();
         controller.updateStatusItem();
     });
-    panel.setSource(QUrl("qrc:/qt/qml/Zelvane/qml/PanelView.qml"));
+    panel.setSource(QUrl("qrc:/Zelvane/qml/PanelView.qml"));
     if (panel.status() == QQuickView::Error) {
         for (const auto& error : panel.errors())
             std::fprintf(stderr, "zelvane: %s\n", qPrintable(error.toString()));
