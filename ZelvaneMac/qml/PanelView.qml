@@ -21,6 +21,7 @@ Item {
     }
     ConverterFlow {
         id: converterFlow
+        objectName: "converterFlow"
         model: AppState.converter
         reader: QuickReader
     }
@@ -68,9 +69,11 @@ Item {
         clip: true
 
         PanelGlow {
-            anchors.fill: parent
+            x: -size * 0.38
+            y: -size * 0.62
             theme: panel.theme
-            size: Qt.size(panel.width, panel.height)
+            size: Math.max(panel.width, panel.height) * 1.15
+            strength: PanelStyle.dark ? 0.42 : 0.30
         }
     }
 

@@ -38,6 +38,7 @@ AbstractButton {
         spacing: 3
         CategoryIcon {
             categoryId: cell.categoryId
+            dark: PanelStyle.dark
             size: 22
             Layout.alignment: Qt.AlignHCenter
         }

@@ -40,6 +40,7 @@ AbstractButton {
         spacing: 5
         CategoryIcon {
             categoryId: chip.categoryId
+            dark: PanelStyle.dark
             size: 14
         }
         Text {

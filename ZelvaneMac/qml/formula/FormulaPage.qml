@@ -60,7 +60,7 @@ ColumnLayout {
             label: qsTrId("mac.hint.back")
             onClicked: page.back()
         }
-        CategoryIcon { categoryId: page.shown.categoryId; size: 18 }
+        CategoryIcon { categoryId: page.shown.categoryId; size: 18; dark: PanelStyle.dark }
         Text {
             text: qsTrId("explain.title")
             color: PanelStyle.text
