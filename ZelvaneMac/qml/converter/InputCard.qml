@@ -82,7 +82,9 @@ MacGlass {
             }
             RoundIconButton {
                 objectName: "clearButton"
-                visible: field.text.length > 0
+                // Keeps its place while the field is empty, so the row never reflows.
+                opacity: field.text.length > 0 ? 1 : 0
+                enabled: field.text.length > 0
                 symbol: "xmark.circle.fill"
                 label: qsTrId("converter.clear")
                 tint: PanelStyle.faintText
