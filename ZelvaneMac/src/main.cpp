@@ -112,6 +112,8 @@ int main(int argc, char** argv) {
 
     QQmlEngine engine;
     engine.addImportPath("qrc:/");
+    // The panel's Ctrl+Q and its settings page quit through Qt.quit().
+    QObject::connect(&engine, &QQmlEngine::quit, qApp, &QCoreApplication::quit);
     QQuickView panel(&engine, nullptr);
     panel.setResizeMode(QQuickView::SizeRootObjectToView);
     PanelController controller(app, settings, panel, IconProvider::trayIcon());
