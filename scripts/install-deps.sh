@@ -13,6 +13,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
     locales
+    # The panel's screenshots: a virtual X server, a window finder and a screen grabber.
+    xvfb xdotool imagemagick
 )
 
 # Locales whose decimal separator is a comma: the tests prove that no result depends on the

@@ -1,0 +1,276 @@
+// The panel's pages driven in-process: the real QML, the real state objects and controller,
+// keys typed into the window and items found by their object names.
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QQuickView>
+#include <QtTest/QTest>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+#include "AppState.h"
+#include "ConverterModel.h"
+#include "MacSettings.h"
+#include "PanelController.h"
+#include "RavoDozu/UnitCatalog.h"
+#include "SettingsStore.h"
+#include "TempDirectory.h"
+
+namespace zelvane {
+namespace {
+
+bool waitFor(const std::function<bool()>& done, int milliseconds = 2000) {
+    return QTest::qWaitFor(done, milliseconds);
+}
+
+class PanelViewTest : public ::testing::Test {
+  protected:
+    PanelViewTest()
+        : store_(config_.path() / "zelvane.conf"),
+          app_(std::make_shared<const ravodozu::UnitCatalog>(*ravodozu::UnitCatalog::loadBundled()),
+               store_),
+          settings_(store_), view_(std::make_unique<QQuickView>()),
+          controller_(std::make_unique<PanelController>(app_, settings_, *view_, QIcon())) {
+        app_.setPreference("languageCode", "en");
+        app_.converter()->switchCategory("length");
+        view_->engine()->addImportPath("qrc:/");
+        view_->setResizeMode(QQuickView::SizeRootObjectToView);
+        view_->setSource(QUrl("qrc:/Zelvane/qml/PanelView.qml"));
+        EXPECT_EQ(view_->status(), QQuickView::Ready);
+        controller_->show(PanelController::converter);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(view_.get()));
+    }
+    ~PanelViewTest() override {
+        controller_.reset();
+        view_.reset();
+    }
+
+    // Looks through the visual tree too: the delegates of lists have no QObject parent.
+    template <class T = QQuickItem> T* item(const char* name) const {
+        return find<T>(view_->rootObject(), QString::fromLatin1(name));
+    }
+    template <class T> static T* find(QQuickItem* from, const QString& name) {
+        if (from->objectName() == name)
+            if (auto* found = qobject_cast<T*>(from))
+                return found;
+        if (auto* found = from->findChild<T*>(name))
+            return found;
+        for (auto* child : from->childItems())
+            if (auto* found = find<T>(child, name))
+                return found;
+        return nullptr;
+    }
+    QObject* flow() const { return item<QObject>("converterFlow"); }
+    QVariant selection() const { return flow()->property("selection"); }
+    QString fieldText() const { return item("inputField")->property("text").toString(); }
+    ConverterModel& model() { return *app_.converter(); }
+
+    // Types into whatever has the focus.
+    void type(const QString& text) {
+        for (QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QKeyEvent release(QEvent::KeyRelease, Qt::Key_unknown, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(view_.get(), &press);
+            QCoreApplication::sendEvent(view_.get(), &release);
+        }
+    }
+    // Focuses the input field with its text selected, so that typing replaces it.
+    void replaceInput(const QString& text) {
+        item("inputField")->forceActiveFocus();
+        press(Qt::Key_A, Qt::ControlModifier);
+        type(text);
+    }
+    void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(view_.get(), key, modifiers);
+    }
+    int rowCount() {
+        auto rows = flow()->property("rows").toList();
+        return int(rows.size());
+    }
+    QString page() const { return view_->rootObject()->property("page").toString(); }
+
+    testing::TempDirectory config_;
+    SettingsStore store_;
+    AppState app_;
+    MacSettings settings_;
+    std::unique_ptr<QQuickView> view_;
+    std::unique_ptr<PanelController> controller_;
+};
+
+TEST_F(PanelViewTest, PlainNumbersGoToTheModelAndPhrasesBecomeDrafts) {
+    replaceInput("42");
+    EXPECT_EQ(model().input().toStdString(), "42");
+    EXPECT_FALSE(flow()->property("draft").isValid());
+
+    // A blank after the number is kept in the field while the model holds the trimmed number.
+    type(" ");
+    EXPECT_EQ(model().input().toStdString(), "42");
+    EXPECT_EQ(fieldText().toStdString(), "42 ");
+
+    type("km to mi");
+    EXPECT_EQ(flow()->property("draft").toString().toStdString(), "42 km to mi");
+    EXPECT_EQ(model().input().toStdString(), "42");
+    EXPECT_TRUE(item("hintLine")->isVisible());
+
+    QTest::mouseClick(view_.get(), Qt::LeftButton, {},
+                      item("clearButton")->mapToScene({11, 11}).toPoint());
+    EXPECT_EQ(model().input().toStdString(), "");
+    EXPECT_FALSE(flow()->property("draft").isValid());
+    EXPECT_TRUE(item("inputField")->hasActiveFocus());
+}
+
+TEST_F(PanelViewTest, APastedPhraseWithALineBreakCommitsAndCopiesTheTarget) {
+    QGuiApplication::clipboard()->setText("5 km to mi\n");
+    replaceInput("");
+    press(Qt::Key_V, Qt::ControlModifier);
+
+    ASSERT_TRUE(waitFor([&] { return model().fromUnitId() == QStringLiteral("km"); }));
+    EXPECT_EQ(model().categoryId().toStdString(), "length");
+    EXPECT_EQ(model().input().toStdString(), "5");
+    EXPECT_FALSE(flow()->property("draft").isValid());
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("3.10"));
+    auto rows = flow()->property("rows").toList();
+    ASSERT_TRUE(selection().isValid());
+    EXPECT_EQ(rows[selection().toInt()].toMap()["unit"].toMap()["id"].toString().toStdString(),
+              "mi");
+}
+
+TEST_F(PanelViewTest, ArrowsStopAtTheEndsAndCommitClampsTheSelection) {
+    replaceInput("1");
+    ASSERT_GT(rowCount(), 1);
+    press(Qt::Key_Up);
+    EXPECT_FALSE(selection().isValid());
+    press(Qt::Key_Down);
+    EXPECT_EQ(selection(), 0);
+    press(Qt::Key_Up);
+    EXPECT_EQ(selection(), 0);
+    for (int i = 0; i <= rowCount(); ++i)
+        press(Qt::Key_Down);
+    EXPECT_EQ(selection(), rowCount() - 1);
+
+    flow()->setProperty("selection", rowCount() + 4);
+    press(Qt::Key_Return);
+    EXPECT_EQ(selection(), rowCount() - 1);
+    auto last = flow()->property("rows").toList().last().toMap();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(last["text"].toString()));
+    EXPECT_EQ(settings_.recents().size(), 1u);
+}
+
+TEST_F(PanelViewTest, EscapeClearsTheDraftThenHidesAndLeavesOtherPages) {
+    replaceInput("5 km");
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(flow()->property("draft").isValid());
+    EXPECT_TRUE(view_->isVisible());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(view_->isVisible());
+
+    controller_->show(PanelController::settings);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(page().toStdString(), "converter");
+    EXPECT_TRUE(view_->isVisible());
+}
+
+TEST_F(PanelViewTest, PageShortcutsAndButtonsToggleBackToTheConverter) {
+    press(Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(page().toStdString(), "categories");
+    press(Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(page().toStdString(), "converter");
+    ASSERT_TRUE(waitFor([&] { return item("inputField")->hasActiveFocus(); }));
+
+    press(Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_EQ(page().toStdString(), "settings");
+    auto* gear = item("settingsButton");
+    // The settings button lives on the converter page; its second press is the shortcut's.
+    press(Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_EQ(page().toStdString(), "converter");
+    QTest::mouseClick(view_.get(), Qt::LeftButton, {}, gear->mapToScene({13, 13}).toPoint());
+    EXPECT_EQ(page().toStdString(), "settings");
+}
+
+TEST_F(PanelViewTest, TheFooterHintFollowsTheWidth) {
+    const std::pair<int, const char*> cases[] = {{600, "mac.hint.full"},
+                                                 {559, "mac.hint.medium"},
+                                                 {520, "mac.hint.medium"},
+                                                 {519, "mac.hint.short"}};
+    for (auto [width, key] : cases) {
+        view_->resize(width, 420);
+        ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == width; }));
+        EXPECT_EQ(item("footerHint")->property("key").toString().toStdString(), key) << width;
+    }
+}
+
+TEST_F(PanelViewTest, DoubleClickingABottomCornerRestoresTheMediumSize) {
+    settings_.setPanelSizeF({700, 500});
+    ASSERT_TRUE(waitFor([&] { return view_->rootObject()->height() == 500; }));
+    const QPoint corner(3, view_->height() - 3);
+    QTest::mouseDClick(view_.get(), Qt::LeftButton, {}, corner);
+    EXPECT_EQ(settings_.panelSizeF(), QSizeF(560, 420));
+    EXPECT_EQ(controller_->toast().value_or(QString()).toStdString(),
+              qtTrId("mac.size.resetDone").toStdString());
+    EXPECT_FALSE(controller_->isResizing());
+}
+
+TEST_F(PanelViewTest, AnEleventhStarIsRefusedWithAToast) {
+    const auto visible = app_.visibleCategoryIds();
+    for (const auto& id : visible) {
+        if (app_.effectiveStarredCategories().size() == 10)
+            break;
+        if (!app_.isStarred(id))
+            app_.toggleStar(id);
+    }
+    const auto starred = app_.effectiveStarredCategories();
+    ASSERT_EQ(starred.size(), 10);
+    QString eleventh;
+    for (const auto& id : visible)
+        if (!starred.contains(id) && eleventh.isEmpty())
+            eleventh = id;
+
+    controller_->show(PanelController::categories);
+    auto* search = item("categorySearch");
+    ASSERT_TRUE(waitFor([&] { return search != nullptr || (search = item("categorySearch")); }));
+    search->forceActiveFocus();
+    type(app_.categoryDisplayName(eleventh));
+    QQuickItem* star = nullptr;
+    const auto name = ("star_" + eleventh).toLatin1();
+    ASSERT_TRUE(waitFor([&] { return (star = item(name.constData())) && star->isVisible(); }));
+    QTest::qWait(100); // the grid settles its cells after the search
+    QTest::mouseClick(view_.get(), Qt::LeftButton, {}, star->mapToScene({10, 10}).toPoint());
+
+    EXPECT_EQ(app_.effectiveStarredCategories(), starred);
+    EXPECT_EQ(controller_->toast().value_or(QString()).toStdString(),
+              qtTrId("star.limit").arg(10).toStdString());
+}
+
+TEST_F(PanelViewTest, APreviewedRowCannotBePinnedOrHidden) {
+    replaceInput("5 km to mi");
+    ASSERT_TRUE(flow()->property("isPreview").toBool());
+    const auto first = flow()->property("rows").toList().first().toMap()["unit"].toMap()["id"];
+    const auto starName = ("rowStar_" + first.toString()).toLatin1();
+    QQuickItem* star = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (star = item(starName.constData())); }));
+    EXPECT_FALSE(star->isEnabled());
+    auto* row = item("resultRow_0");
+    QTest::mouseClick(view_.get(), Qt::RightButton, {}, row->mapToScene({20, 8}).toPoint());
+    ASSERT_TRUE(waitFor([&] { return item<QObject>("rowMenu")->property("opened").toBool(); }));
+    for (const char* name : {"rowTogglePin", "rowHide"})
+        EXPECT_FALSE(item<QObject>(name)->property("visible").toBool()) << name;
+    EXPECT_TRUE(item<QObject>("rowMakeSource")->property("visible").toBool());
+}
+
+TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheFieldFocused) {
+    replaceInput("5 km");
+    press(Qt::Key_Down);
+    controller_->hide();
+    controller_->show(PanelController::converter);
+    EXPECT_FALSE(flow()->property("draft").isValid());
+    EXPECT_FALSE(selection().isValid());
+    ASSERT_TRUE(waitFor([&] { return item("inputField")->hasActiveFocus(); }));
+    EXPECT_EQ(fieldText().toStdString(), model().input().toStdString());
+}
+
+} // namespace
+} // namespace zelvane
