@@ -10,8 +10,15 @@ packages=(
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
-    # The panel's screenshots: a virtual X server, a window finder and a screen grabber.
-    xvfb xdotool imagemagick
+    # The panel: Qt Quick and its QML modules, widgets for the tray menu, translations, SVG
+    # icons, X11 key grabs, colour emoji and CJK fonts.
+    qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libxcb1-dev
+    qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls
+    qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtqml-workerscript
+    qml6-module-qtquick-shapes fonts-noto-color-emoji fonts-noto-cjk
+    # The panel's end-to-end tests and screenshots: a virtual X server, a window manager, a tray
+    # host, a session bus, key and clipboard tools, a screen grabber and xprop.
+    xvfb openbox trayer dbus xdotool xclip imagemagick x11-utils
 )
 
 missing=()
