@@ -10,6 +10,7 @@ packages=(
     qt6-base-dev
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
+    qt6-svg-dev dpkg-dev file desktop-file-utils appstream strace
 )
 
 missing=()
