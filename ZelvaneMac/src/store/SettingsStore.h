@@ -1,7 +1,10 @@
 // SettingsStore: the one settings file of a user, shared by the panel and zelvane-cli.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
+#include <functional>
+#include <map>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,6 +25,10 @@ struct SettingData {
 
 /// One stored value, typed as the owner of its key stores it.
 using SettingValue = std::variant<double, bool, std::string, SettingData>;
+
+/// The value as the settings file holds it, as compact JSON: a whole number without a point, a
+/// text quoted, data that is a JSON object or array as that JSON.
+std::string settingJson(const SettingValue& value);
 
 /// Why the file could not be read or written, for a person ("cannot write /x/settings.json:
 /// permission denied").
@@ -72,8 +79,29 @@ class SettingsStore {
     std::optional<StoreError> readProblem() const;
 
   private:
+    using Values = std::map<std::string, SettingValue, std::less<>>;
+    /// What identifies one version of the file on disk.
+    struct FileStamp {
+        std::uintmax_t device = 0;
+        std::uintmax_t inode = 0;
+        std::intmax_t size = 0;
+        std::intmax_t modifiedNanoseconds = 0;
+        bool operator==(const FileStamp&) const = default;
+    };
+
+    /// Parses the file again when it changed since it was last read (or always, when `force`).
+    void refresh(bool force) const;
+    StoreResult write(const std::function<void(Values&)>& change);
+    StoreResult replaceFile(const Values& values) const;
+    StoreResult keepDamagedCopy() const;
+    StoreError problem(std::string_view action, const std::filesystem::path& path,
+                       std::string_view reason) const;
+
     std::filesystem::path file_;
-    // The implementation adds what it needs below.
+    mutable Values values_;
+    mutable std::optional<FileStamp> stamp_; ///< None while the file is missing or unread.
+    mutable bool damaged_ = false; ///< Parsed only in part (or not at all), not yet rewritten.
+    mutable std::optional<StoreError> readProblem_;
 };
 
 } // namespace zelvane

@@ -69,7 +69,8 @@ class UserState {
     /// Why the owner of `key` could not read `value`; none when it can, or when the key holds
     /// no record. Checked by every write of a record ("preferences", "rates", "customLibrary",
     /// "categoryMemory", "keypad", "mac.recents", "mac.hotKey", ...).
-    static std::optional<std::string> recordProblem(std::string_view key, const SettingValue& value);
+    static std::optional<std::string> recordProblem(std::string_view key,
+                                                    const SettingValue& value);
 
   private:
     SettingsStore& store_;

@@ -1,0 +1,39 @@
+#include "LaunchCommand.h"
+
+namespace zelvane::launch {
+
+const QStringList& pageNames() {
+    static const QStringList names{"converter", "categories", "settings", "formula"};
+    return names;
+}
+
+ravodozu::Result<Command, QString> parse(const QStringList& arguments) {
+    if (arguments.isEmpty())
+        return Command{Reopen{}};
+    const QString& option = arguments.front();
+    const qsizetype allowed = option == "--show" ? 2 : 1;
+    if (arguments.size() > allowed)
+        return ravodozu::fail(QString("unexpected argument: %1").arg(arguments[allowed]));
+    if (option == "--toggle")
+        return Command{Toggle{}};
+    if (option == "--hide")
+        return Command{Hide{}};
+    if (option == "--quit")
+        return Command{Quit{}};
+    if (option == "--background")
+        return Command{Background{}};
+    if (option == "--show") {
+        const QString page = arguments.value(1, pageNames().front());
+        if (!pageNames().contains(page))
+            return ravodozu::fail(QString("unknown page: %1").arg(page));
+        return Command{Show{page}};
+    }
+    return ravodozu::fail(QString("unknown option: %1").arg(option));
+}
+
+QString usage() {
+    return "usage: zelvane [--toggle | --show [converter|categories|settings|formula] | --hide |"
+           " --quit | --background]\n";
+}
+
+} // namespace zelvane::launch
