@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "Command.h"
-#include "UserState.h"
+#include "StoredState.h"
 
 namespace zelvane::cli {
 namespace {
@@ -23,7 +23,7 @@ int listCategories(Arguments& arguments, const Session& session) {
     bool asJson = arguments.flag("--json");
     if (!arguments.finish(0, 0))
         return usage(categoriesCommand, arguments.problem());
-    const auto& state = UserState::load(session);
+    const auto& state = StoredState::load(session);
     std::vector<ravodozu::CategoryRef> categories;
     for (const auto& id : state.categoryIds())
         if (auto category = state.context().category(id))
@@ -49,7 +49,7 @@ int listUnits(Arguments& arguments, const Session& session) {
     auto words = arguments.finish(1, 1);
     if (!words)
         return usage(unitsCommand, arguments.problem());
-    auto category = UserState::load(session).context().category(words->front());
+    auto category = StoredState::load(session).context().category(words->front());
     if (!category)
         return failWith("unknown category: " + words->front());
 

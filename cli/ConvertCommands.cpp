@@ -6,16 +6,14 @@
 
 #include "CategoryNames.h"
 #include "Command.h"
-#include "DefaultsStore.h"
 #include "DisplayLanguage.h"
 #include "FormulaText.h"
 #include "PhrasePatterns.h"
 #include "QuickInput.h"
 #include "RavoDozu/ConversionContext.h"
-#include "RavoDozu/KeypadState.h"
 #include "ShownConversion.h"
 #include "ShownRows.h"
-#include "UserState.h"
+#include "StoredState.h"
 
 namespace zelvane::cli {
 namespace {
@@ -35,40 +33,6 @@ const Command explainCommand{"explain", "CATEGORY FROM TO [--value V]",
                              explain};
 const bool registered = registerCommand(convertCommand) && registerCommand(explainCommand);
 
-// A converter state stored under `key` ("keypad"), or under `categoryId` in the map stored there
-// ("categoryMemory"); none when missing or undecodable.
-std::optional<ravodozu::KeypadState>
-storedState(std::string_view key, std::optional<std::string_view> categoryId = std::nullopt) {
-    auto bytes = DefaultsStore::standard().data(key);
-    if (!bytes)
-        return std::nullopt;
-    auto document = json::parse(*bytes, nullptr, false);
-    if (categoryId) {
-        if (!document.is_object() || !document.contains(*categoryId))
-            return std::nullopt;
-        document = document[std::string(*categoryId)];
-    }
-    auto state = ravodozu::KeypadState::decode(document);
-    return state ? std::optional(std::move(state).value()) : std::nullopt;
-}
-
-// The converter's category: the one it was left in, else the first favourite, else temperature.
-std::string currentCategory(const ConversionContext& context) {
-    if (auto keypad = storedState("keypad"); keypad && context.category(keypad->categoryId))
-        return keypad->categoryId;
-    auto favourites = context.preferences().effectiveFavoriteCategories();
-    return favourites.empty() ? "temperature" : favourites.front();
-}
-
-// Where a plain number starts in a category: the unit last used there, else the preset's.
-std::string startUnit(const ConversionContext& context, const std::string& categoryId) {
-    auto category = context.category(categoryId);
-    if (auto memory = storedState("categoryMemory", categoryId);
-        memory && category && category->unit(memory->fromUnitId))
-        return memory->fromUnitId;
-    return context.preset(categoryId).from;
-}
-
 // A phrase as the panel reads it; a plain number goes into the current category.
 std::optional<QuickInput> readPhrase(const std::string& phrase,
                                      const std::string& currentCategoryId,
@@ -77,7 +41,8 @@ std::optional<QuickInput> readPhrase(const std::string& phrase,
         return quick;
     bool blank = phrase.find_first_not_of(" \t\n") == std::string::npos;
     if (!blank && isPlainNumber(phrase) && context.category(currentCategoryId))
-        return QuickInput{phrase, currentCategoryId, startUnit(context, currentCategoryId),
+        return QuickInput{phrase, currentCategoryId,
+                          userState().categoryStart(currentCategoryId, context).fromUnitId,
                           std::nullopt};
     return std::nullopt;
 }
@@ -112,7 +77,7 @@ int convert(Arguments& arguments, const Session& session) {
     const auto& preferences = context.preferences();
     if (categoryOption && !context.category(*categoryOption))
         return failWith("unknown category: " + *categoryOption);
-    auto current = categoryOption ? *categoryOption : currentCategory(context);
+    auto current = categoryOption ? *categoryOption : userState().currentCategory(context);
 
     auto reading = readPhrase(phrase, current, context);
     if (!reading)

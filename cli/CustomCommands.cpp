@@ -3,8 +3,7 @@
 #include <iostream>
 
 #include "Command.h"
-#include "CustomStore.h"
-#include "UserState.h"
+#include "StoredState.h"
 
 namespace zelvane::cli {
 namespace {
@@ -52,7 +51,7 @@ void addState(json& object, const ResolvedCustomLibrary& resolved, const std::st
         object["status"] = ravodozu::rawValue(status->second);
 }
 
-json listJson(const UserState& state) {
+json listJson(const StoredState& state) {
     json conversions = json::array();
     for (const auto& conversion : state.library->conversions) {
         json units = json::array();
@@ -82,7 +81,7 @@ json listJson(const UserState& state) {
     return {{"conversions", conversions}, {"extras", extras}};
 }
 
-void listText(const UserState& state) {
+void listText(const StoredState& state) {
     const auto& resolved = state.context().custom();
     auto unitLine = [&](const std::string& id, const ravodozu::CustomUnit& unit,
                         const std::string& key, bool isBase) {
@@ -109,8 +108,8 @@ void listText(const UserState& state) {
 }
 
 int removeCustomCommand(const std::string& id) {
-    if (auto problem = removeCustomItem(DefaultsStore::standard(), id))
-        return failWith(*problem);
+    if (auto removed = userState().removeCustomItem(id); !removed)
+        return failWith(removed.error());
     std::cout << "Removed custom." << (id.starts_with("custom.") ? id.substr(7) : id) << "\n";
     return success;
 }
@@ -126,7 +125,7 @@ int runCustom(Arguments& arguments, const Session& session) {
     if (words->front() != "list" || words->size() != 1)
         return usage(customCommand, "unknown subcommand " + words->front());
 
-    const auto& state = UserState::load(session);
+    const auto& state = StoredState::load(session);
     if (!state.libraryProblem.empty())
         return failWith("the stored custom library cannot be read: " + state.libraryProblem);
     if (asJson)

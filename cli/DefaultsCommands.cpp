@@ -1,20 +1,13 @@
-// defaults read/write/delete: the user-defaults store by key, as the desktop app keeps it.
-#include <functional>
+// defaults read/write/delete: the settings file by key, each value with its type.
 #include <iostream>
-#include <map>
 
 #include "Command.h"
-#include "DefaultsStore.h"
-#include "RavoDozu/CustomLibrary.h"
-#include "RavoDozu/ExchangeRates.h"
-#include "RavoDozu/KeypadState.h"
-#include "RavoDozu/UserPreferences.h"
+#include "StoredState.h"
 
 namespace zelvane::cli {
 namespace {
 
 using nlohmann::json;
-using namespace ravodozu;
 
 int runDefaults(Arguments& arguments, const Session& session);
 
@@ -22,73 +15,51 @@ const Command defaultsCommand{"defaults", "read [KEY] | write KEY JSON | delete 
                               "read and change the stored settings by key", runDefaults};
 const bool registered = registerCommand(defaultsCommand);
 
-// Why the owner of a key could not use this value; none when it can.
-using Check = std::function<std::optional<std::string>(std::string_view bytes)>;
-
-template <class Decode> Check checkWith(Decode decode) {
-    return [decode](std::string_view bytes) -> std::optional<std::string> {
-        auto decoded = decode(bytes);
-        if (decoded)
-            return std::nullopt;
-        return decoded.error().describe();
-    };
-}
-
-std::optional<std::string> checkCategoryMemory(std::string_view bytes) {
-    auto document = json::parse(bytes, nullptr, false);
-    if (!document.is_object())
-        return "not an object of category ids to keypad states";
-    for (const auto& [categoryId, state] : document.items())
-        if (auto decoded = KeypadState::decode(state); !decoded)
-            return categoryId + ": " + decoded.error().describe();
+// A JSON number is stored as a number, true and false as a boolean, a string as a text, and an
+// object or a list as data kept as that JSON; null is no value.
+std::optional<SettingValue> settingOf(const std::string& text) {
+    auto value = json::parse(text, nullptr, /*allow_exceptions=*/false);
+    if (value.is_number())
+        return value.get<double>();
+    if (value.is_boolean())
+        return value.get<bool>();
+    if (value.is_string())
+        return value.get<std::string>();
+    if (value.is_object() || value.is_array())
+        return SettingData{text};
     return std::nullopt;
 }
 
-// The keys whose values are records; their owners must be able to read what is written.
-const std::map<std::string, Check, std::less<>>& recordChecks() {
-    static const std::map<std::string, Check, std::less<>> checks = {
-        {"preferences", checkWith([](std::string_view b) { return UserPreferences::decode(b); })},
-        {"rates", checkWith(parseExchangeRates)},
-        {"customLibrary", checkWith(decodeCustomLibraryData)},
-        {"categoryMemory", checkCategoryMemory},
-        {"keypad", checkWith([](std::string_view b) {
-             auto document = json::parse(b, nullptr, false);
-             return KeypadState::decode(document.is_discarded() ? json() : document);
-         })},
-    };
-    return checks;
-}
-
-int read(DefaultsStore& store, const std::vector<std::string>& words) {
+int read(const SettingsStore& store, const std::vector<std::string>& words) {
     if (words.size() == 1) {
         for (const auto& key : store.keys())
-            std::cout << key << " = " << store.data(key).value_or("") << "\n";
+            std::cout << key << " = " << settingJson(*store.value(key)) << "\n";
         return success;
     }
-    auto value = store.data(words[1]);
+    auto value = store.value(words[1]);
     if (!value)
         return failWith("no value stored for " + words[1]);
-    std::cout << *value << "\n";
+    std::cout << settingJson(*value) << "\n";
     return success;
 }
 
-int write(DefaultsStore& store, const std::string& key, const std::string& value) {
-    if (json::parse(value, nullptr, false).is_discarded())
-        return failWith("not written: the value for " + key + " is not JSON");
-    const auto& checks = recordChecks();
-    if (auto check = checks.find(key); check != checks.end())
-        if (auto problem = check->second(value))
-            return failWith("not written: " + key + " would not be readable (" + *problem + ")");
-    if (!store.set(key, value))
-        return failWith("could not write " + key + ": " + store.lastError());
+int write(SettingsStore& store, const std::string& key, const std::string& text) {
+    auto value = settingOf(text);
+    if (!value)
+        return failWith("not written: the value for " + key +
+                        " is not JSON (a number, true, false, a string, an object or a list)");
+    if (auto problem = zelvane::UserState::recordProblem(key, *value))
+        return failWith("not written: " + key + " would not be readable (" + *problem + ")");
+    if (auto written = store.set(key, std::move(*value)); !written)
+        return failWith("could not write " + key + ": " + written.error().message);
     return success;
 }
 
-int remove(DefaultsStore& store, const std::string& key) {
-    if (!store.data(key))
+int remove(SettingsStore& store, const std::string& key) {
+    if (!store.value(key))
         return failWith("no value stored for " + key);
-    if (!store.remove(key))
-        return failWith("could not delete " + key + ": " + store.lastError());
+    if (auto removed = store.remove(key); !removed)
+        return failWith("could not delete " + key + ": " + removed.error().message);
     return success;
 }
 
@@ -97,7 +68,7 @@ int runDefaults(Arguments& arguments, const Session&) {
     if (!words)
         return usage(defaultsCommand, arguments.problem());
     const auto& verb = words->front();
-    auto& store = DefaultsStore::standard();
+    auto& store = userState().store();
     if (verb == "read" && words->size() <= 2)
         return read(store, *words);
     if (verb == "write" && words->size() == 3)

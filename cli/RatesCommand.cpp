@@ -8,9 +8,9 @@
 #include <unicode/reldatefmt.h>
 
 #include "Command.h"
-#include "DefaultsStore.h"
 #include "RavoDozu/ExchangeRates.h"
 #include "RavoDozu/RatesClient.h"
+#include "StoredState.h"
 
 namespace zelvane::cli {
 namespace {
@@ -99,7 +99,7 @@ int rates(Arguments& arguments, const Session& session) {
     bool asJson = arguments.flag("--json");
     if (!arguments.finish(0, 0))
         return usage(ratesCommand, arguments.problem());
-    auto& store = DefaultsStore::standard();
+    auto& state = userState();
 
     if (refresh) {
         auto client = RatesClient::fromEnvironment();
@@ -111,20 +111,19 @@ int rates(Arguments& arguments, const Session& session) {
         if (!fetched)
             return failWith("could not refresh exchange rates: " +
                             std::string(ravodozu::describe(fetched.error())));
-        if (!store.set("rates", ravodozu::encodeExchangeRates(*fetched).dump()))
-            return failWith("could not store exchange rates: " + store.lastError());
+        if (auto stored = state.setRates(*fetched); !stored)
+            return failWith("could not store exchange rates: " + stored.error().message);
         printSnapshot(*fetched, asJson, session);
         return success;
     }
 
-    auto bytes = store.data("rates");
-    if (!bytes)
-        return failWith("no exchange rates stored in " + store.path().string() +
+    if (!state.store().value(keys::rates))
+        return failWith("no exchange rates stored in " + state.store().path().string() +
                         "; run zelvane-cli rates --refresh");
-    auto stored = ravodozu::parseExchangeRates(*bytes);
+    auto stored = state.rates();
     if (!stored)
-        return failWith("the stored exchange rates cannot be read (" + stored.error().describe() +
-                        "); run zelvane-cli rates --refresh");
+        return failWith(
+            "the stored exchange rates cannot be read; run zelvane-cli rates --refresh");
     printSnapshot(*stored, asJson, session);
     return success;
 }

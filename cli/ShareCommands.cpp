@@ -4,9 +4,8 @@
 #include <unistd.h> // isatty
 
 #include "Command.h"
-#include "CustomStore.h"
 #include "RavoDozu/CustomResolver.h"
-#include "UserState.h"
+#include "StoredState.h"
 
 namespace zelvane::cli {
 namespace {
@@ -35,7 +34,7 @@ int shareItem(Arguments& arguments, const Session& session) {
     if (id.starts_with("custom."))
         id.remove_prefix(7);
 
-    const auto& state = UserState::load(session);
+    const auto& state = StoredState::load(session);
     if (!state.libraryProblem.empty())
         return failWith("The stored custom library cannot be read: " + state.libraryProblem);
     const auto* library = state.library.get();
@@ -97,7 +96,7 @@ int importItem(Arguments& arguments, const Session& session) {
         return failWith(payload.error().describe());
 
     // Currency references resolve against the stored rates, as in the application.
-    const auto& rates = UserState::load(session).rates;
+    const auto& rates = StoredState::load(session).rates;
     CustomResolver resolver(session.catalog(), rates ? std::optional(*rates) : std::nullopt);
     printPreview(share::preview(*payload, resolver.lookup()), payload->conversion() != nullptr);
 
@@ -111,8 +110,8 @@ int importItem(Arguments& arguments, const Session& session) {
         }
     }
 
-    if (auto problem = storeCustomItem(DefaultsStore::standard(), *payload))
-        return failWith(*problem);
+    if (auto added = userState().addCustomItem(*payload); !added)
+        return failWith(added.error());
     if (const auto* conversion = payload->conversion())
         std::cout << "Imported " << conversion->name << " as custom." << conversion->id << "\n";
     else

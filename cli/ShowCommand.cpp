@@ -5,7 +5,7 @@
 #include "Command.h"
 #include "DisplayLanguage.h"
 #include "ShownRows.h"
-#include "UserState.h"
+#include "StoredState.h"
 
 namespace zelvane::cli {
 namespace {
@@ -22,8 +22,7 @@ const bool registered = registerCommand(showCommand);
 json rowsJson(const std::vector<ShownConversion::Row>& rows) {
     json list = json::array();
     for (const auto& row : rows)
-        list.push_back(
-            {{"unitId", row.unit->id}, {"symbol", row.unit->symbol}, {"text", row.text}});
+        list.push_back(rowJson(row));
     return list;
 }
 
@@ -42,8 +41,8 @@ int show(Arguments& arguments, const Session& session) {
     auto category = context.category(categoryId);
     if (!category)
         return failWith("unknown category: " + categoryId);
-    auto start = context.preset(categoryId);
-    auto fromUnitId = fromOption.value_or(start.from);
+    auto start = userState().categoryStart(categoryId, context);
+    auto fromUnitId = fromOption.value_or(start.fromUnitId);
     auto input = valueOption.value_or(start.input);
     if (!category->unit(fromUnitId))
         return failWith("unknown unit: " + fromUnitId + " in " + categoryId);

@@ -3,9 +3,9 @@
 #include <iostream>
 
 #include "Command.h"
-#include "CustomStore.h"
 #include "RavoDozu/CustomTemplateLibrary.h"
 #include "RavoDozu/ExtensionPack.h"
+#include "StoredState.h"
 
 namespace zelvane::cli {
 namespace {
@@ -79,8 +79,8 @@ int adoptTemplate(Arguments& arguments, const Session& session) {
     if (!item)
         return failWith("There is no template with the id " + words->front() + ".");
     auto conversion = instantiate(*item, session.languages);
-    if (auto problem = storeCustomItem(DefaultsStore::standard(), CustomShare::Payload{conversion}))
-        return failWith(*problem);
+    if (auto added = userState().addCustomItem(CustomShare::Payload{conversion}); !added)
+        return failWith(added.error());
     std::cout << "Adopted " << conversion.name << " as custom." << conversion.id << "\n";
     return success;
 }

@@ -11,6 +11,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
     qt6-svg-dev dpkg-dev file desktop-file-utils appstream strace
+    # The panel's screenshots: a virtual X server, a window finder and a screen grabber.
+    xvfb xdotool imagemagick
 )
 
 missing=()

@@ -35,8 +35,7 @@ TEST_F(ConvertCommandsTest, UnreadablePhrasesFail) {
     EXPECT_EQ(run({"convert", "5 km", "--bogus"}).exitCode, 2);
 }
 
-// Qt is only needed to parse the settings file when its snapshot is stale; a plain conversion
-// with stored settings must not load it.
+// The settings file is read without Qt: a plain conversion with stored settings must not load it.
 TEST_F(ConvertCommandsTest, StoredSettingsAreReadWithoutLoadingQt) {
     store("preferences", R"({"significantDigits":3})");
     auto result = zelvane::testing::runCli(

@@ -35,8 +35,7 @@ TEST_F(RatesCommand, WithoutAStoredSnapshotSaysSo) {
 }
 
 TEST_F(RatesCommand, RefreshStoresTheSnapshotAndShowsIt) {
-    home.write("zelvane/zelvane.conf",
-               "[General]\npreferences=\"@ByteArray({\\\"region\\\":\\\"DE\\\"})\"\n");
+    home.write("zelvane/settings.json", R"({"preferences": {"region": "DE"}})");
     relay.answer("/rates", 503, "");
     exchangeRateAPI.answer("/v6/latest/USD", 200, exchangeRateAPIBody);
     auto refreshed = runCli({"rates", "--refresh", "--json"}, environment());
@@ -48,8 +47,7 @@ TEST_F(RatesCommand, RefreshStoresTheSnapshotAndShowsIt) {
 
     EXPECT_EQ(json::parse(runCli({"rates", "--json"}, environment()).out), shown)
         << "the stored snapshot is the one shown";
-    EXPECT_NE(storeText().find(R"x(preferences=@ByteArray({\"region\":\"DE\"}))x"),
-              std::string::npos)
+    EXPECT_EQ(json::parse(storeText())["preferences"], json::parse(R"({"region":"DE"})"))
         << "the other keys survive:\n"
         << storeText();
 }

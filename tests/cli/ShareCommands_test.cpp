@@ -8,7 +8,7 @@ namespace {
 // Every run gets its own user-defaults store under a fresh config home.
 class ShareCommands : public zelvane::testing::CliTest {
   protected:
-    void writeStore(const std::string& iniText) { home.write("zelvane/zelvane.conf", iniText); }
+    void writeStore(const std::string& text) { home.write("zelvane/settings.json", text); }
 
     // The id after "as custom." in an import or adoption message.
     static std::string importedId(const CliResult& result) {
@@ -60,7 +60,7 @@ TEST_F(ShareCommands, RefusedImportsSayWhyAndStoreNothing) {
 
 TEST_F(ShareCommands, UnreadableLibraryIsNeverWrittenOver) {
     for (const char* stored :
-         {"[General]\ncustomLibrary=not json\n", "\x01\x02 not a settings file"}) {
+         {R"({"customLibrary": {"$data": "not json"}})", "\x01\x02 not a settings file"}) {
         writeStore(stored);
         auto before = storeText();
         auto result = run({"import", "--yes", conversionEnvelope});
@@ -70,7 +70,7 @@ TEST_F(ShareCommands, UnreadableLibraryIsNeverWrittenOver) {
         EXPECT_EQ(run({"adopt", "eggs"}).exitCode, 1);
         EXPECT_EQ(storeText(), before);
     }
-    writeStore("; settings\n\n[General]\n");
+    writeStore("\n");
     EXPECT_EQ(run({"adopt", "eggs"}).exitCode, 0) << "an empty file is not a damaged one";
 }
 

@@ -1,4 +1,4 @@
-// A test with its own config home: settings written through DefaultsStore, zelvane-cli run
+// A test with its own config home: settings written through SettingsStore, zelvane-cli run
 // against them.
 #pragma once
 
@@ -6,7 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include "CliRun.h"
-#include "DefaultsStore.h"
+#include "SettingsStore.h"
 #include "TempDirectory.h"
 
 namespace zelvane::testing {
@@ -15,15 +15,17 @@ class CliTest : public ::testing::Test {
   protected:
     TempDirectory home;
 
-    std::filesystem::path storeFile() const { return home.path() / "zelvane" / "zelvane.conf"; }
+    std::filesystem::path storeFile() const { return home.path() / "zelvane" / "settings.json"; }
     std::string storeText() const {
         std::ifstream file(storeFile(), std::ios::binary);
         return {std::istreambuf_iterator<char>(file), {}};
     }
 
+    /// Stores a record's bytes (its JSON) under `key`.
     void store(std::string_view key, std::string_view bytes) {
-        zelvane::DefaultsStore store(storeFile());
-        ASSERT_TRUE(store.set(key, bytes)) << store.lastError();
+        auto written =
+            zelvane::SettingsStore(storeFile()).set(key, zelvane::SettingData{std::string(bytes)});
+        ASSERT_TRUE(written) << written.error().message;
     }
     CliResult run(const std::vector<std::string>& arguments, const std::string& input = "") {
         return runCli(arguments, "XDG_CONFIG_HOME=" + home.path().string(), input);

@@ -1,7 +1,7 @@
-// main() of the desktop tests: GoogleTest inside a QGuiApplication, so QObjects, timers, the
-// QML engine and windows work. Runs on the offscreen platform unless QT_QPA_PLATFORM says
-// otherwise (the end-to-end tests set it to xcb under Xvfb).
-#include <QGuiApplication>
+// main() of the desktop tests: GoogleTest inside a QApplication (the tray menu is a widget), so
+// QObjects, timers, the QML engine and windows work. Runs on the offscreen platform unless
+// QT_QPA_PLATFORM says otherwise (the end-to-end tests set it to xcb under Xvfb).
+#include <QApplication>
 #include <QtPlugin>
 #include <QtQml/qqmlextensionplugin.h>
 
@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
         qputenv("QT_QUICK_BACKEND", "software");
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,179 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Zelvane
+
+// The panel's content: one page at a time inside the glass card, with the window controls,
+// grips, size badge and toast over every page.
+Item {
+    id: panel
+
+    // The controller's pages, in its declaration order.
+    readonly property var pageNames: ["converter", "categories", "settings", "formula"]
+    readonly property string page: typeof PanelController.page === "number"
+                                   ? pageNames[PanelController.page] : PanelController.page
+    readonly property var theme: PanelStyle.categoryTheme(converterFlow.shown.categoryId)
+
+    PanelLayout {
+        id: panelLayout
+        width: panel.width
+        height: panel.height
+    }
+    ConverterFlow {
+        id: converterFlow
+        model: AppState.converter
+        reader: QuickReader
+    }
+
+    function show(name) {
+        PanelController.show(pageNames.indexOf(name))
+    }
+    // A second press of a page's button or shortcut returns to the converter.
+    function togglePage(name) {
+        show(page === name ? "converter" : name)
+    }
+    function focusInput() {
+        if (converterLoader.item)
+            converterLoader.item.input.takeFocus()
+    }
+    function escapePressed() {
+        if (page !== "converter")
+            show("converter")
+        else if (converterFlow.draft !== undefined)
+            converterFlow.draft = undefined
+        else
+            PanelController.hide()
+    }
+
+    Connections {
+        target: PanelController
+        function onOpenCountChanged() {
+            converterFlow.reset()
+            panel.focusInput()
+        }
+    }
+    onPageChanged: if (page === "converter") Qt.callLater(focusInput)
+    Component.onCompleted: {
+        converterFlow.reset()
+        Qt.callLater(focusInput)
+    }
+
+    Rectangle {
+        id: background
+        anchors.fill: parent
+        radius: PanelStyle.panelRadius
+        color: PanelStyle.panelFill
+        border.width: 1
+        border.color: PanelStyle.panelBorder
+        clip: true
+
+        PanelGlow {
+            anchors.fill: parent
+            theme: panel.theme
+            size: Qt.size(panel.width, panel.height)
+        }
+    }
+
+    MoveArea {
+        anchors { left: parent.left; right: parent.right; top: parent.top }
+        height: 30
+    }
+
+    ColumnLayout {
+        anchors.fill: parent
+        anchors.margins: panelLayout.margin
+        anchors.topMargin: 8
+        spacing: panelLayout.spacing
+
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.preferredHeight: 16
+            TrafficLights {}
+            Text {
+                text: qsTrId("mac.appName")
+                color: PanelStyle.secondaryText
+                font.pixelSize: PanelStyle.captionSize + 0.5
+                font.weight: Font.DemiBold
+                horizontalAlignment: Text.AlignHCenter
+                Layout.fillWidth: true
+                Layout.rightMargin: 52
+                Accessible.role: Accessible.TitleBar
+                Accessible.name: text
+            }
+        }
+
+        Loader {
+            id: converterLoader
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            active: true
+            visible: panel.page === "converter"
+            sourceComponent: ConverterPage {
+                layout: panelLayout
+                flow: converterFlow
+                panelPage: panel.page
+                onSwitchCategory: panel.togglePage("categories")
+                onOpenSettings: panel.togglePage("settings")
+                onExplain: panel.show("formula")
+            }
+        }
+        Loader {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            active: panel.page === "categories"
+            visible: active
+            sourceComponent: CategoryPage {
+                layout: panelLayout
+                onPick: categoryId => {
+                    AppState.converter.switchCategory(categoryId)
+                    panel.show("converter")
+                }
+            }
+        }
+        Loader {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            active: panel.page === "settings"
+            visible: active
+            sourceComponent: SettingsPage {
+                layout: panelLayout
+                onBack: panel.show("converter")
+            }
+        }
+        Loader {
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            active: panel.page === "formula"
+            visible: active
+            sourceComponent: FormulaPage {
+                layout: panelLayout
+                shown: converterFlow.shown
+                onBack: panel.show("converter")
+            }
+        }
+        PanelFooter {
+            Layout.fillWidth: true
+            layout: panelLayout
+            page: panel.page
+        }
+    }
+
+    ResizeHandles { anchors.fill: parent }
+
+    KeyboardShortcuts {
+        onCancelPressed: panel.escapePressed()
+        onTogglePage: name => panel.togglePage(name)
+    }
+
+    SizeBadge {
+        anchors.centerIn: parent
+        visible: PanelController.isResizing
+        size: MacSettings.panelSize
+    }
+    PanelToast {
+        anchors.horizontalCenter: parent.horizontalCenter
+        anchors.bottom: parent.bottom
+        anchors.bottomMargin: 34
+        text: PanelController.toast || ""
+    }
+}

@@ -1,0 +1,34 @@
+import QtQuick
+import QtQuick.Layouts
+import Zelvane
+
+// For currencies: how fresh the rates are, with a button to fetch them now.
+RowLayout {
+    id: line
+
+    required property var theme
+
+    spacing: 4
+
+    RatesStatus { id: rates }
+
+    Text {
+        objectName: "ratesStatus"
+        Layout.fillWidth: true
+        elide: Text.ElideRight
+        color: rates.failed ? PanelStyle.danger : PanelStyle.secondaryText
+        font.pixelSize: PanelStyle.captionSize
+        text: rates.text
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+    RoundIconButton {
+        objectName: "refreshRatesButton"
+        symbol: "arrow.clockwise"
+        label: qsTrId("currency.update")
+        tint: line.theme.deep
+        diameter: 22
+        enabled: !rates.loading
+        onClicked: AppState.refreshRates()
+    }
+}
