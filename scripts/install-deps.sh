@@ -8,6 +8,7 @@ packages=(
     clang libclang-rt-14-dev clang-format
     libicu-dev nlohmann-json3-dev libcurl4-openssl-dev libgmp-dev
     qt6-base-dev
+    qt6-tools-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
     qt6-svg-dev dpkg-dev file desktop-file-utils appstream strace

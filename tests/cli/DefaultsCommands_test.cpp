@@ -1,4 +1,4 @@
-// `defaults`: writing, reading and deleting keys of the user-defaults store.
+// `defaults`: writing, reading and deleting keys of the settings file.
 #include <cstdlib>
 
 #include "CliFixture.h"
@@ -28,6 +28,23 @@ TEST_F(DefaultsCommands, RefusesValuesTheirOwnerCannotRead) {
               "{\"categoryId\":\"length\",\"fromUnitId\":\"m\",\"input\":\"1\"}\n")
         << "a refused write changes nothing";
     EXPECT_EQ(run({"defaults", "frobnicate"}).exitCode, 2);
+}
+
+TEST_F(DefaultsCommands, ValuesKeepTheTypeTheyWereWrittenWith) {
+    EXPECT_EQ(run({"defaults", "write", "mac.showsInDock", "false"}).exitCode, 0);
+    EXPECT_EQ(run({"defaults", "write", "mac.lastCopied", R"("3.107 mi")"}).exitCode, 0);
+    EXPECT_EQ(run({"defaults", "write", "mac.panelX", "-12.5"}).exitCode, 0);
+    EXPECT_EQ(run({"defaults", "read"}).out,
+              "mac.lastCopied = \"3.107 mi\"\nmac.panelX = -12.5\nmac.showsInDock = false\n");
+    for (const auto& [key, value] :
+         {std::pair{"mac.panelWidth", R"("560")"}, std::pair{"mac.copiesUnit", "1"},
+          std::pair{"mac.hotKey", R"("commandU")"},
+          std::pair{"mac.recents", R"([{"categoryId":"length"}])"},
+          std::pair{"mac.lastCopied", "null"}}) {
+        auto refused = run({"defaults", "write", key, value});
+        EXPECT_EQ(refused.exitCode, 1) << key;
+        EXPECT_NE(refused.err.find("not written"), std::string::npos) << refused.err;
+    }
 }
 
 TEST_F(DefaultsCommands, ConcurrentWritersKeepEachOthersKeys) {

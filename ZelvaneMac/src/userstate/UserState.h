@@ -40,7 +40,8 @@ class UserState {
 
     /// The stored bytes of "customLibrary" (the panel decodes them through its cache).
     std::optional<std::string> customLibraryData() const;
-    /// "customLibrary" decoded; why it did not decode as the error.
+    /// "customLibrary" decoded, the empty library when missing; why it did not decode as the
+    /// error.
     ravodozu::Result<ravodozu::CustomLibrary, std::string> customLibrary() const;
 
     /// "categoryMemory": empty when missing or undecodable.
