@@ -78,5 +78,13 @@ for command in $commands; do
 done
 [ -f "$usr/share/man/man1/zelvane.1" ] || fail "no zelvane.1"
 
+# The desktop's launchers find the panel's D-Bus service, and the bus starts the installed copy.
+service=$(cat "$usr/share/dbus-1/services/org.zelvane.Zelvane.service" 2>/dev/null || true)
+expect_contains "D-Bus service" "$service" "Exec=/usr/bin/zelvane --background"
+expect_contains "KRunner runner" "$(cat "$usr/share/krunner/dbusplugins/zelvane.desktop")" \
+    "X-Plasma-DBusRunner-Service=org.zelvane.Zelvane"
+provider=$(cat "$usr/share/gnome-shell/search-providers/org.zelvane.Zelvane.search-provider.ini")
+expect_contains "GNOME search provider" "$provider" "DesktopId=zelvane.desktop"
+
 [ $failures -eq 0 ] || { echo "$failures failure(s)" >&2; exit 1; }
 echo "package $(basename "$deb") installs and runs"
