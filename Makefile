@@ -16,13 +16,21 @@ build: deps
 package: build
 	@cmake --build --preset release --target package
 
+# The panel when there is a display to show it on; the CLI's example otherwise.
 run: build
-	build/bin/zelvane-cli convert "5 km to mi" --explain
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+		build/bin/zelvane; \
+	else \
+		echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the command-line example instead."; \
+		build/bin/zelvane-cli convert "5 km to mi" --explain; \
+	fi
 
+# Inside a private desktop (virtual X server, window manager, tray host) for the panel's
+# end-to-end tests.
 test: deps
 	@cmake --preset dev >/dev/null
 	@cmake --build --preset dev -j $(JOBS)
-	@ctest --preset dev -j $(JOBS)
+	@bash scripts/desktop-session.sh --tray ctest --preset dev -j $(JOBS)
 
 asan: deps
 	@cmake --preset asan >/dev/null

@@ -8,12 +8,19 @@ packages=(
     clang libclang-rt-14-dev clang-format
     libicu-dev nlohmann-json3-dev libcurl4-openssl-dev libgmp-dev
     qt6-base-dev
-    qt6-tools-dev qt6-l10n-tools
     libgtest-dev libgmock-dev libbenchmark-dev libcpp-httplib-dev
     hyperfine units time
-    qt6-svg-dev dpkg-dev file desktop-file-utils appstream strace
-    # The panel's screenshots: a virtual X server, a window finder and a screen grabber.
-    xvfb xdotool imagemagick
+    # The panel: Qt Quick and its QML modules, widgets for the tray menu, translations, SVG
+    # icons, X11 key grabs, colour emoji and CJK fonts.
+    qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libxcb1-dev
+    qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls
+    qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtqml-workerscript
+    qml6-module-qtquick-shapes fonts-noto-color-emoji fonts-noto-cjk
+    # The panel's end-to-end tests and screenshots: a virtual X server, a window manager, a tray
+    # host, a session bus, key and clipboard tools, a screen grabber and xprop.
+    xvfb openbox trayer dbus xdotool xclip imagemagick x11-utils
+    # Packaging and its test: the Debian package tools, desktop entry and AppStream validators.
+    dpkg-dev file desktop-file-utils appstream strace
 )
 
 missing=()

@@ -218,7 +218,11 @@ QRectF PanelController::panelFrame() const {
 std::optional<QRectF> PanelController::trayIconGeometry() const {
     if (!statusItem_->isVisible() || !QSystemTrayIcon::isSystemTrayAvailable())
         return std::nullopt;
-    return QRectF(statusItem_->geometry());
+    // An icon the tray host has not taken in yet reports the screen's origin.
+    const QRect geometry = statusItem_->geometry();
+    if (geometry.topLeft().isNull())
+        return std::nullopt;
+    return QRectF(geometry);
 }
 
 std::optional<panel::ScreenArea> PanelController::panelScreen() const {

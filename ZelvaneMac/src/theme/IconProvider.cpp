@@ -10,7 +10,7 @@ namespace zelvane {
 
 namespace {
 
-const QString resourceFolder = QStringLiteral(":/qt/qml/Zelvane/assets/icons/");
+const QString resourceFolder = QStringLiteral(":/Zelvane/assets/icons/");
 
 QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

@@ -43,12 +43,14 @@ QVariantMap flagMap(const UnitFlag& flag) {
 
 } // namespace
 
-Theme::Theme(QObject* parent) : QObject(parent) {}
+Theme::Theme(QQmlEngine* engine, QObject* parent) : QObject(parent) {
+    const auto id = QString::fromLatin1(IconProvider::id);
+    if (engine && !engine->imageProvider(id))
+        engine->addImageProvider(id, new IconProvider);
+}
 
 Theme* Theme::create(QQmlEngine* engine, QJSEngine*) {
-    if (!engine->imageProvider(QString::fromLatin1(IconProvider::id)))
-        engine->addImageProvider(QString::fromLatin1(IconProvider::id), new IconProvider);
-    return new Theme;
+    return new Theme(engine);
 }
 
 QVariantMap Theme::categoryTheme(const QString& categoryId, bool dark,

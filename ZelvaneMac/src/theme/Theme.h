@@ -14,15 +14,16 @@ class QJSEngine;
 namespace zelvane {
 
 /// Stateless: every answer depends on its arguments only, so a binding that passes the
-/// appearance and the custom glyphs follows them. Creating it for an engine installs the
-/// `IconProvider` there.
+/// appearance and the custom glyphs follows them.
 class Theme : public QObject {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
 
   public:
-    explicit Theme(QObject* parent = nullptr);
+    /// Installs the `IconProvider` in `engine` unless it has one, so the sources `iconSource`
+    /// gives load there. (No default constructor: QML must create it through `create`.)
+    explicit Theme(QQmlEngine* engine, QObject* parent = nullptr);
     static Theme* create(QQmlEngine* engine, QJSEngine* scriptEngine);
 
     /// The theme of a category in the appearance: "start", "end", "shade" and "deep" as colours,

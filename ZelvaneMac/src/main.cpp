@@ -1,0 +1,141 @@
+// zelvane: the panel. One instance per user; later starts hand their arguments to it.
+#include <QApplication>
+#include <QQmlEngine>
+#include <QQuickView>
+#include <QQuickWindow>
+#include <QSGRendererInterface>
+#include <QSystemTrayIcon>
+#include <QtPlugin>
+#include <QtQml/qqmlextensionplugin.h>
+
+#include <cstdio>
+#include <memory>
+
+#include "AppState.h"
+#include "DisplayLanguage.h"
+#include "IconProvider.h"
+#include "LaunchCommand.h"
+#include "LocalizationBundle.h"
+#include "MacSettings.h"
+#include "PanelController.h"
+#include "QtConversions.h"
+#include "SingleInstance.h"
+
+Q_IMPORT_QML_PLUGIN(ZelvanePlugin)
+
+using namespace zelvane;
+
+namespace {
+
+void chooseRendering() {
+    // Software rendering starts faster and needs a third of the memory of GL through llvmpipe,
+    // and works where no GL driver exists.
+    if (qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+    // Only X11 lets the panel place itself and grab its hot key: prefer XWayland when present.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && !qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "xcb");
+}
+
+QStringList argumentsOf(int argc, char** argv) {
+    QStringList arguments;
+    for (int index = 1; index < argc; ++index)
+        arguments << QString::fromLocal8Bit(argv[index]);
+    return arguments;
+}
+
+void installLanguage(const ravodozu::UserPreferences& preferences) {
+    localizationBundle().install(preferences.languageCode, languageList(preferences));
+}
+
+/// Whether this start shows the panel: the very first start does, and so does an explicit
+/// request; a plain start does too when no tray exists to open it from.
+bool showsAtStart(const launch::Command& command, SettingsStore& store) {
+    if (std::holds_alternative<launch::Background>(command))
+        return false;
+    const bool firstLaunch = !store.boolean(keys::hasLaunched).value_or(false);
+    if (firstLaunch)
+        store.set(keys::hasLaunched, true);
+    return firstLaunch || !std::holds_alternative<launch::Reopen>(command) ||
+           !QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    const QStringList arguments = argumentsOf(argc, argv);
+    if (arguments.contains("--help") || arguments.contains("-h")) {
+        std::fputs(qPrintable(launch::usage()), stdout);
+        return 0;
+    }
+    const auto command = launch::parse(arguments);
+    if (!command) {
+        std::fprintf(stderr, "zelvane: %s\n%s", qPrintable(command.error()),
+                     qPrintable(launch::usage()));
+        return 2;
+    }
+
+    chooseRendering();
+    QApplication application(argc, argv);
+    QApplication::setApplicationName("zelvane");
+    QApplication::setApplicationDisplayName("Zelvane");
+    QApplication::setDesktopFileName("zelvane");
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    std::unique_ptr<SingleInstance> instance;
+    if (const auto folder = SingleInstance::runtimeFolder()) {
+        instance = std::make_unique<SingleInstance>(*folder);
+        const auto role = instance->start(arguments);
+        if (!role) {
+            std::fprintf(stderr, "zelvane: %s\n", qPrintable(role.error()));
+            return 1;
+        }
+        if (*role == SingleInstance::Role::handedOver)
+            return 0;
+    } else {
+        std::fprintf(stderr, "zelvane: %s; running without the one-instance check\n",
+                     qPrintable(folder.error()));
+    }
+    // Asked to leave, or to hide, with nothing running: nothing to do.
+    if (std::holds_alternative<launch::Quit>(*command))
+        return 0;
+
+    auto catalog = ravodozu::UnitCatalog::loadBundled();
+    if (!catalog) {
+        std::fputs("The bundled unit data is missing\n", stderr);
+        return 1;
+    }
+    SettingsStore& store = SettingsStore::standard();
+    AppState app(std::make_shared<const ravodozu::UnitCatalog>(std::move(catalog).value()), store);
+    MacSettings settings(store);
+    installLanguage(app.preferences());
+
+    QQmlEngine engine;
+    engine.addImportPath("qrc:/");
+    QQuickView panel(&engine, nullptr);
+    panel.setResizeMode(QQuickView::SizeRootObjectToView);
+    PanelController controller(app, settings, panel, IconProvider::trayIcon());
+    QObject::connect(&app, &AppState::preferencesChanged, &engine, [&] {
+        installLanguage(app.preferences());
+        engine.retranslate();
+        controller.updateStatusItem();
+    });
+    panel.setSource(QUrl("qrc:/Zelvane/qml/PanelView.qml"));
+    if (panel.status() == QQuickView::Error) {
+        for (const auto& error : panel.errors())
+            std::fprintf(stderr, "zelvane: %s\n", qPrintable(error.toString()));
+        return 1;
+    }
+
+    if (instance)
+        QObject::connect(instance.get(), &SingleInstance::argumentsReceived, &controller,
+                         [&controller](const QStringList& received) {
+                             if (const auto later = launch::parse(received))
+                                 controller.handle(*later);
+                         });
+    if (showsAtStart(*command, store))
+        controller.handle(std::holds_alternative<launch::Reopen>(*command)
+                              ? launch::Command{launch::Show{"converter"}}
+                              : *command);
+    return QApplication::exec();
+}

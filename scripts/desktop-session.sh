@@ -1,0 +1,75 @@
+#!/usr/bin/env bash
+# Runs a command inside a private desktop: a virtual X server on a free display, the openbox
+# window manager, a tray host (trayer) with --tray, a session bus, and a private 0700
+# XDG_RUNTIME_DIR. Waits until each is up, stops them all afterwards, and exits with the
+# command's status.
+#   scripts/desktop-session.sh [--tray] [--size WxH] CMD...
+set -euo pipefail
+
+tray=false
+size=1600x1000
+while [[ $# -gt 0 ]]; do
+    case $1 in
+    --tray) tray=true; shift ;;
+    --size) size=$2; shift 2 ;;
+    *) break ;;
+    esac
+done
+[[ $# -gt 0 ]] || { echo "usage: $0 [--tray] [--size WxH] CMD..." >&2; exit 2; }
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/zelvane-session-XXXXXX")
+pids=()
+cleanup() {
+    local index
+    for ((index = ${#pids[@]} - 1; index >= 0; index--)); do
+        kill "${pids[index]}" 2>/dev/null || true
+        wait "${pids[index]}" 2>/dev/null || true
+    done
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# Waits up to five seconds for a check to pass.
+await() {
+    local what=$1
+    shift
+    for _ in $(seq 100); do
+        "$@" >/dev/null 2>&1 && return 0
+        sleep 0.05
+    done
+    echo "desktop-session: $what did not come up" >&2
+    exit 1
+}
+
+export XDG_RUNTIME_DIR=$work/run
+mkdir -m 700 "$XDG_RUNTIME_DIR"
+
+# Xvfb picks a free display itself and writes its number once it accepts connections.
+Xvfb -displayfd 3 -screen 0 "${size}x24" -nolisten tcp 3>"$work/display" 2>"$work/xvfb.log" &
+pids+=($!)
+await "Xvfb" test -s "$work/display"
+export DISPLAY=:$(head -n1 "$work/display")
+unset WAYLAND_DISPLAY
+
+if command -v dbus-daemon >/dev/null; then
+    dbus-daemon --session --nofork --nopidfile --print-address=4 4>"$work/bus" \
+        2>"$work/dbus.log" &
+    pids+=($!)
+    await "the session bus" test -s "$work/bus"
+    export DBUS_SESSION_BUS_ADDRESS=$(head -n1 "$work/bus")
+fi
+
+openbox --sm-disable >"$work/openbox.log" 2>&1 &
+pids+=($!)
+await "openbox" xprop -root _NET_SUPPORTING_WM_CHECK -notype
+
+if $tray; then
+    trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
+        --transparent false >"$work/trayer.log" 2>&1 &
+    pids+=($!)
+    await "trayer" xdotool search --classname trayer
+fi
+
+status=0
+"$@" || status=$?
+exit $status
