@@ -21,6 +21,8 @@ packages=(
     xvfb openbox trayer dbus xdotool xclip imagemagick x11-utils
     # Packaging and its test: the Debian package tools, desktop entry and AppStream validators.
     dpkg-dev file desktop-file-utils appstream strace
+    # The launcher search's tests call the panel over D-Bus as the desktop's launchers do.
+    libglib2.0-bin
 )
 
 missing=()
