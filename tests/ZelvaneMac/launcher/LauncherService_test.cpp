@@ -81,17 +81,6 @@ class LauncherServiceTest : public zelvane::testing::DesktopFixture {
             call("/SearchProvider", "org.gnome.Shell.SearchProvider2", method, arguments);
         return reply.arguments().value(0);
     }
-    /// What `gdbus call` prints for a method, as the launchers' own tools see it.
-    QString gdbus(const QString& path, const QString& method, const QStringList& arguments) {
-        QProcess process;
-        process.start("gdbus", QStringList{"call", "--address", bus_.address(), "--dest",
-                                           LauncherService::serviceName, "--object-path", path,
-                                           "--method", method} +
-                                   arguments);
-        EXPECT_TRUE(waitUntil([&] { return process.state() == QProcess::NotRunning; }, 5000));
-        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
-        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
-    }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
 
     PrivateBus bus_;
@@ -105,23 +94,6 @@ class LauncherServiceTest : public zelvane::testing::DesktopFixture {
 };
 
 } // namespace
-
-TEST_F(LauncherServiceTest, BothInterfacesAnswerGdbusWithTheConversion) {
-    const QString krunner = gdbus("/krunner", "org.kde.krunner1.Match", {"5 km to mi"});
-    EXPECT_TRUE(krunner.contains("'3.107 mi', 'zelvane', 100, 1.0")) << qPrintable(krunner);
-    EXPECT_TRUE(krunner.contains("'subtext': <'5 km → ")) << qPrintable(krunner);
-
-    const QString ids =
-        gdbus("/SearchProvider", "org.gnome.Shell.SearchProvider2.GetInitialResultSet",
-              {"['5', 'km', 'to', 'mi']"});
-    EXPECT_TRUE(ids.contains(R"(["length","km","mi","5"])")) << qPrintable(ids);
-
-    EXPECT_EQ(gdbus("/krunner", "org.kde.krunner1.Match", {"hello"}), "(@a(sssida{sv}) [],)");
-    EXPECT_EQ(gdbus("/krunner", "org.kde.krunner1.Actions", {}), "(@a(sss) [],)");
-    EXPECT_EQ(gdbus("/SearchProvider", "org.gnome.Shell.SearchProvider2.GetInitialResultSet",
-                    {"['hello']"}),
-              "(@as [],)");
-}
 
 TEST_F(LauncherServiceTest, RunningAKRunnerMatchCopiesAsThePanelDoes) {
     const auto matches = krunnerMatch("5 km to mi");

@@ -59,6 +59,7 @@ expect_contains "GNOME result metas" "$metas" "'name': <'3.107 mi'>"
     fail "a KRunner query that is no conversion"
 [ "$(gnome GetInitialResultSet "['firefox']")" = "(@as [],)" ] ||
     fail "a GNOME query that is no conversion"
+[ "$(call /krunner org.kde.krunner1.Actions)" = "(@a(sss) [],)" ] || fail "KRunner actions"
 
 # Choosing a result records it among the recents, which the settings file keeps.
 gnome ActivateResult '["length","km","mi","5"]' "['5', 'km', 'to', 'mi']" 0 >/dev/null
