@@ -3,7 +3,7 @@ export CCACHE_BASEDIR := $(CURDIR)
 JOBS ?= 2
 FUZZ_SECONDS ?= 30
 
-.PHONY: deps build run test asan bench fuzz format clean
+.PHONY: deps build run test asan bench fuzz format clean package
 
 deps:
 	@bash scripts/install-deps.sh
@@ -11,6 +11,10 @@ deps:
 build: deps
 	@cmake --preset release >/dev/null
 	@cmake --build --preset release -j $(JOBS)
+
+# The Debian package of the release build: build/release/zelvane_VERSION_ARCH.deb.
+package: build
+	@cmake --build --preset release --target package
 
 # The panel when there is a display to show it on; the CLI's example otherwise.
 run: build

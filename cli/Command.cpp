@@ -25,8 +25,22 @@ void Arguments::noteProblem(std::string problem) {
         problem_ = std::move(problem);
 }
 
+namespace {
+constexpr std::string_view endOfOptions = "--";
+} // namespace
+
+std::vector<std::string>::iterator Arguments::optionsEnd() {
+    return std::ranges::find(words_, endOfOptions);
+}
+
+std::vector<std::string>::iterator Arguments::findOption(std::string_view name) {
+    auto end = optionsEnd();
+    auto found = std::find(words_.begin(), end, name);
+    return found == end ? words_.end() : found;
+}
+
 bool Arguments::flag(std::string_view name) {
-    auto found = std::ranges::find(words_, name);
+    auto found = findOption(name);
     if (found == words_.end())
         return false;
     words_.erase(found);
@@ -44,9 +58,8 @@ std::optional<std::string> Arguments::value(std::string_view name) {
 
 std::vector<std::string> Arguments::values(std::string_view name) {
     std::vector<std::string> result;
-    for (auto at = std::ranges::find(words_, name); at != words_.end();
-         at = std::ranges::find(words_, name)) {
-        if (at + 1 == words_.end()) {
+    for (auto at = findOption(name); at != words_.end(); at = findOption(name)) {
+        if (at + 1 == optionsEnd()) {
             noteProblem(std::string(name) + " needs a value");
             words_.erase(at);
             break;
@@ -72,9 +85,12 @@ std::optional<long long> Arguments::integer(std::string_view name) {
 
 std::optional<std::vector<std::string>> Arguments::finish(std::size_t minimum,
                                                           std::size_t maximum) {
-    for (const auto& word : words_)
+    auto end = optionsEnd();
+    for (const auto& word : std::ranges::subrange(words_.begin(), end))
         if (word.size() > 2 && word.starts_with("--"))
             noteProblem("unknown option " + word);
+    if (end != words_.end())
+        words_.erase(end);
     if (problem_.empty() && words_.size() < minimum)
         noteProblem("missing arguments");
     if (problem_.empty() && words_.size() > maximum)

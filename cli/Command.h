@@ -28,7 +28,8 @@ struct Session {
 };
 
 /// A command's arguments. Options are taken out as the command asks for them; what remains
-/// is positional. The first problem met is kept and reported by `finish`.
+/// is positional. A "--" ends the options: every word after it is positional, even one that
+/// starts with a dash. The first problem met is kept and reported by `finish`.
 class Arguments {
   public:
     explicit Arguments(std::vector<std::string> words) : words_(std::move(words)) {}
@@ -38,14 +39,19 @@ class Arguments {
     std::vector<std::string> values(std::string_view name);
     /// A whole number option; a malformed one is a usage problem.
     std::optional<long long> integer(std::string_view name);
-    /// The remaining words, once every option has been taken; none on a usage problem.
+    /// The remaining words without the "--", once every option has been taken; none on a
+    /// usage problem.
     std::optional<std::vector<std::string>> finish(std::size_t minimum, std::size_t maximum);
 
     const std::string& problem() const { return problem_; }
+    /// The words not taken yet, with the "--" still in place.
     const std::vector<std::string>& remaining() const { return words_; }
 
   private:
     void noteProblem(std::string problem);
+    /// Where the options end: the "--", or the end of the words.
+    std::vector<std::string>::iterator optionsEnd();
+    std::vector<std::string>::iterator findOption(std::string_view name);
 
     std::vector<std::string> words_;
     std::string problem_;

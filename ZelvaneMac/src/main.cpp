@@ -15,6 +15,7 @@
 #include "DisplayLanguage.h"
 #include "IconProvider.h"
 #include "LaunchCommand.h"
+#include "LauncherService.h"
 #include "LocalizationBundle.h"
 #include "MacSettings.h"
 #include "PanelController.h"
@@ -128,6 +129,11 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "zelvane: %s\n", qPrintable(error.toString()));
         return 1;
     }
+
+    // The desktop's launcher is a convenience: the panel works the same without it.
+    LauncherService launcher(app, controller);
+    if (const auto published = launcher.publish(QDBusConnection::sessionBus()); !published)
+        std::fprintf(stderr, "zelvane: no launcher search: %s\n", qPrintable(published.error()));
 
     if (instance)
         QObject::connect(instance.get(), &SingleInstance::argumentsReceived, &controller,

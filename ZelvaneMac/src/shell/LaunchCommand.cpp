@@ -8,6 +8,12 @@ const QStringList& pageNames() {
 }
 
 ravodozu::Result<Command, QString> parse(const QStringList& arguments) {
+    // "--" ends the options; zelvane takes no operands, so nothing may follow it.
+    if (const qsizetype end = arguments.indexOf("--"); end >= 0) {
+        if (end + 1 < arguments.size())
+            return ravodozu::fail(QString("unexpected argument: %1").arg(arguments[end + 1]));
+        return parse(arguments.first(end));
+    }
     if (arguments.isEmpty())
         return Command{Reopen{}};
     const QString& option = arguments.front();

@@ -1,0 +1,72 @@
+#include "KRunnerInterface.h"
+
+#include <QDBusMetaType>
+
+#include "LauncherService.h"
+#include "QtConversions.h"
+
+namespace zelvane {
+
+KRunnerInterface::KRunnerInterface(LauncherService& service, QObject* parent)
+    : QObject(parent), service_(service) {
+    qDBusRegisterMetaType<KRunnerMatch>();
+    qDBusRegisterMetaType<QList<KRunnerMatch>>();
+    qDBusRegisterMetaType<KRunnerAction>();
+    qDBusRegisterMetaType<QList<KRunnerAction>>();
+}
+
+QList<KRunnerAction> KRunnerInterface::Actions() {
+    return {};
+}
+
+QList<KRunnerMatch> KRunnerInterface::Match(const QString& query) {
+    QList<KRunnerMatch> answer;
+    // The first row is what Return copies in the panel, so it leads here too.
+    double relevance = 1.0;
+    for (const LauncherMatch& match : service_.search(query)) {
+        answer.append({.id = toQString(match.id()),
+                       .text = toQString(match.resultText),
+                       .iconName = "zelvane",
+                       .type = answer.isEmpty() ? exactMatch : possibleMatch,
+                       .relevance = relevance,
+                       .properties = {{"subtext", toQString(match.summary())}}});
+        relevance -= 0.1;
+    }
+    return answer;
+}
+
+void KRunnerInterface::Run(const QString& matchId, const QString&) {
+    service_.choose(matchId);
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const KRunnerMatch& match) {
+    argument.beginStructure();
+    argument << match.id << match.text << match.iconName << match.type << match.relevance
+             << match.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, KRunnerMatch& match) {
+    argument.beginStructure();
+    argument >> match.id >> match.text >> match.iconName >> match.type >> match.relevance >>
+        match.properties;
+    argument.endStructure();
+    return argument;
+}
+
+QDBusArgument& operator<<(QDBusArgument& argument, const KRunnerAction& action) {
+    argument.beginStructure();
+    argument << action.id << action.text << action.iconName;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, KRunnerAction& action) {
+    argument.beginStructure();
+    argument >> action.id >> action.text >> action.iconName;
+    argument.endStructure();
+    return argument;
+}
+
+} // namespace zelvane

@@ -1,0 +1,49 @@
+// LauncherMatch: a conversion the desktop's launcher offers for a typed query, and the id that
+// brings it back when the user chooses it.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "RavoDozu/ConversionContext.h"
+
+namespace zelvane {
+
+struct LauncherMatch {
+    std::string categoryId;
+    std::string fromUnitId;
+    std::string toUnitId;
+    std::string number;     ///< As the query gave it, the way the panel keeps a typed number.
+    std::string sourceText; ///< "5 km".
+    std::string resultText; ///< "3.11 mi": the converted value and its unit's symbol.
+    std::string unitName;   ///< The result unit's name in the display language.
+
+    /// How many rows a query without a target unit offers.
+    static constexpr std::size_t maxOffered = 5;
+
+    /// Reads `query` as the panel reads a typed phrase. With a target unit that the category
+    /// shows, the one match converts into it; without one, the first rows the panel would list.
+    /// Empty when the query is no phrase of a number and a known unit.
+    static std::vector<LauncherMatch> search(std::string_view query,
+                                             std::string_view currentCategoryId,
+                                             const ravodozu::ConversionContext& context,
+                                             const std::vector<std::string>& languages);
+
+    /// The match an id stands for, converted afresh; none when the id is malformed or its units
+    /// are no longer shown.
+    static std::optional<LauncherMatch> fromId(std::string_view id,
+                                               const ravodozu::ConversionContext& context,
+                                               const std::vector<std::string>& languages);
+
+    /// "5 km → mile": what was read and what it became, for the line under the result.
+    std::string summary() const { return sourceText + " → " + unitName; }
+    /// A compact JSON array of the category, the units and the number: enough to convert again.
+    std::string id() const;
+
+    bool operator==(const LauncherMatch&) const = default;
+};
+
+} // namespace zelvane

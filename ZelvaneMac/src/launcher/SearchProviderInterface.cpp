@@ -1,0 +1,54 @@
+#include "SearchProviderInterface.h"
+
+#include <QDBusMetaType>
+
+#include "LauncherService.h"
+#include "QtConversions.h"
+
+namespace zelvane {
+namespace {
+
+// The shell splits the typed text at blanks; the phrase reader wants it whole.
+QString queryOf(const QStringList& terms) {
+    return terms.join(' ');
+}
+
+} // namespace
+
+SearchProviderInterface::SearchProviderInterface(LauncherService& service, QObject* parent)
+    : QObject(parent), service_(service) {
+    qDBusRegisterMetaType<QList<QVariantMap>>();
+}
+
+QStringList SearchProviderInterface::GetInitialResultSet(const QStringList& terms) {
+    QStringList ids;
+    for (const LauncherMatch& match : service_.search(queryOf(terms)))
+        ids << toQString(match.id());
+    return ids;
+}
+
+QStringList SearchProviderInterface::GetSubsearchResultSet(const QStringList&,
+                                                           const QStringList& terms) {
+    return GetInitialResultSet(terms);
+}
+
+QList<QVariantMap> SearchProviderInterface::GetResultMetas(const QStringList& ids) {
+    QList<QVariantMap> metas;
+    for (const QString& id : ids)
+        if (const auto match = service_.match(id))
+            metas.append({{"id", id},
+                          {"name", toQString(match->resultText)},
+                          {"description", toQString(match->summary())},
+                          {"gicon", "zelvane"}});
+    return metas;
+}
+
+void SearchProviderInterface::ActivateResult(const QString& id, const QStringList&, uint) {
+    service_.choose(id);
+}
+
+void SearchProviderInterface::LaunchSearch(const QStringList& terms, uint) {
+    service_.openInPanel(queryOf(terms));
+}
+
+} // namespace zelvane

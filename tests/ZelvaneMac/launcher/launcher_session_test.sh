@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# The panel answers the desktop's launchers on a session bus of its own: the bus starts it in the
+# background through its service file, as KRunner or GNOME Shell would, and gdbus asks it.
+#   launcher_session_test.sh ZELVANE SERVICE_TEMPLATE
+set -euo pipefail
+
+if [ "${1-}" != --inside ]; then
+    app=$1 template=$2
+    work=$(mktemp -d)
+    trap 'rm -rf "$work"' EXIT
+    export HOME=$work/home XDG_CONFIG_HOME=$work/config XDG_DATA_HOME=$work/data
+    export XDG_RUNTIME_DIR=$work/run QT_QPA_PLATFORM=offscreen
+    unset DISPLAY WAYLAND_DISPLAY
+    mkdir -p "$HOME" "$XDG_DATA_HOME/dbus-1/services"
+    mkdir -m 0700 "$XDG_RUNTIME_DIR"
+    sed "s|@ZELVANE_EXEC@|$app|" "$template" \
+        >"$XDG_DATA_HOME/dbus-1/services/org.zelvane.Zelvane.service"
+    dbus-run-session -- bash "$0" --inside "$app"
+    exit
+fi
+app=$2
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+expect_contains() { # WHAT TEXT NEEDLE
+    [[ $2 == *"$3"* ]] || fail "$1: expected to contain «$3», got: $2"
+}
+call() { # PATH METHOD ARGUMENTS...
+    local path=$1 method=$2
+    shift 2
+    gdbus call --session --timeout 20 --dest org.zelvane.Zelvane --object-path "$path" \
+        --method "$method" "$@"
+}
+gnome() { # METHOD ARGUMENTS...
+    local method=$1
+    shift
+    call /SearchProvider "org.gnome.Shell.SearchProvider2.$method" "$@"
+}
+stop() {
+    local pid
+    pid=$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.GetConnectionUnixProcessID org.zelvane.Zelvane |
+        tr -dc 0-9) || return 0
+    "$app" --quit || kill "$pid"
+    for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
+    kill "$pid"
+}
+trap stop EXIT
+
+# The first call starts the panel.
+expect_contains "KRunner match" "$(call /krunner org.kde.krunner1.Match '5 km to mi')" \
+    "'3.107 mi', 'zelvane', 100"
+ids=$(gnome GetInitialResultSet "['5', 'km', 'to', 'mi']")
+expect_contains "GNOME results" "$ids" '["length","km","mi","5"]'
+metas=$(gnome GetResultMetas "['[\"length\",\"km\",\"mi\",\"5\"]']")
+expect_contains "GNOME result metas" "$metas" "'name': <'3.107 mi'>"
+
+[ "$(call /krunner org.kde.krunner1.Match 'firefox')" = "(@a(sssida{sv}) [],)" ] ||
+    fail "a KRunner query that is no conversion"
+[ "$(gnome GetInitialResultSet "['firefox']")" = "(@as [],)" ] ||
+    fail "a GNOME query that is no conversion"
+[ "$(call /krunner org.kde.krunner1.Actions)" = "(@a(sss) [],)" ] || fail "KRunner actions"
+
+# Choosing a result records it among the recents, which the settings file keeps.
+gnome ActivateResult '["length","km","mi","5"]' "['5', 'km', 'to', 'mi']" 0 >/dev/null
+settings=$(cat "$XDG_CONFIG_HOME/zelvane/settings.json" 2>/dev/null || true)
+expect_contains "recents after choosing" "$settings" "mac.recents"
+expect_contains "recents after choosing" "$settings" "length"
+
+[ "$failures" -eq 0 ] || { echo "$failures failures" >&2; exit 1; }
+echo "launcher session: all checks passed"
