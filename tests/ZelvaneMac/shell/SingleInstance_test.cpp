@@ -3,6 +3,7 @@
 #include "TempDirectory.h"
 
 #include <QCoreApplication>
+#include <QDeadlineTimer>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -36,10 +37,15 @@ QProcess* startChild(const QString& folder, const QStringList& arguments) {
 }
 
 int exitCodeOf(QProcess* child) {
-    // Keeps this process's event loop turning, so an instance in it can answer.
-    while (!child->waitForFinished(10))
+    // Keeps this process's event loop turning, so an instance in it can answer. A child that
+    // has already ended makes waitForFinished() return false at once: ask for its state.
+    QDeadlineTimer deadline(10000);
+    while (child->state() != QProcess::NotRunning && !deadline.hasExpired()) {
+        child->waitForFinished(10);
         QCoreApplication::processEvents();
-    const int code = child->exitStatus() == QProcess::NormalExit ? child->exitCode() : -1;
+    }
+    const bool ended = child->state() == QProcess::NotRunning;
+    const int code = ended && child->exitStatus() == QProcess::NormalExit ? child->exitCode() : -1;
     delete child;
     return code;
 }
