@@ -148,7 +148,11 @@ std::optional<SettingValue> decodeValue(const ordered_json& value) {
     if (value.is_string())
         return value.get<std::string>();
     if (isWrappedData(value)) {
-        const auto& [key, inner] = *value.items().begin();
+        // items() hands out proxies whose key() points into the proxy itself: keep the
+        // iterator, not a binding to a temporary.
+        auto entry = value.begin();
+        const std::string& key = entry.key();
+        const auto& inner = entry.value();
         if (!inner.is_string())
             return std::nullopt;
         if (key == textDataKey)
