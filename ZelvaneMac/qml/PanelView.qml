@@ -50,7 +50,8 @@ Item {
         target: PanelController
         function onOpenCountChanged() {
             converterFlow.reset()
-            panel.focusInput()
+            if (converterLoader.item)
+                converterLoader.item.input.takeFocusReplacing()
         }
     }
     onPageChanged: if (page === "converter") Qt.callLater(focusInput)

@@ -261,7 +261,7 @@ TEST_F(PanelViewTest, APreviewedRowCannotBePinnedOrHidden) {
     EXPECT_TRUE(item<QObject>("rowMakeSource")->property("visible").toBool());
 }
 
-TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheFieldFocused) {
+TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheOldValueSelected) {
     replaceInput("5 km");
     press(Qt::Key_Down);
     controller_->hide();
@@ -270,6 +270,15 @@ TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheFieldFocused) {
     EXPECT_FALSE(selection().isValid());
     ASSERT_TRUE(waitFor([&] { return item("inputField")->hasActiveFocus(); }));
     EXPECT_EQ(fieldText().toStdString(), model().input().toStdString());
+    EXPECT_EQ(item("inputField")->property("selectedText").toString(), fieldText());
+
+    // Typing straight away replaces the old value instead of appending to it.
+    model().setInput("20");
+    controller_->hide();
+    controller_->show(PanelController::converter);
+    ASSERT_TRUE(waitFor([&] { return item("inputField")->hasActiveFocus(); }));
+    type("5");
+    EXPECT_EQ(fieldText().toStdString(), "5");
 }
 
 } // namespace
