@@ -203,6 +203,22 @@ TEST_F(PanelViewTest, TheFooterHintFollowsTheWidth) {
     }
 }
 
+TEST_F(PanelViewTest, TheFooterTextsNeverOverlapOnAnyPage) {
+    for (auto page : {PanelController::converter, PanelController::settings,
+                      PanelController::categories, PanelController::formula}) {
+        controller_->show(page);
+        for (int width : {364, 560, 760}) {
+            view_->resize(width, 420);
+            ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == width; }));
+            const QQuickItem* tagline = item("footerTagline");
+            const QQuickItem* hint = item("footerHint");
+            if (tagline->isVisible())
+                EXPECT_LE(tagline->x() + tagline->width(), hint->x()) << page << " " << width;
+            EXPECT_GE(hint->x(), 0) << page << " " << width;
+        }
+    }
+}
+
 TEST_F(PanelViewTest, DoubleClickingABottomCornerRestoresTheMediumSize) {
     settings_.setPanelSizeF({700, 500});
     ASSERT_TRUE(waitFor([&] { return view_->rootObject()->height() == 500; }));
