@@ -219,6 +219,18 @@ TEST_F(PanelViewTest, TheFooterTextsNeverOverlapOnAnyPage) {
     }
 }
 
+TEST_F(PanelViewTest, SegmentedChoicesStayInsideTheSmallPanel) {
+    controller_->show(PanelController::settings);
+    view_->resize(364, 382);
+    ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == 364; }));
+    for (const char* name : {"menubarChoice", "copyChoice"}) {
+        QQuickItem* choice = item(name);
+        ASSERT_TRUE(choice) << name;
+        const QPointF right = choice->mapToItem(view_->rootObject(), {choice->width(), 0});
+        EXPECT_LE(right.x(), 364 - 10) << name;
+    }
+}
+
 TEST_F(PanelViewTest, DoubleClickingABottomCornerRestoresTheMediumSize) {
     settings_.setPanelSizeF({700, 500});
     ASSERT_TRUE(waitFor([&] { return view_->rootObject()->height() == 500; }));
