@@ -212,8 +212,9 @@ TEST_F(PanelViewTest, TheFooterTextsNeverOverlapOnAnyPage) {
             ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == width; }));
             const QQuickItem* tagline = item("footerTagline");
             const QQuickItem* hint = item("footerHint");
-            if (tagline->isVisible())
+            if (tagline->isVisible()) {
                 EXPECT_LE(tagline->x() + tagline->width(), hint->x()) << page << " " << width;
+            }
             EXPECT_GE(hint->x(), 0) << page << " " << width;
         }
     }
