@@ -50,7 +50,8 @@ Item {
         target: PanelController
         function onOpenCountChanged() {
             converterFlow.reset()
-            panel.focusInput()
+            if (converterLoader.item)
+                converterLoader.item.input.takeFocusReplacing()
         }
     }
     onPageChanged: if (page === "converter") Qt.callLater(focusInput)
@@ -69,10 +70,10 @@ Item {
         clip: true
 
         PanelGlow {
-            x: -size * 0.38
-            y: -size * 0.62
+            x: -extent * 0.38
+            y: -extent * 0.62
             theme: panel.theme
-            size: Math.max(panel.width, panel.height) * 1.15
+            extent: Math.max(panel.width, panel.height) * 1.15
             strength: PanelStyle.dark ? 0.42 : 0.30
         }
     }

@@ -10,8 +10,11 @@
 
 #include <cstdio>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "AppState.h"
+#include "CommandLine.h"
 #include "DisplayLanguage.h"
 #include "IconProvider.h"
 #include "LaunchCommand.h"
@@ -45,8 +48,8 @@ QStringList argumentsOf(int argc, char** argv) {
     return arguments;
 }
 
-void installLanguage(const ravodozu::UserPreferences& preferences) {
-    localizationBundle().install(preferences.languageCode, languageList(preferences));
+void installLanguage(LocalizationBundle& bundle, const ravodozu::UserPreferences& preferences) {
+    bundle.install(preferences.languageCode, languageList(preferences));
 }
 
 /// Whether this start shows the panel: the very first start does, and so does an explicit
@@ -64,11 +67,11 @@ bool showsAtStart(const launch::Command& command, SettingsStore& store) {
 } // namespace
 
 int main(int argc, char** argv) {
-    const QStringList arguments = argumentsOf(argc, argv);
-    if (arguments.contains("--help") || arguments.contains("-h")) {
-        std::fputs(qPrintable(launch::usage()), stdout);
-        return 0;
+    if (const auto answer = CommandLine::answer(std::vector<std::string>(argv + 1, argv + argc))) {
+        std::fputs(answer->text.c_str(), stdout);
+        return answer->exitCode;
     }
+    const QStringList arguments = argumentsOf(argc, argv);
     const auto command = launch::parse(arguments);
     if (!command) {
         std::fprintf(stderr, "zelvane: %s\n%s", qPrintable(command.error()),
@@ -109,7 +112,8 @@ int main(int argc, char** argv) {
     SettingsStore& store = SettingsStore::standard();
     AppState app(std::make_shared<const ravodozu::UnitCatalog>(std::move(catalog).value()), store);
     MacSettings settings(store);
-    installLanguage(app.preferences());
+    LocalizationBundle translations;
+    installLanguage(translations, app.preferences());
 
     QQmlEngine engine;
     engine.addImportPath("qrc:/");
@@ -119,7 +123,7 @@ int main(int argc, char** argv) {
     panel.setResizeMode(QQuickView::SizeRootObjectToView);
     PanelController controller(app, settings, panel, IconProvider::trayIcon());
     QObject::connect(&app, &AppState::preferencesChanged, &engine, [&] {
-        installLanguage(app.preferences());
+        installLanguage(translations, app.preferences());
         engine.retranslate();
         controller.updateStatusItem();
     });

@@ -2,30 +2,30 @@ import QtQuick
 import QtQuick.Shapes
 
 // The soft coloured light behind a category's content: the theme's gradient fading out from
-// the centre of a `size` × `size` square.
+// the centre of an `extent` × `extent` square.
 Shape {
     id: glow
 
     // A map from `Theme.categoryTheme`.
     required property var theme
-    required property real size
+    required property real extent
     property real strength: 0.55
 
     function faded(colour, alpha) {
         return Qt.rgba(colour.r, colour.g, colour.b, alpha);
     }
 
-    width: size
-    height: size
+    width: extent
+    height: extent
     Accessible.ignored: true
 
     ShapePath {
         strokeWidth: -1
         strokeColor: "transparent"
         fillGradient: RadialGradient {
-            centerX: glow.size / 2
-            centerY: glow.size / 2
-            centerRadius: glow.size / 2
+            centerX: glow.extent / 2
+            centerY: glow.extent / 2
+            centerRadius: glow.extent / 2
             focalX: centerX
             focalY: centerY
 
@@ -35,9 +35,9 @@ Shape {
         }
         startX: 0
         startY: 0
-        PathLine { x: glow.size; y: 0 }
-        PathLine { x: glow.size; y: glow.size }
-        PathLine { x: 0; y: glow.size }
+        PathLine { x: glow.extent; y: 0 }
+        PathLine { x: glow.extent; y: glow.extent }
+        PathLine { x: 0; y: glow.extent }
         PathLine { x: 0; y: 0 }
     }
 }

@@ -26,6 +26,11 @@ MacGlass {
     function takeFocus() {
         field.forceActiveFocus()
     }
+    // On every opening the old value is selected, so typing a new one replaces it.
+    function takeFocusReplacing() {
+        field.forceActiveFocus()
+        field.selectAll()
+    }
 
     // Keeps the field in step with the draft or the model without overwriting what the user is
     // typing: "4 " stays "4 " although the model holds "4".

@@ -33,6 +33,14 @@ ComboBox {
         border.width: box.visualFocus ? 1.5 : 0
         border.color: PanelStyle.secondaryText
     }
+    // The style's own arrows are drawn in the system palette, unreadable on a dark panel.
+    indicator: SymbolIcon {
+        x: box.width - width - 8
+        y: (box.height - height) / 2
+        symbol: "chevron.down"
+        size: 11
+        color: PanelStyle.secondaryText
+    }
     contentItem: Text {
         leftPadding: 10
         text: box.displayText

@@ -1,14 +1,26 @@
 import QtQuick
 import QtQuick.Controls.Basic
+import QtQuick.Layouts
 import Zelvane
 
 // Two or three mutually exclusive options side by side; `choices` are { value, label } pairs.
+// Where the place it sits in is narrower than the labels (long translations in a small panel),
+// every segment shrinks by the same factor and its label is elided.
 Row {
     id: segments
 
     required property var choices
     required property var current
     required property string accessibleName
+    property real widthLimit: parent && parent.Layout ? parent.Layout.maximumWidth : Infinity
+
+    readonly property real naturalWidth: {
+        let total = spacing * Math.max(0, repeater.count - 1)
+        for (let index = 0; index < repeater.count; ++index)
+            total += repeater.itemAt(index) ? repeater.itemAt(index).implicitWidth : 0
+        return total
+    }
+    readonly property real fit: naturalWidth > widthLimit ? widthLimit / naturalWidth : 1
 
     signal chosen(var value)
 
@@ -17,6 +29,7 @@ Row {
     Accessible.name: accessibleName
 
     Repeater {
+        id: repeater
         model: segments.choices
         AbstractButton {
             id: segment
@@ -27,6 +40,7 @@ Row {
             focusPolicy: Qt.TabFocus
             implicitHeight: 24
             implicitWidth: Math.max(44, label.implicitWidth + 16)
+            width: implicitWidth * segments.fit
             Accessible.role: Accessible.RadioButton
             Accessible.name: modelData.label
             Accessible.description: segments.accessibleName

@@ -112,6 +112,13 @@ void ConverterModel::persist() {
     (void)app_.userState().rememberConverter({categoryId_, fromUnitId_, input_});
 }
 
+void ConverterModel::runPendingQueryStep() {
+    if (!queryCountTask_.isActive())
+        return;
+    queryCountTask_.stop();
+    runQueryStep();
+}
+
 void ConverterModel::reloadWidget() {
     ++widgetReloads_;
     emit widgetReloaded();

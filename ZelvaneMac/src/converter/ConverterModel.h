@@ -63,6 +63,12 @@ class ConverterModel : public QObject {
     void setEditsWidgetValue(bool edits);
     void setDelays(Delays delays);
 
+    /// Runs the debounced query step now when one is waiting, so a value typed just before the
+    /// panel goes away still counts.
+    void runPendingQueryStep();
+    /// Tells the desktop's widgets to read the converter's state again.
+    void reloadWidget();
+
     /// The unit of the typed value in the open category; none when either is missing.
     std::optional<ravodozu::UnitDefinition> currentFromUnit() const;
 
@@ -95,7 +101,6 @@ class ConverterModel : public QObject {
 
   private:
     void persist();
-    void reloadWidget();
     void runQueryStep();
     void setLoading(bool loading);
     double inputValue() const;

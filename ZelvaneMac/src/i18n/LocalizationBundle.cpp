@@ -24,11 +24,6 @@ QStringList candidates(const std::string& code) {
 
 LocalizationBundle::LocalizationBundle(QString folder) : folder_(std::move(folder)) {}
 
-LocalizationBundle::~LocalizationBundle() {
-    QCoreApplication::removeTranslator(&chosen_);
-    QCoreApplication::removeTranslator(&english_);
-}
-
 QString LocalizationBundle::fileFor(const QString& language) const {
     return folder_ + QStringLiteral("/zelvane_") + language + QStringLiteral(".qm");
 }
@@ -60,11 +55,6 @@ QString LocalizationBundle::install(const std::optional<std::string>& languageCo
         }
     }
     return language_;
-}
-
-LocalizationBundle& localizationBundle() {
-    static LocalizationBundle bundle;
-    return bundle;
 }
 
 } // namespace zelvane

@@ -14,8 +14,9 @@ namespace zelvane {
 class LocalizationBundle {
   public:
     /// Where the compiled translations live: "<folder>/zelvane_<language>.qm".
+    /// Lives inside the application's lifetime: each translator takes itself out of the
+    /// application when it is destroyed.
     explicit LocalizationBundle(QString folder = QStringLiteral(":/i18n"));
-    ~LocalizationBundle();
     LocalizationBundle(const LocalizationBundle&) = delete;
     LocalizationBundle& operator=(const LocalizationBundle&) = delete;
 
@@ -35,8 +36,5 @@ class LocalizationBundle {
     QTranslator chosen_;
     QString language_ = QStringLiteral("en");
 };
-
-/// The process's bundle, installed in the application.
-LocalizationBundle& localizationBundle();
 
 } // namespace zelvane

@@ -177,6 +177,9 @@ void PanelController::hide() {
     if (!panel_.isVisible())
         return;
     panel_.hide();
+    ConverterModel* model = app_.converter();
+    model->runPendingQueryStep();
+    model->reloadWidget();
     setPage(converter);
 }
 

@@ -203,6 +203,35 @@ TEST_F(PanelViewTest, TheFooterHintFollowsTheWidth) {
     }
 }
 
+TEST_F(PanelViewTest, TheFooterTextsNeverOverlapOnAnyPage) {
+    for (auto page : {PanelController::converter, PanelController::settings,
+                      PanelController::categories, PanelController::formula}) {
+        controller_->show(page);
+        for (int width : {364, 560, 760}) {
+            view_->resize(width, 420);
+            ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == width; }));
+            const QQuickItem* tagline = item("footerTagline");
+            const QQuickItem* hint = item("footerHint");
+            if (tagline->isVisible()) {
+                EXPECT_LE(tagline->x() + tagline->width(), hint->x()) << page << " " << width;
+            }
+            EXPECT_GE(hint->x(), 0) << page << " " << width;
+        }
+    }
+}
+
+TEST_F(PanelViewTest, SegmentedChoicesStayInsideTheSmallPanel) {
+    controller_->show(PanelController::settings);
+    view_->resize(364, 382);
+    ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == 364; }));
+    for (const char* name : {"menubarChoice", "copyChoice"}) {
+        QQuickItem* choice = item(name);
+        ASSERT_TRUE(choice) << name;
+        const QPointF right = choice->mapToItem(view_->rootObject(), {choice->width(), 0});
+        EXPECT_LE(right.x(), 364 - 10) << name;
+    }
+}
+
 TEST_F(PanelViewTest, DoubleClickingABottomCornerRestoresTheMediumSize) {
     settings_.setPanelSizeF({700, 500});
     ASSERT_TRUE(waitFor([&] { return view_->rootObject()->height() == 500; }));
@@ -261,7 +290,7 @@ TEST_F(PanelViewTest, APreviewedRowCannotBePinnedOrHidden) {
     EXPECT_TRUE(item<QObject>("rowMakeSource")->property("visible").toBool());
 }
 
-TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheFieldFocused) {
+TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheOldValueSelected) {
     replaceInput("5 km");
     press(Qt::Key_Down);
     controller_->hide();
@@ -270,6 +299,15 @@ TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheFieldFocused) {
     EXPECT_FALSE(selection().isValid());
     ASSERT_TRUE(waitFor([&] { return item("inputField")->hasActiveFocus(); }));
     EXPECT_EQ(fieldText().toStdString(), model().input().toStdString());
+    EXPECT_EQ(item("inputField")->property("selectedText").toString(), fieldText());
+
+    // Typing straight away replaces the old value instead of appending to it.
+    model().setInput("20");
+    controller_->hide();
+    controller_->show(PanelController::converter);
+    ASSERT_TRUE(waitFor([&] { return item("inputField")->hasActiveFocus(); }));
+    type("5");
+    EXPECT_EQ(fieldText().toStdString(), "5");
 }
 
 } // namespace

@@ -69,6 +69,23 @@ TEST_F(PanelControllerTest, ShowingOpensOnThePageAtTheComputedFrameAndHidingRetu
     EXPECT_FALSE(window_.isVisible());
 }
 
+TEST_F(PanelControllerTest, HidingSettlesAWaitingQueryAndReloadsTheWidgetAtOnce) {
+    ConverterModel* model = app_.converter();
+    model->setDelays({.widgetReload = 60'000, .queryStep = 60'000});
+    controller_.show(PanelController::converter);
+    model->setInput("42");
+    ASSERT_TRUE(model->hasPendingQuery());
+    const int reloadsBefore = model->widgetReloads();
+
+    controller_.hide();
+    EXPECT_FALSE(model->hasPendingQuery());
+    EXPECT_EQ(model->widgetReloads(), reloadsBefore + 1);
+
+    // Hiding a panel that is not shown does nothing.
+    controller_.hide();
+    EXPECT_EQ(model->widgetReloads(), reloadsBefore + 1);
+}
+
 TEST_F(PanelControllerTest, LosingActivationClosesOnlyAnUnpinnedPanelOutsideTheTaskbar) {
     settings_.setShowsInDock(false);
     controller_.show(PanelController::converter);

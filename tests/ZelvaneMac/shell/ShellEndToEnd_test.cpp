@@ -200,7 +200,6 @@ TEST_F(ShellEndToEnd, ReturnOnATypedPhraseCopiesTheResult) {
     const QString panel = windows(300).front();
     run("xdotool", {"windowactivate", "--sync", panel});
     QTest::qWait(300);
-    key("ctrl+a");
     run("xdotool", {"type", "--delay", "20", "5 km to mi"});
     key("Return");
     EXPECT_TRUE(QTest::qWaitFor([&] {

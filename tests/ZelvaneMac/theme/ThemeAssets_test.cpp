@@ -206,7 +206,7 @@ TEST_F(ThemeComponents, CategoryIconDrawsTheGlyphOrTheTintedSymbol) {
 }
 
 TEST_F(ThemeComponents, PanelGlowTakesAThemeMap) {
-    auto glow = create("PanelGlow { theme: Theme.categoryTheme('volume', false); size: 120 }");
+    auto glow = create("PanelGlow { theme: Theme.categoryTheme('volume', false); extent: 120 }");
     ASSERT_TRUE(glow);
     EXPECT_DOUBLE_EQ(glow->width(), 120);
 }
