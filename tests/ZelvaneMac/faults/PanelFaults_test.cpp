@@ -1,5 +1,7 @@
 // The real panel in-process under input it must survive without stalling: a megabyte pasted
 // into the input field, and typing while a rate refresh completes.
+#include <functional>
+
 #include <QClipboard>
 #include <QElapsedTimer>
 #include <QGuiApplication>

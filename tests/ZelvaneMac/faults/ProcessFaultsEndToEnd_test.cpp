@@ -2,6 +2,8 @@
 // instance, and the X server going away. Skipped without a display.
 #include "TempDirectory.h"
 
+#include <algorithm>
+
 #include <QDir>
 #include <QFile>
 #include <QJsonDocument>

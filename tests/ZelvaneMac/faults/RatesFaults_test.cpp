@@ -1,6 +1,8 @@
 // Rate sources that misbehave in every way a network can: while a refresh runs against them the
 // panel's event loop keeps turning, the refresh ends as failed, the earlier rates stay, and the
 // state can go away at once.
+#include <algorithm>
+
 #include <QElapsedTimer>
 #include <QTimer>
 
@@ -73,7 +75,7 @@ class RatesFaults : public testing::DesktopFixture, public ::testing::WithParamI
   protected:
     /// A server that behaves as the fault says on every path a source may ask for.
     void serveFault(LoopbackServer& server) {
-        for (const char* path : {R"(/rates)", R"(/v6/latest/USD)", R"(/latest)", R"(/v1/latest)"}) {
+        for (const char* path : {"/rates", "/v6/latest/USD", "/latest", "/v1/latest"}) {
             switch (GetParam()) {
             case Fault::hangs:
                 server.hang(path);
