@@ -82,9 +82,11 @@ TEST_F(ProcessFaultsEndToEnd, TenStartsAtTheSameMomentEndWithOneInstance) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return running() == 1; }, 8000)) << running() << " running";
     QTest::qWait(500);
     EXPECT_EQ(running(), 1);
-    for (auto& process : processes_)
-        if (process->state() == QProcess::NotRunning)
+    for (auto& process : processes_) {
+        if (process->state() == QProcess::NotRunning) {
             EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+        }
+    }
 }
 
 TEST_F(ProcessFaultsEndToEnd, AnInstanceKilledOutrightIsReplacedByTheNextStart) {
