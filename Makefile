@@ -38,8 +38,10 @@ asan: deps
 	@ctest --preset asan -j $(JOBS)
 
 bench: build
-	@for b in build/bin/bench_*; do $$b; done
+	@for b in build/bin/bench_*; do [ "$$b" = build/bin/bench_panel_frames ] || $$b; done
 	@bash bench/whole-commands.sh build/bin
+	@bash scripts/desktop-session.sh --tray build/bin/bench_panel_frames
+	@bash bench/panel.sh build/bin
 
 fuzz: deps
 	@cmake --preset fuzz >/dev/null

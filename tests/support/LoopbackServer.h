@@ -62,6 +62,15 @@ class LoopbackServer {
         });
     }
 
+    /// Takes GET `path` and never answers it, not even with headers.
+    void hang(const std::string& path) {
+        server_.Get(path, [this](const httplib::Request&, httplib::Response&) {
+            ++hits_;
+            while (!stopping_)
+                std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        });
+    }
+
     int hits() const { return hits_; }
 
   private:

@@ -57,7 +57,7 @@ AppState* AppState::instance() {
 void AppState::setPreferences(ravodozu::UserPreferences preferences) {
     preferences_ = std::make_shared<const ravodozu::UserPreferences>(std::move(preferences));
     // A record the store refuses is not written; the panel goes on with it all the same.
-    (void)userState_.setPreferences(*preferences_);
+    reportIfUnsaved(userState_.setPreferences(*preferences_));
     emit preferencesChanged();
 }
 
@@ -151,9 +151,17 @@ void AppState::applyFetch(const ravodozu::RatesClient::FetchResult& result) {
         return;
     }
     rates_ = std::make_shared<const ravodozu::ExchangeRates>(*result);
-    (void)userState_.setRates(*rates_);
+    reportIfUnsaved(userState_.setRates(*rates_));
     emit ratesChanged();
     setRatesStatus(updated);
+}
+
+void AppState::reportIfUnsaved(const StoreResult& result) {
+    // Every later change would fail the same way; one line says it.
+    if (result || unsavedReported_)
+        return;
+    unsavedReported_ = true;
+    qWarning("zelvane: %s; changes stay until the panel quits", result.error().message.c_str());
 }
 
 void AppState::setRatesStatus(RatesStatus status) {

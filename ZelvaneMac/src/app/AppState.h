@@ -128,6 +128,7 @@ class AppState : public QObject {
     template <class Edit> void editPreferences(Edit edit);
     void applyFetch(const ravodozu::RatesClient::FetchResult& result);
     void setRatesStatus(RatesStatus status);
+    void reportIfUnsaved(const StoreResult& result);
     void cancelFetch();
 
     std::shared_ptr<const ravodozu::UnitCatalog> catalog_;
@@ -138,6 +139,7 @@ class AppState : public QObject {
     RatesStatus ratesStatus_ = idle;
     std::optional<ravodozu::RatesClient::Fetch> fetch_;
     ConverterModel* converter_ = nullptr;
+    bool unsavedReported_ = false;
 };
 
 } // namespace zelvane
