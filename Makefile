@@ -2,6 +2,9 @@
 export CCACHE_BASEDIR := $(CURDIR)
 JOBS ?= 2
 FUZZ_SECONDS ?= 30
+# Tests that drive the real zelvane on the shared display and its global keys: one at a time,
+# first, then the rest in parallel.
+END_TO_END := EndToEnd|Launcher.session
 
 .PHONY: deps build run test asan bench fuzz format clean package
 
@@ -30,7 +33,8 @@ run: build
 test: deps
 	@cmake --preset dev >/dev/null
 	@cmake --build --preset dev -j $(JOBS)
-	@bash scripts/desktop-session.sh --tray ctest --preset dev -j $(JOBS)
+	@bash scripts/desktop-session.sh --tray bash -c '\
+		ctest --preset dev -R "$(END_TO_END)" && ctest --preset dev -j $(JOBS) -E "$(END_TO_END)"'
 
 asan: deps
 	@cmake --preset asan >/dev/null

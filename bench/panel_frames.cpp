@@ -12,6 +12,7 @@
 #include <QtPlugin>
 #include <QtQml/qqmlextensionplugin.h>
 #include <QtTest/QTest>
+#include <iostream>
 
 #include <algorithm>
 #include <cstdio>
@@ -90,7 +91,10 @@ int main(int argc, char** argv) {
     view.setSource(QUrl("qrc:/Zelvane/qml/PanelView.qml"));
     PanelController controller(app, settings, view, QIcon());
     controller.show(PanelController::converter);
-    QTest::qWaitForWindowExposed(&view);
+    if (!QTest::qWaitForWindowExposed(&view)) {
+        std::cerr << "the panel never appeared\n";
+        return 1;
+    }
     settle(500);
     controller.hide();
     settle(500);

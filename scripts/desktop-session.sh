@@ -29,11 +29,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
-# Waits up to five seconds for a check to pass.
+# Waits up to fifteen seconds for a check to pass (a loaded machine starts things slowly).
 await() {
     local what=$1
     shift
-    for _ in $(seq 100); do
+    for _ in $(seq 300); do
         "$@" >/dev/null 2>&1 && return 0
         sleep 0.05
     done

