@@ -140,6 +140,19 @@ ordered_json encodeValue(const SettingValue& value) {
     return std::visit(Encoder{}, value);
 }
 
+// The settings of a file that may have been cut short (a full disk, a crash of a writer that
+// did not replace files atomically): the entries before the damage, and whether there was any.
+// The entry the damage falls in is dropped whole, so no half-written record is ever read.
+std::pair<ordered_json, bool> parseSettings(const std::string& bytes) {
+    ordered_json document;
+    nlohmann::detail::json_sax_dom_parser<ordered_json> builder(document, false);
+    if (ordered_json::sax_parse(bytes, &builder, nlohmann::json::input_format_t::json, false))
+        return {std::move(document), true};
+    if (document.is_object() && !document.empty())
+        document.erase(std::prev(document.end()).key());
+    return {std::move(document), false};
+}
+
 std::optional<SettingValue> decodeValue(const ordered_json& value) {
     if (value.is_boolean())
         return value.get<bool>();
@@ -266,7 +279,7 @@ void SettingsStore::refresh(bool force) const {
     }
     if (bytes->find_first_not_of(" \t\r\n") == std::string::npos)
         return;
-    auto document = ordered_json::parse(*bytes, nullptr, /*allow_exceptions=*/false);
+    auto [document, complete] = parseSettings(*bytes);
     if (!document.is_object()) {
         damaged_ = true;
         readProblem_ = problem("cannot read", file_, "not a JSON object of settings");
@@ -285,6 +298,10 @@ void SettingsStore::refresh(bool force) const {
         for (const auto& key : unreadable)
             keys += (keys.empty() ? "" : ", ") + key;
         readProblem_ = problem("cannot read", file_, "unreadable values under " + keys);
+    } else if (!complete) {
+        damaged_ = true;
+        readProblem_ =
+            problem("cannot read", file_, "cut short; the settings before the damage are kept");
     }
 }
 
