@@ -86,9 +86,10 @@ std::optional<long long> Arguments::integer(std::string_view name) {
 std::optional<std::vector<std::string>> Arguments::finish(std::size_t minimum,
                                                           std::size_t maximum) {
     auto end = optionsEnd();
-    for (const auto& word : std::ranges::subrange(words_.begin(), end))
-        if (word.size() > 2 && word.starts_with("--"))
-            noteProblem("unknown option " + word);
+    // A plain loop: clang 14 cannot use GCC 12's ranges::subrange here (the fuzz build).
+    for (auto word = words_.begin(); word != end; ++word)
+        if (word->size() > 2 && word->starts_with("--"))
+            noteProblem("unknown option " + *word);
     if (end != words_.end())
         words_.erase(end);
     if (problem_.empty() && words_.size() < minimum)
