@@ -13,8 +13,6 @@ namespace zelvane {
 
 namespace {
 
-AppState* currentInstance = nullptr;
-
 /// Rates older than this are refreshed when the user wants them kept up to date.
 constexpr double ratesMaximumAge = 12 * 60 * 60;
 
@@ -22,7 +20,7 @@ constexpr double ratesMaximumAge = 12 * 60 * 60;
 
 AppState::AppState(std::shared_ptr<const ravodozu::UnitCatalog> catalog, SettingsStore& store,
                    QObject* parent)
-    : QObject(parent), catalog_(std::move(catalog)), userState_(store) {
+    : QObject(parent), LatestInstance(this), catalog_(std::move(catalog)), userState_(store) {
     auto preferences = userState_.preferences();
     if (preferences.hasCompletedOnboarding) {
         preferences_ = std::make_shared<const ravodozu::UserPreferences>(std::move(preferences));
@@ -36,22 +34,10 @@ AppState::AppState(std::shared_ptr<const ravodozu::UnitCatalog> catalog, Setting
     customLibrary_ = LibraryCache::shared().library(userState_.customLibraryData());
     if (auto* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &AppState::cancelFetch);
-    currentInstance = this;
 }
 
 AppState::~AppState() {
     cancelFetch();
-    if (currentInstance == this)
-        currentInstance = nullptr;
-}
-
-AppState* AppState::create(QQmlEngine*, QJSEngine*) {
-    QJSEngine::setObjectOwnership(currentInstance, QJSEngine::CppOwnership);
-    return currentInstance;
-}
-
-AppState* AppState::instance() {
-    return currentInstance;
 }
 
 void AppState::setPreferences(ravodozu::UserPreferences preferences) {

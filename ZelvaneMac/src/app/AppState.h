@@ -12,6 +12,7 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+#include "LatestInstance.h"
 #include "RavoDozu/ConversionContext.h"
 #include "RavoDozu/CustomLibrary.h"
 #include "RavoDozu/ExchangeRates.h"
@@ -29,7 +30,7 @@ namespace zelvane {
 
 class ConverterModel;
 
-class AppState : public QObject {
+class AppState : public QObject, public LatestInstance<AppState> {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
@@ -55,9 +56,6 @@ class AppState : public QObject {
     AppState(std::shared_ptr<const ravodozu::UnitCatalog> catalog, SettingsStore& store,
              QObject* parent = nullptr);
     ~AppState() override;
-
-    static AppState* create(QQmlEngine*, QJSEngine*);
-    static AppState* instance();
 
     const ravodozu::UnitCatalog& catalog() const { return *catalog_; }
     const ravodozu::UserPreferences& preferences() const { return *preferences_; }

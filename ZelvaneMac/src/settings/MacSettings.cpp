@@ -12,8 +12,6 @@ namespace zelvane {
 
 namespace {
 
-MacSettings* currentInstance = nullptr;
-
 template <class Enum> QString enumKey(Enum value) {
     return QString::fromLatin1(QMetaEnum::fromType<Enum>().valueToKey(static_cast<int>(value)));
 }
@@ -31,7 +29,7 @@ std::string key(std::string_view name) {
 } // namespace
 
 MacSettings::MacSettings(SettingsStore& store, AutostartEntry autostart, QObject* parent)
-    : QObject(parent), store_(store), autostart_(std::move(autostart)) {
+    : QObject(parent), LatestInstance(this), store_(store), autostart_(std::move(autostart)) {
     panelSize_ = storedPanelSize(store_.number(keys::panelWidth).value_or(0),
                                  store_.number(keys::panelHeight).value_or(0));
     auto x = store_.number(keys::panelX);
@@ -44,9 +42,8 @@ MacSettings::MacSettings(SettingsStore& store, AutostartEntry autostart, QObject
     showsInDock_ = store_.boolean(keys::showsInDock).value_or(true);
     copiesUnit_ = store_.boolean(keys::copiesUnit).value_or(true);
     if (auto data = store_.data(keys::recents))
-        recents_ = decodeRecents(*data).value_or(std::vector<Recent>());
+        recents_ = decodeRecents(*data).valueOr(std::vector<Recent>());
     lastCopied_ = store_.text(keys::lastCopied);
-    currentInstance = this;
 }
 
 MacSettings::MacSettings(SettingsStore& store, QObject* parent)
@@ -54,20 +51,6 @@ MacSettings::MacSettings(SettingsStore& store, QObject* parent)
                   AutostartEntry(AutostartEntry::standardPath(),
                                  toStdString(QCoreApplication::applicationFilePath())),
                   parent) {}
-
-MacSettings::~MacSettings() {
-    if (currentInstance == this)
-        currentInstance = nullptr;
-}
-
-MacSettings* MacSettings::create(QQmlEngine*, QJSEngine*) {
-    QJSEngine::setObjectOwnership(currentInstance, QJSEngine::CppOwnership);
-    return currentInstance;
-}
-
-MacSettings* MacSettings::instance() {
-    return currentInstance;
-}
 
 QString MacSettings::rawValue(HotKeyChoice choice) {
     return enumKey(choice);

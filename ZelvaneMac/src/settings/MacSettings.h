@@ -14,6 +14,7 @@
 #include <QtQml/qqmlregistration.h>
 
 #include "AutostartEntry.h"
+#include "LatestInstance.h"
 #include "PanelSize.h"
 #include "Recent.h"
 #include "SettingsStore.h"
@@ -23,7 +24,7 @@ class QJSEngine;
 
 namespace zelvane {
 
-class MacSettings : public QObject {
+class MacSettings : public QObject, public LatestInstance<MacSettings> {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
@@ -58,10 +59,6 @@ class MacSettings : public QObject {
     MacSettings(SettingsStore& store, AutostartEntry autostart, QObject* parent = nullptr);
     /// The autostart entry at its standard place, starting this executable.
     explicit MacSettings(SettingsStore& store, QObject* parent = nullptr);
-    ~MacSettings() override;
-
-    static MacSettings* create(QQmlEngine*, QJSEngine*);
-    static MacSettings* instance();
 
     static QString rawValue(HotKeyChoice choice);
     static std::optional<HotKeyChoice> hotKeyNamed(const QString& rawValue);

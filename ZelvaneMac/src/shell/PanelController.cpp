@@ -23,8 +23,6 @@ namespace zelvane {
 
 namespace {
 
-PanelController* instance_ = nullptr;
-
 /// A hide on losing activation this recent means the click that took the activation was a
 /// toggle of the panel, which must not bring it straight back.
 constexpr qint64 autoHideGraceMs = 400;
@@ -77,11 +75,10 @@ QVariantMap recentMap(const Recent& recent) {
 
 PanelController::PanelController(AppState& app, MacSettings& settings, QQuickWindow& panel,
                                  QIcon trayIcon, QObject* parent)
-    : QObject(parent), app_(app), settings_(settings), panel_(panel),
+    : QObject(parent), LatestInstance(this), app_(app), settings_(settings), panel_(panel),
       hotKey_(std::make_unique<HotKey>()),
       statusItem_(std::make_unique<QSystemTrayIcon>(std::move(trayIcon))),
       statusMenu_(std::make_unique<QMenu>()) {
-    instance_ = this;
     panel_.setTitle("Zelvane");
 
     toastTimer_.setSingleShot(true);
@@ -119,19 +116,7 @@ PanelController::PanelController(AppState& app, MacSettings& settings, QQuickWin
     QTimer::singleShot(0, &app_, &AppState::refreshRatesIfNeeded);
 }
 
-PanelController::~PanelController() {
-    if (instance_ == this)
-        instance_ = nullptr;
-}
-
-PanelController* PanelController::create(QQmlEngine*, QJSEngine*) {
-    QJSEngine::setObjectOwnership(instance_, QJSEngine::CppOwnership);
-    return instance_;
-}
-
-PanelController* PanelController::instance() {
-    return instance_;
-}
+PanelController::~PanelController() = default;
 
 QVariant PanelController::toastVariant() const {
     return toast_ ? QVariant(*toast_) : QVariant();

@@ -17,6 +17,7 @@
 #include <optional>
 #include <vector>
 
+#include "LatestInstance.h"
 #include "LaunchCommand.h"
 #include "PanelGeometry.h"
 
@@ -32,7 +33,7 @@ class AppState;
 class HotKey;
 class MacSettings;
 
-class PanelController : public QObject {
+class PanelController : public QObject, public LatestInstance<PanelController> {
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
@@ -61,9 +62,6 @@ class PanelController : public QObject {
     PanelController(AppState& app, MacSettings& settings, QQuickWindow& panel, QIcon trayIcon,
                     QObject* parent = nullptr);
     ~PanelController() override;
-
-    static PanelController* create(QQmlEngine*, QJSEngine*);
-    static PanelController* instance();
 
     Page page() const { return page_; }
     int openCount() const { return openCount_; }

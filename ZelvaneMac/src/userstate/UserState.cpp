@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "RavoDozu/PlatformLocale.h"
+#include "Recent.h"
 
 namespace zelvane {
 
@@ -45,25 +46,6 @@ Result<Memory, std::string> decodeMemory(std::string_view bytes) {
 Result<KeypadState, DecodingError> decodeKeypad(std::string_view bytes) {
     auto document = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
     return KeypadState::decode(document.is_discarded() ? json() : document);
-}
-
-Problem recentsProblem(std::string_view bytes) {
-    static constexpr std::array<const char*, 4> fields = {"categoryId", "fromUnitId", "toUnitId",
-                                                          "input"};
-    auto document = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
-    if (!document.is_array())
-        return "not a list of recent conversions";
-    for (std::size_t index = 0; index < document.size(); ++index) {
-        const auto& recent = document[index];
-        bool wellFormed = recent.is_object() && recent.size() == fields.size() &&
-                          std::ranges::all_of(fields, [&](const char* field) {
-                              return recent.contains(field) && recent[field].is_string();
-                          });
-        if (!wellFormed)
-            return "[" + std::to_string(index) +
-                   "]: not an object of the texts categoryId, fromUnitId, toUnitId and input";
-    }
-    return std::nullopt;
 }
 
 template <class Decode> Problem decodingProblem(Decode decode, std::string_view bytes) {
@@ -124,7 +106,9 @@ const std::map<std::string_view, Check, std::less<>>& recordChecks() {
             {keys::keypad, dataCheck([](std::string_view bytes) {
                  return decodingProblem(decodeKeypad, bytes);
              })},
-            {keys::recents, dataCheck(recentsProblem)},
+            {keys::recents, dataCheck([](std::string_view bytes) {
+                 return decodingProblem(decodeRecents, bytes);
+             })},
             {keys::hotKey, hotKeyProblem},
             {keys::lastCopied, typeCheck<std::string>("a text")},
         };

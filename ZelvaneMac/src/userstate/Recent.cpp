@@ -1,6 +1,7 @@
 #include "Recent.h"
 
 #include <algorithm>
+#include <optional>
 
 #include <nlohmann/json.hpp>
 
@@ -31,20 +32,18 @@ std::string encodeRecents(const std::vector<Recent>& recents) {
 
 namespace {
 
-std::optional<std::string> textField(const nlohmann::json& object, const char* key) {
-    auto found = object.find(key);
-    if (found == object.end() || !found->is_string())
-        return std::nullopt;
-    return found->get<std::string>();
-}
-
 std::optional<Recent> decodeRecent(const nlohmann::json& object) {
-    if (!object.is_object())
+    auto text = [&](const char* key) {
+        auto found = object.find(key);
+        return found != object.end() && found->is_string() ? found->get<std::string>()
+                                                           : std::optional<std::string>();
+    };
+    if (!object.is_object() || object.size() != 4)
         return std::nullopt;
-    auto categoryId = textField(object, "categoryId");
-    auto fromUnitId = textField(object, "fromUnitId");
-    auto toUnitId = textField(object, "toUnitId");
-    auto input = textField(object, "input");
+    auto categoryId = text("categoryId");
+    auto fromUnitId = text("fromUnitId");
+    auto toUnitId = text("toUnitId");
+    auto input = text("input");
     if (!categoryId || !fromUnitId || !toUnitId || !input)
         return std::nullopt;
     return Recent{*categoryId, *fromUnitId, *toUnitId, *input};
@@ -52,15 +51,17 @@ std::optional<Recent> decodeRecent(const nlohmann::json& object) {
 
 } // namespace
 
-std::optional<std::vector<Recent>> decodeRecents(std::string_view bytes) {
+ravodozu::Result<std::vector<Recent>, std::string> decodeRecents(std::string_view bytes) {
     auto document = nlohmann::json::parse(bytes, nullptr, false);
     if (!document.is_array())
-        return std::nullopt;
+        return ravodozu::fail(std::string("not a list of recent conversions"));
     std::vector<Recent> recents;
     for (const auto& element : document) {
         auto recent = decodeRecent(element);
         if (!recent)
-            return std::nullopt;
+            return ravodozu::fail("[" + std::to_string(recents.size()) +
+                                  "]: not an object of the texts categoryId, fromUnitId, "
+                                  "toUnitId and input");
         recents.push_back(std::move(*recent));
     }
     return recents;

@@ -1,10 +1,11 @@
 // Recent: one conversion the user copied, offered again by the panel and the tray menu.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "RavoDozu/Result.h"
 
 namespace zelvane {
 
@@ -28,7 +29,8 @@ std::vector<Recent> addingRecent(std::vector<Recent> recents, Recent recent);
 
 /// A JSON array of {"categoryId", "fromUnitId", "toUnitId", "input"}, newest first.
 std::string encodeRecents(const std::vector<Recent>& recents);
-/// Strict: one malformed element (or bytes that are not such an array) gives none.
-std::optional<std::vector<Recent>> decodeRecents(std::string_view bytes);
+/// Strict: bytes that are not such an array, or one element that is not exactly those four
+/// texts, give what is wrong.
+ravodozu::Result<std::vector<Recent>, std::string> decodeRecents(std::string_view bytes);
 
 } // namespace zelvane
