@@ -71,6 +71,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</translation>
     </message>
+    <message id="mac.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Show or hide the Zelvane panel</translation>
+    </message>
     <message id="drawer.allCategories">
         <source>All categories</source>
         <translation>All categories</translation>

@@ -71,6 +71,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Para usar otro atajo, añade uno en los ajustes de teclado de tu escritorio que ejecute el comando: zelvane --toggle</translation>
     </message>
+    <message id="mac.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Mostrar u ocultar el panel de Zelvane</translation>
+    </message>
     <message id="drawer.allCategories">
         <source>All categories</source>
         <translation>Todas las categorías</translation>

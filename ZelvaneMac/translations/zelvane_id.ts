@@ -71,6 +71,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Untuk memakai pintasan lain, tambahkan pintasan di pengaturan keyboard desktop Anda yang menjalankan perintah: zelvane --toggle</translation>
     </message>
+    <message id="mac.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Tampilkan atau sembunyikan panel Zelvane</translation>
+    </message>
     <message id="drawer.allCategories">
         <source>All categories</source>
         <translation>Semua kategori</translation>

@@ -71,6 +71,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Per usare un’altra scorciatoia, aggiungine una nelle impostazioni della tastiera del desktop con il comando: zelvane --toggle</translation>
     </message>
+    <message id="mac.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Mostra o nascondi il pannello di Zelvane</translation>
+    </message>
     <message id="drawer.allCategories">
         <source>All categories</source>
         <translation>Tutte le categorie</translation>

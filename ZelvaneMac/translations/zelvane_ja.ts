@@ -71,6 +71,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>別のショートカットを使うには、デスクトップのキーボード設定で次のコマンドを実行するショートカットを追加してください：zelvane --toggle</translation>
     </message>
+    <message id="mac.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Zelvane のパネルを表示または非表示</translation>
+    </message>
     <message id="drawer.allCategories">
         <source>All categories</source>
         <translation>すべてのカテゴリ</translation>

@@ -71,6 +71,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Para usar outro atalho, crie um nas configurações de teclado do seu ambiente de trabalho com o comando: zelvane --toggle</translation>
     </message>
+    <message id="mac.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Mostrar ou ocultar o painel do Zelvane</translation>
+    </message>
     <message id="drawer.allCategories">
         <source>All categories</source>
         <translation>Todas as categorias</translation>

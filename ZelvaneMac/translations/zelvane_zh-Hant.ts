@@ -71,6 +71,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>若要使用其他快速鍵，請在桌面環境的鍵盤設定中新增自訂快速鍵，指令為：zelvane --toggle</translation>
     </message>
+    <message id="mac.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>顯示或隱藏 Zelvane 面板</translation>
+    </message>
     <message id="drawer.allCategories">
         <source>All categories</source>
         <translation>所有類別</translation>

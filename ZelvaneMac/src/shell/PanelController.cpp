@@ -17,6 +17,7 @@
 #include "HotKey.h"
 #include "MacSettings.h"
 #include "QtConversions.h"
+#include "ShortcutPortal.h"
 #include "ShownConversion.h"
 
 namespace zelvane {
@@ -300,17 +301,32 @@ void PanelController::showToast(const QString& text) {
 
 void PanelController::applyHotKey() {
     const auto keys = HotKey::combination(settings_.hotKey());
+    if (QGuiApplication::platformName() == "wayland") {
+        shortcutPortal().bind(keys);
+        return;
+    }
     const auto grabbed = hotKey_->grab(keys);
     if (grabbed)
         return;
     if (HotKey::isSupported()) {
         qWarning("zelvane: %s", qPrintable(grabbed.error()));
         showToast(qtTrId("mac.hotKey.taken").arg(keys->label));
-    } else if (QGuiApplication::platformName() == "wayland") {
-        qWarning("zelvane: this session lets no program grab keys; bind `zelvane --toggle` in "
-                 "the desktop's keyboard settings");
     }
     emit hotKeyFailed(grabbed.error());
+}
+
+ShortcutPortal& PanelController::shortcutPortal() {
+    if (!shortcutPortal_) {
+        shortcutPortal_ = std::make_unique<ShortcutPortal>();
+        connect(shortcutPortal_.get(), &ShortcutPortal::activated, this, &PanelController::toggle);
+        connect(
+            shortcutPortal_.get(), &ShortcutPortal::failed, this, [this](const QString& reason) {
+                qWarning("zelvane: %s; bind `zelvane --toggle` in the desktop's keyboard settings",
+                         qPrintable(reason));
+                emit hotKeyFailed(reason);
+            });
+    }
+    return *shortcutPortal_;
 }
 
 bool PanelController::panelHasTaskbarEntry() const {

@@ -32,6 +32,7 @@ namespace zelvane {
 class AppState;
 class HotKey;
 class MacSettings;
+class ShortcutPortal;
 
 class PanelController : public QObject, public LatestInstance<PanelController> {
     Q_OBJECT
@@ -152,11 +153,14 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     void setLastCopied(const QString& text);
     void watchActivation();
     bool panelHasTaskbarEntry() const;
+    ShortcutPortal& shortcutPortal();
 
     AppState& app_;
     MacSettings& settings_;
     QQuickWindow& panel_;
     std::unique_ptr<HotKey> hotKey_;
+    /// Created on first use: only sessions that let no program grab keys need it.
+    std::unique_ptr<ShortcutPortal> shortcutPortal_;
     std::unique_ptr<QSystemTrayIcon> statusItem_;
     std::unique_ptr<QMenu> statusMenu_;
     Page page_ = converter;
