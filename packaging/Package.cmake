@@ -16,10 +16,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZELVANE_PROJECT_URL}")
 # Libraries the programs link are found by dpkg-shlibdeps; these are used without linking:
-# libcurl is opened at run time, QML modules are imported by the panel, flags are emoji text.
+# libcurl is opened at run time and checks the rate services' certificates against the system's
+# CA bundle (which libcurl4 only recommends), QML modules are imported by the panel, flags are
+# emoji text.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libcurl4, fonts-noto-color-emoji, libqt6svg6, qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, qml6-module-qtqml-workerscript")
+    "libcurl4, ca-certificates, fonts-noto-color-emoji, libqt6svg6, qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, qml6-module-qtqml-workerscript")
 # Native Wayland sessions without XWayland need Qt's Wayland platform plug-in.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-noto-cjk")
 include(CPack)

@@ -64,6 +64,12 @@ bool showsAtStart(const launch::Command& command, SettingsStore& store) {
            !QSystemTrayIcon::isSystemTrayAvailable();
 }
 
+// The desktop's launcher is a convenience: the panel works the same without it.
+void warnUnlessPublished(const ravodozu::Result<std::monostate, QString>& published) {
+    if (!published)
+        std::fprintf(stderr, "zelvane: no launcher search: %s\n", qPrintable(published.error()));
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -89,7 +95,8 @@ int main(int argc, char** argv) {
     std::unique_ptr<SingleInstance> instance;
     if (const auto folder = SingleInstance::runtimeFolder()) {
         instance = std::make_unique<SingleInstance>(*folder);
-        const auto role = instance->start(arguments);
+        const auto role =
+            instance->start(arguments, qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"));
         if (!role) {
             std::fprintf(stderr, "zelvane: %s\n", qPrintable(role.error()));
             return 1;
@@ -134,17 +141,22 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // The desktop's launcher is a convenience: the panel works the same without it.
     LauncherService launcher(app, controller);
-    if (const auto published = launcher.publish(QDBusConnection::sessionBus()); !published)
-        std::fprintf(stderr, "zelvane: no launcher search: %s\n", qPrintable(published.error()));
+    warnUnlessPublished(launcher.publish(QDBusConnection::sessionBus()));
 
-    if (instance)
+    if (instance) {
         QObject::connect(instance.get(), &SingleInstance::argumentsReceived, &controller,
                          [&controller](const QStringList& received) {
                              if (const auto later = launch::parse(received))
                                  controller.handle(*later);
                          });
+        // Started before the session's bus: the start the bus makes for a launcher's query
+        // brings its address, and the query then reaches this process.
+        QObject::connect(instance.get(), &SingleInstance::sessionBusOffered, &launcher,
+                         [&launcher](const QString& address) {
+                             warnUnlessPublished(launcher.publishOn(address));
+                         });
+    }
     if (showsAtStart(*command, store))
         controller.handle(std::holds_alternative<launch::Reopen>(*command)
                               ? launch::Command{launch::Show{"converter"}}

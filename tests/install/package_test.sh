@@ -20,8 +20,8 @@ deb="$work/out/zelvane_${version}_$(dpkg --print-architecture).deb"
 
 # Depends: the linked libraries found by shlibdeps and the packages used without linking.
 depends=$(dpkg-deb -f "$deb" Depends)
-for needed in libc6 libstdc++6 libicu72 libgmp10 libcurl4 fonts-noto-color-emoji \
-    qml6-module-qtquick-controls; do
+for needed in libc6 libstdc++6 libicu72 libgmp10 libcurl4 ca-certificates \
+    fonts-noto-color-emoji qml6-module-qtquick-controls; do
     expect_contains Depends "$depends" "$needed"
 done
 [ "$(dpkg-deb -f "$deb" Package) $(dpkg-deb -f "$deb" Version)" = "zelvane $version" ] ||

@@ -26,7 +26,24 @@ ravodozu::Result<std::monostate, QString> LauncherService::publish(QDBusConnecti
     if (!bus.registerService(serviceName))
         return ravodozu::fail(
             QString("the bus name %1 is taken: %2").arg(serviceName, bus.lastError().message()));
+    publishedOn_ = bus.name();
     return std::monostate{};
+}
+
+ravodozu::Result<std::monostate, QString> LauncherService::publishOn(const QString& address) {
+    if (isPublished())
+        return std::monostate{};
+    // One connection per address; an earlier one to it that was refused or has died goes first.
+    const QString name = "zelvane-launcher " + address;
+    QDBusConnection::disconnectFromBus(name);
+    auto published = publish(QDBusConnection::connectToBus(address, name));
+    if (!published)
+        QDBusConnection::disconnectFromBus(name);
+    return published;
+}
+
+bool LauncherService::isPublished() const {
+    return !publishedOn_.isEmpty() && QDBusConnection(publishedOn_).isConnected();
 }
 
 std::vector<LauncherMatch> LauncherService::search(const QString& query) const {

@@ -33,6 +33,11 @@ class LauncherService : public QObject {
 
     /// Puts both interfaces on `bus` and takes the service name; why not, when it cannot.
     ravodozu::Result<std::monostate, QString> publish(QDBusConnection bus);
+    /// Publishes on the bus at `address` unless a live bus already carries the service: a panel
+    /// started before the session's bus existed learns of the bus from a later start.
+    ravodozu::Result<std::monostate, QString> publishOn(const QString& address);
+    /// Whether the service is on a bus that is still connected.
+    bool isPublished() const;
 
     /// The matches for a query typed into the launcher, read in the converter's category.
     std::vector<LauncherMatch> search(const QString& query) const;
@@ -48,6 +53,7 @@ class LauncherService : public QObject {
     QuickReader reader_;
     KRunnerInterface* krunner_;
     SearchProviderInterface* searchProvider_;
+    QString publishedOn_; ///< the name of the connection that carries the service
 };
 
 } // namespace zelvane

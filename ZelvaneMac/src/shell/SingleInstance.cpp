@@ -70,12 +70,12 @@ QString SingleInstance::socketPath() const {
     return folder_ + "/zelvane.socket";
 }
 
-ravodozu::Result<SingleInstance::Role, QString>
-SingleInstance::start(const QStringList& arguments) {
+ravodozu::Result<SingleInstance::Role, QString> SingleInstance::start(const QStringList& arguments,
+                                                                      const QString& sessionBus) {
     FileLock lock(folder_ + "/zelvane.lock");
     if (!lock.held())
         return ravodozu::fail(QString("cannot lock %1/zelvane.lock").arg(folder_));
-    auto handed = handOver(arguments);
+    auto handed = handOver(arguments, sessionBus);
     if (!handed)
         return ravodozu::fail(handed.error());
     if (*handed)
@@ -87,13 +87,20 @@ SingleInstance::start(const QStringList& arguments) {
     return Role::primary;
 }
 
-ravodozu::Result<bool, QString> SingleInstance::handOver(const QStringList& arguments) const {
+ravodozu::Result<bool, QString> SingleInstance::handOver(const QStringList& arguments,
+                                                         const QString& sessionBus) const {
     QLocalSocket socket;
     socket.connectToServer(socketPath());
     if (!socket.waitForConnected(connectTimeoutMs))
         return false;
-    QDataStream stream(&socket);
+    // The arguments alone are what every zelvane sends and reads; the bus address follows them
+    // in the same write, so a receiver that finds nothing after the arguments knows none comes.
+    QByteArray message;
+    QDataStream stream(&message, QIODevice::WriteOnly);
     stream << arguments;
+    if (!sessionBus.isEmpty())
+        stream << sessionBus;
+    socket.write(message);
     socket.flush();
     // A running instance that takes connections but never answers is hung: starting a second
     // one beside it would break the one-instance rule, so this start fails instead.
@@ -109,9 +116,14 @@ void SingleInstance::receive() {
             QDataStream stream(socket);
             stream.startTransaction();
             QStringList arguments;
+            QString sessionBus;
             stream >> arguments;
+            if (stream.status() == QDataStream::Ok && !stream.atEnd())
+                stream >> sessionBus;
             if (!stream.commitTransaction())
                 return;
+            if (!sessionBus.isEmpty())
+                emit sessionBusOffered(sessionBus);
             socket->write(QByteArray(1, answer));
             socket->flush();
             emit argumentsReceived(arguments);

@@ -8,6 +8,7 @@
 
 #include <QClipboard>
 #include <QDBusConnection>
+#include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QGuiApplication>
@@ -173,4 +174,29 @@ TEST_F(LauncherServiceTest, PublishingTellsWhyWhenTheNameIsTakenOrThereIsNoBus) 
     const auto offline = third.publish(QDBusConnection("not-connected"));
     ASSERT_FALSE(offline);
     EXPECT_TRUE(offline.error().contains("no session bus")) << qPrintable(offline.error());
+}
+
+TEST_F(LauncherServiceTest, APanelWithoutABusPublishesOnTheFirstLiveBusItIsOffered) {
+    LauncherService late{app_, controller_};
+    EXPECT_FALSE(late.isPublished());
+    const auto unreachable = late.publishOn("unix:path=/nonexistent/bus");
+    ASSERT_FALSE(unreachable);
+    EXPECT_TRUE(unreachable.error().contains("no session bus")) << qPrintable(unreachable.error());
+    EXPECT_FALSE(late.isPublished());
+
+    PrivateBus offered;
+    const auto published = late.publishOn(offered.address());
+    ASSERT_TRUE(published) << qPrintable(published.error());
+    EXPECT_TRUE(late.isPublished());
+    QDBusConnection launcher = offered.connect();
+    auto pending = launcher.asyncCall(QDBusMessage::createMethodCall(
+        LauncherService::serviceName, "/krunner", "org.kde.krunner1", "Actions"));
+    ASSERT_TRUE(waitUntil([&] { return pending.isFinished(); }, 5000));
+    EXPECT_EQ(pending.reply().type(), QDBusMessage::ReplyMessage);
+
+    // Already on a live bus: a later offer changes nothing.
+    PrivateBus another;
+    ASSERT_TRUE(late.publishOn(another.address()));
+    EXPECT_FALSE(
+        another.connect().interface()->isServiceRegistered(LauncherService::serviceName).value());
 }

@@ -36,16 +36,20 @@ gnome() { # METHOD ARGUMENTS...
     shift
     call /SearchProvider "org.gnome.Shell.SearchProvider2.$method" "$@"
 }
+owner() { # the process that holds the bus name
+    gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
+        --method org.freedesktop.DBus.GetConnectionUnixProcessID org.zelvane.Zelvane \
+        2>/dev/null | sed -n 's/^(uint32 \([0-9]*\),)$/\1/p'
+}
 stop() {
     local pid
-    pid=$(gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
-        --method org.freedesktop.DBus.GetConnectionUnixProcessID org.zelvane.Zelvane |
-        tr -dc 0-9) || return 0
+    pid=$(owner) && [ -n "$pid" ] || return 0
     "$app" --quit || kill "$pid"
     for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || return 0; sleep 0.1; done
     kill "$pid"
 }
-trap stop EXIT
+early=""
+trap 'stop; [ -z "$early" ] || kill "$early" 2>/dev/null || true' EXIT
 
 # The first call starts the panel.
 expect_contains "KRunner match" "$(call /krunner org.kde.krunner1.Match '5 km to mi')" \
@@ -66,6 +70,19 @@ gnome ActivateResult '["length","km","mi","5"]' "['5', 'km', 'to', 'mi']" 0 >/de
 settings=$(cat "$XDG_CONFIG_HOME/zelvane/settings.json" 2>/dev/null || true)
 expect_contains "recents after choosing" "$settings" "mac.recents"
 expect_contains "recents after choosing" "$settings" "length"
+
+# A panel started before the session's bus holds no name on it. The bus then starts a second
+# zelvane for the launcher's query, which hands its bus to the running panel and leaves; the
+# panel answers.
+stop
+rm -f "$XDG_RUNTIME_DIR/zelvane.socket"
+env -u DBUS_SESSION_BUS_ADDRESS -u DBUS_STARTER_ADDRESS -u DBUS_STARTER_BUS_TYPE \
+    "$app" --background &
+early=$!
+for _ in $(seq 100); do [ -S "$XDG_RUNTIME_DIR/zelvane.socket" ] && break; sleep 0.1; done
+expect_contains "KRunner match by a panel started without a bus" \
+    "$(call /krunner org.kde.krunner1.Match '5 km to mi')" "'3.107 mi', 'zelvane', 100"
+[ "$(owner)" = "$early" ] || fail "the bus name is not held by the panel that was running"
 
 [ "$failures" -eq 0 ] || { echo "$failures failures" >&2; exit 1; }
 echo "launcher session: all checks passed"

@@ -3,7 +3,10 @@
 #include "TempDirectory.h"
 
 #include <QCoreApplication>
+#include <QDataStream>
 #include <QDeadlineTimer>
+#include <QLocalServer>
+#include <QLocalSocket>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
@@ -23,12 +26,14 @@ namespace {
 constexpr int childWasPrimary = 3;
 
 // The second process of a test: this executable again, running only SingleInstanceChild.Run,
-// which starts an instance in the given folder with the given arguments.
-QProcess* startChild(const QString& folder, const QStringList& arguments) {
+// which starts an instance in the given folder with the given arguments and session bus.
+QProcess* startChild(const QString& folder, const QStringList& arguments,
+                     const QString& sessionBus = {}) {
     auto* child = new QProcess;
     auto environment = QProcessEnvironment::systemEnvironment();
     environment.insert("ZELVANE_INSTANCE_FOLDER", folder);
     environment.insert("ZELVANE_INSTANCE_ARGUMENTS", arguments.join('\n'));
+    environment.insert("ZELVANE_INSTANCE_BUS", sessionBus);
     child->setProcessEnvironment(environment);
     child->setProcessChannelMode(QProcess::ForwardedErrorChannel);
     child->start(QCoreApplication::applicationFilePath(),
@@ -58,7 +63,8 @@ TEST(SingleInstanceChild, Run) {
         GTEST_SKIP() << "runs only as the second process of another test";
     const QString joined = qEnvironmentVariable("ZELVANE_INSTANCE_ARGUMENTS");
     SingleInstance instance(folder);
-    auto role = instance.start(joined.isEmpty() ? QStringList() : joined.split('\n'));
+    auto role = instance.start(joined.isEmpty() ? QStringList() : joined.split('\n'),
+                               qEnvironmentVariable("ZELVANE_INSTANCE_BUS"));
     if (!role)
         std::_Exit(1);
     if (*role == SingleInstance::Role::handedOver)
@@ -79,6 +85,50 @@ TEST(SingleInstance, ASecondStartHandsItsArgumentsToTheRunningOneAndLeaves) {
     QTRY_COMPARE(received.size(), 2);
     EXPECT_EQ(received[0][0].toStringList(), QStringList({"--show", "settings"}));
     EXPECT_EQ(received[1][0].toStringList(), QStringList());
+}
+
+TEST(SingleInstance, ASecondStartOffersItsSessionBusBeforeItIsAnswered) {
+    TempDirectory folder;
+    SingleInstance instance(QString::fromStdString(folder.path()));
+    ASSERT_EQ(instance.start({}).value(), SingleInstance::Role::primary);
+    QStringList events;
+    QObject::connect(&instance, &SingleInstance::sessionBusOffered,
+                     [&](const QString& address) { events << "bus " + address; });
+    QObject::connect(&instance, &SingleInstance::argumentsReceived,
+                     [&](const QStringList& arguments) { events << arguments.join(' '); });
+
+    const QString address = "unix:path=/run/user/1000/bus";
+    EXPECT_EQ(
+        exitCodeOf(startChild(QString::fromStdString(folder.path()), {"--background"}, address)),
+        0);
+    EXPECT_EQ(exitCodeOf(startChild(QString::fromStdString(folder.path()), {"--toggle"})), 0);
+    QTRY_COMPARE(events.size(), 3);
+    EXPECT_EQ(events, QStringList({"bus " + address, "--background", "--toggle"}));
+}
+
+// A running zelvane from before bus addresses were handed over reads one list of arguments and
+// answers; a newer start must still get through to it.
+TEST(SingleInstance, AnInstanceThatReadsOnlyArgumentsStillTakesAStartThatOffersABus) {
+    TempDirectory folder;
+    SingleInstance probe(QString::fromStdString(folder.path()));
+    QLocalServer older;
+    ASSERT_TRUE(older.listen(probe.socketPath()));
+    QStringList received;
+    QObject::connect(&older, &QLocalServer::newConnection, [&] {
+        QLocalSocket* socket = older.nextPendingConnection();
+        QObject::connect(socket, &QLocalSocket::readyRead, [&, socket] {
+            QDataStream stream(socket);
+            stream.startTransaction();
+            stream >> received;
+            if (stream.commitTransaction())
+                socket->write("\x06");
+        });
+    });
+
+    QProcess* child = startChild(QString::fromStdString(folder.path()), {"--show", "formula"},
+                                 "unix:path=/run/user/1000/bus");
+    EXPECT_EQ(exitCodeOf(child), 0);
+    EXPECT_EQ(received, QStringList({"--show", "formula"}));
 }
 
 TEST(SingleInstance, ASocketLeftByAKilledInstanceDoesNotBlockAStart) {
