@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The panel as a whole process inside a private desktop (scripts/desktop-session.sh): cold start
-# of `zelvane --show` to a visible window, a show with the panel already running, resident memory
-# of the hidden panel after one show, and its growth over show/hide cycles through the socket.
+# of `zelvane --show` to a visible window, a show with the panel already running (by a second
+# launch and by the hot key), resident memory of the hidden panel after one show, and its growth
+# over show/hide cycles through the socket.
 # "Visible" is the moment the window is mapped as xdotool sees it, polled every few ms; the
 # software renderer draws the first frame right after mapping.
 # Usage: bench/panel.sh [BIN_DIR] [RUNS] [CYCLES]   (default build/bin, 11, 1000)
@@ -18,7 +19,15 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 now_ms() { date +%s%3N; }
-visible() { xdotool search --onlyvisible --class zelvane >/dev/null 2>&1; }
+# The panel among the app's visible windows: the tray icon is one too, but small.
+visible() {
+    local window
+    for window in $(xdotool search --onlyvisible --class zelvane 2>/dev/null); do
+        [[ $(xdotool getwindowgeometry --shell "$window") =~ WIDTH=([0-9]+) ]] &&
+            ((BASH_REMATCH[1] >= 200)) && return 0
+    done
+    return 1
+}
 wait_visible() { until visible; do :; done; }
 wait_hidden() { while visible; do :; done; }
 median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
@@ -30,7 +39,7 @@ fresh_home() {
     echo '{"mac.hasLaunched":true}' >"$XDG_CONFIG_HOME/zelvane/settings.json"
 }
 
-cold=() hot=()
+cold=() hot=() hotkey=()
 for ((run = 0; run < runs; run++)); do
     fresh_home "$run"
     start=$(now_ms)
@@ -44,11 +53,18 @@ for ((run = 0; run < runs; run++)); do
     "$app" --show
     wait_visible
     hot+=($(($(now_ms) - start)))
+    "$app" --hide
+    wait_hidden
+    start=$(now_ms)
+    xdotool key alt+super+u
+    wait_visible
+    hotkey+=($(($(now_ms) - start)))
     "$app" --quit
     wait "$pid" || true
 done
 echo "cold start to visible (median of $runs): $(printf '%s\n' "${cold[@]}" | median) ms"
-echo "show with the panel running (median of $runs): $(printf '%s\n' "${hot[@]}" | median) ms"
+echo "show with the panel running, second launch (median of $runs): $(printf '%s\n' "${hot[@]}" | median) ms"
+echo "show with the panel running, hot key (median of $runs): $(printf '%s\n' "${hotkey[@]}" | median) ms"
 
 fresh_home rss
 "$app" --show 2>/dev/null &
