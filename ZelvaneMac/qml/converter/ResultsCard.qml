@@ -15,6 +15,10 @@ MacGlass {
 
     readonly property bool showsOthers: AppState.preferences.showsOtherUnits !== false
     readonly property var visibleRows: shown.pinned.concat(showsOthers ? shown.others : [])
+    // What a delegate past the end shows in the moment between the rows shrinking and the
+    // list taking it away.
+    readonly property var noRow: ({ unit: { id: "", name: "", symbol: "" }, text: "",
+                                     isPinned: false, magnitude: "" })
 
     signal tap(var row, bool asSource)
     signal openRecent(var recent)
@@ -59,7 +63,9 @@ MacGlass {
         anchors.margins: 4
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        model: card.visibleRows
+        // A count, not the rows: a keystroke that keeps the same units then updates the rows
+        // in place instead of rebuilding every delegate.
+        model: card.visibleRows.length
         currentIndex: card.picked === undefined ? -1 : card.picked
         highlightFollowsCurrentItem: false
         keyNavigationEnabled: false
@@ -69,7 +75,6 @@ MacGlass {
 
         delegate: Column {
             id: entry
-            required property var modelData
             required property int index
             width: ListView.view.width
 
@@ -90,7 +95,7 @@ MacGlass {
             ResultRow {
                 objectName: "resultRow_" + entry.index
                 width: parent.width
-                row: entry.modelData
+                row: card.visibleRows[entry.index] ?? card.noRow
                 shown: card.shown
                 theme: card.theme
                 layout: card.layout

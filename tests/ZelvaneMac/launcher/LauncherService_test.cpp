@@ -5,6 +5,7 @@
 #include "LauncherService.h"
 #include "MacSettings.h"
 #include "PanelController.h"
+#include "PrivateBus.h"
 
 #include <QClipboard>
 #include <QDBusConnection>
@@ -12,41 +13,14 @@
 #include <QDBusMessage>
 #include <QDBusPendingCall>
 #include <QGuiApplication>
-#include <QProcess>
 #include <QQuickWindow>
 
 #include <gtest/gtest.h>
 
 using namespace zelvane;
+using zelvane::testing::PrivateBus;
 
 namespace {
-
-/// A session bus of its own for one test, gone with the object.
-class PrivateBus {
-  public:
-    PrivateBus() {
-        daemon_.start("dbus-daemon", {"--session", "--nofork", "--print-address=1"});
-        if (daemon_.waitForReadyRead(5000))
-            address_ = QString::fromUtf8(daemon_.readLine()).trimmed();
-    }
-    ~PrivateBus() {
-        for (const QString& name : names_)
-            QDBusConnection::disconnectFromBus(name);
-        daemon_.terminate();
-        daemon_.waitForFinished();
-    }
-    const QString& address() const { return address_; }
-    QDBusConnection connect() {
-        static int count = 0;
-        names_ << QString("launcher-test-%1").arg(++count);
-        return QDBusConnection::connectToBus(address_, names_.back());
-    }
-
-  private:
-    QProcess daemon_;
-    QString address_;
-    QStringList names_;
-};
 
 // The launcher service of a panel over real state objects, on a private bus, called from
 // a second connection as the desktop's launcher would.
