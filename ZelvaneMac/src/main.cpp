@@ -15,7 +15,6 @@
 
 #include "AppState.h"
 #include "CommandLine.h"
-#include "DisplayLanguage.h"
 #include "IconProvider.h"
 #include "LaunchCommand.h"
 #include "LauncherService.h"
@@ -46,10 +45,6 @@ QStringList argumentsOf(int argc, char** argv) {
     for (int index = 1; index < argc; ++index)
         arguments << QString::fromLocal8Bit(argv[index]);
     return arguments;
-}
-
-void installLanguage(LocalizationBundle& bundle, const ravodozu::UserPreferences& preferences) {
-    bundle.install(preferences.languageCode, languageList(preferences));
 }
 
 /// Whether this start shows the panel: the very first start does, and so does an explicit
@@ -113,7 +108,7 @@ int main(int argc, char** argv) {
     AppState app(std::make_shared<const ravodozu::UnitCatalog>(std::move(catalog).value()), store);
     MacSettings settings(store);
     LocalizationBundle translations;
-    installLanguage(translations, app.preferences());
+    translations.installFor(app.preferences());
 
     QQmlEngine engine;
     engine.addImportPath("qrc:/");
@@ -123,7 +118,7 @@ int main(int argc, char** argv) {
     panel.setResizeMode(QQuickView::SizeRootObjectToView);
     PanelController controller(app, settings, panel, IconProvider::trayIcon());
     QObject::connect(&app, &AppState::preferencesChanged, &engine, [&] {
-        installLanguage(translations, app.preferences());
+        translations.installFor(app.preferences());
         engine.retranslate();
         controller.updateStatusItem();
     });

@@ -24,6 +24,10 @@ AbstractButton {
     Accessible.name: name
     Accessible.description: qsTrId("mac.star.hint")
     Accessible.checked: selected
+    // A name too long even for two lines is elided; the whole name shows on hover.
+    ToolTip.visible: hovered && nameText.truncated
+    ToolTip.delay: 500
+    ToolTip.text: name
 
     background: Rectangle {
         radius: 12
@@ -43,13 +47,19 @@ AbstractButton {
             Layout.alignment: Qt.AlignHCenter
         }
         Text {
+            id: nameText
             text: cell.name
             color: PanelStyle.text
             font.pixelSize: PanelStyle.captionSize + 0.5
             font.weight: cell.selected ? Font.DemiBold : Font.Medium
             horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.Wrap
+            maximumLineCount: 2
+            lineHeight: 0.9
             elide: Text.ElideRight
             Layout.fillWidth: true
+            Layout.leftMargin: 4
+            Layout.rightMargin: 4
         }
     }
     RoundIconButton {
