@@ -53,11 +53,16 @@ AbstractButton {
             font.pixelSize: PanelStyle.captionSize + 0.5
             font.weight: cell.selected ? Font.DemiBold : Font.Medium
             horizontalAlignment: Text.AlignHCenter
-            wrapMode: Text.Wrap
+            verticalAlignment: Text.AlignTop
+            // Two lines broken between words; a single long word shrinks rather than splits.
+            wrapMode: Text.WordWrap
             maximumLineCount: 2
             lineHeight: 0.9
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 8
             elide: Text.ElideRight
             Layout.fillWidth: true
+            Layout.fillHeight: true
             Layout.leftMargin: 4
             Layout.rightMargin: 4
         }
