@@ -39,7 +39,7 @@ AbstractButton {
         border.color: cell.selected || cell.visualFocus ? cell.theme.deep : PanelStyle.cardBorder
     }
     contentItem: ColumnLayout {
-        spacing: 3
+        spacing: 1
         CategoryIcon {
             categoryId: cell.categoryId
             dark: PanelStyle.dark
@@ -53,7 +53,7 @@ AbstractButton {
             font.pixelSize: PanelStyle.captionSize + 0.5
             font.weight: cell.selected ? Font.DemiBold : Font.Medium
             horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignTop
+            verticalAlignment: Text.AlignVCenter
             // Two lines broken between words; a single long word shrinks rather than splits.
             wrapMode: Text.WordWrap
             maximumLineCount: 2
@@ -62,7 +62,7 @@ AbstractButton {
             minimumPixelSize: 8
             elide: Text.ElideRight
             Layout.fillWidth: true
-            Layout.fillHeight: true
+            Layout.preferredHeight: 2 * font.pixelSize + 4
             Layout.leftMargin: 4
             Layout.rightMargin: 4
         }
