@@ -117,9 +117,11 @@ int main(int argc, char** argv) {
     QQuickView panel(&engine, nullptr);
     panel.setResizeMode(QQuickView::SizeRootObjectToView);
     PanelController controller(app, settings, panel, IconProvider::trayIcon());
+    // The panel's LanguageScope rebuilds its pages with the new texts once they are installed;
+    // the few bindings outside it (the converter's hint line) are translated again here.
     QObject::connect(&app, &AppState::preferencesChanged, &engine, [&] {
-        translations.installFor(app.preferences());
-        engine.retranslate();
+        if (translations.installFor(app.preferences()))
+            engine.retranslate();
         controller.updateStatusItem();
     });
     panel.setSource(QUrl("qrc:/Zelvane/qml/PanelView.qml"));

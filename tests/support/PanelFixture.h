@@ -39,8 +39,11 @@ class PanelFixture : public ::testing::Test {
                store_),
           settings_(store_), view_(std::make_unique<QQuickView>()),
           controller_(std::make_unique<PanelController>(app_, settings_, *view_, QIcon())) {
-        QObject::connect(&app_, &AppState::preferencesChanged, &app_,
-                         [this] { texts_.installFor(app_.preferences()); });
+        // As the program does: the new language's texts, then the bindings outside the pages.
+        QObject::connect(&app_, &AppState::preferencesChanged, &app_, [this] {
+            if (texts_.installFor(app_.preferences()))
+                view_->engine()->retranslate();
+        });
         app_.setPreference("languageCode", "en");
         app_.converter()->switchCategory("length");
         view_->engine()->addImportPath("qrc:/");
