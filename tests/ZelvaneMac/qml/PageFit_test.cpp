@@ -20,11 +20,17 @@ using testing::waitFor;
 
 const QStringList languages = {"zh-Hans", "zh-Hant", "en", "es", "de", "fr", "ja",
                                "ko",      "pt-BR",   "it", "th", "ms", "id"};
-const std::pair<PanelController::Page, const char*> pages[] = {
-    {PanelController::converter, "converter"},
-    {PanelController::categories, "categories"},
-    {PanelController::settings, "settings"},
-    {PanelController::formula, "formula"}};
+// Each page with the category it explains; currencies add the rates line to the converter.
+struct View {
+    PanelController::Page page;
+    const char* name;
+    const char* categoryId;
+};
+const View views[] = {{PanelController::converter, "converter", "length"},
+                      {PanelController::converter, "currency", "currency"},
+                      {PanelController::categories, "categories", "length"},
+                      {PanelController::settings, "settings", "length"},
+                      {PanelController::formula, "formula", "temperature"}};
 
 // Collects the warnings the QML prints while it lives (the platform's own notes aside).
 class WarningLog {
@@ -144,7 +150,8 @@ TEST_F(PageFitTest, EveryPageFitsInEveryLanguageAtTheSmallAndMediumSizes) {
         app_.setPreference("languageCode", language);
         for (const QSize size : {QSize(364, 382), QSize(560, 420)}) {
             resize(size.width(), size.height());
-            for (const auto& [page, pageName] : pages) {
+            for (const auto& [page, pageName, categoryId] : views) {
+                model().switchCategory(categoryId);
                 controller_->show(page);
                 QTest::qWait(60); // the rebuilt scope and the pages' layouts settle
                 const QString where = QString("%1 %2 %3x%4")
