@@ -12,11 +12,12 @@ packages=(
     hyperfine units time
     locales
     # The panel: Qt Quick and its QML modules, widgets for the tray menu, translations, SVG
-    # icons, X11 key grabs, colour emoji and CJK fonts.
+    # icons, X11 key grabs, colour emoji, CJK and Thai fonts (without them the pages in those
+    # languages, their screenshots and their layout test show empty boxes).
     qt6-declarative-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-svg-dev libxcb1-dev
     qml6-module-qtquick qml6-module-qtquick-window qml6-module-qtquick-controls
     qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtqml-workerscript
-    qml6-module-qtquick-shapes fonts-noto-color-emoji fonts-noto-cjk
+    qml6-module-qtquick-shapes fonts-noto-color-emoji fonts-noto-cjk fonts-thai-tlwg
     # The panel's end-to-end tests and screenshots: a virtual X server, a window manager, a tray
     # host, a session bus, key and clipboard tools, a screen grabber and xprop.
     xvfb openbox trayer dbus xdotool xclip imagemagick x11-utils

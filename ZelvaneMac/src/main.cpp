@@ -15,7 +15,6 @@
 
 #include "AppState.h"
 #include "CommandLine.h"
-#include "DisplayLanguage.h"
 #include "IconProvider.h"
 #include "LaunchCommand.h"
 #include "LauncherService.h"
@@ -46,10 +45,6 @@ QStringList argumentsOf(int argc, char** argv) {
     for (int index = 1; index < argc; ++index)
         arguments << QString::fromLocal8Bit(argv[index]);
     return arguments;
-}
-
-void installLanguage(LocalizationBundle& bundle, const ravodozu::UserPreferences& preferences) {
-    bundle.install(preferences.languageCode, languageList(preferences));
 }
 
 /// Whether this start shows the panel: the very first start does, and so does an explicit
@@ -120,7 +115,7 @@ int main(int argc, char** argv) {
     AppState app(std::make_shared<const ravodozu::UnitCatalog>(std::move(catalog).value()), store);
     MacSettings settings(store);
     LocalizationBundle translations;
-    installLanguage(translations, app.preferences());
+    translations.installFor(app.preferences());
 
     QQmlEngine engine;
     engine.addImportPath("qrc:/");
@@ -129,9 +124,11 @@ int main(int argc, char** argv) {
     QQuickView panel(&engine, nullptr);
     panel.setResizeMode(QQuickView::SizeRootObjectToView);
     PanelController controller(app, settings, panel, IconProvider::trayIcon());
+    // The panel's LanguageScope rebuilds its pages with the new texts once they are installed;
+    // the few bindings outside it (the converter's hint line) are translated again here.
     QObject::connect(&app, &AppState::preferencesChanged, &engine, [&] {
-        installLanguage(translations, app.preferences());
-        engine.retranslate();
+        if (translations.installFor(app.preferences()))
+            engine.retranslate();
         controller.updateStatusItem();
     });
     panel.setSource(QUrl("qrc:/Zelvane/qml/PanelView.qml"));

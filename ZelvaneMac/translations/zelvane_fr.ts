@@ -269,7 +269,7 @@
     </message>
     <message id="mac.hint.settings">
         <source>Changes are saved at once · Esc to go back</source>
-        <translation>Les modifications sont enregistrées aussitôt · Échap pour revenir</translation>
+        <translation>Enregistré aussitôt · Échap pour revenir</translation>
     </message>
     <message id="mac.hint.back">
         <source>Back</source>

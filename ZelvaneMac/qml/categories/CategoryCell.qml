@@ -24,6 +24,10 @@ AbstractButton {
     Accessible.name: name
     Accessible.description: qsTrId("mac.star.hint")
     Accessible.checked: selected
+    // A name too long even for two lines is elided; the whole name shows on hover.
+    ToolTip.visible: hovered && nameText.truncated
+    ToolTip.delay: 500
+    ToolTip.text: name
 
     background: Rectangle {
         radius: 12
@@ -35,7 +39,7 @@ AbstractButton {
         border.color: cell.selected || cell.visualFocus ? cell.theme.deep : PanelStyle.cardBorder
     }
     contentItem: ColumnLayout {
-        spacing: 3
+        spacing: 1
         CategoryIcon {
             categoryId: cell.categoryId
             dark: PanelStyle.dark
@@ -43,13 +47,24 @@ AbstractButton {
             Layout.alignment: Qt.AlignHCenter
         }
         Text {
+            id: nameText
             text: cell.name
             color: PanelStyle.text
             font.pixelSize: PanelStyle.captionSize + 0.5
             font.weight: cell.selected ? Font.DemiBold : Font.Medium
             horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            // Two lines broken between words; a single long word shrinks rather than splits.
+            wrapMode: Text.WordWrap
+            maximumLineCount: 2
+            lineHeight: 0.9
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 8
             elide: Text.ElideRight
             Layout.fillWidth: true
+            Layout.preferredHeight: 2 * font.pixelSize + 4
+            Layout.leftMargin: 4
+            Layout.rightMargin: 4
         }
     }
     RoundIconButton {

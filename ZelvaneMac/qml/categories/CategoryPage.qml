@@ -50,46 +50,46 @@ ColumnLayout {
             color: PanelStyle.secondaryText
         }
     }
-    ListView {
+    // The groups wrap onto a second line rather than hide behind the panel's edge.
+    Flow {
         id: tabs
         objectName: "categoryGroups"
         visible: page.search.trim().length === 0
         Layout.fillWidth: true
-        implicitHeight: 24
-        orientation: ListView.Horizontal
         spacing: 4
-        clip: true
-        boundsBehavior: Flickable.StopAtBounds
-        model: ["favorites"].concat(page.sections.map(section => section.id))
-        delegate: AbstractButton {
-            id: tab
-            required property string modelData
-            readonly property bool current: page.group === modelData
-            objectName: "group_" + modelData
-            hoverEnabled: true
-            focusPolicy: Qt.TabFocus
-            implicitHeight: 24
-            implicitWidth: tabLabel.implicitWidth + 18
-            text: qsTrId("group." + modelData)
-            Accessible.role: Accessible.PageTab
-            Accessible.name: text
-            Accessible.description: text
-            Accessible.checked: current
-            onClicked: page.group = modelData
-            background: Rectangle {
-                radius: 12
-                color: tab.current ? PanelStyle.text : tab.hovered ? PanelStyle.hover : "transparent"
-                border.width: tab.visualFocus ? 1.5 : 0
-                border.color: PanelStyle.secondaryText
-            }
-            contentItem: Text {
-                id: tabLabel
-                text: tab.text
-                color: tab.current ? PanelStyle.surface : PanelStyle.secondaryText
-                font.pixelSize: PanelStyle.captionSize + 0.5
-                font.weight: Font.DemiBold
-                horizontalAlignment: Text.AlignHCenter
-                verticalAlignment: Text.AlignVCenter
+        Repeater {
+            model: ["favorites"].concat(page.sections.map(section => section.id))
+            AbstractButton {
+                id: tab
+                required property string modelData
+                readonly property bool current: page.group === modelData
+                objectName: "group_" + modelData
+                hoverEnabled: true
+                focusPolicy: Qt.TabFocus
+                implicitHeight: 24
+                implicitWidth: Math.min(tabLabel.implicitWidth + 18, tabs.width)
+                text: qsTrId("group." + modelData)
+                Accessible.role: Accessible.PageTab
+                Accessible.name: text
+                Accessible.description: text
+                Accessible.checked: current
+                onClicked: page.group = modelData
+                background: Rectangle {
+                    radius: 12
+                    color: tab.current ? PanelStyle.text : tab.hovered ? PanelStyle.hover : "transparent"
+                    border.width: tab.visualFocus ? 1.5 : 0
+                    border.color: PanelStyle.secondaryText
+                }
+                contentItem: Text {
+                    id: tabLabel
+                    text: tab.text
+                    color: tab.current ? PanelStyle.surface : PanelStyle.secondaryText
+                    font.pixelSize: PanelStyle.captionSize + 0.5
+                    font.weight: Font.DemiBold
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    elide: Text.ElideRight
+                }
             }
         }
     }

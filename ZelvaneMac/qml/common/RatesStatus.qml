@@ -16,6 +16,7 @@ QtObject {
     readonly property string text: loading ? qsTrId("currency.updating")
         : failed ? qsTrId("mac.rates.failed")
         : updatedAt ? qsTrId("currency.lastUpdated").arg(
-                          Qt.formatDateTime(updatedAt, Locale.ShortFormat))
+                          updatedAt.toLocaleString(Qt.locale(AppState.displayLocaleName),
+                                                   Locale.ShortFormat))
         : qsTrId("currency.noRates.title")
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Zelvane
 
@@ -13,9 +14,17 @@ RowLayout {
     RatesStatus { id: rates }
 
     Text {
+        id: status
         objectName: "ratesStatus"
         Layout.fillWidth: true
+        // Long translations take a second line in a small panel; the rest shows on hover.
+        wrapMode: Text.WordWrap
+        maximumLineCount: 2
+        lineHeight: 0.9
         elide: Text.ElideRight
+        ToolTip.visible: hover.hovered && truncated
+        ToolTip.text: text
+        HoverHandler { id: hover }
         color: rates.failed ? PanelStyle.danger : PanelStyle.secondaryText
         font.pixelSize: PanelStyle.captionSize
         text: rates.text

@@ -83,8 +83,11 @@ Item {
             font.pixelSize: item.layout.valueFontSize + 1
             font.weight: Font.DemiBold
             horizontalAlignment: Text.AlignRight
-            elide: Text.ElideLeft
-            Layout.maximumWidth: item.width * 0.48
+            // A value is never elided, which would drop digits: the unit's name gives way
+            // first, then the value's font shrinks.
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: 8
+            Layout.maximumWidth: item.width * 0.62
         }
         MagnitudeTag {
             visible: !!item.row.magnitude

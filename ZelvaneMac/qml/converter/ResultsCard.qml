@@ -107,6 +107,8 @@ MacGlass {
         footer: Column {
             width: ListView.view.width
             topPadding: 4
+            // Keeps the last recent clear of the card's rounded bottom edge.
+            bottomPadding: 6
             spacing: 6
             Item {
                 visible: card.shown.others.length > 0 && (!card.showsOthers || card.shown.pinned.length === 0)

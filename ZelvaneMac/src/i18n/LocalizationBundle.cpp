@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include "DisplayLanguage.h"
 #include "RavoDozu/LocalizedText.h"
 
 namespace zelvane {
@@ -55,6 +56,15 @@ QString LocalizationBundle::install(const std::optional<std::string>& languageCo
         }
     }
     return language_;
+}
+
+bool LocalizationBundle::installFor(const ravodozu::UserPreferences& preferences) {
+    const std::string wanted = preferences.languageCode.value_or("system");
+    if (wanted == installedFor_)
+        return false;
+    install(preferences.languageCode, languageList(preferences));
+    installedFor_ = wanted;
+    return true;
 }
 
 } // namespace zelvane

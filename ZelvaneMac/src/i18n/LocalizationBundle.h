@@ -9,6 +9,8 @@
 #include <QString>
 #include <QTranslator>
 
+#include "RavoDozu/UserPreferences.h"
+
 namespace zelvane {
 
 class LocalizationBundle {
@@ -24,6 +26,9 @@ class LocalizationBundle {
     /// preferred language that has one. Gives the language now shown on top of English.
     QString install(const std::optional<std::string>& languageCode,
                     const std::vector<std::string>& preferredLanguages);
+    /// Installs the language the preferences ask for, unless it is the one installed already;
+    /// whether it installed anything. Cheap enough to call on every change of the preferences.
+    bool installFor(const ravodozu::UserPreferences& preferences);
     /// The language loaded on top of English; "en" when none is.
     QString language() const { return language_; }
     bool hasTranslation(const QString& language) const;
@@ -35,6 +40,8 @@ class LocalizationBundle {
     QTranslator english_;
     QTranslator chosen_;
     QString language_ = QStringLiteral("en");
+    /// The chosen `languageCode` last installed for, "system" for none; empty before the first.
+    std::string installedFor_;
 };
 
 } // namespace zelvane

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "LocalizationBundle.h"
 #include "RavoDozu/RegionProfile.h"
 #include "RavoDozu/UserPreferences.h"
 
@@ -245,6 +246,32 @@ TEST(Translations, EmbeddedCataloguesAnswerByIdInEachLanguage) {
                       catalogue.value(id).translation.toStdString())
                 << language.toStdString() << " " << id;
     }
+}
+
+// The panel asks on every change of the preferences; only a change of language may reload the
+// texts, since that rebuilds the whole panel.
+TEST(Translations, TheBundleReinstallsOnlyWhenTheLanguageChanges) {
+    zelvane::LocalizationBundle bundle;
+    ravodozu::UserPreferences preferences;
+    preferences.languageCode = "de";
+    EXPECT_TRUE(bundle.installFor(preferences));
+    EXPECT_EQ(qtTrId("mac.quit").toStdString(),
+              catalogues()["de"].value("mac.quit").translation.toStdString());
+    preferences.significantDigits = 7;
+    EXPECT_FALSE(bundle.installFor(preferences));
+
+    preferences.languageCode = "fr";
+    EXPECT_TRUE(bundle.installFor(preferences));
+    EXPECT_EQ(bundle.language().toStdString(), "fr");
+    EXPECT_EQ(qtTrId("mac.quit").toStdString(),
+              catalogues()["fr"].value("mac.quit").translation.toStdString());
+
+    // A language without texts of its own shows English, never the bare ids.
+    preferences.languageCode = "sv";
+    EXPECT_TRUE(bundle.installFor(preferences));
+    EXPECT_EQ(bundle.language().toStdString(), "en");
+    EXPECT_EQ(qtTrId("mac.quit").toStdString(),
+              catalogues()["en"].value("mac.quit").translation.toStdString());
 }
 
 } // namespace
