@@ -22,6 +22,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${ZELVANE_PROJECT_URL}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
     "libcurl4, ca-certificates, fonts-noto-color-emoji, libqt6svg6, qml6-module-qtquick, qml6-module-qtquick-window, qml6-module-qtquick-controls, qml6-module-qtquick-templates, qml6-module-qtquick-layouts, qml6-module-qtquick-shapes, qml6-module-qtqml-workerscript")
-# Native Wayland sessions without XWayland need Qt's Wayland platform plug-in.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-noto-cjk")
+# Native Wayland sessions without XWayland need Qt's Wayland platform plug-in; the Chinese,
+# Japanese, Korean and Thai interface texts need fonts that cover them.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-noto-cjk, fonts-thai-tlwg")
 include(CPack)
