@@ -43,7 +43,7 @@ Item {
     }
     TapHandler {
         acceptedButtons: Qt.RightButton
-        onTapped: menu.popup()
+        onTapped: rowMenu.createObject(item).popup()
     }
 
     RowLayout {
@@ -107,38 +107,43 @@ Item {
         }
     }
 
-    Menu {
-        id: menu
-        objectName: "rowMenu"
-        MenuItem {
-            objectName: "rowCopyWithUnit"
-            text: qsTrId("converter.copyWithUnit")
-            onTriggered: PanelText.writeClipboard(item.row.text + " " + item.row.unit.symbol)
-        }
-        MenuItem {
-            objectName: "rowCopyValue"
-            text: qsTrId("converter.copyValue")
-            onTriggered: PanelText.writeClipboard(item.row.text)
-        }
-        MenuItem {
-            objectName: "rowMakeSource"
-            text: qsTrId("converter.rowHint")
-            onTriggered: item.tap(item.row, true)
-        }
-        MenuSeparator { visible: !item.isPreview; height: visible ? implicitHeight : 0 }
-        MenuItem {
-            objectName: "rowTogglePin"
-            visible: !item.isPreview
-            height: visible ? implicitHeight : 0
-            text: qsTrId(item.row.isPinned ? "picker.unpin" : "picker.pin")
-            onTriggered: AppState.converter.togglePinned(item.row.unit.id)
-        }
-        MenuItem {
-            objectName: "rowHide"
-            visible: !item.isPreview
-            height: visible ? implicitHeight : 0
-            text: qsTrId("picker.hide")
-            onTriggered: AppState.converter.toggleHidden(item.row.unit.id)
+    // Made on demand: a menu in every row would cost each keystroke that rebuilds the rows
+    // a dozen objects per row.
+    Component {
+        id: rowMenu
+        Menu {
+            objectName: "rowMenu"
+            onClosed: destroy()
+            MenuItem {
+                objectName: "rowCopyWithUnit"
+                text: qsTrId("converter.copyWithUnit")
+                onTriggered: PanelText.writeClipboard(item.row.text + " " + item.row.unit.symbol)
+            }
+            MenuItem {
+                objectName: "rowCopyValue"
+                text: qsTrId("converter.copyValue")
+                onTriggered: PanelText.writeClipboard(item.row.text)
+            }
+            MenuItem {
+                objectName: "rowMakeSource"
+                text: qsTrId("converter.rowHint")
+                onTriggered: item.tap(item.row, true)
+            }
+            MenuSeparator { visible: !item.isPreview; height: visible ? implicitHeight : 0 }
+            MenuItem {
+                objectName: "rowTogglePin"
+                visible: !item.isPreview
+                height: visible ? implicitHeight : 0
+                text: qsTrId(item.row.isPinned ? "picker.unpin" : "picker.pin")
+                onTriggered: AppState.converter.togglePinned(item.row.unit.id)
+            }
+            MenuItem {
+                objectName: "rowHide"
+                visible: !item.isPreview
+                height: visible ? implicitHeight : 0
+                text: qsTrId("picker.hide")
+                onTriggered: AppState.converter.toggleHidden(item.row.unit.id)
+            }
         }
     }
 }
