@@ -34,7 +34,9 @@ Popup {
     contentItem: ListView {
         id: list
         clip: true
-        model: picker.flow.rows.filter((row, index, rows) =>
+        // Filled only while open: a closed picker would otherwise rebuild its rows with every
+        // keystroke.
+        model: !picker.visible ? [] : picker.flow.rows.filter((row, index, rows) =>
                    rows.findIndex(other => other.unit.id === row.unit.id) === index)
         keyNavigationEnabled: true
         boundsBehavior: Flickable.StopAtBounds
