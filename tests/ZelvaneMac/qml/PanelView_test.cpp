@@ -197,6 +197,22 @@ TEST_F(PanelViewTest, APreviewedRowCannotBePinnedOrHidden) {
     EXPECT_TRUE(item<QObject>("rowMakeSource")->property("visible").toBool());
 }
 
+TEST_F(PanelViewTest, TheUnitPickerListsTheUnitsWhenOpenedAndAppliesAPreviewFirst) {
+    replaceInput("5 km to mi");
+    ASSERT_TRUE(flow()->property("isPreview").toBool());
+    click(item("unitButton"));
+    auto* picker = item<QObject>("unitPicker");
+    ASSERT_TRUE(waitFor([&] { return picker->property("opened").toBool(); }));
+    auto* list = picker->property("contentItem").value<QQuickItem*>();
+    QQuickItem* meter = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (meter = find<QQuickItem>(list, "unitChoice_m")); }));
+    click(meter);
+    EXPECT_TRUE(waitFor([&] { return !picker->property("visible").toBool(); }));
+    EXPECT_EQ(model().categoryId(), "length");
+    EXPECT_EQ(model().fromUnitId(), "m");
+    EXPECT_FALSE(flow()->property("isPreview").toBool()) << "the phrase was applied";
+}
+
 TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheOldValueSelected) {
     replaceInput("5 km");
     press(Qt::Key_Down);
