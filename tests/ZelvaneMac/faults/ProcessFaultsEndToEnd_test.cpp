@@ -1,5 +1,6 @@
 // The real zelvane under faults of the process around it: many starts at once, a killed
-// instance, and the X server going away. Skipped without a display.
+// instance, the X server going away, and a desktop without a tray host. Skipped without a
+// display.
 #include "TempDirectory.h"
 
 #include <algorithm>
@@ -62,6 +63,22 @@ class ProcessFaultsEndToEnd : public ::testing::Test {
     bool listening() const {
         return QTest::qWaitFor([&] { return QFile::exists(runtime() + "/zelvane.socket"); }, 5000);
     }
+    /// A display of its own, without a window manager or a tray host; gone with `server`.
+    static QString startDisplay(QProcess& server) {
+        server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
+        if (!server.waitForReadyRead(10000))
+            return {};
+        return ":" + QString::fromUtf8(server.readLine()).trimmed();
+    }
+    static bool panelVisibleOn(const QString& display) {
+        QProcess search;
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display);
+        search.setProcessEnvironment(environment);
+        search.start("xdotool", {"search", "--onlyvisible", "--class", "zelvane"});
+        search.waitForFinished(5000);
+        return !search.readAllStandardOutput().trimmed().isEmpty();
+    }
     bool settingsAreValidJson() const {
         QFile file(settingsFile());
         if (!file.open(QIODevice::ReadOnly))
@@ -106,9 +123,8 @@ TEST_F(ProcessFaultsEndToEnd, AnInstanceKilledOutrightIsReplacedByTheNextStart) 
 
 TEST_F(ProcessFaultsEndToEnd, TheDisplayGoingAwayEndsTheProcessAndLeavesTheSettingsWhole) {
     QProcess server;
-    server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
-    ASSERT_TRUE(server.waitForReadyRead(10000));
-    const QString display = ":" + QString::fromUtf8(server.readLine()).trimmed();
+    const QString display = startDisplay(server);
+    ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
 
     auto& app = start({"--show"}, display);
     ASSERT_TRUE(listening());
@@ -118,6 +134,28 @@ TEST_F(ProcessFaultsEndToEnd, TheDisplayGoingAwayEndsTheProcessAndLeavesTheSetti
     EXPECT_TRUE(app.waitForFinished(5000)) << "still running with no display";
     EXPECT_EQ(app.exitStatus(), QProcess::NormalExit) << "not a crash";
     EXPECT_TRUE(settingsAreValidJson());
+}
+
+TEST_F(ProcessFaultsEndToEnd, WithoutATrayHostTheAppSaysSoOnceAndAPlainLaunchShowsThePanel) {
+    QProcess server;
+    const QString display = startDisplay(server);
+    ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
+
+    auto& app = start({"--background"}, display);
+    ASSERT_TRUE(listening());
+    EXPECT_FALSE(panelVisibleOn(display));
+    auto& again = start({}, display);
+    ASSERT_TRUE(again.waitForFinished(5000));
+    EXPECT_EQ(again.exitCode(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panelVisibleOn(display); }, 5000))
+        << "nothing else could open it";
+
+    ASSERT_TRUE(start({"--quit"}, display).waitForFinished(5000));
+    ASSERT_TRUE(app.waitForFinished(5000));
+    const QString errors = QString::fromUtf8(app.readAllStandardError());
+    EXPECT_EQ(errors.count("no system tray here"), 1) << errors.toStdString();
+    server.terminate();
+    server.waitForFinished(5000);
 }
 
 } // namespace
