@@ -45,11 +45,14 @@ asan: deps
 	@LSAN_OPTIONS=suppressions=$(CURDIR)/tests/support/lsan-qt.supp \
 		ctest --preset asan -j $(JOBS) -E "$(NOT_UNDER_ASAN)"
 
-bench: build
-	@for b in build/bin/bench_*; do [ "$$b" = build/bin/bench_panel_frames ] || $$b; done
-	@bash bench/whole-commands.sh build/bin
-	@bash scripts/desktop-session.sh --tray build/bin/bench_panel_frames
-	@bash bench/panel.sh build/bin
+# Benchmarks build in a tree of their own, so that `make build` compiles the programs only.
+bench: deps
+	@cmake --preset bench >/dev/null
+	@cmake --build --preset bench -j $(JOBS)
+	@for b in build/bench/bin/bench_*; do [ "$$b" = build/bench/bin/bench_panel_frames ] || $$b; done
+	@bash bench/whole-commands.sh build/bench/bin
+	@bash scripts/desktop-session.sh --tray build/bench/bin/bench_panel_frames
+	@bash bench/panel.sh build/bench/bin
 
 fuzz: deps
 	@cmake --preset fuzz >/dev/null

@@ -22,8 +22,8 @@
 
 #include "AppState.h"
 #include "ConverterModel.h"
+#include "DesktopSettings.h"
 #include "LocalizationBundle.h"
-#include "MacSettings.h"
 #include "PanelController.h"
 
 Q_IMPORT_QML_PLUGIN(ZelvanePlugin)
@@ -86,7 +86,7 @@ int main(int argc, char** argv) {
         store);
     app.setPreference("languageCode", "en");
     app.converter()->switchCategory("length");
-    MacSettings settings(store);
+    DesktopSettings settings(store);
     LocalizationBundle translations;
     translations.install("en", {"en"});
     QQuickView view;

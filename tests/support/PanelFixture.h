@@ -18,8 +18,8 @@
 
 #include "AppState.h"
 #include "ConverterModel.h"
+#include "DesktopSettings.h"
 #include "LocalizationBundle.h"
-#include "MacSettings.h"
 #include "PanelController.h"
 #include "RavoDozu/UnitCatalog.h"
 #include "SettingsStore.h"
@@ -124,7 +124,7 @@ class PanelFixture : public ::testing::Test {
     SettingsStore store_;
     LocalizationBundle texts_;
     AppState app_;
-    MacSettings settings_;
+    DesktopSettings settings_;
     std::unique_ptr<QQuickView> view_;
     std::unique_ptr<PanelController> controller_;
 };

@@ -16,7 +16,7 @@ template <class E> Failure<std::decay_t<E>> fail(E&& error) {
 }
 
 /// Either a value or an error, in the manner of C++23's std::expected.
-template <class T, class E> class Result {
+template <class T, class E> class [[nodiscard]] Result {
   public:
     Result(T value) : state_(std::in_place_index<0>, std::move(value)) {}
     template <class F>

@@ -1,0 +1,212 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Zelvane
+
+// The panel's content: one page at a time inside the glass card, with the window controls,
+// grips, size badge and toast over every page. The pages live in a LanguageScope; the draft,
+// the selection and the page shown live outside it and outlast a change of language.
+Item {
+    id: panel
+
+    // The controller's pages, in its declaration order.
+    readonly property var pageNames: ["converter", "categories", "settings", "formula"]
+    readonly property string page: typeof PanelController.page === "number"
+                                   ? pageNames[PanelController.page] : PanelController.page
+    readonly property var theme: PanelStyle.categoryTheme(converterFlow.shown.categoryId)
+    // Where the settings page is scrolled to, kept while it stays open.
+    property real settingsScroll: 0
+
+    PanelLayout {
+        id: panelLayout
+        width: panel.width
+        height: panel.height
+    }
+    ConverterFlow {
+        id: converterFlow
+        objectName: "converterFlow"
+        model: AppState.converter
+        reader: QuickReader
+    }
+
+    function show(name) {
+        PanelController.show(pageNames.indexOf(name))
+    }
+    // A second press of a page's button or shortcut returns to the converter.
+    function togglePage(name) {
+        show(page === name ? "converter" : name)
+    }
+    function escapePressed() {
+        if (page !== "converter")
+            show("converter")
+        else if (converterFlow.draft !== undefined)
+            converterFlow.draft = undefined
+        else
+            PanelController.hide()
+    }
+
+    onPageChanged: if (page !== "settings") settingsScroll = 0
+    Component.onCompleted: converterFlow.reset()
+
+    Rectangle {
+        id: background
+        anchors.fill: parent
+        radius: PanelStyle.panelRadius
+        color: PanelStyle.panelFill
+        border.width: 1
+        border.color: PanelStyle.panelBorder
+        clip: true
+
+        PanelGlow {
+            x: -extent * 0.38
+            y: -extent * 0.62
+            theme: panel.theme
+            extent: Math.max(panel.width, panel.height) * 1.15
+            strength: PanelStyle.dark ? 0.42 : 0.30
+        }
+    }
+
+    LanguageScope {
+        objectName: "languageScope"
+        anchors.fill: parent
+        content: Item {
+            id: content
+
+            function focusInput() {
+                if (converterLoader.item)
+                    converterLoader.item.input.takeFocus()
+            }
+            Connections {
+                target: PanelController
+                function onOpenCountChanged() {
+                    converterFlow.reset()
+                    if (converterLoader.item)
+                        converterLoader.item.input.takeFocusReplacing()
+                }
+            }
+            Connections {
+                target: panel
+                function onPageChanged() {
+                    if (panel.page === "converter")
+                        Qt.callLater(content.focusInput)
+                }
+            }
+            Component.onCompleted: if (panel.page === "converter") Qt.callLater(focusInput)
+
+            MoveArea {
+                anchors { left: parent.left; right: parent.right; top: parent.top }
+                height: 30
+            }
+
+            ColumnLayout {
+                anchors.fill: parent
+                anchors.margins: panelLayout.margin
+                anchors.topMargin: 8
+                spacing: panelLayout.spacing
+
+                RowLayout {
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 16
+                    WindowButtons {}
+                    Text {
+                        text: qsTrId("panel.appName")
+                        color: PanelStyle.secondaryText
+                        font.pixelSize: PanelStyle.captionSize + 0.5
+                        font.weight: Font.DemiBold
+                        horizontalAlignment: Text.AlignHCenter
+                        Layout.fillWidth: true
+                        Layout.rightMargin: 52
+                        Accessible.role: Accessible.TitleBar
+                        Accessible.name: text
+                    }
+                }
+
+                Loader {
+                    id: converterLoader
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    active: true
+                    visible: panel.page === "converter"
+                    sourceComponent: ConverterPage {
+                        layout: panelLayout
+                        flow: converterFlow
+                        panelPage: panel.page
+                        onSwitchCategory: panel.togglePage("categories")
+                        onOpenSettings: panel.togglePage("settings")
+                        onExplain: panel.show("formula")
+                    }
+                }
+                Loader {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    active: panel.page === "categories"
+                    visible: active
+                    sourceComponent: CategoryPage {
+                        layout: panelLayout
+                        onPick: categoryId => {
+                            AppState.converter.switchCategory(categoryId)
+                            panel.show("converter")
+                        }
+                    }
+                }
+                Loader {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    active: panel.page === "settings"
+                    visible: active
+                    sourceComponent: SettingsPage {
+                        layout: panelLayout
+                        onBack: panel.show("converter")
+                        // A page built anew for another language scrolls back to where the old one was,
+                        // once its content is tall enough again.
+                        property real pendingScroll: -1
+                        Component.onCompleted: pendingScroll = panel.settingsScroll
+                        onContentHeightChanged: {
+                            if (pendingScroll >= 0 && contentHeight - height >= pendingScroll) {
+                                contentY = pendingScroll
+                                pendingScroll = -1
+                            }
+                        }
+                        onMovementStarted: pendingScroll = -1
+                        onContentYChanged: if (pendingScroll < 0) panel.settingsScroll = contentY
+                    }
+                }
+                Loader {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    active: panel.page === "formula"
+                    visible: active
+                    sourceComponent: FormulaPage {
+                        layout: panelLayout
+                        shown: converterFlow.shown
+                        onBack: panel.show("converter")
+                    }
+                }
+                PanelFooter {
+                    Layout.fillWidth: true
+                    layout: panelLayout
+                    page: panel.page
+                }
+            }
+
+            ResizeHandles { anchors.fill: parent }
+
+            KeyboardShortcuts {
+                onCancelPressed: panel.escapePressed()
+                onTogglePage: name => panel.togglePage(name)
+            }
+
+            SizeBadge {
+                anchors.centerIn: parent
+                visible: PanelPlacement.isResizing
+                size: DesktopSettings.panelSize
+            }
+            PanelToast {
+                anchors.horizontalCenter: parent.horizontalCenter
+                anchors.bottom: parent.bottom
+                anchors.bottomMargin: 34
+                text: PanelController.toast || ""
+            }
+        }
+    }
+}

@@ -1,0 +1,153 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Zelvane
+
+// The value being converted: the source unit's flag, the field, its unit, and below it either
+// what a typed phrase was read as or the formula to the first result.
+PanelGlass {
+    id: card
+
+    required property PanelLayout layout
+    required property ConverterFlow flow
+    required property var theme
+
+    readonly property var shown: flow.shown
+    readonly property alias field: field
+    readonly property string formula: shown.fromUnit && flow.rows.length > 0
+        ? PanelText.formulaLine(shown.categoryId, shown.fromUnit.id, flow.rows[0].unit.id, 6, 3, false)
+        : ""
+
+    signal explain()
+
+    strong: true
+    implicitHeight: column.implicitHeight + 16
+
+    function takeFocus() {
+        field.forceActiveFocus()
+    }
+    // On every opening the old value is selected, so typing a new one replaces it.
+    function takeFocusReplacing() {
+        field.forceActiveFocus()
+        field.selectAll()
+    }
+
+    // Keeps the field in step with the draft or the model without overwriting what the user is
+    // typing: "4 " stays "4 " although the model holds "4".
+    function syncField() {
+        if (flow.withoutLineBreaks(field.text).trim() !== flow.fieldText.trim())
+            field.text = flow.fieldText
+    }
+    Connections {
+        target: card.flow
+        function onFieldTextChanged() { card.syncField() }
+    }
+    Component.onCompleted: field.text = flow.fieldText
+
+    ColumnLayout {
+        id: column
+        anchors.fill: parent
+        anchors.margins: 8
+        anchors.leftMargin: 10
+        spacing: 4
+
+        RowLayout {
+            spacing: 6
+            Layout.fillWidth: true
+
+            UnitFlag {
+                visible: !!card.shown.fromUnit
+                categoryId: card.shown.categoryId
+                unitId: card.shown.fromUnit ? card.shown.fromUnit.id : ""
+                size: card.layout.wide ? 20 : 17
+            }
+            TextField {
+                id: field
+                objectName: "inputField"
+                Layout.fillWidth: true
+                placeholderText: qsTrId("converter.value")
+                font.pixelSize: card.layout.inputFontSize + 6
+                font.weight: Font.DemiBold
+                color: PanelStyle.text
+                placeholderTextColor: PanelStyle.faintText
+                selectByMouse: true
+                selectionColor: Qt.rgba(card.theme.start.r, card.theme.start.g, card.theme.start.b, 0.35)
+                padding: 2
+                background: null
+                Accessible.name: qsTrId("converter.value")
+                Accessible.description: qsTrId("panel.hint.full")
+
+                onTextEdited: {
+                    card.flow.textEdited(text)
+                    card.syncField()
+                }
+                onAccepted: card.flow.commit()
+                Keys.onDownPressed: event => event.accepted = card.flow.moveSelection(1)
+                Keys.onUpPressed: event => event.accepted = card.flow.moveSelection(-1)
+            }
+            RoundIconButton {
+                objectName: "clearButton"
+                // Keeps its place while the field is empty, so the row never reflows.
+                opacity: field.text.length > 0 ? 1 : 0
+                enabled: field.text.length > 0
+                symbol: "xmark.circle.fill"
+                label: qsTrId("converter.clear")
+                tint: PanelStyle.faintText
+                diameter: 22
+                focusPolicy: Qt.NoFocus
+                onClicked: {
+                    card.flow.clear()
+                    field.text = ""
+                    field.forceActiveFocus()
+                }
+            }
+            UnitButton {
+                objectName: "unitButton"
+                symbolText: card.shown.fromUnit ? card.shown.fromUnit.symbol : "—"
+                tint: card.theme.deep
+                onClicked: picker.open()
+
+                UnitPicker {
+                    id: picker
+                    y: parent.height + 4
+                    x: parent.width - width
+                    flow: card.flow
+                }
+            }
+        }
+        RowLayout {
+            Layout.fillWidth: true
+            Layout.minimumHeight: 20
+            spacing: 6
+
+            Text {
+                objectName: "hintLine"
+                visible: card.flow.showsHint
+                text: card.flow.hintText
+                color: card.flow.isPreview ? card.theme.deep : PanelStyle.secondaryText
+                font.pixelSize: PanelStyle.captionSize + 0.5
+                elide: Text.ElideRight
+                Layout.fillWidth: true
+                Accessible.role: Accessible.StaticText
+                Accessible.name: text
+            }
+            Text {
+                objectName: "keyHint"
+                visible: card.flow.showsHint && text.length > 0
+                text: card.flow.keyHint
+                color: PanelStyle.faintText
+                font.pixelSize: PanelStyle.captionSize
+            }
+            ExplainButton {
+                objectName: "explainButton"
+                visible: !card.flow.showsHint && card.formula.length > 0
+                text: card.formula
+                tint: card.theme.deep
+                Layout.fillWidth: true
+                Layout.maximumWidth: implicitWidth
+                onClicked: card.explain()
+            }
+            Item { Layout.fillWidth: true; visible: !card.flow.showsHint }
+        }
+    }
+}

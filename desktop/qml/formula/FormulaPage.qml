@@ -1,0 +1,135 @@
+import QtQuick
+import QtQuick.Controls.Basic
+import QtQuick.Layouts
+import Zelvane
+
+// How the shown conversion is computed: the source unit's definition, formulas to the first
+// results, a worked example and a note on the kind of conversion.
+ColumnLayout {
+    id: page
+
+    required property PanelLayout layout
+    required property var shown
+
+    readonly property var theme: PanelStyle.categoryTheme(shown.categoryId)
+    readonly property var fromUnit: shown.fromUnit
+    readonly property var targets: shown.pinned.concat(shown.others)
+        .filter(row => fromUnit && row.unit.id !== fromUnit.id).slice(0, 4)
+    readonly property var lines: fromUnit ? targets.map(row => PanelText.formulaLine(
+        shown.categoryId, fromUnit.id, row.unit.id, 7, 0, true)).filter(line => !!line) : []
+    readonly property string example: fromUnit && targets.length > 0
+        ? PanelText.exampleLine(shown.categoryId, fromUnit.id, targets[0].unit.id, shown.value) || "" : ""
+    readonly property var base: fromUnit ? PanelText.baseUnit(shown.categoryId) : null
+    readonly property string noteKey: shown.categoryId === "currency" ? "explain.note.currency"
+        : "explain.note." + PanelText.formulaKind(shown.categoryId)
+
+    signal back()
+
+    spacing: layout.spacing
+
+    component Section: ColumnLayout {
+        required property string title
+        default property alias body: content.data
+        spacing: 4
+        Layout.fillWidth: true
+        Text {
+            text: parent.title
+            color: PanelStyle.secondaryText
+            font.pixelSize: PanelStyle.captionSize
+            font.weight: Font.DemiBold
+            font.capitalization: Font.AllUppercase
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
+        }
+        ColumnLayout { id: content; spacing: 3; Layout.fillWidth: true }
+    }
+    component Line: Text {
+        color: PanelStyle.text
+        font.pixelSize: PanelStyle.bodySize + 1
+        wrapMode: Text.Wrap
+        Layout.fillWidth: true
+        Accessible.role: Accessible.StaticText
+        Accessible.name: text
+    }
+
+    RowLayout {
+        Layout.fillWidth: true
+        RoundIconButton {
+            objectName: "formulaBack"
+            symbol: "chevron.left"
+            label: qsTrId("panel.hint.back")
+            onClicked: page.back()
+        }
+        CategoryIcon { categoryId: page.shown.categoryId; size: 18; dark: PanelStyle.dark }
+        Text {
+            text: qsTrId("explain.title")
+            color: PanelStyle.text
+            font.pixelSize: PanelStyle.titleSize + 1
+            font.weight: Font.DemiBold
+            Layout.fillWidth: true
+            elide: Text.ElideRight
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
+        }
+    }
+    PanelGlass {
+        Layout.fillWidth: true
+        Layout.fillHeight: true
+        Flickable {
+            id: scroller
+            anchors.fill: parent
+            anchors.margins: 12
+            clip: true
+            contentHeight: body.implicitHeight
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {}
+            ColumnLayout {
+                id: body
+                width: scroller.width
+                spacing: 12
+                Section {
+                    title: qsTrId("explain.definition")
+                    Line {
+                        text: page.fromUnit
+                              ? page.fromUnit.name + " (" + page.fromUnit.symbol + ") · "
+                                + AppState.categoryDisplayName(page.shown.categoryId) : "—"
+                        font.weight: Font.DemiBold
+                    }
+                    Line {
+                        visible: !!page.base
+                        text: page.base ? qsTrId("explain.relativeTo") + " " + page.base.name + " ("
+                                          + page.base.symbol + ") · " + qsTrId("explain.base") : ""
+                        color: PanelStyle.secondaryText
+                        font.pixelSize: PanelStyle.bodySize
+                    }
+                }
+                Section {
+                    visible: page.lines.length > 0
+                    title: qsTrId("explain.formulas")
+                    Repeater {
+                        model: page.lines
+                        Line {
+                            required property string modelData
+                            text: modelData
+                            color: page.theme.deep
+                            font.weight: Font.Medium
+                        }
+                    }
+                }
+                Section {
+                    visible: page.example.length > 0
+                    title: qsTrId("explain.example")
+                    Line { text: page.example }
+                }
+                Section {
+                    title: qsTrId("explain.notes")
+                    Line {
+                        text: qsTrId(page.noteKey)
+                        color: PanelStyle.secondaryText
+                        font.pixelSize: PanelStyle.bodySize
+                    }
+                }
+            }
+        }
+    }
+}

@@ -1,0 +1,252 @@
+#include "PanelController.h"
+
+#include <QApplication>
+#include <QPalette>
+#include <QQuickWindow>
+#include <QSystemTrayIcon>
+
+#include <xcb/xcb.h>
+
+#include "AppState.h"
+#include "ConverterModel.h"
+#include "DesktopSettings.h"
+#include "GlobalShortcut.h"
+#include "PanelPlacement.h"
+#include "QtConversions.h"
+#include "ResultCopier.h"
+#include "SaveFailures.h"
+#include "TrayIcon.h"
+
+namespace zelvane {
+
+namespace {
+
+/// A hide on losing activation this recent means the click that took the activation was a
+/// toggle of the panel, which must not bring it straight back.
+constexpr qint64 autoHideGraceMs = 400;
+
+/// Whether an X11 compositing manager owns the "_NET_WM_CM_S0" selection; Wayland always
+/// composites; other platforms are treated as not compositing.
+bool hasCompositingManager() {
+    if (QGuiApplication::platformName() == "wayland")
+        return true;
+    if (QGuiApplication::platformName() != "xcb")
+        return false;
+    auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    xcb_connection_t* c = x11 ? x11->connection() : nullptr;
+    if (!c)
+        return false;
+    constexpr std::string_view name = "_NET_WM_CM_S0";
+    auto* atom = xcb_intern_atom_reply(c, xcb_intern_atom(c, 1, name.size(), name.data()), nullptr);
+    if (!atom)
+        return false;
+    auto* owner = xcb_get_selection_owner_reply(c, xcb_get_selection_owner(c, atom->atom), nullptr);
+    const bool owned = owner && owner->owner != XCB_NONE;
+    std::free(owner);
+    std::free(atom);
+    return owned;
+}
+
+bool paletteIsDark() {
+    return QGuiApplication::palette().color(QPalette::Window).lightness() < 128;
+}
+
+} // namespace
+
+PanelController::PanelController(AppState& app, DesktopSettings& settings, QQuickWindow& panel,
+                                 QIcon trayIcon, QObject* parent)
+    : QObject(parent), LatestInstance(this), app_(app), settings_(settings), panel_(panel),
+      copier_(std::make_unique<ResultCopier>(app, settings)),
+      tray_(std::make_unique<TrayIcon>(settings, *copier_, std::move(trayIcon))),
+      placement_(
+          std::make_unique<PanelPlacement>(settings, panel, [this] { return tray_->geometry(); })),
+      shortcut_(std::make_unique<GlobalShortcut>(settings)) {
+    panel_.setTitle("Zelvane");
+
+    toastTimer_.setSingleShot(true);
+    toastTimer_.setInterval(toastMilliseconds);
+    connect(&toastTimer_, &QTimer::timeout, this, [this] {
+        toast_.reset();
+        emit toastChanged();
+    });
+
+    connect(tray_.get(), &TrayIcon::toggleRequested, this, &PanelController::toggle);
+    connect(tray_.get(), &TrayIcon::pageRequested, this, [this](int page) { show(page); });
+    connect(tray_.get(), &TrayIcon::resetPositionRequested, placement_.get(),
+            &PanelPlacement::resetPosition);
+    connect(placement_.get(), &PanelPlacement::positionReset, this,
+            [this] { showToast(qtTrId("panel.move.reset")); });
+    connect(copier_.get(), &ResultCopier::copied, this,
+            [this](const QString& text) { showToast(qtTrId("panel.copied").arg(text)); });
+    connect(shortcut_.get(), &GlobalShortcut::activated, this, &PanelController::toggle);
+    connect(shortcut_.get(), &GlobalShortcut::taken, this,
+            [this](const QString& keys) { showToast(qtTrId("panel.hotKey.taken").arg(keys)); });
+    connect(&SaveFailures::instance(), &SaveFailures::failed, this,
+            [this](const QString& message) { showToast(qtTrId("panel.unsaved").arg(message)); });
+
+    applyTaskbarPolicy();
+    connect(&settings_, &DesktopSettings::showsInTaskbarChanged, this,
+            &PanelController::applyTaskbarPolicy);
+    connect(&app_, &AppState::preferencesChanged, this, &PanelController::applyAppearance);
+    qApp->installEventFilter(this);
+    applyAppearance();
+    watchActivation();
+    QTimer::singleShot(0, &app_, &AppState::refreshRatesIfNeeded);
+}
+
+PanelController::~PanelController() = default;
+
+QVariant PanelController::toastVariant() const {
+    return toast_ ? QVariant(*toast_) : QVariant();
+}
+
+bool PanelController::isVisible() const {
+    return panel_.isVisible();
+}
+
+void PanelController::handle(const launch::Command& command) {
+    struct Handler {
+        PanelController& self;
+        void operator()(launch::Reopen) const { self.show(converter); }
+        void operator()(launch::Toggle) const { self.toggle(); }
+        void operator()(const launch::Show& show) const {
+            self.show(static_cast<Page>(launch::pageNames().indexOf(show.page)));
+        }
+        void operator()(launch::Hide) const { self.hide(); }
+        void operator()(launch::Quit) const { QCoreApplication::quit(); }
+        void operator()(launch::Background) const {}
+    };
+    std::visit(Handler{*this}, command);
+}
+
+void PanelController::show(Page page) {
+    setPage(page);
+    if (panel_.windowStates() & Qt::WindowMinimized) {
+        panel_.showNormal();
+    } else if (!panel_.isVisible()) {
+        applyTaskbarPolicy();
+        setComposited(hasCompositingManager());
+        panel_.setGeometry(placement_->panelFrame().toRect());
+        panel_.show();
+        QTimer::singleShot(0, &app_, &AppState::refreshRatesIfNeeded);
+    }
+    panel_.raise();
+    panel_.requestActivate();
+    ++openCount_;
+    emit openCountChanged();
+}
+
+void PanelController::hide() {
+    if (!panel_.isVisible())
+        return;
+    panel_.hide();
+    setPage(converter);
+}
+
+void PanelController::toggle() {
+    const bool justAutoHidden = autoHidden_.isValid() && autoHidden_.elapsed() < autoHideGraceMs;
+    if (!panel_.isVisible() && justAutoHidden)
+        return;
+    if (!panel_.isVisible() || (panel_.windowStates() & Qt::WindowMinimized))
+        show(converter);
+    else
+        hide();
+}
+
+void PanelController::closeIfAllowed() {
+    if (settings_.isPinned() || settings_.showsInTaskbar() || placement_->isResizing())
+        return;
+    hide();
+}
+
+void PanelController::watchActivation() {
+    connect(&panel_, &QWindow::activeChanged, this, [this] {
+        if (panel_.isActive())
+            return;
+        QTimer::singleShot(0, this, [this] {
+            if (panel_.isActive() || !panel_.isVisible())
+                return;
+            closeIfAllowed();
+            if (!panel_.isVisible())
+                autoHidden_.start();
+        });
+    });
+}
+
+void PanelController::setPage(Page page) {
+    if (page_ == page)
+        return;
+    page_ = page;
+    emit pageChanged();
+}
+
+void PanelController::openRecent(int index) {
+    RecentsModel& recents = *copier_->recents();
+    if (index < 0 || index >= recents.count())
+        return;
+    openConversion(recents.entry(index).recent);
+}
+
+void PanelController::openConversion(const Recent& conversion) {
+    ConverterModel* model = app_.converter();
+    model->switchCategory(toQString(conversion.categoryId));
+    model->setFromUnitId(toQString(conversion.fromUnitId));
+    model->setInput(toQString(conversion.input));
+    setPage(converter);
+}
+
+void PanelController::showToast(const QString& text) {
+    toast_ = text;
+    toastTimer_.start();
+    emit toastChanged();
+}
+
+bool PanelController::panelHasTaskbarEntry() const {
+    // Without a tray the taskbar is the one place left to find a shown panel.
+    return settings_.showsInTaskbar() || !QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+void PanelController::applyTaskbarPolicy() {
+    const Qt::WindowFlags flags =
+        Qt::FramelessWindowHint |
+        (panelHasTaskbarEntry() ? Qt::Window : Qt::Tool | Qt::WindowStaysOnTopHint);
+    if (panel_.flags() == flags)
+        return;
+    const bool visible = panel_.isVisible();
+    panel_.setFlags(flags);
+    if (visible) {
+        panel_.show();
+        panel_.raise();
+        panel_.requestActivate();
+    }
+}
+
+void PanelController::applyAppearance() {
+    const auto appearance = app_.preferences().appearance;
+    const bool dark = appearance == ravodozu::Appearance::dark ||
+                      (appearance == ravodozu::Appearance::system && paletteIsDark());
+    if (dark == dark_)
+        return;
+    dark_ = dark;
+    emit darkChanged();
+}
+
+void PanelController::setComposited(bool composited) {
+    if (composited == composited_)
+        return;
+    composited_ = composited;
+    panel_.setColor(composited ? Qt::transparent : QColor(dark_ ? Qt::black : Qt::white));
+    emit compositedChanged();
+}
+
+bool PanelController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == qApp && event->type() == QEvent::ApplicationPaletteChange)
+        applyAppearance();
+    return QObject::eventFilter(watched, event);
+}
+
+void PanelController::retranslate() {
+    tray_->updateToolTip();
+}
+
+} // namespace zelvane

@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>Einheiten schnell umrechnen</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>Zelvane öffnen</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>Letzte Umrechnungen</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>Dieses Ergebnis kopieren</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>Zuletzt kopiert: %1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>Panelposition zurücksetzen</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>Zelvane beenden</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>%1 kopiert</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>Speichern nicht möglich: %1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>Panelposition zurückgesetzt</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>Panelgröße zurückgesetzt</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>Panel angeheftet: Es bleibt geöffnet</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>Panel gelöst</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>Es können höchstens %1 Kategorien markiert werden</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>%1 wird bereits von einem anderen Programm verwendet</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>Für ein anderes Tastenkürzel in den Tastatureinstellungen der Arbeitsumgebung ein eigenes Kürzel mit diesem Befehl anlegen: zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Zelvane-Panel ein- oder ausblenden</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>Panel geöffnet lassen</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Einstellungen</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>Minimieren</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>Vergrößern</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>Ziehen zum Verschieben · Doppelklick setzt die Position zurück</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>Ziehen ändert die Größe · Doppelklick setzt sie zurück</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>Kleinste Größe</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>Größte Größe</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>Doppelklick auf eine Ecke setzt zurück</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>Eingabeeinheit</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>So wird gerechnet</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>Eingabetaste übernimmt</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>Eingabetaste kopiert</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>Einheit nicht erkannt</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>Verringern</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>Erhöhen</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>Schrittweite</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>Automatisch</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>Eigene Schrittweite</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>Fertig</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>Aktualisiert: %1</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>Noch keine Wechselkurse</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>Wechselkurse werden aktualisiert …</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>Wechselkurse konnten nicht aktualisiert werden</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>Wechselkurse aktualisieren</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>Alle Einheiten anzeigen</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>Weniger Einheiten anzeigen</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>Anheften</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>Lösen</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>Einheit ausblenden</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>Klick kopiert · Strg+Klick rechnet von dieser Einheit aus</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>Mit Einheit kopieren</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>Nur Wert kopieren</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>Von dieser Einheit aus rechnen</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>Zuletzt</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>Klicken, um erneut zu öffnen</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>Kopierte Ergebnisse erscheinen hier</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>Eingabe kopiert · ↑↓ auswählen · Strg+K Kategorien · Strg+, Einstellungen</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>Eingabe kopiert · Strg+K Kategorien</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>Eingabe kopiert</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>Kategorie wählen · Esc für zurück</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>Änderungen werden sofort gespeichert · Esc für zurück</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>Kategorien und Einheiten suchen</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>Favoriten</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>Alltag</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>Wissenschaft</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>Elektrizität &amp; Magnetismus</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>Strahlung</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>Eigene</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>Markieren</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>Markierung entfernen</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>Markierte Kategorien erscheinen in der oberen Leiste</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>So wird gerechnet</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>Definition</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>Formeln</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>Bezogen auf</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>Basiseinheit</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>Beispiel</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>Hinweise</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>Diese Einheiten unterscheiden sich nur um einen festen Faktor: Zum Umrechnen wird multipliziert.</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>Diese Skalen haben verschiedene Nullpunkte: Beim Umrechnen kommt zur Multiplikation ein Versatz hinzu.</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>Diese Einheiten sind zueinander reziprok: Wächst der eine Wert, sinkt der andere.</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>Währungen werden mit den zuletzt geladenen Wechselkursen umgerechnet; die Kurse der Bank können abweichen.</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>Panelgröße</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>Klein</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>Mittel</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>Globales Tastenkürzel</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>Keines</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>Bei der Anmeldung öffnen</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>In der Taskleiste anzeigen</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>Symbol im Systembereich</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>Nur Symbol</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>Symbol und letztes Ergebnis</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>Kopieren</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>Wert und Einheit</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>Nur Wert</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>Sprache &amp; Region</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Sprache</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>Systemsprache</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>Festlandchina</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>Vereinigtes Königreich</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>Taiwan</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>Hongkong</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>Japan</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>Südkorea</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>Deutschland</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>Frankreich</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>Spanien</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>Mexiko</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>Italien</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>Brasilien</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>Thailand</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>Malaysia</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>Indonesien</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>Signifikante Stellen</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 Stellen</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>Erscheinungsbild</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>Hell</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>Dunkel</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>Wechselkurse</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>Wechselkurse automatisch aktualisieren</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>Über</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+</TS>

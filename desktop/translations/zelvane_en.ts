@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>Quick unit converter</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>Open Zelvane</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>Recent conversions</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>Copy this result</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>Last copied: %1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>Reset panel position</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>Settings…</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>Quit Zelvane</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>Copied %1</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>Could not save: %1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>Panel position reset</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>Panel size reset</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>Panel pinned: it stays open</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>Panel unpinned</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>You can star up to %1 categories</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>%1 is already used by another program</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Show or hide the Zelvane panel</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>All categories</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>Keep panel open</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Settings</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>Zoom</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>Drag to move · double-click to reset the position</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>Drag to resize · double-click to reset the size</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>Minimum size</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>Maximum size</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>Double-click a corner to reset</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>Clear</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>Input unit</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>How this is calculated</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>Press Enter to apply</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>Press Enter to copy</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>Unit not recognized</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>Decrease</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>Increase</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>Step size</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>Automatic</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>Custom step</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>Done</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>Updated %1</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>No exchange rates yet</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>Updating rates…</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>Couldn't update rates</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>Update rates</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>Show all units</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>Show fewer units</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>Pin</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>Unpin</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>Hide unit</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>Click to copy · Ctrl-click to convert from this unit</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>Copy with unit</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>Copy value only</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>Convert from this unit</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>Recent</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>Click to open again</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>Copied results appear here</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>Enter copies · Ctrl+K categories</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>Enter copies</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>Pick a category · Esc to go back</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>Changes are saved at once · Esc to go back</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>Search categories and units</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>Favorites</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>Everyday</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>Science</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>Electricity &amp; magnetism</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>Radiation</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>Custom</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>Star</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>Unstar</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>Starred categories appear in the top bar</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>How it's calculated</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>Definition</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>Formulas</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>Relative to</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>Base unit</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>Example</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>These units differ only by a fixed factor: multiply to convert.</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>These scales have different zero points, so converting adds an offset as well as multiplying.</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>These units are reciprocal: as one value grows, the other shrinks.</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>Currency results use the latest downloaded exchange rates and may differ from your bank's.</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>Panel size</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>Small</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>Medium</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>Large</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>Global shortcut</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>Open at login</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>Show in taskbar</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>Tray icon</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>Icon only</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>Icon and last result</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>Copying</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>Value and unit</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>Value only</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>Language &amp; region</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Language</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>System default</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>Region</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>Mainland China</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>United States</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>United Kingdom</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>Taiwan</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>Hong Kong</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>Japan</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>South Korea</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>Germany</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>Spain</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>Mexico</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>Italy</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>Brazil</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>Thailand</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>Malaysia</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>Indonesia</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>Significant digits</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 digits</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>Appearance</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>System</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>Light</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>Dark</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>Exchange rates</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>Update rates automatically</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>About</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+</TS>

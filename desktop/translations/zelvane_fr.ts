@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="fr" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>Convertisseur d’unités express</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>Ouvrir Zelvane</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>Conversions récentes</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>Copier ce résultat</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>Dernière copie : %1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>Réinitialiser la position du panneau</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>Réglages…</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>Quitter Zelvane</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>%1 copié</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>Impossible d’enregistrer : %1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>Position du panneau réinitialisée</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>Taille du panneau réinitialisée</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>Panneau épinglé : il reste ouvert</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>Panneau détaché</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>Vous pouvez marquer jusqu’à %1 catégories d’une étoile</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>%1 est déjà utilisé par un autre programme</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>Pour utiliser un autre raccourci, ajoutez-en un dans les paramètres clavier de votre bureau avec la commande : zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Afficher ou masquer le panneau de Zelvane</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>Toutes les catégories</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>Garder le panneau ouvert</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Réglages</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>Agrandir</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>Glisser pour déplacer · double-clic pour réinitialiser la position</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>Glisser pour redimensionner · double-clic pour réinitialiser la taille</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>Taille minimale</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>Taille maximale</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>Double-cliquez sur un coin pour réinitialiser</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>Valeur</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>Unité d’entrée</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>Comment c’est calculé</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>Entrée pour appliquer</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>Entrée pour copier</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>Unité non reconnue</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>Diminuer</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>Augmenter</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>Pas</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>Automatique</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>Pas personnalisé</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>OK</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>Mis à jour : %1</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>Aucun taux de change pour l’instant</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>Mise à jour des taux…</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>Impossible de mettre à jour les taux</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>Mettre à jour les taux</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>Afficher toutes les unités</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>Afficher moins d’unités</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>Épingler</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>Détacher</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>Masquer l’unité</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>Personnalisé</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>Clic pour copier · Ctrl+clic pour convertir depuis cette unité</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>Copier avec l’unité</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>Copier la valeur seule</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>Convertir depuis cette unité</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>Récents</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>Cliquez pour rouvrir</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>Les résultats copiés s’affichent ici</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>Entrée copie · ↑↓ choisir · Ctrl+K catégories · Ctrl+, réglages</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>Entrée copie · Ctrl+K catégories</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>Entrée copie</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>Choisissez une catégorie · Échap pour revenir</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>Enregistré aussitôt · Échap pour revenir</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>Retour</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>Rechercher catégories et unités</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>Favoris</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>Quotidien</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>Sciences</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>Électricité et magnétisme</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>Rayonnements</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>Personnalisées</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>Marquer d’une étoile</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>Retirer l’étoile</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>Les catégories marquées d’une étoile apparaissent dans la barre du haut</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>Comment c’est calculé</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>Définition</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>Formules</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>Par rapport à</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>Unité de base</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>Exemple</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>Remarques</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>Ces unités ne diffèrent que d’un facteur constant : il suffit de multiplier.</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>Ces échelles n’ont pas le même zéro : la conversion ajoute un décalage en plus de la multiplication.</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>Ces unités sont inverses l’une de l’autre : quand une valeur augmente, l’autre diminue.</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>Les devises utilisent les derniers taux de change téléchargés, qui peuvent différer de ceux de votre banque.</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>Bureau</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>Taille du panneau</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>Petit</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>Moyen</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>Grand</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>Raccourci global</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>Aucun</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>Ouvrir à la connexion</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>Afficher dans la barre des tâches</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>Icône de la zone de notification</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>Icône seule</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>Icône et dernier résultat</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>Copie</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>Valeur et unité</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>Valeur seule</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>Langue et région</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Langue</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>Langue du système</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>Région</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>Chine continentale</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>Royaume-Uni</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>Taïwan</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>Hong Kong</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>Japon</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>Corée du Sud</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>Allemagne</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>France</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>Espagne</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>Mexique</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>Italie</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>Brésil</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>Thaïlande</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>Malaisie</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>Indonésie</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>Chiffres significatifs</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 chiffres</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>Apparence</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>Système</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>Clair</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>Sombre</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>Taux de change</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>Mettre à jour les taux automatiquement</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>À propos</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>Version</translation>
+    </message>
+</context>
+</TS>

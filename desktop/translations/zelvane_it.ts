@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="it" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>Convertitore di unità rapido</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>Apri Zelvane</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>Conversioni recenti</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>Copia questo risultato</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>Ultima copia: %1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>Ripristina posizione del pannello</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>Impostazioni…</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>Esci da Zelvane</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>%1 copiato</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>Impossibile salvare: %1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>Posizione del pannello ripristinata</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>Dimensioni del pannello ripristinate</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>Pannello fissato: resterà aperto</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>Pannello sbloccato</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>Puoi aggiungere la stella a non più di %1 categorie</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>%1 è già usato da un altro programma</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>Per usare un’altra scorciatoia, aggiungine una nelle impostazioni della tastiera del desktop con il comando: zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Mostra o nascondi il pannello di Zelvane</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>Tutte le categorie</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>Tieni aperto il pannello</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Impostazioni</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>Riduci a icona</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>Ingrandisci</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>Trascina per spostare · doppio clic per ripristinare la posizione</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>Trascina per ridimensionare · doppio clic per ripristinare le dimensioni</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>Dimensioni minime</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>Dimensioni massime</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>Doppio clic su un angolo per ripristinare</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>Valore</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>Unità di partenza</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>Come si calcola</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>Premi Invio per applicare</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>Premi Invio per copiare</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>Unità non riconosciuta</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>Diminuisci</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>Aumenta</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>Incremento</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>Automatico</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>Incremento personalizzato</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>Fine</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>Aggiornato: %1</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>Ancora nessun tasso di cambio</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>Aggiornamento dei tassi…</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>Impossibile aggiornare i tassi</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>Aggiorna i tassi</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>Mostra tutte le unità</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>Mostra meno unità</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>Fissa</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>Sblocca</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>Nascondi unità</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>Personalizzata</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>Clic per copiare · Ctrl+clic per convertire da questa unità</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>Copia con l’unità</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>Copia solo il valore</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>Converti da questa unità</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>Recenti</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>Fai clic per riaprire</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>I risultati copiati compaiono qui</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>Invio copia · ↑↓ scegli · Ctrl+K categorie · Ctrl+, impostazioni</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>Invio copia · Ctrl+K categorie</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>Invio copia</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>Scegli una categoria · Esc per tornare</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>Le modifiche si salvano subito · Esc per tornare</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>Indietro</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>Cerca categorie e unità</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>Preferite</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>Uso quotidiano</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>Scienza</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>Elettricità e magnetismo</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>Radiazioni</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>Personalizzate</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>Aggiungi stella</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>Rimuovi stella</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>Le categorie con la stella compaiono nella barra in alto</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>Come si calcola</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>Definizione</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>Formule</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>Rispetto a</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>Unità di base</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>Esempio</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>Note</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>Queste unità differiscono solo per un fattore fisso: basta moltiplicare.</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>Queste scale hanno zeri diversi, quindi oltre a moltiplicare si aggiunge uno scostamento.</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>Queste unità sono reciproche: quando un valore cresce, l’altro diminuisce.</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>Le valute usano gli ultimi tassi di cambio scaricati e possono differire da quelli della tua banca.</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>Dimensioni del pannello</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>Piccolo</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>Medio</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>Scorciatoia globale</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>Nessuna</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>Apri all’accesso</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>Mostra nella barra delle applicazioni</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>Icona nell’area di notifica</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>Solo icona</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>Icona e ultimo risultato</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>Copia</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>Valore e unità</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>Solo valore</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>Lingua e zona</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Lingua</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>Lingua di sistema</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>Zona</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>Cina continentale</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>Stati Uniti</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>Regno Unito</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>Taiwan</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>Hong Kong</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>Giappone</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>Corea del Sud</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>Germania</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>Francia</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>Spagna</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>Messico</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>Italia</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>Brasile</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>Thailandia</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>Malesia</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>Indonesia</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>Cifre significative</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 cifre</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>Aspetto</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>Chiaro</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>Scuro</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>Tassi di cambio</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>Aggiorna i tassi automaticamente</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>Informazioni</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>Versione</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ja" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>すばやく単位換算</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>Zelvane を開く</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>最近の換算</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>この結果をコピー</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>前回のコピー：%1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>パネルの位置をリセット</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>設定…</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>Zelvane を終了</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>%1 をコピーしました</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>保存できませんでした：%1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>パネルの位置をリセットしました</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>パネルのサイズをリセットしました</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>パネルを固定しました（開いたままになります）</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>パネルの固定を解除しました</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>スターを付けられるカテゴリは %1 個までです</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>%1 はほかのプログラムで使用されています</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>別のショートカットを使うには、デスクトップのキーボード設定で次のコマンドを実行するショートカットを追加してください：zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Zelvane のパネルを表示または非表示</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>すべてのカテゴリ</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>パネルを開いたままにする</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>閉じる</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>拡大/縮小</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>ドラッグで移動 · ダブルクリックで位置をリセット</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>ドラッグでサイズ変更 · ダブルクリックでサイズをリセット</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>最小サイズ</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>最大サイズ</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>角をダブルクリックでリセット</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>数値</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>クリア</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>入力単位</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>計算方法を見る</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>Enter で適用</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>Enter でコピー</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>単位を認識できません</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>減らす</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>増やす</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>増減幅</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>カスタムの増減幅</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>完了</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>%1 に更新</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>為替レートがまだありません</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>為替レートを更新中…</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>為替レートを更新できませんでした</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>為替レートを更新</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>すべての単位を表示</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>表示する単位を減らす</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>固定</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>固定を解除</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>単位を非表示</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>クリックでコピー · Ctrl+クリックでこの単位から換算</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>単位付きでコピー</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>数値のみコピー</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>この単位から換算</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>最近</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>クリックでもう一度開く</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>コピーした結果がここに表示されます</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>Enter でコピー · ↑↓ で選択 · Ctrl+K でカテゴリ · Ctrl+, で設定</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>Enter でコピー · Ctrl+K でカテゴリ</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>Enter でコピー</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>カテゴリを選択 · Esc で戻る</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>変更はすぐに保存されます · Esc で戻る</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>カテゴリや単位を検索</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>お気に入り</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>日常</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>科学</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>電気・磁気</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>放射線</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>カスタム</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>スターを付ける</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>スターを外す</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>スター付きのカテゴリは上部のバーに表示されます</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>計算方法</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>定義</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>換算式</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>基準</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>基本単位</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>計算例</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>補足</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>これらの単位は一定の倍率だけが異なるため、掛け算で換算できます。</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>これらの目盛りはゼロ点が異なるため、掛け算に加えてずれの分を足します。</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>これらの単位は逆数の関係にあり、一方が大きくなるともう一方は小さくなります。</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>通貨は最後に取得した為替レートで換算するため、銀行のレートとは異なる場合があります。</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>デスクトップ</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>パネルのサイズ</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>小</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>グローバルショートカット</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>なし</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>ログイン時に起動</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>タスクバーに表示</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>トレイアイコン</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>アイコンのみ</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>アイコンと前回の結果</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>コピーの内容</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>数値と単位</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>数値のみ</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>言語と地域</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>言語</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>システムの設定</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>地域</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>中国本土</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>アメリカ</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>イギリス</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>台湾</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>香港</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>日本</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>韓国</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>ドイツ</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>フランス</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>スペイン</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>メキシコ</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>イタリア</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>ブラジル</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>タイ</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>マレーシア</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>インドネシア</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>有効桁数</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 桁</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>外観</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>システム</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>ライト</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>ダーク</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>為替レート</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>為替レートを自動更新</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>情報</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>バージョン</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="ms" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>Penukar unit pantas</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>Buka Zelvane</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>Penukaran terkini</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>Salin hasil ini</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>Terakhir disalin: %1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>Tetapkan semula kedudukan panel</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>Tetapan…</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>Keluar dari Zelvane</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>%1 disalin</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>Tidak dapat menyimpan: %1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>Kedudukan panel ditetapkan semula</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>Saiz panel ditetapkan semula</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>Panel disemat: panel akan kekal terbuka</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>Panel dinyahsemat</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>Anda boleh membintangkan sehingga %1 kategori</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>%1 sudah digunakan oleh program lain</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>Untuk menggunakan pintasan lain, tambahkan pintasan dalam tetapan papan kekunci desktop anda yang menjalankan arahan: zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Tunjukkan atau sembunyikan panel Zelvane</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>Semua kategori</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>Kekalkan panel terbuka</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Tetapan</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>Tutup</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>Minimumkan</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>Zum</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>Seret untuk mengalih · dwiklik untuk menetapkan semula kedudukan</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>Seret untuk mengubah saiz · dwiklik untuk menetapkan semula saiz</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>Saiz minimum</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>Saiz maksimum</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>Dwiklik pada penjuru untuk menetapkan semula</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>Nilai</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>Kosongkan</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>Unit input</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>Cara pengiraan</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>Tekan Enter untuk guna</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>Tekan Enter untuk salin</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>Unit tidak dikenali</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>Kurangkan</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>Tambahkan</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>Saiz langkah</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>Automatik</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>Langkah tersuai</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>Selesai</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>Dikemas kini %1</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>Belum ada kadar pertukaran</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>Mengemas kini kadar…</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>Tidak dapat mengemas kini kadar</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>Kemas kini kadar</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>Papar semua unit</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>Papar kurang unit</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>Semat</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>Nyahsemat</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>Sembunyikan unit</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>Tersuai</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>Klik untuk salin · Ctrl+klik untuk menukar daripada unit ini</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>Salin dengan unit</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>Salin nilai sahaja</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>Tukar daripada unit ini</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>Terkini</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>Klik untuk buka semula</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>Hasil yang disalin dipaparkan di sini</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>Enter salin · ↑↓ pilih · Ctrl+K kategori · Ctrl+, tetapan</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>Enter salin · Ctrl+K kategori</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>Enter salin</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>Pilih kategori · Esc untuk kembali</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>Perubahan disimpan serta-merta · Esc untuk kembali</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>Kembali</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>Cari kategori dan unit</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>Kegemaran</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>Harian</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>Sains</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>Elektrik &amp; kemagnetan</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>Sinaran</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>Tersuai</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>Bintangkan</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>Nyahbintang</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>Kategori berbintang dipaparkan di bar atas</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>Cara pengiraan</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>Definisi</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>Formula</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>Berbanding</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>Unit asas</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>Contoh</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>Nota</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>Unit-unit ini berbeza dengan satu faktor tetap sahaja: darabkan untuk menukar.</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>Skala-skala ini mempunyai titik sifar yang berbeza, jadi selain didarab, suatu ofset perlu ditambah.</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>Unit-unit ini salingan antara satu sama lain: apabila satu nilai bertambah, nilai yang lain berkurang.</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>Mata wang menggunakan kadar pertukaran terakhir yang dimuat turun dan mungkin berbeza daripada kadar bank anda.</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>Desktop</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>Saiz panel</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>Kecil</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>Sederhana</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>Besar</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>Pintasan global</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>Tiada</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>Buka semasa log masuk</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>Papar dalam bar tugas</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>Ikon dulang sistem</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>Ikon sahaja</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>Ikon dan hasil terakhir</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>Penyalinan</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>Nilai dan unit</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>Nilai sahaja</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>Bahasa &amp; wilayah</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Bahasa</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>Lalai sistem</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>Wilayah</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>Tanah Besar China</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>Amerika Syarikat</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>United Kingdom</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>Taiwan</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>Hong Kong</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>Jepun</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>Korea Selatan</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>Jerman</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>Perancis</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>Sepanyol</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>Mexico</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>Itali</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>Brazil</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>Thailand</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>Malaysia</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>Indonesia</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>Angka bererti</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 angka</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>Penampilan</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>Sistem</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>Cerah</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>Gelap</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>Kadar pertukaran</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>Kemas kini kadar secara automatik</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>Perihal</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>Versi</translation>
+    </message>
+</context>
+</TS>

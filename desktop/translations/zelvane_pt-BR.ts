@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="pt_BR" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>Conversor de unidades rápido</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>Abrir o Zelvane</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>Conversões recentes</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>Copiar este resultado</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>Última cópia: %1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>Redefinir posição do painel</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>Configurações…</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>Sair do Zelvane</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>%1 copiado</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>Não foi possível salvar: %1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>Posição do painel redefinida</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>Tamanho do painel redefinido</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>Painel fixado: ele vai ficar aberto</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>Painel desafixado</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>Você pode marcar com estrela até %1 categorias</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>%1 já está sendo usado por outro programa</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>Para usar outro atalho, crie um nas configurações de teclado do seu ambiente de trabalho com o comando: zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>Mostrar ou ocultar o painel do Zelvane</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>Todas as categorias</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>Manter o painel aberto</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>Configurações</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>Minimizar</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>Ampliar</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>Arraste para mover · clique duas vezes para redefinir a posição</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>Arraste para redimensionar · clique duas vezes para redefinir o tamanho</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>Tamanho mínimo</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>Tamanho máximo</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>Clique duas vezes num canto para redefinir</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>Valor</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>Limpar</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>Unidade de entrada</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>Como é calculado</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>Pressione Enter para aplicar</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>Pressione Enter para copiar</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>Unidade não reconhecida</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>Diminuir</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>Aumentar</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>Incremento</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>Automático</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>Incremento personalizado</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>Concluído</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>Atualizado: %1</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>Ainda não há taxas de câmbio</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>Atualizando as taxas…</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>Não foi possível atualizar as taxas</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>Atualizar taxas</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>Mostrar todas as unidades</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>Mostrar menos unidades</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>Fixar</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>Desafixar</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>Ocultar unidade</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>Personalizada</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>Clique para copiar · Ctrl+clique para converter a partir desta unidade</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>Copiar com a unidade</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>Copiar só o valor</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>Converter a partir desta unidade</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>Recentes</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>Clique para abrir de novo</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>Os resultados copiados aparecem aqui</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>Enter copia · ↑↓ escolher · Ctrl+K categorias · Ctrl+, configurações</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>Enter copia · Ctrl+K categorias</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>Enter copia</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>Escolha uma categoria · Esc para voltar</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>As alterações são salvas na hora · Esc para voltar</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>Voltar</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>Buscar categorias e unidades</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>Favoritas</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>Dia a dia</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>Ciências</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>Eletricidade e magnetismo</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>Radiação</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>Personalizadas</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>Marcar com estrela</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>Remover estrela</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>As categorias com estrela aparecem na barra superior</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>Como é calculado</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>Definição</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>Fórmulas</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>Em relação a</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>Unidade base</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>Exemplo</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>Observações</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>Estas unidades diferem só por um fator fixo: basta multiplicar.</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>Estas escalas têm zeros diferentes, então além de multiplicar é preciso somar um deslocamento.</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>Estas unidades são inversas: quando um valor aumenta, o outro diminui.</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>As moedas usam as últimas taxas de câmbio baixadas e podem ser diferentes das do seu banco.</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>Área de trabalho</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>Tamanho do painel</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>Pequeno</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>Médio</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>Atalho global</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>Nenhum</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>Abrir ao iniciar a sessão</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>Mostrar na barra de tarefas</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>Ícone na bandeja</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>Só o ícone</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>Ícone e último resultado</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>Ao copiar</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>Valor e unidade</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>Só o valor</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>Idioma e região</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>Idioma</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>Padrão do sistema</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>Região</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>China continental</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>Reino Unido</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>Taiwan</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>Hong Kong</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>Japão</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>Coreia do Sul</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>Alemanha</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>França</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>Espanha</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>México</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>Itália</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>Brasil</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>Tailândia</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>Malásia</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>Indonésia</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>Algarismos significativos</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 algarismos</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>Aparência</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>Sistema</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>Claro</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>Escuro</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>Câmbio</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>Atualizar as taxas automaticamente</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>Sobre</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>Versão</translation>
+    </message>
+</context>
+</TS>

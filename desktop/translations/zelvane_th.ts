@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="th" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>แปลงหน่วยได้ในพริบตา</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>เปิด Zelvane</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>การแปลงล่าสุด</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>คัดลอกผลลัพธ์นี้</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>คัดลอกล่าสุด: %1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>รีเซ็ตตำแหน่งแผง</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>การตั้งค่า…</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>ออกจาก Zelvane</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>คัดลอก %1 แล้ว</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>บันทึกไม่ได้: %1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>รีเซ็ตตำแหน่งแผงแล้ว</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>รีเซ็ตขนาดแผงแล้ว</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>ปักหมุดแผงแล้ว แผงจะเปิดค้างไว้</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>เลิกปักหมุดแผงแล้ว</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>ติดดาวหมวดหมู่ได้สูงสุด %1 หมวดหมู่</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>โปรแกรมอื่นใช้ %1 อยู่แล้ว</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>หากต้องการใช้ปุ่มลัดอื่น ให้เพิ่มปุ่มลัดในการตั้งค่าแป้นพิมพ์ของเดสก์ท็อปโดยใช้คำสั่ง: zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>แสดงหรือซ่อนแผง Zelvane</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>หมวดหมู่ทั้งหมด</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>เปิดแผงค้างไว้</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>การตั้งค่า</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>ปิด</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>ย่อเล็กสุด</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>ย่อ/ขยาย</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>ลากเพื่อย้าย · ดับเบิลคลิกเพื่อรีเซ็ตตำแหน่ง</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>ลากเพื่อปรับขนาด · ดับเบิลคลิกเพื่อรีเซ็ตขนาด</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>ขนาดเล็กสุด</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>ขนาดใหญ่สุด</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>ดับเบิลคลิกที่มุมเพื่อรีเซ็ต</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>ค่า</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>ล้าง</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>หน่วยที่ป้อน</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>ดูวิธีคำนวณ</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>กด Enter เพื่อใช้</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>กด Enter เพื่อคัดลอก</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>ไม่รู้จักหน่วยนี้</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>ลดค่า</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>เพิ่มค่า</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>ขนาดขั้น</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>อัตโนมัติ</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>กำหนดขนาดขั้นเอง</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>เสร็จสิ้น</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>อัปเดตเมื่อ %1</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>ยังไม่มีอัตราแลกเปลี่ยน</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>กำลังอัปเดตอัตราแลกเปลี่ยน…</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>อัปเดตอัตราแลกเปลี่ยนไม่สำเร็จ</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>อัปเดตอัตราแลกเปลี่ยน</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>แสดงทุกหน่วย</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>แสดงหน่วยน้อยลง</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>ปักหมุด</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>เลิกปักหมุด</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>ซ่อนหน่วย</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>กำหนดเอง</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>คลิกเพื่อคัดลอก · Ctrl+คลิกเพื่อแปลงจากหน่วยนี้</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>คัดลอกพร้อมหน่วย</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>คัดลอกเฉพาะค่า</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>แปลงจากหน่วยนี้</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>ล่าสุด</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>คลิกเพื่อเปิดอีกครั้ง</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>ผลลัพธ์ที่คัดลอกจะแสดงที่นี่</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>Enter คัดลอก · ↑↓ เลือก · Ctrl+K หมวดหมู่ · Ctrl+, การตั้งค่า</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>Enter คัดลอก · Ctrl+K หมวดหมู่</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>Enter คัดลอก</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>เลือกหมวดหมู่ · Esc เพื่อกลับ</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>บันทึกการเปลี่ยนแปลงทันที · Esc เพื่อกลับ</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>กลับ</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>ค้นหาหมวดหมู่และหน่วย</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>รายการโปรด</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>ชีวิตประจำวัน</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>วิทยาศาสตร์</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>ไฟฟ้าและแม่เหล็ก</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>รังสี</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>กำหนดเอง</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>ติดดาว</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>เลิกติดดาว</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>หมวดหมู่ที่ติดดาวจะแสดงในแถบด้านบน</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>วิธีคำนวณ</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>นิยาม</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>สูตร</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>เทียบกับ</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>หน่วยฐาน</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>ตัวอย่าง</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>หมายเหตุ</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>หน่วยเหล่านี้ต่างกันเพียงตัวคูณคงที่ จึงแปลงได้ด้วยการคูณ</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>สเกลเหล่านี้มีจุดศูนย์ต่างกัน การแปลงจึงต้องบวกค่าชดเชยเพิ่มจากการคูณ</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>หน่วยเหล่านี้เป็นส่วนกลับกัน เมื่อค่าหนึ่งเพิ่มขึ้น อีกค่าจะลดลง</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>สกุลเงินใช้อัตราแลกเปลี่ยนที่ดาวน์โหลดล่าสุด จึงอาจต่างจากอัตราของธนาคาร</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>เดสก์ท็อป</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>ขนาดแผง</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>เล็ก</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>กลาง</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>ใหญ่</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>ปุ่มลัดส่วนกลาง</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>ไม่มี</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>เปิดเมื่อเข้าสู่ระบบ</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>แสดงในแถบงาน</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>ไอคอนในถาดระบบ</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>เฉพาะไอคอน</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>ไอคอนและผลลัพธ์ล่าสุด</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>การคัดลอก</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>ค่าและหน่วย</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>เฉพาะค่า</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>ภาษาและภูมิภาค</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>ภาษา</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>ตามระบบ</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>ภูมิภาค</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>จีนแผ่นดินใหญ่</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>สหรัฐอเมริกา</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>สหราชอาณาจักร</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>ไต้หวัน</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>ฮ่องกง</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>ญี่ปุ่น</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>เกาหลีใต้</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>เยอรมนี</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>ฝรั่งเศส</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>สเปน</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>เม็กซิโก</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>อิตาลี</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>บราซิล</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>ไทย</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>มาเลเซีย</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>อินโดนีเซีย</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>เลขนัยสำคัญ</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 หลัก</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>รูปลักษณ์</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>ตามระบบ</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>สว่าง</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>มืด</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>อัตราแลกเปลี่ยน</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>อัปเดตอัตราแลกเปลี่ยนอัตโนมัติ</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>เกี่ยวกับ</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>เวอร์ชัน</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>快捷单位换算</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>打开 Zelvane</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>最近换算</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>复制此结果</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>上次复制：%1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>重置面板位置</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>设置…</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>退出 Zelvane</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>已复制 %1</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>无法保存：%1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>面板位置已重置</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>面板大小已重置</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>面板已固定，不会自动隐藏</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>面板已取消固定</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>最多可以星标 %1 个类别</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>%1 已被其他程序占用</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>如需使用其他快捷键，请在桌面环境的键盘设置中添加自定义快捷键，命令为：zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>显示或隐藏 Zelvane 面板</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>全部类别</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>保持面板打开</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>设置</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>缩放</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>拖动以移动 · 双击重置位置</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>拖动以调整大小 · 双击重置大小</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>最小尺寸</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>最大尺寸</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>双击角落可重置</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>输入单位</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>查看计算方法</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>按回车应用</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>按回车复制</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>未识别出单位</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>减少</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>增加</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>步长</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>自动</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>自定义步长</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>更新于 %1</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>暂无汇率</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>正在更新汇率…</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>汇率更新失败</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>更新汇率</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>显示全部单位</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>收起其他单位</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>置顶</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>取消置顶</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>隐藏单位</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>单击复制 · Ctrl+单击以此单位为输入</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>复制（含单位）</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>仅复制数值</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>以此单位为输入</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>最近</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>单击重新打开</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>复制的结果会显示在这里</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>回车复制 · ↑↓ 选择 · Ctrl+K 类别 · Ctrl+, 设置</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>回车复制 · Ctrl+K 类别</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>回车复制</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>选择类别 · Esc 返回</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>更改即时保存 · Esc 返回</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>搜索类别或单位</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>常用</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>日常</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>科学</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>电与磁</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>辐射</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>自定义</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>加星标</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>取消星标</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>加星标的类别会显示在顶栏</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>计算方法</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>定义</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>公式</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>参照</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>基准单位</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>示例</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>说明</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>这些单位之间只差一个固定倍数，相乘即可换算。</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>这些温标的零点不同，换算时除了相乘还要加上偏移量。</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>这些单位互为倒数：一个数值变大，另一个就变小。</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>货币换算使用最近下载的汇率，可能与银行汇率不同。</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>桌面</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>面板大小</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>小</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>全局快捷键</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>登录时启动</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>在任务栏中显示</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>托盘图标</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>仅图标</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>图标和上次结果</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>复制内容</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>数值和单位</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>仅数值</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>语言与地区</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>语言</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>地区</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>中国大陆</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>美国</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>英国</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>台湾</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>香港</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>日本</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>韩国</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>德国</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>法国</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>西班牙</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>墨西哥</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>意大利</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>巴西</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>泰国</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>马来西亚</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>印度尼西亚</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>有效数字</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 位</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>外观</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>跟随系统</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>浅色</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>汇率</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>自动更新汇率</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>关于</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,547 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_TW" sourcelanguage="en">
+<context>
+    <name></name>
+    <message id="panel.appName">
+        <source>Zelvane</source>
+        <translation>Zelvane</translation>
+    </message>
+    <message id="app.tagline">
+        <source>Quick unit converter</source>
+        <translation>快速單位換算</translation>
+    </message>
+    <message id="panel.menu.open">
+        <source>Open Zelvane</source>
+        <translation>開啟 Zelvane</translation>
+    </message>
+    <message id="panel.menu.recents">
+        <source>Recent conversions</source>
+        <translation>最近的換算</translation>
+    </message>
+    <message id="panel.menu.copyHint">
+        <source>Copy this result</source>
+        <translation>複製此結果</translation>
+    </message>
+    <message id="panel.menu.lastCopied">
+        <source>Last copied: %1</source>
+        <translation>上次複製：%1</translation>
+    </message>
+    <message id="panel.menu.resetPosition">
+        <source>Reset panel position</source>
+        <translation>重設面板位置</translation>
+    </message>
+    <message id="panel.menu.settings">
+        <source>Settings…</source>
+        <translation>設定…</translation>
+    </message>
+    <message id="panel.quit">
+        <source>Quit Zelvane</source>
+        <translation>結束 Zelvane</translation>
+    </message>
+    <message id="panel.copied">
+        <source>Copied %1</source>
+        <translation>已複製 %1</translation>
+    </message>
+    <message id="panel.unsaved">
+        <source>Could not save: %1</source>
+        <translation>無法儲存：%1</translation>
+    </message>
+    <message id="panel.move.reset">
+        <source>Panel position reset</source>
+        <translation>已重設面板位置</translation>
+    </message>
+    <message id="panel.size.resetDone">
+        <source>Panel size reset</source>
+        <translation>已重設面板大小</translation>
+    </message>
+    <message id="panel.pinned">
+        <source>Panel pinned: it stays open</source>
+        <translation>已釘選面板，不會自動隱藏</translation>
+    </message>
+    <message id="panel.unpinned">
+        <source>Panel unpinned</source>
+        <translation>已取消釘選面板</translation>
+    </message>
+    <message id="star.limit">
+        <source>You can star up to %1 categories</source>
+        <translation>最多可以為 %1 個類別加上星號</translation>
+    </message>
+    <message id="panel.hotKey.taken">
+        <source>%1 is already used by another program</source>
+        <translation>%1 已被其他程式使用</translation>
+    </message>
+    <message id="panel.hotKey.bindHint">
+        <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
+        <translation>若要使用其他快速鍵，請在桌面環境的鍵盤設定中新增自訂快速鍵，指令為：zelvane --toggle</translation>
+    </message>
+    <message id="panel.hotKey.portalDescription">
+        <source>Show or hide the Zelvane panel</source>
+        <translation>顯示或隱藏 Zelvane 面板</translation>
+    </message>
+    <message id="drawer.allCategories">
+        <source>All categories</source>
+        <translation>所有類別</translation>
+    </message>
+    <message id="panel.pin">
+        <source>Keep panel open</source>
+        <translation>保持面板開啟</translation>
+    </message>
+    <message id="settings.title">
+        <source>Settings</source>
+        <translation>設定</translation>
+    </message>
+    <message id="panel.window.close">
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message id="panel.window.minimize">
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message id="panel.window.maximize">
+        <source>Zoom</source>
+        <translation>縮放</translation>
+    </message>
+    <message id="panel.move.help">
+        <source>Drag to move · double-click to reset the position</source>
+        <translation>拖移以移動 · 按兩下重設位置</translation>
+    </message>
+    <message id="panel.size.help">
+        <source>Drag to resize · double-click to reset the size</source>
+        <translation>拖移以調整大小 · 按兩下重設大小</translation>
+    </message>
+    <message id="panel.size.min">
+        <source>Minimum size</source>
+        <translation>最小尺寸</translation>
+    </message>
+    <message id="panel.size.max">
+        <source>Maximum size</source>
+        <translation>最大尺寸</translation>
+    </message>
+    <message id="panel.size.reset">
+        <source>Double-click a corner to reset</source>
+        <translation>在角落按兩下即可重設</translation>
+    </message>
+    <message id="converter.value">
+        <source>Value</source>
+        <translation>數值</translation>
+    </message>
+    <message id="converter.clear">
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message id="converter.inputUnit">
+        <source>Input unit</source>
+        <translation>輸入單位</translation>
+    </message>
+    <message id="explain.hint">
+        <source>How this is calculated</source>
+        <translation>查看計算方式</translation>
+    </message>
+    <message id="panel.parse.found">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="panel.parse.target">
+        <source>→ %1</source>
+        <translation>→ %1</translation>
+    </message>
+    <message id="panel.parse.confirm">
+        <source>Press Enter to apply</source>
+        <translation>按 Enter 套用</translation>
+    </message>
+    <message id="panel.parse.copy">
+        <source>Press Enter to copy</source>
+        <translation>按 Enter 複製</translation>
+    </message>
+    <message id="panel.parse.miss">
+        <source>Unit not recognized</source>
+        <translation>無法辨識單位</translation>
+    </message>
+    <message id="converter.decrement">
+        <source>Decrease</source>
+        <translation>減少</translation>
+    </message>
+    <message id="converter.increment">
+        <source>Increase</source>
+        <translation>增加</translation>
+    </message>
+    <message id="converter.step.title">
+        <source>Step size</source>
+        <translation>間隔</translation>
+    </message>
+    <message id="converter.step.auto">
+        <source>Automatic</source>
+        <translation>自動</translation>
+    </message>
+    <message id="converter.step.custom">
+        <source>Custom step</source>
+        <translation>自訂間隔</translation>
+    </message>
+    <message id="common.done">
+        <source>Done</source>
+        <translation>完成</translation>
+    </message>
+    <message id="currency.lastUpdated">
+        <source>Updated %1</source>
+        <translation>更新於 %1</translation>
+    </message>
+    <message id="currency.noRates.title">
+        <source>No exchange rates yet</source>
+        <translation>尚無匯率</translation>
+    </message>
+    <message id="currency.updating">
+        <source>Updating rates…</source>
+        <translation>正在更新匯率…</translation>
+    </message>
+    <message id="panel.rates.failed">
+        <source>Couldn't update rates</source>
+        <translation>無法更新匯率</translation>
+    </message>
+    <message id="currency.update">
+        <source>Update rates</source>
+        <translation>更新匯率</translation>
+    </message>
+    <message id="converter.showOthers">
+        <source>Show all units</source>
+        <translation>顯示所有單位</translation>
+    </message>
+    <message id="converter.hideOthers">
+        <source>Show fewer units</source>
+        <translation>收合其他單位</translation>
+    </message>
+    <message id="picker.pin">
+        <source>Pin</source>
+        <translation>釘選</translation>
+    </message>
+    <message id="picker.unpin">
+        <source>Unpin</source>
+        <translation>取消釘選</translation>
+    </message>
+    <message id="picker.hide">
+        <source>Hide unit</source>
+        <translation>隱藏單位</translation>
+    </message>
+    <message id="panel.customTag">
+        <source>Custom</source>
+        <translation>自訂</translation>
+    </message>
+    <message id="panel.row.help">
+        <source>Click to copy · Ctrl-click to convert from this unit</source>
+        <translation>按一下複製 · Ctrl+按一下改以此單位輸入</translation>
+    </message>
+    <message id="converter.copyWithUnit">
+        <source>Copy with unit</source>
+        <translation>複製（含單位）</translation>
+    </message>
+    <message id="converter.copyValue">
+        <source>Copy value only</source>
+        <translation>僅複製數值</translation>
+    </message>
+    <message id="converter.rowHint">
+        <source>Convert from this unit</source>
+        <translation>改以此單位輸入</translation>
+    </message>
+    <message id="panel.recent.title">
+        <source>Recent</source>
+        <translation>最近項目</translation>
+    </message>
+    <message id="panel.recent.hint">
+        <source>Click to open again</source>
+        <translation>按一下重新開啟</translation>
+    </message>
+    <message id="panel.recent.empty">
+        <source>Copied results appear here</source>
+        <translation>複製的結果會顯示在這裡</translation>
+    </message>
+    <message id="panel.hint.full">
+        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
+        <translation>Enter 複製 · ↑↓ 選擇 · Ctrl+K 類別 · Ctrl+, 設定</translation>
+    </message>
+    <message id="panel.hint.medium">
+        <source>Enter copies · Ctrl+K categories</source>
+        <translation>Enter 複製 · Ctrl+K 類別</translation>
+    </message>
+    <message id="panel.hint.short">
+        <source>Enter copies</source>
+        <translation>Enter 複製</translation>
+    </message>
+    <message id="panel.hint.categories">
+        <source>Pick a category · Esc to go back</source>
+        <translation>選擇類別 · Esc 返回</translation>
+    </message>
+    <message id="panel.hint.settings">
+        <source>Changes are saved at once · Esc to go back</source>
+        <translation>變更會立即儲存 · Esc 返回</translation>
+    </message>
+    <message id="panel.hint.back">
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
+    <message id="sidebar.search">
+        <source>Search categories and units</source>
+        <translation>搜尋類別或單位</translation>
+    </message>
+    <message id="group.favorites">
+        <source>Favorites</source>
+        <translation>常用</translation>
+    </message>
+    <message id="group.everyday">
+        <source>Everyday</source>
+        <translation>日常</translation>
+    </message>
+    <message id="group.science">
+        <source>Science</source>
+        <translation>科學</translation>
+    </message>
+    <message id="group.electric">
+        <source>Electricity &amp; magnetism</source>
+        <translation>電與磁</translation>
+    </message>
+    <message id="group.radiation">
+        <source>Radiation</source>
+        <translation>輻射</translation>
+    </message>
+    <message id="group.custom">
+        <source>Custom</source>
+        <translation>自訂</translation>
+    </message>
+    <message id="panel.star">
+        <source>Star</source>
+        <translation>加上星號</translation>
+    </message>
+    <message id="panel.unstar">
+        <source>Unstar</source>
+        <translation>移除星號</translation>
+    </message>
+    <message id="panel.star.hint">
+        <source>Starred categories appear in the top bar</source>
+        <translation>加上星號的類別會顯示在頂列</translation>
+    </message>
+    <message id="explain.title">
+        <source>How it's calculated</source>
+        <translation>計算方式</translation>
+    </message>
+    <message id="explain.definition">
+        <source>Definition</source>
+        <translation>定義</translation>
+    </message>
+    <message id="explain.formulas">
+        <source>Formulas</source>
+        <translation>公式</translation>
+    </message>
+    <message id="explain.relativeTo">
+        <source>Relative to</source>
+        <translation>參照</translation>
+    </message>
+    <message id="explain.base">
+        <source>Base unit</source>
+        <translation>基準單位</translation>
+    </message>
+    <message id="explain.example">
+        <source>Example</source>
+        <translation>範例</translation>
+    </message>
+    <message id="explain.notes">
+        <source>Notes</source>
+        <translation>說明</translation>
+    </message>
+    <message id="explain.note.ratio">
+        <source>These units differ only by a fixed factor: multiply to convert.</source>
+        <translation>這些單位之間只差一個固定倍數，相乘即可換算。</translation>
+    </message>
+    <message id="explain.note.shifted">
+        <source>These scales have different zero points, so converting adds an offset as well as multiplying.</source>
+        <translation>這些溫標的零點不同，換算時除了相乘還要加上偏移量。</translation>
+    </message>
+    <message id="explain.note.inverse">
+        <source>These units are reciprocal: as one value grows, the other shrinks.</source>
+        <translation>這些單位互為倒數：一個數值變大，另一個就變小。</translation>
+    </message>
+    <message id="explain.note.currency">
+        <source>Currency results use the latest downloaded exchange rates and may differ from your bank's.</source>
+        <translation>貨幣換算使用最近下載的匯率，可能與銀行匯率不同。</translation>
+    </message>
+    <message id="panel.section.desktop">
+        <source>Desktop</source>
+        <translation>桌面</translation>
+    </message>
+    <message id="panel.size.title">
+        <source>Panel size</source>
+        <translation>面板大小</translation>
+    </message>
+    <message id="panel.size.small">
+        <source>Small</source>
+        <translation>小</translation>
+    </message>
+    <message id="panel.size.medium">
+        <source>Medium</source>
+        <translation>中</translation>
+    </message>
+    <message id="panel.size.large">
+        <source>Large</source>
+        <translation>大</translation>
+    </message>
+    <message id="panel.hotkey.title">
+        <source>Global shortcut</source>
+        <translation>全域快速鍵</translation>
+    </message>
+    <message id="panel.hotkey.none">
+        <source>None</source>
+        <translation>無</translation>
+    </message>
+    <message id="panel.login">
+        <source>Open at login</source>
+        <translation>登入時開啟</translation>
+    </message>
+    <message id="panel.taskbar">
+        <source>Show in taskbar</source>
+        <translation>在工作列中顯示</translation>
+    </message>
+    <message id="panel.tray.title">
+        <source>Tray icon</source>
+        <translation>系統匣圖示</translation>
+    </message>
+    <message id="panel.tray.icon">
+        <source>Icon only</source>
+        <translation>僅圖示</translation>
+    </message>
+    <message id="panel.tray.last">
+        <source>Icon and last result</source>
+        <translation>圖示和上次結果</translation>
+    </message>
+    <message id="panel.copy.title">
+        <source>Copying</source>
+        <translation>複製內容</translation>
+    </message>
+    <message id="panel.copy.withUnit">
+        <source>Value and unit</source>
+        <translation>數值和單位</translation>
+    </message>
+    <message id="panel.copy.value">
+        <source>Value only</source>
+        <translation>僅數值</translation>
+    </message>
+    <message id="settings.section.language">
+        <source>Language &amp; region</source>
+        <translation>語言與地區</translation>
+    </message>
+    <message id="settings.language">
+        <source>Language</source>
+        <translation>語言</translation>
+    </message>
+    <message id="language.system">
+        <source>System default</source>
+        <translation>依照系統</translation>
+    </message>
+    <message id="settings.region">
+        <source>Region</source>
+        <translation>地區</translation>
+    </message>
+    <message id="region.mainlandChina">
+        <source>Mainland China</source>
+        <translation>中國大陸</translation>
+    </message>
+    <message id="region.unitedStates">
+        <source>United States</source>
+        <translation>美國</translation>
+    </message>
+    <message id="region.unitedKingdom">
+        <source>United Kingdom</source>
+        <translation>英國</translation>
+    </message>
+    <message id="region.taiwan">
+        <source>Taiwan</source>
+        <translation>台灣</translation>
+    </message>
+    <message id="region.hongKong">
+        <source>Hong Kong</source>
+        <translation>香港</translation>
+    </message>
+    <message id="region.japan">
+        <source>Japan</source>
+        <translation>日本</translation>
+    </message>
+    <message id="region.korea">
+        <source>South Korea</source>
+        <translation>南韓</translation>
+    </message>
+    <message id="region.germany">
+        <source>Germany</source>
+        <translation>德國</translation>
+    </message>
+    <message id="region.france">
+        <source>France</source>
+        <translation>法國</translation>
+    </message>
+    <message id="region.spain">
+        <source>Spain</source>
+        <translation>西班牙</translation>
+    </message>
+    <message id="region.mexico">
+        <source>Mexico</source>
+        <translation>墨西哥</translation>
+    </message>
+    <message id="region.italy">
+        <source>Italy</source>
+        <translation>義大利</translation>
+    </message>
+    <message id="region.brazil">
+        <source>Brazil</source>
+        <translation>巴西</translation>
+    </message>
+    <message id="region.thailand">
+        <source>Thailand</source>
+        <translation>泰國</translation>
+    </message>
+    <message id="region.malaysia">
+        <source>Malaysia</source>
+        <translation>馬來西亞</translation>
+    </message>
+    <message id="region.indonesia">
+        <source>Indonesia</source>
+        <translation>印尼</translation>
+    </message>
+    <message id="settings.digits">
+        <source>Significant digits</source>
+        <translation>有效位數</translation>
+    </message>
+    <message id="settings.digitsValue">
+        <source>%1 digits</source>
+        <translation>%1 位</translation>
+    </message>
+    <message id="settings.appearance">
+        <source>Appearance</source>
+        <translation>外觀</translation>
+    </message>
+    <message id="appearance.system">
+        <source>System</source>
+        <translation>依照系統</translation>
+    </message>
+    <message id="appearance.light">
+        <source>Light</source>
+        <translation>淺色</translation>
+    </message>
+    <message id="appearance.dark">
+        <source>Dark</source>
+        <translation>深色</translation>
+    </message>
+    <message id="settings.section.currency">
+        <source>Exchange rates</source>
+        <translation>匯率</translation>
+    </message>
+    <message id="settings.autoRates">
+        <source>Update rates automatically</source>
+        <translation>自動更新匯率</translation>
+    </message>
+    <message id="settings.section.about">
+        <source>About</source>
+        <translation>關於</translation>
+    </message>
+    <message id="settings.version">
+        <source>Version</source>
+        <translation>版本</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,256 @@
+// AppState: loading the stored state, the first-run region, the rate refresh against real HTTP
+// servers, the library cache, and the names and languages of the interface.
+#include <QElapsedTimer>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+#include "AppState.h"
+#include "CliRun.h"
+#include "DesktopFixture.h"
+#include "DesktopLanguage.h"
+#include "DesktopSettings.h"
+#include "LibraryCache.h"
+#include "LoopbackServer.h"
+#include "SettingsKeys.h"
+
+namespace zelvane {
+namespace {
+
+using ravodozu::RegionProfile;
+using ravodozu::UserPreferences;
+using testing::LoopbackServer;
+
+const std::string relayBody =
+    R"({"base":"USD","rates":{"EUR":0.9,"JPY":150},"updatedAt":733000000,"source":"relay"})";
+const std::string brewLibrary =
+    R"({"version":1,"conversions":[{"id":"brew","name":"Brew","units":[{"id":"cup","name":"Cup"}]}],"extras":[]})";
+
+/// Sets an environment variable for the life of the object.
+class ScopedEnv {
+  public:
+    ScopedEnv(const char* name, const std::string& value) : name_(name) {
+        if (const char* old = std::getenv(name))
+            old_ = old;
+        ::setenv(name, value.c_str(), 1);
+    }
+    ~ScopedEnv() {
+        if (old_)
+            ::setenv(name_, old_->c_str(), 1);
+        else
+            ::unsetenv(name_);
+    }
+
+  private:
+    const char* name_;
+    std::optional<std::string> old_;
+};
+
+class AppStateTest : public testing::DesktopFixture {
+  protected:
+    std::unique_ptr<AppState> makeState() { return std::make_unique<AppState>(catalog(), store); }
+
+    /// Points the rates client at `server` only: relay and both public services.
+    void useRates(const LoopbackServer& server) {
+        env.clear();
+        env.push_back(std::make_unique<ScopedEnv>("ZELVANE_RELAY_URL", server.url("/rates")));
+        env.push_back(std::make_unique<ScopedEnv>("ZELVANE_ERAPI_BASE", server.base()));
+        env.push_back(std::make_unique<ScopedEnv>("ZELVANE_FRANKFURTER_BASE", server.base()));
+        env.push_back(std::make_unique<ScopedEnv>("ZELVANE_RATES_TIMEOUT", "0.8"));
+    }
+
+    void storeRates(double ageSeconds) {
+        ravodozu::ExchangeRates rates{"USD",
+                                      {{"EUR", 0.5}},
+                                      ravodozu::ReferenceDate::now() - ageSeconds,
+                                      "stored",
+                                      std::nullopt};
+        ASSERT_TRUE(UserState(store).setRates(rates));
+    }
+
+    std::vector<std::unique_ptr<ScopedEnv>> env;
+};
+
+TEST_F(AppStateTest, FirstLaunchDetectsTheRegionAndStoresIt) {
+    ScopedEnv locale("LC_ALL", "en_US.UTF-8");
+    for (const char* stored : {"", "not json"}) {
+        SCOPED_TRACE(stored);
+        if (*stored) {
+            ASSERT_TRUE(store.set(keys::preferences, SettingData{stored}));
+        }
+        auto state = makeState();
+        EXPECT_EQ(state->preferences().region, RegionProfile::unitedStates);
+        EXPECT_TRUE(state->preferences().hasCompletedOnboarding);
+        EXPECT_EQ(UserState(store).preferences(), state->preferences());
+        EXPECT_FALSE(state->hasRates());
+        EXPECT_EQ(state->ratesStatus(), AppState::idle);
+    }
+}
+
+TEST_F(AppStateTest, LaterLaunchKeepsTheStoredRegionAndIgnoresBadRatesAndLibrary) {
+    UserPreferences stored;
+    stored.region = RegionProfile::japan;
+    stored.hasCompletedOnboarding = true;
+    ASSERT_TRUE(UserState(store).setPreferences(stored));
+    ASSERT_TRUE(store.set(keys::rates, SettingData{R"({"base":"USD"})"}));
+    ASSERT_TRUE(store.set(keys::customLibrary, SettingData{"[1,2"}));
+    ScopedEnv locale("LC_ALL", "en_US.UTF-8");
+    auto state = makeState();
+    EXPECT_EQ(state->preferences(), stored);
+    EXPECT_FALSE(state->hasRates());
+    EXPECT_TRUE(state->customLibrary().isEmpty());
+}
+
+TEST_F(AppStateTest, SetPreferenceTakesOnlyWhatTheRecordReadsBack) {
+    auto state = makeState();
+    QSignalSpy changed(state.get(), &AppState::preferencesChanged);
+    EXPECT_TRUE(state->setPreference("significantDigits", 6));
+    EXPECT_TRUE(state->setPreference("languageCode", "de"));
+    EXPECT_TRUE(state->setPreference("region", "japan"));
+    EXPECT_FALSE(state->setPreference("significantDigits", "six"));
+    EXPECT_FALSE(state->setPreference("region", "atlantis"));
+    EXPECT_FALSE(state->setPreference("noSuchField", true));
+    EXPECT_EQ(changed.count(), 3);
+    auto stored = UserState(store).preferences();
+    EXPECT_EQ(stored.significantDigits, 6);
+    EXPECT_EQ(stored.region, RegionProfile::japan);
+    EXPECT_EQ(state->preferences().languageCode, "de");
+    EXPECT_EQ(state->preferencesMap().value("significantDigits").toInt(), 6);
+
+    EXPECT_TRUE(state->setPreference("languageCode", QVariant()));
+    EXPECT_FALSE(UserState(store).preferences().languageCode.has_value());
+}
+
+TEST_F(AppStateTest, RefreshIfNeededFollowsTheAgeRule) {
+    struct Case {
+        double ageHours;
+        bool autoUpdate;
+        bool fetches;
+    };
+    for (auto [ageHours, autoUpdate, fetches] :
+         {Case{11, true, false}, Case{13, true, true}, Case{13, false, false}}) {
+        SCOPED_TRACE(ageHours);
+        LoopbackServer server;
+        server.answer("/rates", 200, relayBody);
+        useRates(server);
+        storeRates(ageHours * 3600);
+        auto state = makeState();
+        state->setPreference("autoUpdateRates", autoUpdate);
+        state->refreshRatesIfNeeded();
+        if (fetches)
+            EXPECT_TRUE(waitUntil([&] { return state->ratesStatus() == AppState::updated; }));
+        else
+            EXPECT_EQ(state->ratesStatus(), AppState::idle);
+        EXPECT_EQ(server.hits(), fetches ? 1 : 0);
+    }
+}
+
+TEST_F(AppStateTest, RefreshWithoutRatesFetchesOnceAndStoresTheSnapshot) {
+    LoopbackServer server;
+    server.answer("/rates", 200, relayBody);
+    useRates(server);
+    auto state = makeState();
+    QSignalSpy statuses(state.get(), &AppState::ratesStatusChanged);
+    state->refreshRatesIfNeeded();
+    state->refreshRates();
+    EXPECT_EQ(state->ratesStatus(), AppState::loading);
+    ASSERT_TRUE(waitUntil([&] { return state->ratesStatus() == AppState::updated; }));
+    EXPECT_EQ(server.hits(), 1);
+    EXPECT_EQ(statuses.count(), 2);
+    EXPECT_EQ(state->rates()->source, "relay");
+    EXPECT_EQ(UserState(store).rates(), *state->rates());
+    EXPECT_EQ(state->ratesInfo().value("updatedAt").toDouble(), 733000000) << "Unix seconds";
+    EXPECT_NE(state->context().category("currency"), nullptr);
+}
+
+TEST_F(AppStateTest, FailedRefreshKeepsTheEarlierRates) {
+    LoopbackServer good;
+    good.answer("/rates", 200, relayBody);
+    useRates(good);
+    auto state = makeState();
+    state->refreshRates();
+    ASSERT_TRUE(waitUntil([&] { return state->ratesStatus() == AppState::updated; }));
+    auto earlier = *state->rates();
+
+    LoopbackServer bad;
+    bad.answer("/rates", 503, "");
+    useRates(bad);
+    state->refreshRates();
+    ASSERT_TRUE(waitUntil([&] { return state->ratesStatus() == AppState::failed; }));
+    EXPECT_EQ(*state->rates(), earlier);
+    EXPECT_EQ(UserState(store).rates(), earlier);
+}
+
+TEST_F(AppStateTest, GoingAwayDuringAFetchCancelsItPromptly) {
+    LoopbackServer server;
+    server.trickle("/rates");
+    useRates(server);
+    auto state = makeState();
+    state->refreshRates();
+    ASSERT_TRUE(waitUntil([&] { return server.hits() == 1; }));
+    QElapsedTimer clock;
+    clock.start();
+    state.reset();
+    EXPECT_LT(clock.elapsed(), 400);
+    spin(50); // a completion posted to the departed state must be dropped
+}
+
+TEST(LibraryCacheTest, DecodesOnlyChangedBytes) {
+    LibraryCache cache;
+    auto first = cache.library(brewLibrary);
+    EXPECT_EQ(first->conversions.at(0).name, "Brew");
+    EXPECT_EQ(cache.library(brewLibrary), first);
+    EXPECT_EQ(cache.decodeCount(), 1);
+    EXPECT_TRUE(cache.library(std::nullopt)->isEmpty());
+    EXPECT_TRUE(cache.library(std::string("not json"))->isEmpty());
+    EXPECT_EQ(cache.decodeCount(), 3);
+}
+
+TEST_F(AppStateTest, NamesOfCategoriesAndLanguages) {
+    ASSERT_TRUE(store.set(keys::customLibrary, SettingData{brewLibrary}));
+    auto state = makeState();
+    EXPECT_EQ(state->categoryDisplayName("custom.brew"), "Brew");
+    EXPECT_EQ(state->categoryDisplayName("custom.none"), "");
+    EXPECT_EQ(state->categoryDisplayName("length"), "Length");
+    state->setPreference("languageCode", "de");
+    EXPECT_EQ(state->categoryDisplayName("length"), "Länge");
+    EXPECT_EQ(state->languageList(), QStringList({"de", "en"}));
+    EXPECT_EQ(displayLocale(store), "de");
+
+    EXPECT_EQ(state->languageDisplayName("de"), "Deutsch");
+    EXPECT_EQ(state->languageDisplayName("fr"), "Français");
+    EXPECT_EQ(state->languageDisplayName("zh-Hant"), "中文（繁體）");
+    EXPECT_EQ(state->languageDisplayName(""), "");
+}
+
+TEST_F(AppStateTest, TheCliAndThePanelReadEachOthersWrites) {
+    auto env = "XDG_CONFIG_HOME=" + testing::shellQuoted(home.path().string());
+    auto state = makeState();
+    DesktopSettings settings(store,
+                             AutostartEntry(home.path() / "autostart.desktop", "/bin/zelvane"));
+    state->setPreference("significantDigits", 7);
+    settings.addRecent({"length", "m", "ft", "3"});
+    auto preferences = testing::runCli({"defaults", "read", "preferences"}, env);
+    EXPECT_NE(preferences.out.find("\"significantDigits\":7"), std::string::npos)
+        << preferences.out;
+    EXPECT_EQ(testing::runCli({"defaults", "read", "mac.recents"}, env).out,
+              R"([{"categoryId":"length","fromUnitId":"m","toUnitId":"ft","input":"3"}])"
+              "\n");
+
+    EXPECT_EQ(
+        testing::runCli({"defaults", "write", "mac.hotKey", R"("optionSpace")"}, env).exitCode, 0);
+    EXPECT_NE(testing::runCli({"defaults", "write", "mac.hotKey", R"("commandU")"}, env).exitCode,
+              0);
+    EXPECT_NE(
+        testing::runCli({"defaults", "write", "mac.recents", R"([{"input":"3"}])"}, env).exitCode,
+        0);
+    EXPECT_EQ(DesktopSettings(store).hotKey(), HotKeyChoice::altSpace);
+    EXPECT_EQ(DesktopSettings(store).recents().size(), 1u);
+    // A key the panel never wrote survives its writes.
+    ASSERT_EQ(testing::runCli({"defaults", "write", "mac.panelWidth", "600"}, env).exitCode, 0);
+    settings.setCopiesUnit(false);
+    EXPECT_EQ(store.number(keys::panelWidth), 600);
+}
+
+} // namespace
+} // namespace zelvane

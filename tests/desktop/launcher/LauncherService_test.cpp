@@ -1,0 +1,176 @@
+#include "AppState.h"
+#include "ConverterModel.h"
+#include "DesktopFixture.h"
+#include "DesktopSettings.h"
+#include "KRunnerInterface.h"
+#include "LauncherService.h"
+#include "PanelController.h"
+#include "PrivateBus.h"
+
+#include <QClipboard>
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusPendingCall>
+#include <QGuiApplication>
+#include <QQuickWindow>
+
+#include <gtest/gtest.h>
+
+using namespace zelvane;
+using zelvane::testing::PrivateBus;
+
+namespace {
+
+// The launcher service of a panel over real state objects, on a private bus, called from
+// a second connection as the desktop's launcher would.
+class LauncherServiceTest : public zelvane::testing::DesktopFixture {
+  protected:
+    void SetUp() override {
+        ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon did not start";
+        const auto published = service_.publish(bus_.connect());
+        ASSERT_TRUE(published) << qPrintable(published.error());
+        QGuiApplication::clipboard()->setText("before");
+    }
+
+    QDBusMessage call(const QString& path, const QString& interface, const QString& method,
+                      const QVariantList& arguments) {
+        auto message =
+            QDBusMessage::createMethodCall(LauncherService::serviceName, path, interface, method);
+        message.setArguments(arguments);
+        // The service answers on this thread, so the event loop must run while waiting.
+        QDBusPendingCall pending = client_.asyncCall(message);
+        EXPECT_TRUE(waitUntil([&] { return pending.isFinished(); }, 5000)) << qPrintable(method);
+        const QDBusMessage reply = pending.reply();
+        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << qPrintable(reply.errorMessage());
+        return reply;
+    }
+    QList<KRunnerMatch> krunnerMatch(const QString& query) {
+        const auto reply = call("/krunner", "org.kde.krunner1", "Match", {query});
+        return reply.arguments().isEmpty()
+                   ? QList<KRunnerMatch>()
+                   : qdbus_cast<QList<KRunnerMatch>>(reply.arguments().at(0));
+    }
+    QVariant gnome(const QString& method, const QVariantList& arguments) {
+        const auto reply =
+            call("/SearchProvider", "org.gnome.Shell.SearchProvider2", method, arguments);
+        return reply.arguments().value(0);
+    }
+    static QString clipboard() { return QGuiApplication::clipboard()->text(); }
+
+    PrivateBus bus_;
+    QDBusConnection client_ = bus_.connect();
+    AppState app_{catalog(), store};
+    DesktopSettings settings_{
+        store, AutostartEntry(home.path() / "autostart" / "zelvane.desktop", "/usr/bin/zelvane")};
+    QQuickWindow window_;
+    PanelController controller_{app_, settings_, window_, QIcon()};
+    LauncherService service_{app_, controller_};
+};
+
+} // namespace
+
+TEST_F(LauncherServiceTest, RunningAKRunnerMatchCopiesAsThePanelDoes) {
+    const auto matches = krunnerMatch("5 km to mi");
+    ASSERT_EQ(matches.size(), 1);
+    EXPECT_EQ(matches[0].text, "3.107 mi");
+    EXPECT_EQ(matches[0].type, KRunnerInterface::exactMatch);
+
+    settings_.setCopiesUnit(false);
+    call("/krunner", "org.kde.krunner1", "Run", {matches[0].id, QString()});
+    EXPECT_EQ(clipboard(), "3.107");
+    EXPECT_EQ(settings_.lastCopied(), "3.107 mi");
+    EXPECT_EQ(settings_.recents(), (std::vector<Recent>{{"length", "km", "mi", "5"}}));
+
+    settings_.setCopiesUnit(true);
+    call("/krunner", "org.kde.krunner1", "Run", {matches[0].id, QString()});
+    EXPECT_EQ(clipboard(), "3.107 mi");
+    EXPECT_EQ(settings_.recents().size(), 1u) << "the same conversion is recorded once";
+}
+
+TEST_F(LauncherServiceTest, WithoutATargetTheFirstRowLeadsAndTheRestFollow) {
+    const auto matches = krunnerMatch("5 km");
+    ASSERT_GT(matches.size(), 1);
+    EXPECT_EQ(matches[0].type, KRunnerInterface::exactMatch);
+    for (qsizetype index = 1; index < matches.size(); ++index) {
+        EXPECT_EQ(matches[index].type, KRunnerInterface::possibleMatch);
+        EXPECT_LT(matches[index].relevance, matches[index - 1].relevance);
+    }
+}
+
+TEST_F(LauncherServiceTest, ActivatingASearchResultCopiesItAndItsMetasDescribeIt) {
+    const QStringList terms{"5", "km", "to", "mi"};
+    const QStringList ids = gnome("GetInitialResultSet", {terms}).toStringList();
+    ASSERT_EQ(ids.size(), 1);
+    EXPECT_EQ(gnome("GetSubsearchResultSet", {QStringList{"old"}, terms}).toStringList(), ids);
+
+    const auto reply = call("/SearchProvider", "org.gnome.Shell.SearchProvider2", "GetResultMetas",
+                            {QStringList{ids[0], "junk"}});
+    const auto metas = qdbus_cast<QList<QVariantMap>>(reply.arguments().at(0));
+    ASSERT_EQ(metas.size(), 1) << "an id that no longer converts has no meta";
+    EXPECT_EQ(metas[0]["id"], ids[0]);
+    EXPECT_EQ(metas[0]["name"], "3.107 mi");
+    EXPECT_TRUE(metas[0]["description"].toString().startsWith("5 km → "));
+    EXPECT_EQ(metas[0]["gicon"], "zelvane");
+
+    call("/SearchProvider", "org.gnome.Shell.SearchProvider2", "ActivateResult",
+         {ids[0], terms, 0u});
+    EXPECT_EQ(clipboard(), "3.107 mi");
+    EXPECT_EQ(settings_.recents(), (std::vector<Recent>{{"length", "km", "mi", "5"}}));
+}
+
+TEST_F(LauncherServiceTest, UnknownIdsCopyNothing) {
+    call("/krunner", "org.kde.krunner1", "Run", {"junk", QString()});
+    call("/SearchProvider", "org.gnome.Shell.SearchProvider2", "ActivateResult",
+         {R"(["length","km","nosuch","5"])", QStringList(), 0u});
+    EXPECT_EQ(clipboard(), "before");
+    EXPECT_TRUE(settings_.recents().empty());
+    EXPECT_FALSE(settings_.lastCopied().has_value());
+}
+
+TEST_F(LauncherServiceTest, LaunchingTheSearchOpensItsConversionInThePanel) {
+    call("/SearchProvider", "org.gnome.Shell.SearchProvider2", "LaunchSearch",
+         {QStringList{"2", "ft", "to", "cm"}, 0u});
+    EXPECT_TRUE(window_.isVisible());
+    EXPECT_EQ(controller_.page(), PanelController::converter);
+    EXPECT_EQ(app_.converter()->categoryId(), "length");
+    EXPECT_EQ(app_.converter()->fromUnitId(), "ft");
+    EXPECT_EQ(app_.converter()->input(), "2");
+}
+
+TEST_F(LauncherServiceTest, PublishingTellsWhyWhenTheNameIsTakenOrThereIsNoBus) {
+    LauncherService second{app_, controller_};
+    const auto taken = second.publish(bus_.connect());
+    ASSERT_FALSE(taken);
+    EXPECT_TRUE(taken.error().contains(LauncherService::serviceName)) << qPrintable(taken.error());
+
+    LauncherService third{app_, controller_};
+    const auto offline = third.publish(QDBusConnection("not-connected"));
+    ASSERT_FALSE(offline);
+    EXPECT_TRUE(offline.error().contains("no session bus")) << qPrintable(offline.error());
+}
+
+TEST_F(LauncherServiceTest, APanelWithoutABusPublishesOnTheFirstLiveBusItIsOffered) {
+    LauncherService late{app_, controller_};
+    EXPECT_FALSE(late.isPublished());
+    const auto unreachable = late.publishOn("unix:path=/nonexistent/bus");
+    ASSERT_FALSE(unreachable);
+    EXPECT_TRUE(unreachable.error().contains("no session bus")) << qPrintable(unreachable.error());
+    EXPECT_FALSE(late.isPublished());
+
+    PrivateBus offered;
+    const auto published = late.publishOn(offered.address());
+    ASSERT_TRUE(published) << qPrintable(published.error());
+    EXPECT_TRUE(late.isPublished());
+    QDBusConnection launcher = offered.connect();
+    auto pending = launcher.asyncCall(QDBusMessage::createMethodCall(
+        LauncherService::serviceName, "/krunner", "org.kde.krunner1", "Actions"));
+    ASSERT_TRUE(waitUntil([&] { return pending.isFinished(); }, 5000));
+    EXPECT_EQ(pending.reply().type(), QDBusMessage::ReplyMessage);
+
+    // Already on a live bus: a later offer changes nothing.
+    PrivateBus another;
+    ASSERT_TRUE(late.publishOn(another.address()));
+    EXPECT_FALSE(
+        another.connect().interface()->isServiceRegistered(LauncherService::serviceName).value());
+}

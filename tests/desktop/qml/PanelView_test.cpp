@@ -1,0 +1,238 @@
+// The panel's pages driven in-process: typing, selecting, committing, page changes and the
+// window's grips.
+#include "PanelFixture.h"
+#include "PanelPlacement.h"
+
+namespace zelvane {
+namespace {
+
+using testing::waitFor;
+using PanelViewTest = testing::PanelFixture;
+
+TEST_F(PanelViewTest, PlainNumbersGoToTheModelAndPhrasesBecomeDrafts) {
+    replaceInput("42");
+    EXPECT_EQ(model().input().toStdString(), "42");
+    EXPECT_FALSE(flow()->property("draft").isValid());
+
+    // A blank after the number is kept in the field while the model holds the trimmed number.
+    type(" ");
+    EXPECT_EQ(model().input().toStdString(), "42");
+    EXPECT_EQ(fieldText().toStdString(), "42 ");
+
+    type("km to mi");
+    EXPECT_EQ(flow()->property("draft").toString().toStdString(), "42 km to mi");
+    EXPECT_EQ(model().input().toStdString(), "42");
+    EXPECT_TRUE(item("hintLine")->isVisible());
+
+    QTest::mouseClick(view_.get(), Qt::LeftButton, {},
+                      item("clearButton")->mapToScene({11, 11}).toPoint());
+    EXPECT_EQ(model().input().toStdString(), "");
+    EXPECT_FALSE(flow()->property("draft").isValid());
+    EXPECT_TRUE(item("inputField")->hasActiveFocus());
+}
+
+TEST_F(PanelViewTest, APastedPhraseWithALineBreakCommitsAndCopiesTheTarget) {
+    QGuiApplication::clipboard()->setText("5 km to mi\n");
+    replaceInput("");
+    press(Qt::Key_V, Qt::ControlModifier);
+
+    ASSERT_TRUE(waitFor([&] { return model().fromUnitId() == QStringLiteral("km"); }));
+    EXPECT_EQ(model().categoryId().toStdString(), "length");
+    EXPECT_EQ(model().input().toStdString(), "5");
+    EXPECT_FALSE(flow()->property("draft").isValid());
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith("3.10"));
+    auto rows = flow()->property("rows").toList();
+    ASSERT_TRUE(selection().isValid());
+    EXPECT_EQ(rows[selection().toInt()].toMap()["unit"].toMap()["id"].toString().toStdString(),
+              "mi");
+}
+
+TEST_F(PanelViewTest, ArrowsStopAtTheEndsAndCommitClampsTheSelection) {
+    replaceInput("1");
+    ASSERT_GT(rowCount(), 1);
+    press(Qt::Key_Up);
+    EXPECT_FALSE(selection().isValid());
+    press(Qt::Key_Down);
+    EXPECT_EQ(selection(), 0);
+    press(Qt::Key_Up);
+    EXPECT_EQ(selection(), 0);
+    for (int i = 0; i <= rowCount(); ++i)
+        press(Qt::Key_Down);
+    EXPECT_EQ(selection(), rowCount() - 1);
+
+    flow()->setProperty("selection", rowCount() + 4);
+    press(Qt::Key_Return);
+    EXPECT_EQ(selection(), rowCount() - 1);
+    auto last = flow()->property("rows").toList().last().toMap();
+    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(last["text"].toString()));
+    EXPECT_EQ(settings_.recents().size(), 1u);
+}
+
+TEST_F(PanelViewTest, EscapeClearsTheDraftThenHidesAndLeavesOtherPages) {
+    replaceInput("5 km");
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(flow()->property("draft").isValid());
+    EXPECT_TRUE(view_->isVisible());
+    press(Qt::Key_Escape);
+    EXPECT_FALSE(view_->isVisible());
+
+    controller_->show(PanelController::settings);
+    press(Qt::Key_Escape);
+    EXPECT_EQ(page().toStdString(), "converter");
+    EXPECT_TRUE(view_->isVisible());
+}
+
+TEST_F(PanelViewTest, PageShortcutsAndButtonsToggleBackToTheConverter) {
+    press(Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(page().toStdString(), "categories");
+    press(Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(page().toStdString(), "converter");
+    ASSERT_TRUE(waitFor([&] { return item("inputField")->hasActiveFocus(); }));
+
+    press(Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_EQ(page().toStdString(), "settings");
+    auto* gear = item("settingsButton");
+    // The settings button lives on the converter page; its second press is the shortcut's.
+    press(Qt::Key_Comma, Qt::ControlModifier);
+    EXPECT_EQ(page().toStdString(), "converter");
+    QTest::mouseClick(view_.get(), Qt::LeftButton, {}, gear->mapToScene({13, 13}).toPoint());
+    EXPECT_EQ(page().toStdString(), "settings");
+}
+
+TEST_F(PanelViewTest, TheFooterHintFollowsTheWidth) {
+    const std::pair<int, const char*> cases[] = {{600, "panel.hint.full"},
+                                                 {559, "panel.hint.medium"},
+                                                 {520, "panel.hint.medium"},
+                                                 {519, "panel.hint.short"}};
+    for (auto [width, key] : cases) {
+        view_->resize(width, 420);
+        ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == width; }));
+        EXPECT_EQ(item("footerHint")->property("key").toString().toStdString(), key) << width;
+    }
+}
+
+TEST_F(PanelViewTest, TheFooterTextsNeverOverlapOnAnyPage) {
+    for (auto page : {PanelController::converter, PanelController::settings,
+                      PanelController::categories, PanelController::formula}) {
+        controller_->show(page);
+        for (int width : {364, 560, 760}) {
+            view_->resize(width, 420);
+            ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == width; }));
+            const QQuickItem* tagline = item("footerTagline");
+            const QQuickItem* hint = item("footerHint");
+            if (tagline->isVisible()) {
+                EXPECT_LE(tagline->x() + tagline->width(), hint->x()) << page << " " << width;
+            }
+            EXPECT_GE(hint->x(), 0) << page << " " << width;
+        }
+    }
+}
+
+TEST_F(PanelViewTest, SegmentedChoicesStayInsideTheSmallPanel) {
+    controller_->show(PanelController::settings);
+    view_->resize(364, 382);
+    ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == 364; }));
+    for (const char* name : {"trayChoice", "copyChoice"}) {
+        QQuickItem* choice = item(name);
+        ASSERT_TRUE(choice) << name;
+        const QPointF right = choice->mapToItem(view_->rootObject(), {choice->width(), 0});
+        EXPECT_LE(right.x(), 364 - 10) << name;
+    }
+}
+
+TEST_F(PanelViewTest, DoubleClickingABottomCornerRestoresTheMediumSize) {
+    settings_.setPanelSizeF({700, 500});
+    ASSERT_TRUE(waitFor([&] { return view_->rootObject()->height() == 500; }));
+    const QPoint corner(3, view_->height() - 3);
+    QTest::mouseDClick(view_.get(), Qt::LeftButton, {}, corner);
+    EXPECT_EQ(settings_.panelSizeF(), QSizeF(560, 420));
+    EXPECT_EQ(controller_->toast().value_or(QString()).toStdString(),
+              qtTrId("panel.size.resetDone").toStdString());
+    EXPECT_FALSE(controller_->placement().isResizing());
+}
+
+TEST_F(PanelViewTest, AnEleventhStarIsRefusedWithAToast) {
+    const auto visible = app_.visibleCategoryIds();
+    for (const auto& id : visible) {
+        if (app_.effectiveStarredCategories().size() == 10)
+            break;
+        if (!app_.isStarred(id))
+            app_.toggleStar(id);
+    }
+    const auto starred = app_.effectiveStarredCategories();
+    ASSERT_EQ(starred.size(), 10);
+    QString eleventh;
+    for (const auto& id : visible)
+        if (!starred.contains(id) && eleventh.isEmpty())
+            eleventh = id;
+
+    controller_->show(PanelController::categories);
+    auto* search = item("categorySearch");
+    ASSERT_TRUE(waitFor([&] { return search != nullptr || (search = item("categorySearch")); }));
+    search->forceActiveFocus();
+    type(app_.categoryDisplayName(eleventh));
+    QQuickItem* star = nullptr;
+    const auto name = ("star_" + eleventh).toLatin1();
+    ASSERT_TRUE(waitFor([&] { return (star = item(name.constData())) && star->isVisible(); }));
+    QTest::qWait(100); // the grid settles its cells after the search
+    QTest::mouseClick(view_.get(), Qt::LeftButton, {}, star->mapToScene({10, 10}).toPoint());
+
+    EXPECT_EQ(app_.effectiveStarredCategories(), starred);
+    EXPECT_EQ(controller_->toast().value_or(QString()).toStdString(),
+              qtTrId("star.limit").arg(10).toStdString());
+}
+
+TEST_F(PanelViewTest, APreviewedRowCannotBePinnedOrHidden) {
+    replaceInput("5 km to mi");
+    ASSERT_TRUE(flow()->property("isPreview").toBool());
+    const auto first = flow()->property("rows").toList().first().toMap()["unit"].toMap()["id"];
+    const auto starName = ("rowStar_" + first.toString()).toLatin1();
+    QQuickItem* star = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (star = item(starName.constData())); }));
+    EXPECT_FALSE(star->isEnabled());
+    auto* row = item("resultRow_0");
+    QTest::mouseClick(view_.get(), Qt::RightButton, {}, row->mapToScene({20, 8}).toPoint());
+    ASSERT_TRUE(waitFor([&] { return item<QObject>("rowMenu")->property("opened").toBool(); }));
+    for (const char* name : {"rowTogglePin", "rowHide"})
+        EXPECT_FALSE(item<QObject>(name)->property("visible").toBool()) << name;
+    EXPECT_TRUE(item<QObject>("rowMakeSource")->property("visible").toBool());
+}
+
+TEST_F(PanelViewTest, TheUnitPickerListsTheUnitsWhenOpenedAndAppliesAPreviewFirst) {
+    replaceInput("5 km to mi");
+    ASSERT_TRUE(flow()->property("isPreview").toBool());
+    click(item("unitButton"));
+    auto* picker = item<QObject>("unitPicker");
+    ASSERT_TRUE(waitFor([&] { return picker->property("opened").toBool(); }));
+    auto* list = picker->property("contentItem").value<QQuickItem*>();
+    QQuickItem* meter = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (meter = find<QQuickItem>(list, "unitChoice_m")); }));
+    click(meter);
+    EXPECT_TRUE(waitFor([&] { return !picker->property("visible").toBool(); }));
+    EXPECT_EQ(model().categoryId(), "length");
+    EXPECT_EQ(model().fromUnitId(), "m");
+    EXPECT_FALSE(flow()->property("isPreview").toBool()) << "the phrase was applied";
+}
+
+TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheOldValueSelected) {
+    replaceInput("5 km");
+    press(Qt::Key_Down);
+    controller_->hide();
+    controller_->show(PanelController::converter);
+    EXPECT_FALSE(flow()->property("draft").isValid());
+    EXPECT_FALSE(selection().isValid());
+    ASSERT_TRUE(waitFor([&] { return item("inputField")->hasActiveFocus(); }));
+    EXPECT_EQ(fieldText().toStdString(), model().input().toStdString());
+    EXPECT_EQ(item("inputField")->property("selectedText").toString(), fieldText());
+
+    // Typing straight away replaces the old value instead of appending to it.
+    model().setInput("20");
+    controller_->hide();
+    controller_->show(PanelController::converter);
+    ASSERT_TRUE(waitFor([&] { return item("inputField")->hasActiveFocus(); }));
+    type("5");
+    EXPECT_EQ(fieldText().toStdString(), "5");
+}
+
+} // namespace
+} // namespace zelvane

@@ -1,0 +1,223 @@
+#include "DesktopFixture.h"
+#include "HotKey.h"
+#include "PrivateBus.h"
+#include "ShortcutPortal.h"
+
+#include <QDBusArgument>
+#include <QDBusMessage>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QDBusVirtualObject>
+#include <QElapsedTimer>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+using namespace zelvane;
+using zelvane::testing::PrivateBus;
+
+namespace {
+
+const QString desktopPath = "/org/freedesktop/portal/desktop";
+const QString shortcutsInterface = "org.freedesktop.portal.GlobalShortcuts";
+
+/// What a client asked of BindShortcuts: shortcut id → its properties.
+struct BindCall {
+    QString session;
+    QMap<QString, QVariantMap> shortcuts;
+};
+
+// The desktop's portal service as the client meets it: the GlobalShortcuts interface, a
+// request object per call that answers with its Response signal, and session objects the
+// client closes.
+class StandInPortal : public QDBusVirtualObject {
+  public:
+    explicit StandInPortal(QDBusConnection bus) : bus_(std::move(bus)) {
+        bus_.registerService("org.freedesktop.portal.Desktop");
+        bus_.registerVirtualObject(desktopPath, this, QDBusConnection::SubPath);
+    }
+
+    /// The response code BindShortcuts' request answers with: 1 is the user's cancel.
+    uint bindAnswer = 0;
+    QList<BindCall> binds;
+    QStringList openSessions;
+    QStringList closedSessions;
+
+    void activate(const QString& session, const QString& id) {
+        auto signal = QDBusMessage::createSignal(desktopPath, shortcutsInterface, "Activated");
+        signal << QVariant::fromValue(QDBusObjectPath(session)) << id << qulonglong(42)
+               << QVariantMap();
+        bus_.send(signal);
+    }
+
+    QString introspect(const QString&) const override { return {}; }
+
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        const QString member = message.member();
+        if (message.interface() == "org.freedesktop.DBus.Properties" && member == "Get")
+            return reply(connection, message, QVariant::fromValue(QDBusVariant(uint(1))));
+        if (member == "Close") {
+            if (openSessions.removeOne(message.path()))
+                closedSessions << message.path();
+            return reply(connection, message, {});
+        }
+        if (member == "CreateSession")
+            return createSession(connection, message);
+        if (member == "BindShortcuts")
+            return bindShortcuts(connection, message);
+        return false;
+    }
+
+  private:
+    static QString pathFor(const QDBusMessage& message, const QString& kind, const QString& token) {
+        QString sender = message.service().mid(1);
+        sender.replace('.', '_');
+        return desktopPath + "/" + kind + "/" + sender + "/" + token;
+    }
+    static QVariantMap mapAt(const QDBusMessage& message, int index) {
+        return qdbus_cast<QVariantMap>(message.arguments().at(index));
+    }
+    static bool reply(const QDBusConnection& connection, const QDBusMessage& message,
+                      const QVariant& value) {
+        connection.send(value.isValid() ? message.createReply(value) : message.createReply());
+        return true;
+    }
+    // Replies with the request's path, then answers on it, as the portal does.
+    bool answer(const QDBusConnection& connection, const QDBusMessage& message, int optionsAt,
+                uint response, const QVariantMap& results) {
+        const QString request =
+            pathFor(message, "request", mapAt(message, optionsAt)["handle_token"].toString());
+        reply(connection, message, QVariant::fromValue(QDBusObjectPath(request)));
+        auto signal = QDBusMessage::createTargetedSignal(
+            message.service(), request, "org.freedesktop.portal.Request", "Response");
+        signal << response << results;
+        connection.send(signal);
+        return true;
+    }
+    bool createSession(const QDBusConnection& connection, const QDBusMessage& message) {
+        const QString session =
+            pathFor(message, "session", mapAt(message, 0)["session_handle_token"].toString());
+        openSessions << session;
+        return answer(connection, message, 0, 0, {{"session_handle", session}});
+    }
+    bool bindShortcuts(const QDBusConnection& connection, const QDBusMessage& message) {
+        BindCall call{message.arguments().at(0).value<QDBusObjectPath>().path(), {}};
+        const auto array = message.arguments().at(1).value<QDBusArgument>();
+        array.beginArray();
+        while (!array.atEnd()) {
+            QString id;
+            QVariantMap properties;
+            array.beginStructure();
+            array >> id >> properties;
+            array.endStructure();
+            call.shortcuts.insert(id, properties);
+        }
+        array.endArray();
+        binds << call;
+        return answer(connection, message, 3, bindAnswer, {});
+    }
+
+    QDBusConnection bus_;
+};
+
+// A client and a stand-in portal on a private bus, each on a connection of its own.
+class ShortcutPortalTest : public zelvane::testing::DesktopFixture {
+  protected:
+    void SetUp() override { ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon did not start"; }
+
+    /// Binds `choice` and waits for the portal's answer; whether it bound.
+    bool bind(HotKeyChoice choice) {
+        QSignalSpy bound(&client_, &ShortcutPortal::bound);
+        QSignalSpy failed(&client_, &ShortcutPortal::failed);
+        client_.bind(HotKey::combination(choice));
+        waitUntil([&] { return bound.count() + failed.count() > 0; }, 3000);
+        return bound.count() == 1;
+    }
+
+    PrivateBus bus_;
+    StandInPortal portal_{bus_.connect()};
+    ShortcutPortal client_{bus_.connect()};
+};
+
+} // namespace
+
+TEST(ShortcutPortal, TriggersAreWrittenInThePortalsSyntax) {
+    using Choice = HotKeyChoice;
+    const std::pair<Choice, QString> cases[] = {{Choice::altSuperU, "ALT+LOGO+u"},
+                                                {Choice::ctrlAltU, "CTRL+ALT+u"},
+                                                {Choice::altSpace, "ALT+space"}};
+    for (const auto& [choice, trigger] : cases)
+        EXPECT_EQ(ShortcutPortal::trigger(*HotKey::combination(choice)), trigger);
+}
+
+TEST_F(ShortcutPortalTest, BindsTheToggleShortcutWithThePreferredTriggerInANewSession) {
+    ASSERT_TRUE(bind(HotKeyChoice::ctrlAltU));
+    ASSERT_EQ(portal_.binds.size(), 1);
+    const BindCall& call = portal_.binds[0];
+    EXPECT_EQ(portal_.openSessions, QStringList{call.session});
+    EXPECT_EQ(client_.session(), call.session);
+    ASSERT_EQ(call.shortcuts.keys(), QStringList{"toggle"});
+    EXPECT_EQ(call.shortcuts["toggle"]["preferred_trigger"].toString(), "CTRL+ALT+u");
+    EXPECT_EQ(call.shortcuts["toggle"]["description"].toString(),
+              qtTrId("panel.hotKey.portalDescription"));
+}
+
+TEST_F(ShortcutPortalTest, OnlyTheBoundShortcutOfItsOwnSessionActivates) {
+    ASSERT_TRUE(bind(HotKeyChoice::altSuperU));
+    QSignalSpy activated(&client_, &ShortcutPortal::activated);
+    portal_.activate(*client_.session(), "toggle");
+    EXPECT_TRUE(waitUntil([&] { return activated.count() == 1; }));
+    portal_.activate(*client_.session(), "another");
+    portal_.activate(desktopPath + "/session/someone_else/zelvane1", "toggle");
+    spin(100);
+    EXPECT_EQ(activated.count(), 1);
+}
+
+TEST_F(ShortcutPortalTest, AChangedChoiceClosesTheOldSessionAndNoneBindsNothing) {
+    ASSERT_TRUE(bind(HotKeyChoice::altSuperU));
+    const QString first = *client_.session();
+    ASSERT_TRUE(bind(HotKeyChoice::altSpace));
+    EXPECT_TRUE(waitUntil([&] { return portal_.closedSessions == QStringList{first}; }));
+    ASSERT_EQ(portal_.binds.size(), 2);
+    EXPECT_NE(portal_.binds[1].session, first);
+    EXPECT_EQ(portal_.binds[1].shortcuts["toggle"]["preferred_trigger"].toString(), "ALT+space");
+
+    QSignalSpy activated(&client_, &ShortcutPortal::activated);
+    portal_.activate(first, "toggle");
+    const QString second = *client_.session();
+    client_.bind(HotKey::combination(HotKeyChoice::none));
+    EXPECT_TRUE(waitUntil([&] { return portal_.openSessions.isEmpty(); }));
+    spin(100);
+    EXPECT_EQ(portal_.closedSessions, (QStringList{first, second}));
+    EXPECT_EQ(portal_.binds.size(), 2);
+    EXPECT_FALSE(client_.session());
+    EXPECT_EQ(activated.count(), 0);
+}
+
+TEST_F(ShortcutPortalTest, ACancelledBindIsReportedHoldsNothingAndALaterChoiceStillBinds) {
+    portal_.bindAnswer = 1;
+    QSignalSpy failed(&client_, &ShortcutPortal::failed);
+    EXPECT_FALSE(bind(HotKeyChoice::altSuperU));
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_TRUE(failed[0][0].toString().contains("cancelled"))
+        << qPrintable(failed[0][0].toString());
+    EXPECT_FALSE(client_.session());
+    EXPECT_TRUE(waitUntil([&] { return portal_.openSessions.isEmpty(); }));
+
+    portal_.bindAnswer = 0;
+    EXPECT_TRUE(bind(HotKeyChoice::altSuperU));
+}
+
+TEST_F(ShortcutPortalTest, ABusWithoutThePortalIsReportedAtOnce) {
+    PrivateBus empty;
+    ShortcutPortal alone(empty.connect());
+    QSignalSpy reported(&alone, &ShortcutPortal::failed);
+    QElapsedTimer clock;
+    clock.start();
+    alone.bind(HotKey::combination(HotKeyChoice::altSuperU));
+    ASSERT_TRUE(waitUntil([&] { return reported.count() == 1; }, 2000));
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_TRUE(reported[0][0].toString().contains("no global shortcuts portal"))
+        << qPrintable(reported[0][0].toString());
+    EXPECT_FALSE(alone.session());
+}

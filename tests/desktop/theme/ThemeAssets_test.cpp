@@ -1,0 +1,215 @@
+// The shipped icons, the Theme singleton, the icon provider and the flag and icon components.
+#include <QDirIterator>
+#include <QFile>
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QQuickItem>
+#include <QRegularExpression>
+#include <QSvgRenderer>
+#include <memory>
+#include <set>
+
+#include <gtest/gtest.h>
+
+#include "CategoryTheme.h"
+#include "IconAssets.h"
+#include "IconProvider.h"
+#include "RavoDozu/UnitCatalog.h"
+#include "Theme.h"
+
+namespace zelvane {
+namespace {
+
+const QString sourceDir = QStringLiteral(ZELVANE_SOURCE_DIR);
+
+std::set<std::string> shippedNames() {
+    std::set<std::string> names;
+    for (auto name : IconAssets::names())
+        names.emplace(name);
+    return names;
+}
+
+QStringList filesUnder(const QString& folder, const QString& pattern) {
+    QStringList files;
+    QDirIterator it(sourceDir + folder, {pattern}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files << it.next();
+    return files;
+}
+
+// The icon names a QML file asks for: the literals on lines that pass a symbol, leaving out
+// the texts' localisation keys.
+std::set<std::string> symbolsUsedIn(const QString& path) {
+    static const QRegularExpression symbolLine(QStringLiteral(R"(iconSource|[sS]ymbol\w*\s*:)"));
+    static const QRegularExpression textKey(QStringLiteral(R"re(qsTrId\(\s*"[^"]*"\s*\))re"));
+    static const QRegularExpression literal(QStringLiteral(R"re("([a-zA-Z][\w.]*)")re"));
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << path.toStdString();
+    std::set<std::string> names;
+    for (auto line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+        if (!line.contains(symbolLine))
+            continue;
+        line.remove(textKey);
+        for (auto match : literal.globalMatch(line))
+            names.insert(match.captured(1).toStdString());
+    }
+    return names;
+}
+
+TEST(IconAssets, EveryListedNameIsAFileThatRendersAndNoFileIsUnlisted) {
+    std::set<std::string> files;
+    for (const auto& path : filesUnder("/desktop/assets/icons", "*.svg")) {
+        files.insert(QFileInfo(path).completeBaseName().toStdString());
+        EXPECT_TRUE(QSvgRenderer(path).isValid()) << path.toStdString();
+    }
+    EXPECT_EQ(files, shippedNames());
+    for (const auto& name : files)
+        EXPECT_TRUE(QFile::exists(IconProvider::resourcePath(QString::fromStdString(name))))
+            << name << " is not among the resources";
+}
+
+// Qt's renderer has no currentColor: a tintable icon must use the ink and nothing else, or
+// part of it keeps its grey whatever the panel asks for.
+TEST(IconAssets, TintableIconsAreDrawnInTheInkAlone) {
+    static const QRegularExpression colour(
+        QStringLiteral(R"(#[0-9a-fA-F]{3,6}\b|currentColor|rgb\()"));
+    const auto ink = QString::fromLatin1(IconAssets::ink.data(), IconAssets::ink.size());
+    for (auto name : IconAssets::names()) {
+        if (!IconAssets::isTintable(name))
+            continue;
+        auto text = QString::fromUtf8(IconProvider::svg(QString::fromUtf8(name.data()), {}));
+        ASSERT_FALSE(text.isEmpty()) << name;
+        for (auto match : colour.globalMatch(text))
+            EXPECT_EQ(match.captured(), ink) << name;
+    }
+}
+
+TEST(IconAssets, EverySymbolTheCategoriesAndViewsAskForIsShipped) {
+    auto catalog = ravodozu::UnitCatalog::loadBundled();
+    ASSERT_TRUE(catalog) << catalog.error().describe();
+    std::set<std::string> wanted{"banknote", "FlagTW", "TrayIcon"};
+    wanted.insert(CategoryTheme::forCategory("custom.any", {}).symbol);
+    for (const auto& category : catalog->categories())
+        wanted.insert(CategoryTheme::forCategory(category.id, {}).symbol);
+    for (const auto& path : filesUnder("/desktop/qml", "*.qml"))
+        for (auto name : symbolsUsedIn(path))
+            wanted.insert(name);
+    std::set<std::string> missing;
+    std::ranges::copy_if(wanted, std::inserter(missing, missing.end()),
+                         [](const auto& name) { return !IconAssets::file(name); });
+    EXPECT_EQ(missing, std::set<std::string>{});
+}
+
+TEST(Theme, ExposesThemesWithTheAccentOfTheAppearance) {
+    Theme theme(nullptr);
+    auto light = theme.categoryTheme("mass", false);
+    EXPECT_EQ(light["start"].value<QColor>(), QColor("#2f7fea"));
+    EXPECT_EQ(light["deep"].value<QColor>(), QColor("#1a5db8"));
+    EXPECT_EQ(theme.categoryTheme("mass", true)["deep"].value<QColor>(), QColor("#5cc8f2"));
+    EXPECT_FALSE(light.contains("glyph"));
+
+    QVariantMap glyphs{{"custom.bread", "🍞"}, {"custom.plain", ""}};
+    EXPECT_EQ(theme.categoryTheme("custom.bread", false, glyphs)["glyph"], "🍞");
+    EXPECT_FALSE(theme.categoryTheme("custom.plain", false, glyphs).contains("glyph"));
+    EXPECT_EQ(theme.surface(true), QColor("#0d0e12"));
+}
+
+TEST(Theme, IconSourcesTintOnlyTintableIcons) {
+    Theme theme(nullptr);
+    EXPECT_EQ(theme.iconSource("star.fill", QColor("#1A5DB8")),
+              "image://zelvane-icon/star.fill/1a5db8");
+    EXPECT_EQ(theme.iconSource("gearshape"), "image://zelvane-icon/gearshape");
+    EXPECT_EQ(theme.iconSource("FlagTW", QColor(Qt::red)), "image://zelvane-icon/FlagTW");
+    EXPECT_EQ(theme.iconSource("no.such.symbol"), "");
+    EXPECT_EQ(theme.unitFlag("currency", "TWD"), (QVariantMap{{"kind", "taiwan"}}));
+    EXPECT_EQ(theme.flagEmoji("mass", "st"), "🇬🇧");
+}
+
+TEST(IconProvider, RendersTintedAtTheRequestedSize) {
+    IconProvider provider;
+    QSize size;
+    auto star = provider.requestImage("star.fill/ff0000", &size, {48, 48});
+    EXPECT_EQ(size, QSize(48, 48));
+    EXPECT_EQ(star.pixelColor(24, 26), QColor(Qt::red));
+
+    auto flag = provider.requestImage("FlagTW/00ff00", &size, {30, 0});
+    EXPECT_EQ(size, QSize(30, 20));
+    EXPECT_LT(flag.pixelColor(25, 15).green(), 64); // keeps its own red field, not the green
+
+    EXPECT_TRUE(provider.requestImage("no.such.symbol", &size, {16, 16}).isNull());
+    EXPECT_FALSE(IconProvider::trayIcon().pixmap(22, 22).isNull());
+}
+
+class ThemeComponents : public ::testing::Test {
+  protected:
+    // Qt 6.4 places the module's qmldir at the resource root, outside the default import paths.
+    void SetUp() override { engine.addImportPath(QStringLiteral("qrc:/")); }
+
+    std::unique_ptr<QQuickItem> create(const QByteArray& qml) {
+        QQmlComponent component(&engine);
+        component.setData("import QtQuick\nimport Zelvane\n" + qml, QUrl("test.qml"));
+        auto item = std::unique_ptr<QQuickItem>(qobject_cast<QQuickItem*>(component.create()));
+        EXPECT_TRUE(item) << component.errorString().toStdString();
+        return item;
+    }
+
+    static QQuickItem* child(QQuickItem* item, const char* name) {
+        return item->findChild<QQuickItem*>(name);
+    }
+
+    static bool shows(QQuickItem* item, const char* name) {
+        auto* found = child(item, name);
+        return found && found->isVisible();
+    }
+
+    QQmlEngine engine;
+};
+
+TEST_F(ThemeComponents, UnitFlagShowsTheRightKindOfFlag) {
+    auto taiwan = create("UnitFlag { categoryId: 'currency'; unitId: 'TWD'; size: 20 }");
+    ASSERT_TRUE(taiwan);
+    EXPECT_TRUE(shows(taiwan.get(), "taiwanFlag"));
+    EXPECT_FALSE(shows(taiwan.get(), "flagEmoji"));
+    EXPECT_EQ(child(taiwan.get(), "taiwanFlag")->property("status").toInt(), 1); // Image.Ready
+    EXPECT_DOUBLE_EQ(taiwan->implicitWidth(), 26);
+
+    auto dollar = create("UnitFlag { categoryId: 'currency'; unitId: 'USD'; size: 20 }");
+    EXPECT_TRUE(shows(dollar.get(), "flagEmoji"));
+    EXPECT_EQ(child(dollar.get(), "flagEmoji")->property("text"), "🇺🇸");
+
+    auto token = create("UnitFlag { categoryId: 'currency'; unitId: 'USDT'; size: 20 }");
+    EXPECT_TRUE(shows(token.get(), "banknote"));
+    EXPECT_EQ(child(token.get(), "banknote")->property("status").toInt(), 1);
+    token->setProperty("dark", true);
+    EXPECT_EQ(child(token.get(), "banknote")->property("source").toUrl().toString(),
+              "image://zelvane-icon/banknote/aeaeb2");
+
+    auto plain = create("UnitFlag { categoryId: 'length'; unitId: 'jin'; size: 20 }");
+    EXPECT_DOUBLE_EQ(plain->implicitWidth(), 0);
+    EXPECT_FALSE(shows(plain.get(), "flagEmoji") || shows(plain.get(), "banknote"));
+}
+
+TEST_F(ThemeComponents, CategoryIconDrawsTheGlyphOrTheTintedSymbol) {
+    auto custom = create("CategoryIcon { categoryId: 'custom.bread'; size: 24;"
+                         " customGlyphs: ({'custom.bread': '🍞'}) }");
+    ASSERT_TRUE(custom);
+    EXPECT_TRUE(shows(custom.get(), "glyph"));
+    EXPECT_FALSE(shows(custom.get(), "symbol"));
+
+    auto speed = create("CategoryIcon { categoryId: 'speed'; size: 24; dark: true }");
+    ASSERT_TRUE(speed);
+    auto* symbol = child(speed.get(), "symbol");
+    EXPECT_TRUE(symbol->isVisible());
+    EXPECT_EQ(symbol->property("source").toUrl().toString(),
+              "image://zelvane-icon/gauge.with.dots.needle.67percent/ff8a5b");
+    EXPECT_EQ(symbol->property("status").toInt(), 1);
+}
+
+TEST_F(ThemeComponents, PanelGlowTakesAThemeMap) {
+    auto glow = create("PanelGlow { theme: Theme.categoryTheme('volume', false); extent: 120 }");
+    ASSERT_TRUE(glow);
+    EXPECT_DOUBLE_EQ(glow->width(), 120);
+}
+
+} // namespace
+} // namespace zelvane
