@@ -22,7 +22,7 @@ QtObject {
     readonly property var shown: {
         void reader.revision
         return quick !== null
-            ? reader.build(quick.categoryId, quick.fromUnitId, quick.number, quick.toUnitId)
+            ? reader.build(quick.categoryId, quick.fromUnitId, quick.number, quick.target)
             : reader.build(model.categoryId, model.fromUnitId, model.input, undefined)
     }
     readonly property var rows: shown.pinned.concat(shown.others)
@@ -117,8 +117,9 @@ QtObject {
             return ""
         if (quick === null || !shown.fromUnit)
             return qsTrId("panel.parse.miss")
+        // The amount as it was read, so that an unexpected reading shows before Return.
         let text = qsTrId("panel.parse.found").arg(AppState.categoryDisplayName(quick.categoryId))
-                                             .arg(shown.fromUnit.name)
+                                             .arg(quick.shownNumber + " " + shown.fromUnit.name)
         if (hasTarget)
             text += " " + qsTrId("panel.parse.target").arg(rows[shown.targetIndex].unit.name)
         return text

@@ -17,12 +17,14 @@ Item {
 
     readonly property bool hovering: pointer.hovered
     readonly property bool isCustom: row.unit.id.startsWith("custom.")
+    // A mixed amount ("5 ft 2.992 in") carries its units in its text.
+    readonly property string textWithUnit: row.isMixed ? row.text : row.text + " " + row.unit.symbol
 
     signal tap(var row, bool asSource)
 
     implicitHeight: layout.rowHeight + 6
     Accessible.role: Accessible.Button
-    Accessible.name: row.text + " " + row.unit.symbol + " — " + row.unit.name
+    Accessible.name: textWithUnit + " — " + row.unit.name
     Accessible.description: qsTrId("panel.row.help")
     Accessible.onPressAction: tap(row, false)
 
@@ -117,7 +119,7 @@ Item {
             MenuItem {
                 objectName: "rowCopyWithUnit"
                 text: qsTrId("converter.copyWithUnit")
-                onTriggered: PanelText.writeClipboard(item.row.text + " " + item.row.unit.symbol)
+                onTriggered: PanelText.writeClipboard(item.textWithUnit)
             }
             MenuItem {
                 objectName: "rowCopyValue"

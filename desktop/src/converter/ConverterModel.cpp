@@ -12,6 +12,7 @@
 #include "RavoDozu/KeypadState.h"
 #include "RavoDozu/ValueFormatter.h"
 #include "SaveFailures.h"
+#include "ShownConversion.h"
 
 namespace zelvane {
 
@@ -92,8 +93,7 @@ void ConverterModel::persist() {
 }
 
 double ConverterModel::inputValue() const {
-    ravodozu::ValueFormatter reader(4, displayLocale(app_.preferences()));
-    return reader.parse(input_).value_or(0);
+    return zelvane::inputValue(input_, displayLocale(app_.preferences()));
 }
 
 std::optional<ravodozu::UnitDefinition> ConverterModel::currentFromUnit() const {

@@ -4,6 +4,7 @@
 #include <QGuiApplication>
 
 #include "AppState.h"
+#include "CopyText.h"
 #include "FormulaText.h"
 #include "QtConversions.h"
 #include "RavoDozu/Formula.h"
@@ -95,7 +96,7 @@ QString PanelText::stepped(const QString& input, int count, const QVariant& step
 }
 
 void PanelText::writeClipboard(const QString& text) const {
-    QGuiApplication::clipboard()->setText(text);
+    QGuiApplication::clipboard()->setText(toQString(copyableText(toStdString(text))));
 }
 
 } // namespace zelvane

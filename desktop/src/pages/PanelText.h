@@ -39,7 +39,8 @@ class PanelText : public QObject {
     /// `stepText` is undefined.
     Q_INVOKABLE QString stepped(const QString& input, int count, const QVariant& stepText) const;
 
-    /// Puts `text` on the clipboard as it is: no recent, no toast, no last-copied text.
+    /// Puts `text` on the clipboard as other programs read it (no superscripts or "×"): no
+    /// recent, no toast, no last-copied text.
     Q_INVOKABLE void writeClipboard(const QString& text) const;
 };
 

@@ -1,6 +1,8 @@
 #include "QuickReader.h"
 
 #include "AppState.h"
+#include "DisplayLanguage.h"
+#include "NumberReader.h"
 #include "PhrasePatterns.h"
 #include "QtConversions.h"
 #include "QuickInput.h"
@@ -29,8 +31,17 @@ QVariantList rowList(const std::vector<ShownConversion::Row>& rows,
                                 {"text", toQString(row.text)},
                                 {"isPinned", row.isPinned},
                                 {"magnitude", optionalText(row.magnitude)},
-                                {"identity", toQString(row.identity())}});
+                                {"identity", toQString(row.identity())},
+                                {"isMixed", false}});
     return list;
+}
+
+ShownConversion::Target targetOf(const QVariant& target) {
+    if (!target.isValid() || target.isNull())
+        return {};
+    if (target.typeId() == QMetaType::QVariantList || target.typeId() == QMetaType::QStringList)
+        return toStdStrings(target.toStringList());
+    return toStdString(target.toString());
 }
 
 } // namespace
@@ -53,25 +64,42 @@ QVariant QuickReader::parse(const QString& text, const QString& currentCategoryI
                                    AppState::instance()->context());
     if (!quick)
         return QVariant::fromValue(nullptr);
-    return QVariantMap{{"number", toQString(quick->number)},
-                       {"categoryId", toQString(quick->categoryId)},
-                       {"fromUnitId", toQString(quick->fromUnitId)},
-                       {"toUnitId", optionalText(quick->toUnitId)}};
+    const NumberReader numbers(displayLocale(AppState::instance()->preferences()));
+    const QVariant target = quick->mixedUnitIds.empty()
+                                ? optionalText(quick->toUnitId)
+                                : QVariant(toQStringList(quick->mixedUnitIds));
+    return QVariantMap{
+        {"number", toQString(quick->number)},
+        {"shownNumber", toQString(numbers.shownText(numbers.readWhole(quick->number).value_or(0)))},
+        {"categoryId", toQString(quick->categoryId)},
+        {"fromUnitId", toQString(quick->fromUnitId)},
+        {"toUnitId", optionalText(quick->toUnitId)},
+        {"target", target}};
 }
 
 QVariantMap QuickReader::build(const QString& categoryId, const QString& fromUnitId,
-                               const QString& input, const QVariant& targetUnitId) const {
+                               const QString& input, const QVariant& target) const {
     auto* app = AppState::instance();
-    std::optional<std::string> target;
-    if (targetUnitId.isValid() && !targetUnitId.isNull())
-        target = toStdString(targetUnitId.toString());
     auto shown = ShownConversion::build(toStdString(categoryId), toStdString(fromUnitId),
-                                        toStdString(input), target, app->context());
+                                        toStdString(input), targetOf(target), app->context());
     auto languages = toStdStrings(app->languageList());
+    auto pinned = rowList(shown.pinned, languages);
+    auto others = rowList(shown.others, languages);
+    if (shown.mixed && shown.targetIndex) {
+        // The target row tells the mixed amount; its text carries the units itself.
+        auto index = qsizetype(*shown.targetIndex);
+        const bool isPinned = index < pinned.size();
+        auto& rows = isPinned ? pinned : others;
+        index -= isPinned ? 0 : pinned.size();
+        auto row = rows[index].toMap();
+        row.insert("text", toQString(shown.mixed->text));
+        row.insert("isMixed", true);
+        rows[index] = row;
+    }
     QVariantMap map{{"categoryId", toQString(shown.categoryId)},
                     {"value", shown.value},
-                    {"pinned", rowList(shown.pinned, languages)},
-                    {"others", rowList(shown.others, languages)}};
+                    {"pinned", pinned},
+                    {"others", others}};
     map.insert("fromUnit",
                shown.fromUnit ? QVariant(unitMap(*shown.fromUnit, languages)) : QVariant());
     map.insert("targetIndex", shown.targetIndex ? QVariant(int(*shown.targetIndex)) : QVariant());

@@ -23,12 +23,16 @@ class QuickReader : public QObject {
     int revision() const { return revision_; }
 
     Q_INVOKABLE bool isPlainNumber(const QString& text) const;
-    /// {number, categoryId, fromUnitId, toUnitId} of a phrase, or null when it names no unit.
+    /// {number, shownNumber, categoryId, fromUnitId, toUnitId, target} of a phrase, or null when
+    /// it names no unit. `shownNumber` is the amount as read, in the display locale, for the hint
+    /// line; `target` is what `build` takes: the target unit id, or the list of a mixed target.
     Q_INVOKABLE QVariant parse(const QString& text, const QString& currentCategoryId) const;
     /// {categoryId, fromUnit, value, pinned, others, targetIndex}; a row is
-    /// {unit: {id, symbol, name}, text, isPinned, magnitude, identity}.
+    /// {unit: {id, symbol, name}, text, isPinned, magnitude, identity, isMixed}. `target` is a
+    /// unit id, a list of unit ids (a mixed target, whose row's text is the whole mixed amount
+    /// with its units: isMixed), or undefined.
     Q_INVOKABLE QVariantMap build(const QString& categoryId, const QString& fromUnitId,
-                                  const QString& input, const QVariant& targetUnitId) const;
+                                  const QString& input, const QVariant& target) const;
 
   signals:
     void revisionChanged();

@@ -3,6 +3,7 @@
 #include <QClipboard>
 #include <QGuiApplication>
 
+#include "CopyText.h"
 #include "DesktopSettings.h"
 #include "QtConversions.h"
 
@@ -18,9 +19,11 @@ void ResultCopier::copy(const QString& clipboardText, const QString& lastCopied)
 
 void ResultCopier::copyRow(const QVariantMap& row, const QVariantMap& shown, const QString& input) {
     const QVariantMap unit = row.value("unit").toMap();
-    const QString text = row.value("text").toString();
-    const QString withUnit = text + " " + unit.value("symbol").toString();
-    const QString copied = settings_.copiesUnit() ? withUnit : text;
+    const QString text = toQString(copyableText(toStdString(row.value("text").toString())));
+    // A mixed amount ("5 ft 2.992 in") names its units itself and means nothing without them.
+    const bool isMixed = row.value("isMixed").toBool();
+    const QString withUnit = isMixed ? text : text + " " + unit.value("symbol").toString();
+    const QString copied = settings_.copiesUnit() || isMixed ? withUnit : text;
     const QVariantMap fromUnit = shown.value("fromUnit").toMap();
     if (!fromUnit.isEmpty())
         settings_.addRecent(Recent{toStdString(shown.value("categoryId").toString()),
@@ -33,7 +36,7 @@ void ResultCopier::copyRow(const QVariantMap& row, const QVariantMap& shown, con
 void ResultCopier::copyRecent(int index) {
     if (index < 0 || index >= recents_.count())
         return;
-    const QString result = recents_.entry(index).resultText;
+    const QString result = toQString(copyableText(toStdString(recents_.entry(index).resultText)));
     copy(result, result);
 }
 

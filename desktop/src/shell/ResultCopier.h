@@ -27,12 +27,14 @@ class ResultCopier : public QObject, public LatestInstance<ResultCopier> {
 
     RecentsModel* recents() { return &recents_; }
 
-    /// Copies a row of a shown conversion: the text (with the unit when the user wants it) to
-    /// the clipboard, the conversion to the recents, the text with its unit as the last copied.
-    /// `row` is {unit: {id, symbol}, text}, `shown` {categoryId, fromUnit: {id} or undefined}.
+    /// Copies a row of a shown conversion: the text as other programs read it (copyableText;
+    /// with the unit when the user wants it, always for a mixed amount) to the clipboard, the
+    /// conversion to the recents, the text with its unit as the last copied. `row` is
+    /// {unit: {id, symbol}, text, isMixed}, `shown` {categoryId, fromUnit: {id} or undefined}.
     Q_INVOKABLE void copyRow(const QVariantMap& row, const QVariantMap& shown,
                              const QString& input);
-    /// Copies the result of the recent entry at `index`; out of range does nothing.
+    /// Copies the result of the recent entry at `index` as other programs read it; out of range
+    /// does nothing.
     Q_INVOKABLE void copyRecent(int index);
 
   signals:

@@ -47,6 +47,27 @@ TEST_F(PanelViewTest, APastedPhraseWithALineBreakCommitsAndCopiesTheTarget) {
               "mi");
 }
 
+// A phrase is read in the display language's numbers, the hint shows the amount as read, and
+// Return copies the target as the launcher and the CLI give it, a mixed one whole.
+TEST_F(PanelViewTest, PhrasesReadInTheDisplayLocaleCopyTheirTarget) {
+    settings_.setCopiesUnit(true);
+    const std::tuple<const char*, const char*, const char*, const char*> cases[] = {
+        {"de", "1.5 km in m", "1,5 ", "1.500 m"},
+        {"de", "1,5 km in m", "1,5 ", "1.500 m"},
+        {"en", "5 ft 3 in to cm", "5.25 ", "160 cm"},
+        {"en", "160 cm to ft in", "160 ", "5 ft 2.992 in"}};
+    for (const auto& [language, phrase, hint, copied] : cases) {
+        ASSERT_TRUE(app_.setPreference("languageCode", language));
+        QMetaObject::invokeMethod(flow(), "clear");
+        replaceInput(phrase);
+        EXPECT_EQ(fieldText().toStdString(), phrase);
+        EXPECT_TRUE(item("hintLine")->property("text").toString().contains(hint))
+            << phrase << ": " << item("hintLine")->property("text").toString().toStdString();
+        press(Qt::Key_Return);
+        EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), copied) << phrase;
+    }
+}
+
 TEST_F(PanelViewTest, ArrowsStopAtTheEndsAndCommitClampsTheSelection) {
     replaceInput("1");
     ASSERT_GT(rowCount(), 1);
