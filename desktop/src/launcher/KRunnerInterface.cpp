@@ -21,16 +21,17 @@ QList<KRunnerAction> KRunnerInterface::Actions() {
 
 QList<KRunnerMatch> KRunnerInterface::Match(const QString& query) {
     QList<KRunnerMatch> answer;
-    // The first row is what Return copies in the panel, so it leads here too.
-    double relevance = 1.0;
+    // A phrase with a target is the answer asked for; a bare amount's rows are helpers, below
+    // other runners' answers, the first row (what Return copies in the panel) leading them.
+    double relevance = 0.5;
     for (const LauncherMatch& match : service_.search(query)) {
         answer.append({.id = toQString(match.id()),
                        .text = toQString(match.resultText),
                        .iconName = "zelvane",
-                       .type = answer.isEmpty() ? exactMatch : possibleMatch,
-                       .relevance = relevance,
+                       .type = match.isExact ? exactMatch : helperMatch,
+                       .relevance = match.isExact ? 1.0 : relevance,
                        .properties = {{"subtext", toQString(match.summary())}}});
-        relevance -= 0.1;
+        relevance -= 0.05;
     }
     return answer;
 }

@@ -17,7 +17,7 @@ struct KRunnerMatch {
     QString id;
     QString text;
     QString iconName;
-    int type = 0; ///< How KRunner ranks the kind of match: exact 100, possible 30.
+    int type = 0; ///< How KRunner ranks the kind of match: exact 100, helper 70, possible 30.
     double relevance = 0;
     QVariantMap properties; ///< "subtext": the line under the text.
 };
@@ -35,6 +35,7 @@ class KRunnerInterface : public QObject {
 
   public:
     static constexpr int exactMatch = 100;
+    static constexpr int helperMatch = 70;
     static constexpr int possibleMatch = 30;
 
     KRunnerInterface(LauncherService& service, QObject* parent);

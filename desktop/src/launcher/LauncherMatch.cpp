@@ -15,10 +15,24 @@ LauncherMatch matchOf(const ShownConversion& shown, const ShownConversion::Row& 
     return {.categoryId = shown.categoryId,
             .fromUnitId = shown.fromUnit->id,
             .toUnitId = row.unit->id,
+            .mixedUnitIds = {},
             .number = number,
             .sourceText = number + " " + shown.fromUnit->symbol,
             .resultText = row.text + " " + row.unit->symbol,
-            .unitName = row.unit->name.resolve(languages)};
+            .unitName = row.unit->name.resolve(languages),
+            .isExact = false};
+}
+
+// The one match of a conversion with a target.
+LauncherMatch targetMatch(const ShownConversion& shown, const std::string& number,
+                          const std::vector<std::string>& mixedUnitIds,
+                          const std::vector<std::string>& languages) {
+    auto match = matchOf(shown, shown.row(*shown.targetIndex), number, languages);
+    if (shown.mixed) {
+        match.mixedUnitIds = mixedUnitIds;
+        match.resultText = shown.mixed->text;
+    }
+    return match;
 }
 
 } // namespace
@@ -31,11 +45,14 @@ std::vector<LauncherMatch> LauncherMatch::search(std::string_view query,
     if (!quick)
         return {};
     const auto shown = ShownConversion::build(quick->categoryId, quick->fromUnitId, quick->number,
-                                              quick->toUnitId, context);
+                                              quick->targetUnitIds(), context);
     if (!shown.fromUnit)
         return {};
-    if (shown.targetIndex)
-        return {matchOf(shown, shown.row(*shown.targetIndex), quick->number, languages)};
+    if (shown.targetIndex) {
+        auto match = targetMatch(shown, quick->number, quick->mixedUnitIds, languages);
+        match.isExact = true;
+        return {match};
+    }
     std::vector<LauncherMatch> matches;
     const std::size_t count = std::min(shown.rowCount(), maxOffered);
     for (std::size_t index = 0; index < count; ++index)
@@ -46,22 +63,32 @@ std::vector<LauncherMatch> LauncherMatch::search(std::string_view query,
 std::optional<LauncherMatch> LauncherMatch::fromId(std::string_view id,
                                                    const ravodozu::ConversionContext& context,
                                                    const std::vector<std::string>& languages) {
-    const auto parts = nlohmann::json::parse(id, nullptr, false);
+    auto parts = nlohmann::json::parse(id, nullptr, false);
+    std::vector<std::string> mixedUnitIds;
+    // A mixed target's units come last, as an array of two or more ids.
+    if (parts.is_array() && parts.size() == 5 && parts[4].is_array() && parts[4].size() >= 2 &&
+        std::ranges::all_of(parts[4], [](const auto& part) { return part.is_string(); })) {
+        mixedUnitIds = parts[4].get<std::vector<std::string>>();
+        parts.erase(4);
+    }
     if (!parts.is_array() || parts.size() != 4 ||
         !std::ranges::all_of(parts, [](const auto& part) { return part.is_string(); }))
         return std::nullopt;
     const auto number = parts[3].get<std::string>();
-    const auto shown =
-        ShownConversion::build(parts[0].get<std::string>(), parts[1].get<std::string>(), number,
-                               parts[2].get<std::string>(), context);
-    if (!shown.fromUnit || !shown.targetIndex)
+    const auto target =
+        mixedUnitIds.empty() ? std::vector{parts[2].get<std::string>()} : mixedUnitIds;
+    const auto shown = ShownConversion::build(parts[0].get<std::string>(),
+                                              parts[1].get<std::string>(), number, target, context);
+    if (!shown.fromUnit || !shown.targetIndex || (!mixedUnitIds.empty() && !shown.mixed))
         return std::nullopt;
-    return matchOf(shown, shown.row(*shown.targetIndex), number, languages);
+    return targetMatch(shown, number, mixedUnitIds, languages);
 }
 
 std::string LauncherMatch::id() const {
-    return nlohmann::json::array({categoryId, fromUnitId, toUnitId, number})
-        .dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+    auto parts = nlohmann::json::array({categoryId, fromUnitId, toUnitId, number});
+    if (!mixedUnitIds.empty())
+        parts.push_back(mixedUnitIds);
+    return parts.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
 }
 
 } // namespace zelvane

@@ -16,10 +16,16 @@ struct LauncherMatch {
     std::string categoryId;
     std::string fromUnitId;
     std::string toUnitId;
-    std::string number;     ///< As the query gave it, the way the panel keeps a typed number.
+    /// A mixed target's units («to ft in»); `resultText` is then the mixed amount.
+    std::vector<std::string> mixedUnitIds;
+    std::string number;     ///< As the panel keeps the amount read from the query.
     std::string sourceText; ///< "5 km".
     std::string resultText; ///< "3.11 mi": the converted value and its unit's symbol.
     std::string unitName;   ///< The result unit's name in the display language.
+    /// The query named its target, so this is the answer it asked for. The rows offered for a
+    /// bare amount («5 km», «5 k» while typing) are only helpers, ranked below other answers.
+    /// Only `search` knows it; `fromId` leaves it false.
+    bool isExact = false;
 
     /// How many rows a query without a target unit offers.
     static constexpr std::size_t maxOffered = 5;
@@ -40,7 +46,8 @@ struct LauncherMatch {
 
     /// "5 km → mile": what was read and what it became, for the line under the result.
     std::string summary() const { return sourceText + " → " + unitName; }
-    /// A compact JSON array of the category, the units and the number: enough to convert again.
+    /// A compact JSON array of the category, the units and the number, and the mixed target's
+    /// units when there is one: enough to convert again.
     std::string id() const;
 
     bool operator==(const LauncherMatch&) const = default;

@@ -63,9 +63,11 @@ void LauncherService::choose(const QString& id) {
         return;
     // The rows exactly as the converter page hands them to the panel's copy.
     const QString number = toQString(chosen->number);
+    const QVariant aim = chosen->mixedUnitIds.empty()
+                             ? QVariant(toQString(chosen->toUnitId))
+                             : QVariant(toQStringList(chosen->mixedUnitIds));
     const QVariantMap shown =
-        reader_.build(toQString(chosen->categoryId), toQString(chosen->fromUnitId), number,
-                      toQString(chosen->toUnitId));
+        reader_.build(toQString(chosen->categoryId), toQString(chosen->fromUnitId), number, aim);
     const QVariant target = shown.value("targetIndex");
     if (!target.isValid())
         return;
