@@ -245,9 +245,10 @@ bool isPlainNumber(std::string_view text) {
     index = skipUtf8(text, skipUtf8(text, index, isPlainNumberChar), isBlank);
     if (index == text.size())
         return true;
-    // Which locale does not matter: each reads the same texts, only their values differ.
+    // A number no one types (longer than any phrase read) is not read; which locale does not
+    // matter: each reads the same texts, only their values differ.
     static thread_local const NumberReader anyLocale("en");
-    return anyLocale.readWhole(text).has_value();
+    return text.size() <= maxPhraseLength && anyLocale.readWhole(text).has_value();
 }
 
 } // namespace zelvane

@@ -42,16 +42,20 @@ bool endsUnitText(char16_t before) {
 // The parts of `text` from `from` on, after the parts already in `parts`: a unit text and then
 // either the end or the next number and its parts. `pending` is the number the unit text goes
 // with. Tries each place a number can start, leftmost first.
+// No unit text is longer and no amount has more parts ("1 d 2 h 3 min 4 s"); the bounds keep a
+// long pasted phrase from costing a search at every digit of it.
+constexpr std::size_t maxUnitText = 64;
+constexpr std::size_t maxParts = 6;
+
 bool compoundParts(const UnitFinder& finder, const NumberReader& numbers, std::u16string_view text,
                    std::size_t from, double pending, std::vector<Part>& parts) {
-    if (!parts.empty())
+    if (!parts.empty() && text.size() - from <= maxUnitText)
         if (auto unit = finder.unit(normalizedUnitText(utf8(text.substr(from))))) {
             parts.push_back({*unit, pending});
             return true;
         }
-    // No unit text is longer; the bound keeps a long pasted phrase from costing a search of
-    // every category at every digit.
-    constexpr std::size_t maxUnitText = 64;
+    if (parts.size() + 1 >= maxParts)
+        return false;
     for (auto at = from + 1; at < text.size() && at - from <= maxUnitText; ++at) {
         UChar32 c;
         U16_GET(text.data(), 0, at, text.size(), c);
@@ -111,11 +115,15 @@ std::optional<UnitFinder::Amount> UnitFinder::compound(std::string_view text,
                                                        double leading) const {
     const auto unicode = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
+    const std::u16string_view chars(unicode.getBuffer(),
+                                    static_cast<std::size_t>(unicode.length()));
+    // Each part but the first starts with a number after a unit text: more numbers than parts
+    // allow mean no amount, whatever the units.
+    std::size_t numbers = 0;
+    for (std::size_t at = 1; at < chars.size(); ++at)
+        numbers += u_isdigit(chars[at]) && endsUnitText(chars[at - 1]) ? 1 : 0;
     std::vector<Part> parts;
-    if (!compoundParts(
-            *this, numbers_,
-            std::u16string_view(unicode.getBuffer(), static_cast<std::size_t>(unicode.length())), 0,
-            leading, parts))
+    if (numbers >= 2 * maxParts || !compoundParts(*this, numbers_, chars, 0, leading, parts))
         return std::nullopt;
     const auto& first = category_->units[parts.front().unit];
     const double sign = std::signbit(leading) ? -1 : 1;

@@ -26,7 +26,7 @@ class UnitFinder {
         double value;     ///< All parts summed in that unit.
     };
     /// The rest of a compound amount whose first number `leading` was already read: "ft 3 in"
-    /// of «5 ft 3 in», "'3\"" of «5'3"», "h 30 min". Two or more parts, each a unit text and the
+    /// of «5 ft 3 in», "'3\"" of «5'3"», "h 30 min". Two to six parts, each a unit text and the
     /// next part's number, all units added by factor alone; the parts take the sign of
     /// `leading`. None when the text is not such an amount.
     std::optional<Amount> compound(std::string_view text, double leading) const;
