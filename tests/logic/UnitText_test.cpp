@@ -33,11 +33,21 @@ const auto dollar = unit("USD", "US$", {{"en", "US Dollar"}});
 const auto lowerUsd = unit("usd", "x", {});
 const auto perHundred = unit("l_100km", "L/100km", {{"en", "litres per 100 km"}});
 const auto nameless = unit("custom.x", "", {{"en", ""}});
+const auto cup = unit("cup_us", "cup", {{"en", "US cup"}});
+const auto squareFoot = unit("ft2", "ft²", {{"en", "Square foot"}});
+const auto century = unit("century", "c", {{"en", "Century"}});
+const auto metre = unit("m", "m", {{"en", "Meter"}});
 
 TEST(UnitMatches, ComparesSymbolIdNamesPluralsAndAliases) {
     const std::tuple<const UnitDefinition&, const char*, bool> cases[] = {
         {kilometre, "Kilometres", true},
         {kilometre, "kilometress", false},
+        {kilometre, "KILOMETERS", true},
+        {metre, "metres", true},
+        {metre, "ms", false}, // a symbol of one or two letters takes no plural
+        {cup, "cups", true},
+        {squareFoot, "square feet", true},
+        {century, "centuries", true},
         {kilometre, "千米", true},
         {kilometre, "   ", false},
         {foot, "feet", true},
