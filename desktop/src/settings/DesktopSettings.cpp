@@ -176,7 +176,7 @@ void DesktopSettings::addRecent(Recent recent) {
 void DesktopSettings::setOpenAtLogin(bool enabled) {
     auto outcome = autostart_.setEnabled(enabled);
     if (!outcome)
-        qCWarning(zelvaneLog, "open at login: %s", outcome.error().c_str());
+        qCWarning(zelvaneLog, "Open at login: %s", outcome.error().c_str());
     ++loginRevision_;
     emit loginRevisionChanged();
 }
