@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "TempDirectory.h"
 
@@ -109,4 +110,27 @@ TEST(UnitCatalog, IndexedBundleMatchesFullDecodingAndIsIgnoredWhenFilesChange) {
     auto withBreak = UnitCatalog::load(bundleWith(edited, broken.c_str(), currency.c_str()));
     ASSERT_FALSE(withBreak);
     EXPECT_EQ(withBreak.error().kind, CatalogError::Kind::invalidData);
+}
+
+TEST(UnitCatalog, TakesNamesTheDataLacksFromCldr) {
+    auto category = decodeUnitCategory(nlohmann::json::parse(R"({"id":"length","name":{"en":"L"},
+      "base":"km","units":[{"id":"km","symbol":"km","name":{"en":"Kilometer","fr":"kilomètre [data]"},
+      "cldrUnit":"kilometer","conversion":{
+    "type" : "linear", "factor" : 1
+}
+}]
+})"));
+    ASSERT_TRUE(category) << category.error().describe();
+    const auto& kilometer = category->units.front().name.values;
+    EXPECT_EQ(kilometer.at("fr"), "kilomètre [data]") << "the data's own name wins";
+    EXPECT_EQ(kilometer.at("pt-BR"), "quilômetro");
+    EXPECT_EQ(kilometer.at("ja"), "キロメートル");
+    EXPECT_EQ(kilometer.size(), interfaceLanguages.size());
+
+    auto currency = decodeCurrencyCatalog(nlohmann::json::parse(R"({"id":"currency",
+      "name":{"en":"Currency"},"base":"BRL","defaultCurrencies":[],
+      "currencies":[{"code":"BRL","symbol":"R$","name":{"en":"Brazilian Real"}}]})"));
+    ASSERT_TRUE(currency) << currency.error().describe();
+    EXPECT_EQ(currency->currencies.front().name.values.at("pt-BR"), "Real brasileiro");
+    EXPECT_EQ(currency->currencies.front().name.values.at("de"), "Brasilianischer Real");
 }
