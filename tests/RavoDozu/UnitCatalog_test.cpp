@@ -1,3 +1,4 @@
+#include "RavoDozu/CatalogCheck.h"
 #include "RavoDozu/UnitCatalog.h"
 
 #include <fstream>
@@ -133,4 +134,24 @@ TEST(UnitCatalog, TakesNamesTheDataLacksFromCldr) {
     ASSERT_TRUE(currency) << currency.error().describe();
     EXPECT_EQ(currency->currencies.front().name.values.at("pt-BR"), "Real brasileiro");
     EXPECT_EQ(currency->currencies.front().name.values.at("de"), "Brasilianischer Real");
+}
+
+TEST(CatalogCheck, NamesEveryTextMissingAnInterfaceLanguage) {
+    LocalizedText everywhere;
+    for (auto language : interfaceLanguages)
+        everywhere.values.emplace(language, "x");
+    auto withoutThai = everywhere;
+    withoutThai.values.erase("th");
+    UnitCategory length{"length", everywhere, "m", {{"m", "m", withoutThai, LinearConversion{1}}}};
+    CurrencyCatalog currency{"currency", everywhere, "USD", {}, {{"USD", "$", LocalizedText{}}}};
+    ExtensionPack pack;
+    pack.id = "old";
+    pack.categories.emplace_back().id = "mass";
+    pack.categories.back().name = withoutThai;
+
+    EXPECT_EQ(missingNames(UnitCatalog{{length}, currency}, std::span(&pack, 1)),
+              (std::vector<std::string>{
+                  "length.m: th",
+                  "currency.USD: zh-Hans, zh-Hant, en, es, de, fr, ja, ko, pt-BR, it, th, ms, id",
+                  "old.mass: th"}));
 }
