@@ -21,6 +21,35 @@ TEST(LocalizedText, ResolvesByListThenNormalisedFormThenEnglish) {
               "Comprimento (BR)");
 }
 
+TEST(LocalizedText, FallsBackWithinALanguageBeforeTheNextOne) {
+    // Keyed as the shipped data is: one form per interface language.
+    const auto shipped = text({{"en", "Length"},
+                               {"zh-Hans", "长度"},
+                               {"zh-Hant", "長度"},
+                               {"pt-BR", "Comprimento"},
+                               {"ms", "Panjang (ms)"},
+                               {"id", "Panjang (id)"}});
+    const auto simplifiedOnly = text({{"en", "Length"}, {"zh-Hans", "长度"}});
+    const struct {
+        std::vector<std::string> languages;
+        const LocalizedText& names;
+        const char* expected;
+    } cases[] = {{{"pt-BR"}, shipped, "Comprimento"},
+                 {{"pt"}, shipped, "Comprimento"},
+                 {{"pt-PT", "en"}, shipped, "Comprimento"},
+                 {{"pt_BR"}, shipped, "Comprimento"},
+                 {{"zh-Hant-TW"}, shipped, "長度"},
+                 {{"zh-HK"}, shipped, "長度"},
+                 {{"zh-SG"}, shipped, "长度"},
+                 {{"ms-MY"}, shipped, "Panjang (ms)"},
+                 {{"id-ID"}, shipped, "Panjang (id)"},
+                 {{"zh-Hant", "en"}, simplifiedOnly, "长度"},
+                 {{"ko", "pt"}, shipped, "Comprimento"},
+                 {{"ko", "en"}, shipped, "Length"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.names.resolve(c.languages), c.expected) << c.languages.front();
+}
+
 TEST(LocalizedText, NormalisesLanguageCodes) {
     const std::pair<const char*, const char*> cases[] = {{"en-GB", "en"},
                                                          {"zh", "zh-Hans"},

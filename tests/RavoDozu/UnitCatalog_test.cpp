@@ -1,9 +1,11 @@
+#include "RavoDozu/CatalogCheck.h"
 #include "RavoDozu/UnitCatalog.h"
 
 #include <fstream>
 #include <iterator>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "TempDirectory.h"
 
@@ -109,4 +111,47 @@ TEST(UnitCatalog, IndexedBundleMatchesFullDecodingAndIsIgnoredWhenFilesChange) {
     auto withBreak = UnitCatalog::load(bundleWith(edited, broken.c_str(), currency.c_str()));
     ASSERT_FALSE(withBreak);
     EXPECT_EQ(withBreak.error().kind, CatalogError::Kind::invalidData);
+}
+
+TEST(UnitCatalog, TakesNamesTheDataLacksFromCldr) {
+    auto category = decodeUnitCategory(nlohmann::json::parse(R"({"id":"length","name":{"en":"L"},
+      "base":"km","units":[{"id":"km","symbol":"km","name":{"en":"Kilometer","fr":"kilomètre [data]"},
+      "cldrUnit":"kilometer","conversion":{
+    "type" : "linear", "factor" : 1
+}
+}]
+})"));
+    ASSERT_TRUE(category) << category.error().describe();
+    const auto& kilometer = category->units.front().name.values;
+    EXPECT_EQ(kilometer.at("fr"), "kilomètre [data]") << "the data's own name wins";
+    EXPECT_EQ(kilometer.at("pt-BR"), "quilômetro");
+    EXPECT_EQ(kilometer.at("ja"), "キロメートル");
+    EXPECT_EQ(kilometer.size(), interfaceLanguages.size());
+
+    auto currency = decodeCurrencyCatalog(nlohmann::json::parse(R"({"id":"currency",
+      "name":{"en":"Currency"},"base":"BRL","defaultCurrencies":[],
+      "currencies":[{"code":"BRL","symbol":"R$","name":{"en":"Brazilian Real"}}]})"));
+    ASSERT_TRUE(currency) << currency.error().describe();
+    EXPECT_EQ(currency->currencies.front().name.values.at("pt-BR"), "Real brasileiro");
+    EXPECT_EQ(currency->currencies.front().name.values.at("de"), "Brasilianischer Real");
+}
+
+TEST(CatalogCheck, NamesEveryTextMissingAnInterfaceLanguage) {
+    LocalizedText everywhere;
+    for (auto language : interfaceLanguages)
+        everywhere.values.emplace(language, "x");
+    auto withoutThai = everywhere;
+    withoutThai.values.erase("th");
+    UnitCategory length{"length", everywhere, "m", {{"m", "m", withoutThai, LinearConversion{1}}}};
+    CurrencyCatalog currency{"currency", everywhere, "USD", {}, {{"USD", "$", LocalizedText{}}}};
+    ExtensionPack pack;
+    pack.id = "old";
+    pack.categories.emplace_back().id = "mass";
+    pack.categories.back().name = withoutThai;
+
+    EXPECT_EQ(missingNames(UnitCatalog{{length}, currency}, std::span(&pack, 1)),
+              (std::vector<std::string>{
+                  "length.m: th",
+                  "currency.USD: zh-Hans, zh-Hant, en, es, de, fr, ja, ko, pt-BR, it, th, ms, id",
+                  "old.mass: th"}));
 }

@@ -22,6 +22,23 @@ TEST(CatalogCommands, ListsCategoriesAsJson) {
     EXPECT_EQ((*temperature)["name"], "溫度");
 }
 
+TEST(CatalogCommands, NamesUnitsInTheChosenLanguage) {
+    const struct {
+        const char *language, *category, *unit, *name;
+    } cases[] = {{"pt-BR", "length", "km", "quilômetro"}, // from CLDR
+                 {"th", "length", "wa", "วา"},            // from the data
+                 {"de", "length", "ft_us", "US-Survey-Fuß"},
+                 {"ja", "speed", "km_h", "キロメートル毎時"}};
+    for (auto [language, categoryId, unitId, name] : cases) {
+        auto category =
+            json::parse(runCli({"--lang", language, "units", categoryId, "--json"}).out);
+        auto unit =
+            std::ranges::find(category["units"], unitId, [](const json& u) { return u["id"]; });
+        ASSERT_NE(unit, category["units"].end()) << unitId;
+        EXPECT_EQ((*unit)["name"], name) << language;
+    }
+}
+
 TEST(CatalogCommands, ShowsUnitsWithTheirConversions) {
     auto category = json::parse(runCli({"units", "temperature", "--json"}).out);
     auto celsius = std::ranges::find(category["units"], "c", [](const json& u) { return u["id"]; });
