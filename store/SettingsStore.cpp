@@ -355,17 +355,34 @@ StoreResult SettingsStore::apply(const std::vector<Change>& changes) {
     for (const auto& [key, value] : changes)
         if (auto refused = value ? unstorable(key, *value) : std::nullopt)
             return ravodozu::fail(std::move(*refused));
-    return write([&](Values& values) {
+    return write([&](Values& values) -> std::optional<StoreError> {
         for (const auto& [key, value] : changes) {
             if (value)
                 values.insert_or_assign(key, *value);
             else if (auto found = values.find(key); found != values.end())
                 values.erase(found);
         }
+        return std::nullopt;
     });
 }
 
-StoreResult SettingsStore::write(const std::function<void(Values&)>& change) {
+StoreResult SettingsStore::update(std::string_view key, const Edit& edit) {
+    return write([&](Values& values) -> std::optional<StoreError> {
+        auto found = values.find(key);
+        auto edited = edit(found == values.end() ? std::nullopt : std::optional(found->second));
+        if (!edited) {
+            if (found != values.end())
+                values.erase(found);
+            return std::nullopt;
+        }
+        if (auto refused = unstorable(key, *edited))
+            return refused;
+        values.insert_or_assign(std::string(key), std::move(*edited));
+        return std::nullopt;
+    });
+}
+
+StoreResult SettingsStore::write(const std::function<std::optional<StoreError>(Values&)>& change) {
     auto folder = file_.parent_path().empty() ? fs::path(".") : file_.parent_path();
     std::error_code error;
     fs::create_directories(folder, error);
@@ -390,7 +407,8 @@ StoreResult SettingsStore::write(const std::function<void(Values&)>& change) {
         if (auto kept = keepDamagedCopy(); !kept)
             return kept;
     Values updated = values_;
-    change(updated);
+    if (auto refused = change(updated))
+        return ravodozu::fail(std::move(*refused));
     if (auto written = replaceFile(updated); !written)
         return written;
     values_ = std::move(updated);

@@ -75,6 +75,12 @@ class SettingsStore {
     using Change = std::pair<std::string, std::optional<SettingValue>>;
     StoreResult apply(const std::vector<Change>& changes);
 
+    /// Replaces the value under `key` with what `edit` makes of the one in the file now (none
+    /// when missing), under the write lock, so an edit never writes an older copy of a record
+    /// over a newer one. `edit` answering none removes the key.
+    using Edit = std::function<std::optional<SettingValue>(std::optional<SettingValue>)>;
+    StoreResult update(std::string_view key, const Edit& edit);
+
     /// Why the file on disk could not be read, or was read only in part; none when it was fine.
     std::optional<StoreError> readProblem() const;
 
@@ -91,7 +97,9 @@ class SettingsStore {
 
     /// Parses the file again when it changed since it was last read (or always, when `force`).
     void refresh(bool force) const;
-    StoreResult write(const std::function<void(Values&)>& change);
+    /// Changes the values as they are on disk now, under the lock; a change that answers an
+    /// error leaves the file as it is.
+    StoreResult write(const std::function<std::optional<StoreError>(Values&)>& change);
     StoreResult replaceFile(const Values& values) const;
     StoreResult keepDamagedCopy() const;
     StoreError problem(std::string_view action, const std::filesystem::path& path,

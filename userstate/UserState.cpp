@@ -162,6 +162,14 @@ Result<std::monostate, std::string> saved(const StoreResult& result) {
     return fail("Could not save the change: " + result.error().message);
 }
 
+// The preferences a stored value holds; the default record when it is missing or unreadable.
+UserPreferences storedPreferences(const std::optional<SettingValue>& stored) {
+    const auto* data = stored ? std::get_if<SettingData>(&*stored) : nullptr;
+    auto decoded =
+        data ? valueOf(UserPreferences::decode(std::string_view(data->bytes))) : std::nullopt;
+    return decoded.value_or(UserPreferences{});
+}
+
 // A file that could not be read in full would lose what was unread when rewritten.
 Problem unreadableStore(const SettingsStore& store) {
     if (!store.readProblem())
@@ -179,10 +187,7 @@ std::string noSuchItem(std::string_view id) {
 UserState::UserState(SettingsStore& store) : store_(store) {}
 
 UserPreferences UserState::preferences() const {
-    auto bytes = store_.data(keys::preferences);
-    auto decoded =
-        bytes ? valueOf(UserPreferences::decode(std::string_view(*bytes))) : std::nullopt;
-    return decoded.value_or(UserPreferences{});
+    return storedPreferences(store_.value(keys::preferences));
 }
 
 UserPreferences UserState::preferencesForRun() const {
@@ -200,6 +205,19 @@ StoreResult UserState::setPreferences(const UserPreferences& preferences) {
 std::optional<ExchangeRates> UserState::rates() const {
     auto bytes = store_.data(keys::rates);
     return bytes ? valueOf(parseExchangeRates(*bytes)) : std::nullopt;
+}
+
+Result<UserPreferences, StoreError>
+UserState::editPreferences(const std::function<void(UserPreferences&)>& edit) {
+    UserPreferences edited;
+    auto written = store_.update(keys::preferences, [&](std::optional<SettingValue> stored) {
+        edited = storedPreferences(stored);
+        edit(edited);
+        return std::optional<SettingValue>(SettingData{edited.encode().dump()});
+    });
+    if (!written)
+        return fail(written.error());
+    return edited;
 }
 
 StoreResult UserState::setRates(const ExchangeRates& rates) {
@@ -231,6 +249,15 @@ std::map<std::string, KeypadState, std::less<>> UserState::categoryMemory() cons
 std::optional<KeypadState> UserState::keypad() const {
     auto bytes = store_.data(keys::keypad);
     return bytes ? valueOf(decodeKeypad(*bytes)) : std::nullopt;
+}
+
+Result<std::monostate, std::string> UserState::setRecord(std::string_view key, SettingValue value) {
+    if (auto problem = recordProblem(key, value))
+        return fail("not written: " + std::string(key) + " would not be readable (" + *problem +
+                    ")");
+    if (auto written = store_.set(key, std::move(value)); !written)
+        return fail("could not write " + std::string(key) + ": " + written.error().message);
+    return std::monostate{};
 }
 
 StoreResult UserState::forgetObsoleteKeys() {

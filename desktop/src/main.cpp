@@ -23,6 +23,7 @@
 #include "PanelController.h"
 #include "QtConversions.h"
 #include "SaveFailures.h"
+#include "SettingsWatcher.h"
 #include "SingleInstance.h"
 
 Q_IMPORT_QML_PLUGIN(ZelvanePlugin)
@@ -118,6 +119,9 @@ int main(int argc, char** argv) {
     SettingsStore& store = SettingsStore::standard();
     AppState app(std::make_shared<const ravodozu::UnitCatalog>(std::move(catalog).value()), store);
     DesktopSettings settings(store);
+    SettingsWatcher watcher(store.path());
+    QObject::connect(&watcher, &SettingsWatcher::changed, &app, &AppState::reload);
+    QObject::connect(&watcher, &SettingsWatcher::changed, &settings, &DesktopSettings::reload);
     LocalizationBundle translations;
     translations.installFor(app.preferences());
 

@@ -42,6 +42,7 @@ QuickReader::QuickReader(QObject* parent) : QObject(parent) {
     };
     connect(AppState::instance(), &AppState::preferencesChanged, this, bump);
     connect(AppState::instance(), &AppState::ratesChanged, this, bump);
+    connect(AppState::instance(), &AppState::customLibraryChanged, this, bump);
 }
 
 bool QuickReader::isPlainNumber(const QString& text) const {

@@ -215,7 +215,7 @@ TEST_F(AppStateTest, NamesOfCategoriesAndLanguages) {
     state->setPreference("languageCode", "de");
     EXPECT_EQ(state->categoryDisplayName("length"), "Länge");
     EXPECT_EQ(state->languageList(), QStringList({"de", "en"}));
-    EXPECT_EQ(displayLocale(store), "de");
+    EXPECT_EQ(state->displayLocaleName(), "de");
 
     EXPECT_EQ(state->languageDisplayName("de"), "Deutsch");
     EXPECT_EQ(state->languageDisplayName("fr"), "Français");
