@@ -9,10 +9,7 @@ import Zelvane
 Item {
     id: panel
 
-    // The controller's pages, in its declaration order.
-    readonly property var pageNames: ["converter", "categories", "settings", "formula"]
-    readonly property string page: typeof PanelController.page === "number"
-                                   ? pageNames[PanelController.page] : PanelController.page
+    readonly property string page: PanelController.pageName
     readonly property var theme: PanelStyle.categoryTheme(converterFlow.shown.categoryId)
     // Where the settings page is scrolled to, kept while it stays open.
     property real settingsScroll: 0
@@ -30,7 +27,7 @@ Item {
     }
 
     function show(name) {
-        PanelController.show(pageNames.indexOf(name))
+        PanelController.showPage(name)
     }
     // A second press of a page's button or shortcut returns to the converter.
     function togglePage(name) {

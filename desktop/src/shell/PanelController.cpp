@@ -70,7 +70,7 @@ PanelController::PanelController(AppState& app, DesktopSettings& settings, QQuic
         emit toastChanged();
     });
 
-    connect(tray_.get(), &TrayIcon::toggleRequested, this, &PanelController::toggle);
+    connect(tray_.get(), &TrayIcon::toggleRequested, this, &PanelController::toggleFromTray);
     connect(tray_.get(), &TrayIcon::pageRequested, this, [this](int page) { show(page); });
     connect(tray_.get(), &TrayIcon::resetPositionRequested, placement_.get(),
             &PanelPlacement::resetPosition);
@@ -109,9 +109,7 @@ void PanelController::handle(const launch::Command& command) {
         PanelController& self;
         void operator()(launch::Reopen) const { self.show(converter); }
         void operator()(launch::Toggle) const { self.toggle(); }
-        void operator()(const launch::Show& show) const {
-            self.show(static_cast<Page>(launch::pageNames().indexOf(show.page)));
-        }
+        void operator()(const launch::Show& show) const { self.showPage(show.page); }
         void operator()(launch::Hide) const { self.hide(); }
         void operator()(launch::Quit) const { QCoreApplication::quit(); }
         void operator()(launch::Background) const {}
@@ -124,6 +122,7 @@ void PanelController::show(Page page) {
     if (panel_.windowStates() & Qt::WindowMinimized) {
         panel_.showNormal();
     } else if (!panel_.isVisible()) {
+        activeSinceShown_ = false;
         applyTaskbarPolicy();
         setComposited(hasCompositingManager());
         panel_.setGeometry(placement_->panelFrame().toRect());
@@ -136,6 +135,16 @@ void PanelController::show(Page page) {
     emit openCountChanged();
 }
 
+QString PanelController::pageName() const {
+    return launch::pageNames().at(page_);
+}
+
+void PanelController::showPage(const QString& name) {
+    const auto index = launch::pageNames().indexOf(name);
+    if (index >= 0)
+        show(static_cast<Page>(index));
+}
+
 void PanelController::hide() {
     if (!panel_.isVisible())
         return;
@@ -144,6 +153,14 @@ void PanelController::hide() {
 }
 
 void PanelController::toggle() {
+    // A panel buried under another window is brought forward rather than hidden.
+    if (panel_.isVisible() && !panel_.isActive() && !(panel_.windowStates() & Qt::WindowMinimized))
+        show(page_);
+    else
+        toggleFromTray();
+}
+
+void PanelController::toggleFromTray() {
     const bool justAutoHidden = autoHidden_.isValid() && autoHidden_.elapsed() < autoHideGraceMs;
     if (!panel_.isVisible() && justAutoHidden)
         return;
@@ -161,10 +178,14 @@ void PanelController::closeIfAllowed() {
 
 void PanelController::watchActivation() {
     connect(&panel_, &QWindow::activeChanged, this, [this] {
-        if (panel_.isActive())
+        if (panel_.isActive()) {
+            activeSinceShown_ = true;
             return;
+        }
         QTimer::singleShot(0, this, [this] {
-            if (panel_.isActive() || !panel_.isVisible())
+            // A late word of the activation lost before the last show must not hide the panel
+            // that show brought up: only a panel that was active since can lose it.
+            if (panel_.isActive() || !panel_.isVisible() || !activeSinceShown_)
                 return;
             closeIfAllowed();
             if (!panel_.isVisible())
