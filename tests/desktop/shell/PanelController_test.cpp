@@ -69,6 +69,13 @@ TEST_F(PanelControllerTest, ShowingOpensOnThePageAtTheComputedFrameAndHidingRetu
     controller_.toggle();
     EXPECT_TRUE(window_.isVisible());
     EXPECT_EQ(controller_.openCount(), 2);
+    // Shown but not active (buried under another window): a toggle brings it forward.
+    if (!window_.isActive()) {
+        controller_.toggle();
+        EXPECT_TRUE(window_.isVisible());
+        EXPECT_EQ(controller_.openCount(), 3);
+    }
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window_));
     controller_.toggle();
     EXPECT_FALSE(window_.isVisible());
 }
