@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "Command.h"
+#include "RavoDozu/BoundedJson.h"
 #include "StoredState.h"
 
 namespace zelvane::cli {
@@ -18,7 +19,7 @@ const bool registered = registerCommand(defaultsCommand);
 // A JSON number is stored as a number, true and false as a boolean, a string as a text, and an
 // object or a list as data kept as that JSON; null is no value.
 std::optional<SettingValue> settingOf(const std::string& text) {
-    auto value = json::parse(text, nullptr, /*allow_exceptions=*/false);
+    auto value = ravodozu::parseBoundedJson(text);
     if (value.is_number())
         return value.get<double>();
     if (value.is_boolean())

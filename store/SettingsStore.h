@@ -43,11 +43,17 @@ using StoreResult = ravodozu::Result<std::monostate, StoreError>;
 /// Reads see the file as it is on disk: it is parsed again whenever it changed since the last
 /// read (another process, or a hand edit). Every write takes an advisory lock on the file,
 /// re-reads it, applies the change, and replaces it atomically (temporary file, fsync, rename),
-/// so that several processes writing at once lose no key. A file that cannot be parsed reads as
-/// what could be read of it; it is copied to `damagedCopyPath()` before it is first rewritten.
+/// so that several processes writing at once lose no key. A file that cannot be parsed, nests
+/// deeper than `ravodozu::maxJsonDepth` or is larger than `maxFileBytes` reads as what could
+/// safely be read of it; it is copied (mode 0600) to `damagedCopyPath()` before it is first
+/// rewritten. A path that is not a regular file reads as empty and is never written over.
 /// Thread-compatible: one thread at a time per instance.
 class SettingsStore {
   public:
+    /// The largest file read, and written: a hundred times what a heavy user stores, small
+    /// enough to read in a few milliseconds.
+    static constexpr std::size_t maxFileBytes = std::size_t{1} << 20;
+
     explicit SettingsStore(std::filesystem::path file);
 
     /// "$XDG_CONFIG_HOME/zelvane/settings.json", XDG_CONFIG_HOME defaulting to "$HOME/.config"
@@ -97,6 +103,10 @@ class SettingsStore {
 
     /// Parses the file again when it changed since it was last read (or always, when `force`).
     void refresh(bool force) const;
+    /// Holds nothing read; `whyUnreadable` becomes the read problem.
+    void forget(std::optional<std::string> whyUnreadable) const;
+    /// Takes the values of the file's `bytes`, the first `maxFileBytes` of it when `oversized`.
+    void load(std::string_view bytes, bool oversized) const;
     /// Changes the values as they are on disk now, under the lock; a change that answers an
     /// error leaves the file as it is.
     StoreResult write(const std::function<std::optional<StoreError>(Values&)>& change);

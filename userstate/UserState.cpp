@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "DesktopState.h"
+#include "RavoDozu/BoundedJson.h"
 #include "RavoDozu/PlatformLocale.h"
 #include "Recent.h"
 
@@ -31,7 +32,7 @@ template <class T, class E> std::optional<T> valueOf(Result<T, E>&& result) {
 }
 
 Result<Memory, std::string> decodeMemory(std::string_view bytes) {
-    auto document = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+    auto document = ravodozu::parseBoundedJson(bytes);
     if (!document.is_object())
         return fail(std::string("not an object of category ids to keypad states"));
     Memory memory;
@@ -45,7 +46,7 @@ Result<Memory, std::string> decodeMemory(std::string_view bytes) {
 }
 
 Result<KeypadState, DecodingError> decodeKeypad(std::string_view bytes) {
-    auto document = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+    auto document = ravodozu::parseBoundedJson(bytes);
     return KeypadState::decode(document.is_discarded() ? json() : document);
 }
 
@@ -128,7 +129,7 @@ Result<ordered_json, std::string> storedObject(const SettingsStore& store, std::
     if (!stored)
         return fresh;
     const auto* data = std::get_if<SettingData>(&*stored);
-    auto document = data ? ordered_json::parse(data->bytes, nullptr, false) : ordered_json();
+    auto document = data ? ravodozu::parseBoundedJson<ordered_json>(data->bytes) : ordered_json();
     if (!document.is_object())
         return fail(nothingChanged(std::string(what) + " (" + std::string(key) + ")"));
     return document;

@@ -1,10 +1,15 @@
 #include "LauncherMatch.h"
 
 #include <algorithm>
+#include <cmath>
+#include <variant>
 
 #include <nlohmann/json.hpp>
 
 #include "QuickInput.h"
+#include "RavoDozu/BoundedJson.h"
+#include "RavoDozu/NumberText.h"
+#include "RavoDozu/ValueFormatter.h"
 #include "ShownConversion.h"
 
 namespace zelvane {
@@ -19,6 +24,23 @@ LauncherMatch matchOf(const ShownConversion& shown, const ShownConversion::Row& 
             .sourceText = number + " " + shown.fromUnit->symbol,
             .resultText = row.text + " " + row.unit->symbol,
             .unitName = row.unit->name.resolve(languages)};
+}
+
+// An id comes from outside: its number must read whole, as a finite value ("0x10" is no 16 and
+// no 0), and a scale with an absolute zero cannot go below it.
+bool isPossibleValue(const std::string& number, const ShownConversion& shown,
+                     const ravodozu::ConversionContext& context) {
+    const auto locale = displayLocale(context.preferences(), Environment::current());
+    auto read = ravodozu::ValueFormatter(1, locale).parse(number);
+    if (!read)
+        read = ravodozu::readNumber(number);
+    if (!read || !std::isfinite(*read))
+        return false;
+    const auto category = context.category(shown.categoryId);
+    const bool shifted = std::ranges::any_of(category->units, [](const auto& unit) {
+        return std::holds_alternative<ravodozu::AffineConversion>(unit.conversion);
+    });
+    return !shifted || ravodozu::toBase(shown.fromUnit->conversion, shown.value) >= 0;
 }
 
 } // namespace
@@ -46,7 +68,7 @@ std::vector<LauncherMatch> LauncherMatch::search(std::string_view query,
 std::optional<LauncherMatch> LauncherMatch::fromId(std::string_view id,
                                                    const ravodozu::ConversionContext& context,
                                                    const std::vector<std::string>& languages) {
-    const auto parts = nlohmann::json::parse(id, nullptr, false);
+    const auto parts = ravodozu::parseBoundedJson(id);
     if (!parts.is_array() || parts.size() != 4 ||
         !std::ranges::all_of(parts, [](const auto& part) { return part.is_string(); }))
         return std::nullopt;
@@ -54,7 +76,7 @@ std::optional<LauncherMatch> LauncherMatch::fromId(std::string_view id,
     const auto shown =
         ShownConversion::build(parts[0].get<std::string>(), parts[1].get<std::string>(), number,
                                parts[2].get<std::string>(), context);
-    if (!shown.fromUnit || !shown.targetIndex)
+    if (!shown.fromUnit || !shown.targetIndex || !isPossibleValue(number, shown, context))
         return std::nullopt;
     return matchOf(shown, shown.row(*shown.targetIndex), number, languages);
 }

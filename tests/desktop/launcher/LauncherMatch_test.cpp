@@ -95,9 +95,12 @@ TEST_F(LauncherMatchTest, AnIdBringsBackItsMatchConvertedAfresh) {
 }
 
 TEST_F(LauncherMatchTest, MalformedOrStaleIdsBringBackNothing) {
-    for (const char* id : {"", "not json", "{}", "[]", R"(["length","km","mi"])",
-                           R"(["length","km","mi",5])", R"(["length","km","mi","5","extra"])",
-                           R"(["nowhere","km","mi","5"])", R"(["length","nosuch","mi","5"])",
-                           R"(["length","km","nosuch","5"])", R"(["length","km","km","5"])"})
+    for (const char* id :
+         {"", "not json", "{}", "[]", R"(["length","km","mi"])", R"(["length","km","mi",5])",
+          R"(["length","km","mi","5","extra"])", R"(["nowhere","km","mi","5"])",
+          R"(["length","nosuch","mi","5"])", R"(["length","km","nosuch","5"])",
+          R"(["length","km","km","5"])", R"(["length","mi","km","0x10"])",
+          R"(["length","mi","km","2x^2"])", R"(["length","mi","km","nan"])",
+          R"(["temperature","c","f","-300"])", R"(["temperature","k","c","-1"])"})
         EXPECT_FALSE(fromId(id).has_value()) << id;
 }

@@ -92,8 +92,10 @@ TEST(SingleInstance, ASecondStartOffersItsSessionBusBeforeItIsAnswered) {
     SingleInstance instance(QString::fromStdString(folder.path()));
     ASSERT_EQ(instance.start({}).value(), SingleInstance::Role::primary);
     QStringList events;
-    QObject::connect(&instance, &SingleInstance::sessionBusOffered,
-                     [&](const QString& address) { events << "bus " + address; });
+    instance.setBusHandler([&](const QString& address, const std::function<void()>& done) {
+        events << "bus " + address;
+        done();
+    });
     QObject::connect(&instance, &SingleInstance::argumentsReceived,
                      [&](const QStringList& arguments) { events << arguments.join(' '); });
 
