@@ -42,7 +42,7 @@ void keystroke(benchmark::State& state, const std::string& phrase) {
         if (!quick)
             state.SkipWithError("phrase not understood");
         auto shown = ShownConversion::build(quick->categoryId, quick->fromUnitId, quick->number,
-                                            quick->toUnitId, context());
+                                            quick->targetUnitIds(), context());
         benchmark::DoNotOptimize(shown);
     }
 }
@@ -58,6 +58,13 @@ void BM_KeystrokeUnitInLastVisibleCategory(benchmark::State& state) {
     keystroke(state, "5 " + symbol);
 }
 BENCHMARK(BM_KeystrokeUnitInLastVisibleCategory);
+
+// The longer readings: an amount in two units, a mixed target, "in" tried as a separator.
+void BM_KeystrokeCompoundAndMixed(benchmark::State& state, const std::string& phrase) {
+    keystroke(state, phrase);
+}
+BENCHMARK_CAPTURE(BM_KeystrokeCompoundAndMixed, compound, std::string("5 ft 3 in in cm"));
+BENCHMARK_CAPTURE(BM_KeystrokeCompoundAndMixed, mixed, std::string("160 cm to ft in"));
 
 void BM_PhraseNamingNoUnit(benchmark::State& state) {
     for (auto _ : state)
@@ -83,12 +90,24 @@ BENCHMARK_CAPTURE(BM_PastedPhrase, plainNumber, std::string(100'000, '7'))
 
 // The same shapes just within the length a phrase is read at.
 void BM_LongestReadPhrase(benchmark::State& state, std::string text) {
+    const auto english = PhraseLanguage::of("en_US", "en");
     for (auto _ : state)
-        benchmark::DoNotOptimize(splitPhrase(text));
+        benchmark::DoNotOptimize(splitPhrase(text, english));
 }
 BENCHMARK_CAPTURE(BM_LongestReadPhrase, digitsThenLineBreak,
                   std::string(maxPhraseLength - 8, '1') + "\nkm\nto mi");
 BENCHMARK_CAPTURE(BM_LongestReadPhrase, blankRun,
                   "5 km" + std::string(maxPhraseLength - 5, ' ') + "x");
+
+// A phrase that reads as no unit but has a number after every word: each is a place a compound
+// amount could go on, in every category searched.
+void BM_CompoundLookalike(benchmark::State& state) {
+    std::string text = "5";
+    while (text.size() + 4 < maxPhraseLength)
+        text += " q 1";
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QuickInput::parse(text, "length", context()));
+}
+BENCHMARK(BM_CompoundLookalike)->Unit(benchmark::kMicrosecond);
 
 } // namespace

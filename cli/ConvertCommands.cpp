@@ -27,7 +27,9 @@ int explain(Arguments& arguments, const Session& session);
 
 const Command convertCommand{
     "convert", "PHRASE [--category ID] [--all] [--explain] [--json]",
-    "reads «5 km to mi», «20 ℃ 转 ℉» or a plain number and lists the converted values", convert};
+    "reads «5 km to mi», «5 ft 3 in in cm», «160 cm to ft in» or a plain number in the display "
+    "locale and lists the converted values",
+    convert};
 const Command explainCommand{"explain", "CATEGORY FROM TO [--value V]",
                              "the formula from one unit to another, with a worked example",
                              explain};
@@ -41,10 +43,22 @@ std::optional<QuickInput> readPhrase(const std::string& phrase,
         return quick;
     bool blank = phrase.find_first_not_of(" \t\n") == std::string::npos;
     if (!blank && isPlainNumber(phrase) && context.category(currentCategoryId))
-        return QuickInput{phrase, currentCategoryId,
+        return QuickInput{phrase,
+                          currentCategoryId,
                           userState().categoryStart(currentCategoryId, context).fromUnitId,
-                          std::nullopt};
+                          std::nullopt,
+                          {}};
     return std::nullopt;
+}
+
+json mixedJson(const MixedAmount& mixed) {
+    json parts = json::array();
+    for (const auto& part : mixed.parts)
+        parts.push_back({{"unitId", part.unitId},
+                         {"symbol", part.symbol},
+                         {"value", part.value},
+                         {"text", part.text}});
+    return {{"text", mixed.text}, {"parts", std::move(parts)}};
 }
 
 // The rows to list, in the order shown: target, pinned, then the others when wanted.
@@ -83,7 +97,7 @@ int convert(Arguments& arguments, const Session& session) {
     if (!reading)
         return failWith("could not read " + phrase + " as a conversion");
     auto shown = ShownConversion::build(reading->categoryId, reading->fromUnitId, reading->number,
-                                        reading->toUnitId, context);
+                                        reading->targetUnitIds(), context);
     if (!shown.fromUnit)
         return failWith("could not read " + phrase + " as a conversion");
 
@@ -121,6 +135,8 @@ int convert(Arguments& arguments, const Session& session) {
         if (targetIndex)
             result["targetIndex"] = *targetIndex;
         result["rows"] = std::move(list);
+        if (shown.mixed)
+            result["mixed"] = mixedJson(*shown.mixed);
         if (formula)
             result["formula"] = *formula;
         if (example)
@@ -131,11 +147,18 @@ int convert(Arguments& arguments, const Session& session) {
 
     std::cout << categoryDisplayName(shown.categoryId, context, languages) << ": "
               << reading->number << " " << shown.fromUnit->symbol;
-    if (shown.targetIndex)
+    if (shown.mixed)
+        for (const auto& part : shown.mixed->parts)
+            std::cout << (&part == &shown.mixed->parts.front() ? " → " : " ") << part.symbol;
+    else if (shown.targetIndex)
         std::cout << " → " << shown.row(*shown.targetIndex).unit->symbol;
     std::cout << "\n";
-    for (auto index : rows)
-        printRow(shown.row(index), index == shown.targetIndex, languages);
+    for (auto index : rows) {
+        if (index == shown.targetIndex && shown.mixed)
+            std::cout << "→ " << shown.mixed->text << "\n";
+        else
+            printRow(shown.row(index), index == shown.targetIndex, languages);
+    }
     if (formula)
         std::cout << "formula: " << *formula << "\n";
     if (example)

@@ -1,5 +1,7 @@
-// The phrase patterns as regular expressions with backtracking: what the hand-written readers of
-// PhrasePatterns.cpp must agree with. Slow and only for short texts; used by a test and a fuzzer.
+// The old phrase grammar as regular expressions with backtracking, with every "," removed from
+// the number and the number read by the locale's own formatter: what the phrase reader must keep
+// meaning, except where that removal misread a decimal comma. Slow and only for short texts; used
+// by a test and a fuzzer.
 #pragma once
 
 #include <cstdlib>
@@ -11,17 +13,30 @@
 
 #include <unicode/regex.h>
 
-#include "PhrasePatterns.h"
+#include "DisplayLanguage.h"
+#include "NumberReader.h"
+#include "QuickInput.h"
+#include "RavoDozu/NumberText.h"
+#include "RavoDozu/ValueFormatter.h"
+#include "ShownConversion.h"
+#include "UnitFinder.h"
+#include "UnitText.h"
 
 class PhraseReference {
   public:
-    std::optional<zelvane::PhraseParts> split(std::string_view utf8) {
+    struct Parts {
+        std::string number; ///< As typed, commas and all.
+        std::string source;
+        std::optional<std::string> target;
+    };
+
+    std::optional<Parts> split(std::string_view utf8) {
         UErrorCode status = U_ZERO_ERROR;
         // A matcher reads its input in place: the text must outlive its use.
         const auto input = replaced(trimPhrase_, text(utf8));
         if (!numberAndRest_->reset(input).find(status))
             return std::nullopt;
-        auto number = numberAndRest_->group(1, status).findAndReplace(u",", u"");
+        const auto number = numberAndRest_->group(1, status);
         const auto rest = numberAndRest_->group(2, status);
         std::vector<std::string> pieces;
         auto keep = [&](std::int32_t from, std::int32_t to) {
@@ -37,8 +52,8 @@ class PhraseReference {
         if (pieces.empty())
             return std::nullopt;
         std::string numberText;
-        return zelvane::PhraseParts{number.toUTF8String(numberText), pieces[0],
-                                    pieces.size() > 1 ? std::optional(pieces[1]) : std::nullopt};
+        return Parts{number.toUTF8String(numberText), pieces[0],
+                     pieces.size() > 1 ? std::optional(pieces[1]) : std::nullopt};
     }
 
     bool plainNumber(std::string_view utf8) {
@@ -47,8 +62,82 @@ class PhraseReference {
         return plainNumber_->reset(input).matches(status);
     }
 
+    /// Empty when QuickInput reads `text` as the old grammar did, else what differs. The value
+    /// may differ only where the old reading removed a "," or read "." against a decimal comma,
+    /// or read as 0 a number it could not read; a target the old grammar missed may be found.
+    std::string difference(std::string_view text, std::string_view currentCategoryId,
+                           const ravodozu::ConversionContext& context,
+                           const zelvane::Environment& environment) {
+        const auto locale = zelvane::displayLocale(context.preferences(), environment);
+        const auto old = oldReading(text, currentCategoryId, context, locale);
+        if (!old)
+            return {};
+        const auto now = zelvane::QuickInput::parse(text, currentCategoryId, context, environment);
+        if (!now)
+            return "no longer read";
+        if (now->categoryId != old->categoryId || now->fromUnitId != old->fromUnitId)
+            return "source " + now->categoryId + "/" + now->fromUnitId;
+        if (now->toUnitId != old->toUnitId && (old->toUnitId || now->mixedUnitIds.empty()))
+            return "target " + now->toUnitId.value_or("none");
+        const auto& number = old->number;
+        const bool commaRule = number.find(',') != std::string::npos ||
+                               (zelvane::NumberReader(locale).decimal() == ',' &&
+                                number.find('.') != std::string::npos);
+        const double value = zelvane::inputValue(now->number, locale);
+        if (value != old->value && !commaRule && old->readable)
+            return "value " + now->number;
+        return {};
+    }
+
   private:
     using Matcher = std::unique_ptr<icu::RegexMatcher>;
+
+    struct Reading {
+        std::string number;
+        double value;
+        bool readable; ///< Whether the number text read as a number at all (else 0).
+        std::string categoryId;
+        std::string fromUnitId;
+        std::optional<std::string> toUnitId;
+    };
+
+    // The old reading: the first candidate category that has the source unit, and the number
+    // with its commas removed, read by the locale's formatter, else as a plain number, else 0.
+    std::optional<Reading> oldReading(std::string_view text, std::string_view currentCategoryId,
+                                      const ravodozu::ConversionContext& context,
+                                      const std::string& locale) {
+        const auto parts = split(text);
+        if (!parts)
+            return std::nullopt;
+        auto plain = parts->number;
+        std::erase(plain, ',');
+        auto value = ravodozu::ValueFormatter(1, locale).parse(plain);
+        if (!value)
+            value = ravodozu::readNumber(plain);
+        const zelvane::NumberReader numbers(locale);
+        const auto& preferences = context.preferences();
+        std::vector<std::string> candidates{std::string(currentCategoryId)};
+        for (const auto& list :
+             {preferences.effectiveFavoriteCategories(), preferences.visibleCategoryIds()})
+            candidates.insert(candidates.end(), list.begin(), list.end());
+        for (const auto& id : candidates) {
+            auto category = context.category(id);
+            if (!category)
+                continue;
+            const zelvane::UnitFinder finder(category, numbers);
+            auto from = finder.unit(zelvane::normalizedUnitText(parts->source));
+            if (!from)
+                continue;
+            Reading reading{parts->number, value.value_or(0),         value.has_value(),
+                            category->id,  category->units[*from].id, std::nullopt};
+            if (parts->target)
+                if (auto to = finder.unit(zelvane::normalizedUnitText(*parts->target),
+                                          reading.fromUnitId))
+                    reading.toUnitId = category->units[*to].id;
+            return reading;
+        }
+        return std::nullopt;
+    }
 
     static Matcher compile(const char16_t* pattern, std::uint32_t flags = 0) {
         UErrorCode status = U_ZERO_ERROR;

@@ -12,12 +12,13 @@ namespace zelvane {
 
 // A phrase is read by hand rather than with regular expressions: compiling the first ICU regex of
 // a process builds ICU's property sets, about a sixth of what a whole short conversion command
-// costs. The readers below take the phrase apart exactly as these patterns (with backtracking) do:
+// costs. The number comes from the NumberReader; the rest is split at the separators
 //
-//   number and rest  ^(-?\d[\d,]*\.?\d*|-?\.\d+)\s*(.+)$
-//   separators       \s+to\s+|\s*=\s*|\s*→\s*|\s*换算成\s*|\s*换成\s*|\s*转成\s*|\s*换\s*|\s*转\s*
-//                    (case-insensitive)
-//   plain number     \s*-?[\d.,  ]*\s*  (whole text; the bracket holds two ordinary spaces)
+//   \s+to\s+|\s*=>\s*|\s*->\s*|\s*=\s*|\s*>\s*|\s*→\s*|
+//   \s*换算成\s*|\s*换成\s*|\s*转成\s*|\s*换\s*|\s*转\s*
+//
+// (case-insensitive), and a text counts as a plain number when it matches \s*-?[\d.,  ]*\s*
+// as a whole (the bracket holds two ordinary spaces) or the reader reads all of it.
 //
 // Each reader moves forward only, so a pasted text costs time in proportion to its length.
 
@@ -31,10 +32,6 @@ bool isDigit(UChar32 c) {
 
 bool isBlank(UChar32 c) {
     return c < 0x80 ? c == ' ' || (c >= 0x09 && c <= 0x0D) : u_isUWhiteSpace(c);
-}
-
-bool isDigitOrComma(UChar32 c) {
-    return c == ',' || isDigit(c);
 }
 
 bool isPlainNumberChar(UChar32 c) {
@@ -107,48 +104,6 @@ struct Span {
     }
 };
 
-// The end of the longest "-?\d[\d,]*\.?\d*" or "-?\.\d+" at the start of the span; its start when
-// none is there.
-std::int32_t numberEnd(const Span& span) {
-    auto index = span.start;
-    if (span.at(index) == '-')
-        ++index;
-    if (isDigit(span.at(index))) {
-        index = span.skip(index, isDigitOrComma);
-        if (span.at(index) == '.')
-            ++index;
-        return span.skip(index, isDigit);
-    }
-    if (span.at(index) == '.' && isDigit(span.at(index + 1)))
-        return span.skip(index + 1, isDigit);
-    return span.start;
-}
-
-// The number and the rest of a trimmed phrase, as the number-and-rest pattern reads them.
-// Greedy reading gives the answer whenever the rest is not empty; backtracking can only shorten
-// the number, and a shorter one still leaves any line break in the rest.
-std::optional<std::pair<Span, Span>> numberAndRest(const Span& phrase) {
-    auto number = numberEnd(phrase);
-    if (number == phrase.start)
-        return std::nullopt;
-    auto rest = phrase.skip(number, isBlank);
-    if (rest < phrase.end) {
-        for (auto index = rest; index < phrase.end; ++index)
-            if (isLineBreak(phrase.chars[index]))
-                return std::nullopt;
-        return std::pair{Span{phrase.chars, phrase.start, number},
-                         Span{phrase.chars, rest, phrase.end}};
-    }
-    // A text that is nothing but a number: backtracking gives its last character to the rest, as
-    // long as what remains is still a number ("12" → "1" and "2"; "5" → nothing).
-    auto last = phrase.end;
-    U16_BACK_1(phrase.chars, phrase.start, last);
-    Span head{phrase.chars, phrase.start, last};
-    if (last == phrase.start || numberEnd(head) != last)
-        return std::nullopt;
-    return std::pair{head, Span{phrase.chars, last, phrase.end}};
-}
-
 // The end of the separator that starts at `index`, or -1 when none starts there.
 std::int32_t separatorEnd(const Span& rest, std::int32_t index) {
     auto word = rest.skip(index, isBlank);
@@ -159,24 +114,76 @@ std::int32_t separatorEnd(const Span& rest, std::int32_t index) {
             return end;
     }
     // Longer words before their prefixes, as the alternatives are ordered.
-    for (std::u16string_view separator : {u"=", u"→", u"换算成", u"换成", u"转成", u"换", u"转"})
+    for (std::u16string_view separator :
+         {u"=>", u"->", u"=", u">", u"→", u"换算成", u"换成", u"转成", u"换", u"转"})
         if (rest.startsWith(word, separator))
             return rest.skip(word + static_cast<std::int32_t>(separator.size()), isBlank);
     return -1;
 }
 
+// Where the word `word` (lower case) starts at `index`, between blanks, in any letter case.
+bool wordAt(const Span& piece, std::int32_t index, std::u16string_view word) {
+    if (index == piece.start || !isBlank(piece.chars[index - 1]))
+        return false;
+    const auto end = index + static_cast<std::int32_t>(word.size());
+    if (end >= piece.end || !isBlank(piece.chars[end]))
+        return false;
+    for (std::size_t offset = 0; offset < word.size(); ++offset) {
+        char16_t c = piece.chars[index + static_cast<std::int32_t>(offset)];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char16_t>(c - 'A' + 'a');
+        if (c != word[offset])
+            return false;
+    }
+    return true;
+}
+
+// Each split of `piece` at one of `words`, left to right, where both sides are not blank.
+std::vector<std::pair<std::string, std::string>>
+wordSplits(const Span& piece, const std::vector<std::u16string>& words) {
+    std::vector<std::pair<std::string, std::string>> splits;
+    for (auto index = piece.start; index < piece.end; ++index)
+        for (const auto& word : words) {
+            if (!wordAt(piece, index, word))
+                continue;
+            auto left = Span{piece.chars, piece.start, index}.trimmed(isPieceBlank);
+            auto right =
+                Span{piece.chars, index + static_cast<std::int32_t>(word.size()), piece.end}
+                    .trimmed(isPieceBlank);
+            if (left.start < left.end && right.start < right.end)
+                splits.emplace_back(left.utf8(), right.utf8());
+        }
+    return splits;
+}
+
 } // namespace
 
-std::optional<PhraseParts> splitPhrase(std::string_view text) {
+PhraseLanguage PhraseLanguage::of(std::string_view locale, std::string_view language) {
+    PhraseLanguage result{NumberReader(locale), {u"in", u"as"}};
+    const auto code = language.substr(0, language.find_first_of("-_"));
+    if (code == "fr" || code == "es")
+        result.words.emplace_back(u"en");
+    else if (code == "pt")
+        result.words.insert(result.words.end(), {u"em", u"para"});
+    return result;
+}
+
+std::optional<PhraseParts> splitPhrase(std::string_view text, const PhraseLanguage& language) {
     auto unicode = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
     auto phrase = Span{unicode.getBuffer(), 0, unicode.length()}.trimmed(isBlank);
     if (phrase.end - phrase.start > maxPhraseLength)
         return std::nullopt;
-    auto parts = numberAndRest(phrase);
-    if (!parts)
+    const auto number = language.numbers.read(
+        std::u16string_view(phrase.chars, static_cast<std::size_t>(phrase.end)), phrase.start);
+    if (!number)
         return std::nullopt;
-    const auto& rest = parts->second;
+    const Span rest{phrase.chars, phrase.skip(number->end, isBlank), phrase.end};
+    if (rest.start == rest.end)
+        return std::nullopt;
+    for (auto index = rest.start; index < rest.end; ++index)
+        if (isLineBreak(rest.chars[index]))
+            return std::nullopt;
 
     // Split the rest at each leftmost separator, keeping the first two pieces that are not blank.
     std::optional<Span> pieces[2];
@@ -204,11 +211,11 @@ std::optional<PhraseParts> splitPhrase(std::string_view text) {
     if (kept == 0)
         return std::nullopt;
 
-    auto number = parts->first.utf8();
-    std::erase(number, ',');
-    PhraseParts result{std::move(number), pieces[0]->utf8(), std::nullopt};
+    PhraseParts result{number->value, pieces[0]->utf8(), std::nullopt, {}};
     if (pieces[1])
         result.target = pieces[1]->utf8();
+    else
+        result.wordSplits = wordSplits(*pieces[0], language.words);
     return result;
 }
 
@@ -236,7 +243,11 @@ bool isPlainNumber(std::string_view text) {
     if (index < text.size() && text[index] == '-')
         ++index;
     index = skipUtf8(text, skipUtf8(text, index, isPlainNumberChar), isBlank);
-    return index == text.size();
+    if (index == text.size())
+        return true;
+    // Which locale does not matter: each reads the same texts, only their values differ.
+    static thread_local const NumberReader anyLocale("en");
+    return anyLocale.readWhole(text).has_value();
 }
 
 } // namespace zelvane

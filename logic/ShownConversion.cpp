@@ -1,5 +1,6 @@
 #include "ShownConversion.h"
 
+#include "NumberReader.h"
 #include "RavoDozu/Converter.h"
 #include "RavoDozu/NumberText.h"
 #include "RavoDozu/ValueFormatter.h"
@@ -10,20 +11,19 @@ using ravodozu::UnitDefinition;
 using ravodozu::ValueFormatter;
 
 double inputValue(std::string_view input, const std::string& locale) {
-    if (auto value = ValueFormatter(1, locale).parse(input))
+    if (auto value = NumberReader(locale).readWhole(input))
         return *value;
     return ravodozu::readNumber(input).value_or(0);
 }
 
 ShownConversion ShownConversion::build(std::string_view categoryId, std::string_view fromUnitId,
-                                       std::string_view input,
-                                       const std::optional<std::string>& targetUnitId,
+                                       std::string_view input, const Target& target,
                                        const ravodozu::ConversionContext& context,
                                        const Environment& environment) {
     const auto& preferences = context.preferences();
     const auto locale = displayLocale(preferences, environment);
     ShownConversion shown{
-        std::string(categoryId), nullptr, inputValue(input, locale), {}, {}, std::nullopt};
+        std::string(categoryId), nullptr, inputValue(input, locale), {}, {}, std::nullopt, {}};
 
     auto category = context.category(categoryId);
     const UnitDefinition* from = category ? category->unit(fromUnitId) : nullptr;
@@ -53,12 +53,19 @@ ShownConversion ShownConversion::build(std::string_view categoryId, std::string_
     shown.pinned = rowsOf(units.pinned, true);
     shown.others = rowsOf(units.others, false);
 
-    if (targetUnitId)
-        for (std::size_t index = 0; index < shown.rowCount(); ++index)
-            if (shown.row(index).unit->id == *targetUnitId) {
-                shown.targetIndex = index;
-                break;
-            }
+    if (target.unitIds.empty())
+        return shown;
+    for (std::size_t index = 0; index < shown.rowCount(); ++index)
+        if (shown.row(index).unit->id == target.unitIds.front()) {
+            shown.targetIndex = index;
+            break;
+        }
+    std::vector<const UnitDefinition*> mixedUnits;
+    for (const auto& id : target.unitIds)
+        if (const auto* unit = category->unit(id))
+            mixedUnits.push_back(unit);
+    if (mixedUnits.size() == target.unitIds.size())
+        shown.mixed = MixedAmount::of(shown.value, *from, mixedUnits, display);
     return shown;
 }
 

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "DisplayLanguage.h"
+#include "MixedAmount.h"
 #include "RavoDozu/ConversionContext.h"
 
 namespace zelvane {
@@ -19,6 +20,22 @@ namespace zelvane {
 using UnitRef = std::shared_ptr<const ravodozu::UnitDefinition>;
 
 struct ShownConversion {
+    /// What a conversion aims at: nothing, one unit, or two or more units of a mixed result
+    /// ("ft", "in"), whose first unit's row is the target row.
+    struct Target {
+        std::vector<std::string> unitIds;
+
+        Target() = default;
+        Target(std::nullopt_t) {}
+        Target(const char* unitId) : unitIds{unitId} {}
+        Target(std::string unitId) : unitIds{std::move(unitId)} {}
+        Target(const std::optional<std::string>& unitId) {
+            if (unitId)
+                unitIds.push_back(*unitId);
+        }
+        Target(std::vector<std::string> ids) : unitIds(std::move(ids)) {}
+    };
+
     struct Row {
         UnitRef unit;     ///< Never null.
         std::string text; ///< The converted value, formatted for the category and locale.
@@ -41,6 +58,8 @@ struct ShownConversion {
     std::vector<Row> others;
     /// Index into pinned followed by others; none without a target or when it has no row.
     std::optional<std::size_t> targetIndex;
+    /// The value told in the units of a mixed target; the target row shows and copies its text.
+    std::optional<MixedAmount> mixed;
 
     /// The row at `index` of pinned followed by others.
     const Row& row(std::size_t index) const {
@@ -48,18 +67,17 @@ struct ShownConversion {
     }
     std::size_t rowCount() const { return pinned.size() + others.size(); }
 
-    /// Converts `input` (read in the display locale, else as a plain "." number, else 0) from
-    /// `fromUnitId` into the shown units of the category. `environment` stands in for the
-    /// platform's locale settings when the preferences name no language.
+    /// Converts `input` (read by `inputValue` in the display locale) from `fromUnitId` into the
+    /// shown units of the category. `environment` stands in for the platform's locale settings
+    /// when the preferences name no language.
     static ShownConversion build(std::string_view categoryId, std::string_view fromUnitId,
-                                 std::string_view input,
-                                 const std::optional<std::string>& targetUnitId,
+                                 std::string_view input, const Target& target,
                                  const ravodozu::ConversionContext& context,
                                  const Environment& environment = Environment::current());
 };
 
-/// Reads a typed value: in `locale`, else as a plain number with "." (the whole text, no leading
-/// blanks), else 0.
+/// Reads a typed value as the NumberReader of `locale` reads a whole number, else as a plain
+/// number with "." ("inf", "nan"), else 0.
 double inputValue(std::string_view input, const std::string& locale);
 
 } // namespace zelvane

@@ -40,7 +40,39 @@ std::optional<std::string> normalizedAscii(std::string_view text) {
     return result;
 }
 
+// Replaces the first `from` in `text` by `to`; false when there is none.
+bool replaceFirst(std::string& text, std::string_view from, std::string_view to) {
+    auto at = text.find(from);
+    if (at == std::string::npos)
+        return false;
+    text.replace(at, from.size(), to);
+    return true;
+}
+
 } // namespace
+
+std::vector<std::string> englishForms(const std::string& name) {
+    // An empty name would otherwise make "s" and "es" name the unit.
+    if (name.empty())
+        return {};
+    std::vector<std::string> spellings{name};
+    for (auto [one, other] :
+         {std::pair{"metre", "meter"}, {"meter", "metre"}, {"litre", "liter"}, {"liter", "litre"}})
+        if (auto spelling = name; replaceFirst(spelling, one, other))
+            spellings.push_back(std::move(spelling));
+    std::vector<std::string> forms;
+    for (const auto& spelling : spellings) {
+        forms.push_back(spelling + "s");
+        forms.push_back(spelling + "es");
+        if (spelling.ends_with('y'))
+            forms.push_back(spelling.substr(0, spelling.size() - 1) + "ies");
+        if (auto feet = spelling; replaceFirst(feet, "foot", "feet"))
+            forms.push_back(std::move(feet));
+        if (spelling != name)
+            forms.push_back(spelling);
+    }
+    return forms;
+}
 
 std::string normalizedUnitText(std::string_view text) {
     if (auto ascii = normalizedAscii(text))
@@ -70,8 +102,8 @@ std::string normalizedUnitText(std::string_view text) {
 
 const std::map<std::string, std::set<std::string, std::less<>>, std::less<>>& unitAliases() {
     static const std::map<std::string, std::set<std::string, std::less<>>, std::less<>> table = {
-        {"ft", {"feet", "foot", "'"}},
-        {"in", {"inch", "inches", "\""}},
+        {"ft", {"feet", "foot", "'", "′"}},
+        {"in", {"inch", "inches", "\"", "″"}},
         {"m", {"meter", "meters", "metre", "metres"}},
         {"c", {"摄氏", "度"}},
         {"f", {"华氏"}},
@@ -98,7 +130,12 @@ UnitKeys::UnitKeys(const UnitDefinition& unit)
     for (const auto& [language, text] : unit.name.values)
         normalizedNames.push_back(normalizedUnitText(text));
     if (auto found = unit.name.values.find("en"); found != unit.name.values.end())
-        english = normalizedUnitText(found->second);
+        english = englishForms(normalizedUnitText(found->second));
+    // "cups", "mins": a symbol that is a short word takes a plural too; one or two letters do
+    // not, as "ms" and "hs" name other units.
+    if (normalizedSymbol.size() >= 3 &&
+        std::ranges::all_of(normalizedSymbol, [](char c) { return c >= 'a' && c <= 'z'; }))
+        english.push_back(normalizedSymbol + "s");
     const auto& table = unitAliases();
     if (auto found = table.find(unit.id); found != table.end())
         aliases = &found->second;
@@ -111,15 +148,8 @@ bool UnitKeys::matches(std::string_view key) const {
         return true;
     if (std::ranges::find(normalizedNames, key) != normalizedNames.end())
         return true;
-    // An empty English name would otherwise make "s" and "es" name the unit.
-    if (english && !english->empty()) {
-        std::string_view base = *english;
-        if (key.starts_with(base)) {
-            auto tail = key.substr(base.size());
-            if (tail == "s" || tail == "es")
-                return true;
-        }
-    }
+    if (std::ranges::find(english, key) != english.end())
+        return true;
     return aliases && aliases->contains(key);
 }
 

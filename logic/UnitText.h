@@ -17,8 +17,14 @@ namespace zelvane {
 /// and tabs (not line breaks), one leading "°" removed, then "℃" → "c" and "℉" → "f".
 std::string normalizedUnitText(std::string_view text);
 
+/// The written forms a normalised English unit name takes besides itself: plurals with "s",
+/// "es", "y" → "ies" and "foot" → "feet", and the other spelling of "meter"/"metre" and
+/// "liter"/"litre" with its plurals. None for an empty name.
+std::vector<std::string> englishForms(const std::string& name);
+
 /// Whether `text` names `unit`: by its symbol, its id (lower-cased only), any of its names, the
-/// English name with "s" or "es" appended, or one of the fixed extra written forms of its id.
+/// English name's other forms (`englishForms`), its symbol with "s" when that is a word of three
+/// or more letters ("cups"), or one of the fixed extra written forms of its id.
 bool unitMatches(const ravodozu::UnitDefinition& unit, std::string_view text);
 
 /// Extra written forms by exact unit id ("ft" → "feet", "foot", "'"), in normalised form. Built
@@ -37,7 +43,7 @@ struct UnitKeys {
     std::string normalizedSymbol;
     std::string lowerId;
     std::vector<std::string> normalizedNames;
-    std::optional<std::string> english;
+    std::vector<std::string> english; ///< Other forms of the English name and the symbol.
     const std::set<std::string, std::less<>>* aliases = nullptr;
 
     explicit UnitKeys(const ravodozu::UnitDefinition& unit);

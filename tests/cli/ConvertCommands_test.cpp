@@ -16,6 +16,23 @@ TEST_F(ConvertCommandsTest, TextStatesTheConversionThenTheTargetThenThePinnedRow
     EXPECT_NE(text.out.find("* 5,000 m"), std::string::npos) << text.out;
 }
 
+// Phrases as the panel reads them, in the display language's numbers; a mixed target prints
+// as one amount and lists its parts in JSON.
+TEST_F(ConvertCommandsTest, ReadsPhrasesInTheDisplayLocaleAndTellsMixedTargets) {
+    const std::pair<std::vector<std::string>, const char*> cases[] = {
+        {{"--lang", "de", "convert", "1,5 km in m"}, "→ 1.500 m"},
+        {{"--lang", "de", "convert", "1.5 km in m"}, "→ 1.500 m"},
+        {{"convert", "5 ft 3 in to cm"}, "→ 160 cm"},
+        {{"convert", "160 cm to ft in"}, "→ 5 ft 2.992 in\n"}};
+    for (const auto& [arguments, line] : cases) {
+        auto result = run(arguments);
+        EXPECT_NE(result.out.find(line), std::string::npos) << result.out << result.err;
+    }
+    auto json = runJson({"convert", "90 min to h min", "--json"});
+    EXPECT_EQ(json["mixed"]["text"], "1 h 30 min");
+    EXPECT_EQ(json["mixed"]["parts"][1]["unitId"], "min");
+}
+
 TEST_F(ConvertCommandsTest, ExplainStatesTheRuleBetweenTwoUnits) {
     auto temperature = run({"explain", "temperature", "c", "f", "--value", "20"});
     EXPECT_EQ(temperature.exitCode, 0) << temperature.err;

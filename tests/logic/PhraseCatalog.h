@@ -33,7 +33,9 @@ inline UnitCatalog phraseCatalog() {
          "kg",
          {phraseUnit("kg", "kg", "kilogram", LinearConversion{1}),
           phraseUnit("g", "g", "gram", LinearConversion{0.001}),
-          phraseUnit("lb", "lb", "pound", LinearConversion{0.45359237})}},
+          phraseUnit("lb", "lb", "pound", LinearConversion{0.45359237}),
+          phraseUnit("oz", "oz", "ounce", LinearConversion{0.028349523125}),
+          phraseUnit("st", "st", "stone", LinearConversion{6.35029318})}},
         {"temperature",
          {{{"en", "Temperature"}}},
          "k",
@@ -50,7 +52,14 @@ inline UnitCatalog phraseCatalog() {
          {{{"en", "Time"}}},
          "s",
          {phraseUnit("s", "s", "second", LinearConversion{1}),
-          phraseUnit("a", "a", "year", LinearConversion{31'557'600})}},
+          phraseUnit("a", "a", "year", LinearConversion{31'557'600}),
+          phraseUnit("min", "min", "minute", LinearConversion{60}),
+          phraseUnit("h", "h", "hour", LinearConversion{3600})}},
+        {"volume",
+         {{{"en", "Volume"}}},
+         "ml",
+         {phraseUnit("ml", "mL", "millilitre", LinearConversion{1}),
+          phraseUnit("cup", "cup", "US cup", LinearConversion{236.5882365})}},
     };
     CurrencyCatalog currency{"currency", {{{"en", "Currency"}}}, "USD", {"USD", "CNY", "EUR"}, {}};
     for (auto [code, symbol, english] :

@@ -6,55 +6,74 @@
 #include <gtest/gtest.h>
 
 #include "../../../fuzz/PhraseReference.h"
+#include "PhraseCatalog.h"
 
 namespace zelvane {
 
 void PrintTo(const PhraseParts& parts, std::ostream* out) {
-    *out << '"' << parts.number << "\" \"" << parts.source << '"';
+    *out << parts.value << " \"" << parts.source << '"';
     if (parts.target)
         *out << " \"" << *parts.target << '"';
+    for (const auto& [source, target] : parts.wordSplits)
+        *out << " [\"" << source << "\" \"" << target << "\"]";
 }
 
 namespace {
 
-PhraseParts parts(std::string number, std::string source,
-                  std::optional<std::string> target = std::nullopt) {
-    return {std::move(number), std::move(source), std::move(target)};
+using Splits = std::vector<std::pair<std::string, std::string>>;
+
+PhraseParts parts(double value, std::string source,
+                  std::optional<std::string> target = std::nullopt, Splits splits = {}) {
+    return {value, std::move(source), std::move(target), std::move(splits)};
 }
 
-// "to" inside a word does not separate; a line break inside the rest spoils the phrase; a bare
-// number gives its last character to the rest, as backtracking would; digits of any script and
-// blanks of any kind are digits and blanks. (Short texts of digits, signs, blanks and separators
-// are all checked by AgreeWithBacktracking below.)
+// "to" inside a word does not separate; a line break inside the rest spoils the phrase; digits
+// of any script and blanks of any kind are digits and blanks; "in", "as" and the language's own
+// words only offer splits, as they may be units.
 TEST(SplitPhrase, ReadsNumberSourceAndTarget) {
-    using Case = std::pair<std::string, std::optional<PhraseParts>>;
-    const Case cases[] = {Case{"5 km to mi", parts("5", "km", "mi")},
-                          Case{"5km→mi", parts("5", "km", "mi")},
-                          Case{"5 km TO mi", parts("5", "km", "mi")},
-                          Case{"1,250.5 ft", parts("1250.5", "ft")},
-                          Case{"20 °C to °F", parts("20", "°C", "°F")},
-                          Case{"20 ℃ 转 ℉", parts("20", "℃", "℉")},
-                          Case{"100美金换算成元", parts("100", "美金", "元")},
-                          Case{"100 USD = CNY = EUR", parts("100", "USD", "CNY")},
-                          Case{"3 tons", parts("3", "tons")},
-                          Case{"5 km to", parts("5", "km to")},
-                          Case{"5'", parts("5", "'")},
-                          Case{"5 km\nto mi", std::nullopt},
-                          Case{"abc", std::nullopt},
-                          Case{"1,000", parts("100", "0")},
-                          Case{"1𝟘", parts("1", "𝟘")},
-                          Case{"٣ km", parts("٣", "km")},
-                          Case{"5\u3000km\u00A0to\u2003mi", parts("5", "km", "mi")}};
-    for (const auto& [text, expected] : cases)
-        EXPECT_EQ(splitPhrase(text), expected) << text;
+    struct Case {
+        const char* language;
+        std::string text;
+        std::optional<PhraseParts> expected;
+    };
+    const Case cases[] = {
+        {"en", "5 km to mi", parts(5, "km", "mi")},
+        {"en", "5km→mi", parts(5, "km", "mi")},
+        {"en", "5 km TO mi", parts(5, "km", "mi")},
+        {"en", "10 kg -> lb", parts(10, "kg", "lb")},
+        {"en", "10 kg=>lb", parts(10, "kg", "lb")},
+        {"en", "10 kg > lb", parts(10, "kg", "lb")},
+        {"en", "1,250.5 ft", parts(1250.5, "ft")},
+        {"en", "20 ℃ 转 ℉", parts(20, "℃", "℉")},
+        {"en", "100美金换算成元", parts(100, "美金", "元")},
+        {"en", "100 USD = CNY = EUR", parts(100, "USD", "CNY")},
+        {"en", "5 km to", parts(5, "km to")},
+        {"en", "5'3\"", parts(5, "'3\"")},
+        {"en", "5 km\nto mi", std::nullopt},
+        {"en", "abc", std::nullopt},
+        {"en", "1,000", std::nullopt},
+        {"en", "٣ km", parts(3, "km")},
+        {"en", "5\u3000km\u00A0to\u2003mi", parts(5, "km", "mi")},
+        {"en", "10 kg IN lb", parts(10, "kg IN lb", std::nullopt, {{"kg", "lb"}})},
+        {"en", "5 in in cm", parts(5, "in in cm", std::nullopt, {{"in", "cm"}})},
+        {"en", "5 ft 3 in in cm",
+         parts(5, "ft 3 in in cm", std::nullopt, {{"ft 3", "in cm"}, {"ft 3 in", "cm"}})},
+        {"en", "10 kg as lb to g", parts(10, "kg as lb", "g")},
+        {"en", "10 kg en lb", parts(10, "kg en lb")},
+        {"fr", "10 kg en lb", parts(10, "kg en lb", std::nullopt, {{"kg", "lb"}})},
+        {"pt-BR", "10 kg para lb", parts(10, "kg para lb", std::nullopt, {{"kg", "lb"}})}};
+    for (const auto& [language, text, expected] : cases)
+        EXPECT_EQ(splitPhrase(text, PhraseLanguage::of("en_US", language)), expected)
+            << text << " in " << language;
 }
 
 TEST(SplitPhraseLength, LongPhrasesAreNotRead) {
+    const auto english = PhraseLanguage::of("en_US", "en");
     std::string atLimit = "5 " + std::string(maxPhraseLength - 2, 'x');
-    EXPECT_TRUE(splitPhrase(atLimit));
-    EXPECT_FALSE(splitPhrase(atLimit + "x"));
+    EXPECT_TRUE(splitPhrase(atLimit, english));
+    EXPECT_FALSE(splitPhrase(atLimit + "x", english));
     // Blanks around the phrase do not count.
-    EXPECT_TRUE(splitPhrase("   " + atLimit + "\n\n"));
+    EXPECT_TRUE(splitPhrase("   " + atLimit + "\n\n", english));
 }
 
 // Calls `check` with every text of up to `length` characters over `alphabet`, in UTF-8.
@@ -78,42 +97,50 @@ void everyText(std::u32string_view alphabet, int length,
     visit();
 }
 
-// The readers must give exactly what the patterns with backtracking give: checked on every short
-// text over alphabets that exercise numbers (digits of other scripts and beyond 16 bits), blanks,
-// line breaks and separators in either case.
-TEST(PhraseReaders, AgreeWithBacktracking) {
+// Every phrase the old grammar read keeps its meaning in each locale, the comma rule aside, and
+// every text it took for a plain number still is one: checked on every short text over
+// alphabets of numbers (digits of other scripts and beyond 16 bits), blanks, line breaks,
+// separators in either case and units ("k" is the kelvin).
+TEST(PhraseReaders, KeepWhatTheOldGrammarRead) {
     PhraseReference reference;
+    const auto context = testing::phraseContext();
     struct Alphabet {
         std::u32string_view letters;
         std::string prefix;
+        int length;
     };
-    for (const auto& [letters, prefix] :
-         {Alphabet{U"1٣,.- \n\u3000k", ""}, Alphabet{U"𝟘.\t\u00A0\u0085\u2028-x", ""},
-          Alphabet{U" tToO\u3000\u2028x", "1x"}, Alphabet{U" =→换算成转\u3000x", "1x"}})
-        everyText(letters, 6, [&](const std::string& text) {
-            ASSERT_EQ(splitPhrase(prefix + text), reference.split(prefix + text))
-                << "text: \"" << prefix << text << "\"";
-            if (prefix.empty()) {
-                ASSERT_EQ(isPlainNumber(text), reference.plainNumber(text))
-                    << "text: \"" << text << "\"";
-            }
-        });
+    for (const auto* locale : {"en_US.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "zh_CN.UTF-8"}) {
+        const Environment environment{.lcAll = locale};
+        for (const auto& [letters, prefix, length] :
+             {Alphabet{U"1٣,.- \nk", "", 5}, Alphabet{U"𝟘.\t\u00A0\u2028-k", "", 4},
+              Alphabet{U" tToO\u3000\u2028k", "1k", 4}, Alphabet{U" =→换转\u3000ki", "1 ", 4}})
+            everyText(letters, length, [&](const std::string& text) {
+                const auto phrase = prefix + text;
+                ASSERT_EQ(reference.difference(phrase, "length", context, environment), "")
+                    << "text: \"" << phrase << "\" in " << locale;
+                if (reference.plainNumber(phrase)) {
+                    ASSERT_TRUE(isPlainNumber(phrase)) << "text: \"" << phrase << "\"";
+                }
+            });
+    }
 }
 
 TEST(PlainNumber, MatchesTheWholeText) {
-    for (std::string text : {"", "-3", "1,000", " 2 ", "-", "\t7\n", "٣", "1 000\u00A0"})
+    for (std::string text : {"", "-3", "1,000", " 2 ", "-", "\t7\n", "٣", "1 000\u00A0", "1e5",
+                             "3/4", "1 1/2", "½", "-1.5×10³"})
         EXPECT_TRUE(isPlainNumber(text)) << text;
-    for (std::string text : {"٣٫", "5 km", "--1", "1-", "1e5", "1\u00A0000", "1\xFF"})
+    for (std::string text : {"٣٫", "5 km", "--1", "1-", "1\xFF", "1/0", "e5", "5'", "1\u00A0000"})
         EXPECT_FALSE(isPlainNumber(text)) << text;
 }
 
 // Pasted texts: each reader moves forward only, so these take no longer than reading them.
 TEST(PhraseReadersLength, AnswerForAnyLength) {
+    const auto english = PhraseLanguage::of("en_US", "en");
     EXPECT_TRUE(isPlainNumber(std::string(100'000, '7')));
     EXPECT_FALSE(isPlainNumber(std::string(100'000, ' ') + "x"));
-    EXPECT_FALSE(splitPhrase(std::string(500, '1') + " km\nx"));
-    EXPECT_EQ(splitPhrase("5 km" + std::string(400, ' ') + "x"),
-              parts("5", "km" + std::string(400, ' ') + "x"));
+    EXPECT_FALSE(splitPhrase(std::string(500, '1') + " km\nx", english));
+    EXPECT_EQ(splitPhrase("5 km" + std::string(400, ' ') + "x", english),
+              parts(5, "km" + std::string(400, ' ') + "x"));
 }
 
 } // namespace

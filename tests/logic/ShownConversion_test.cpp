@@ -1,6 +1,8 @@
 // The rows a conversion is listed in: order, formatting, target and magnitude words.
 #include "ShownConversion.h"
 
+#include <cmath>
+
 #include <gtest/gtest.h>
 
 #include "PhraseCatalog.h"
@@ -66,9 +68,48 @@ TEST(InputValue, ReadsTheDisplayLocaleThenAPlainNumberElseZero) {
         std::string locale;
         double value;
     };
-    for (const auto& [input, locale, value] : std::vector<Case>{
-             {"1.234,5", "de_DE", 1234.5}, {" -7 ", "en_US", -7}, {"5 km", "en_US", 0}})
+    for (const auto& [input, locale, value] : std::vector<Case>{{"1.234,5", "de_DE", 1234.5},
+                                                                {"1.5", "de_DE", 1.5},
+                                                                {"1,5", "en_US", 1.5},
+                                                                {"3/4", "fr_FR", 0.75},
+                                                                {" -7 ", "en_US", -7},
+                                                                {"inf", "en_US", INFINITY},
+                                                                {"5 km", "en_US", 0}})
         EXPECT_EQ(inputValue(input, locale), value) << input << " in " << locale;
+}
+
+// A mixed target: whole numbers in every unit but the last, the rest rounded as the category
+// shows values, carried where it rounds up to a whole unit; its first unit's row is the target.
+TEST(ShownConversion, TellsAMixedTargetInItsUnits) {
+    struct Case {
+        const char* category;
+        const char* from;
+        const char* input;
+        std::vector<std::string> units;
+        const char* language;
+        std::optional<std::string> text;
+    };
+    const Case cases[] = {{"length", "cm", "160", {"ft", "in"}, "en", "5 ft 2.992 in"},
+                          {"length", "cm", "160", {"ft", "in"}, "de", "5 ft 2,992 in"},
+                          {"length", "cm", "-160", {"ft", "in"}, "en", "-5 ft 2.992 in"},
+                          {"length", "cm", "182.88", {"ft", "in"}, "en", "6 ft 0 in"},
+                          {"length", "in", "71.99999", {"ft", "in"}, "en", "6 ft 0 in"},
+                          {"length", "km", "2", {"mi", "ft", "in"}, "en", "1 mi 1,281 ft 8.157 in"},
+                          {"time", "min", "90", {"h", "min"}, "en", "1 h 30 min"},
+                          {"time", "s", "3599.9999", {"h", "min", "s"}, "en", "1 h 0 min 0 s"},
+                          {"mass", "lb", "10", {"st", "lb"}, "en", "0 st 10 lb"},
+                          {"temperature", "c", "20", {"f", "k"}, "en", std::nullopt}};
+    for (const auto& [category, from, input, units, language, text] : cases) {
+        UserPreferences preferences;
+        preferences.languageCode = language;
+        const auto shown = ShownConversion::build(category, from, input, units,
+                                                  phraseContext(preferences), neutral);
+        EXPECT_EQ(shown.mixed ? std::optional(shown.mixed->text) : std::nullopt, text)
+            << input << " " << from << " in " << language;
+        if (shown.targetIndex) {
+            EXPECT_EQ(shown.row(*shown.targetIndex).unit->id, units.front());
+        }
+    }
 }
 
 TEST(ShownConversion, ChineseDisplayLanguagesGetMagnitudeWords) {
