@@ -319,11 +319,12 @@ void SettingsStore::load(std::string_view bytes, bool oversized) const {
     damaged_ = oversized || completeness != Completeness::whole || !unreadable.empty();
     if (!damaged_)
         return;
+    const bool tooDeep = completeness == Completeness::tooDeep;
     readProblem_ = problem("cannot read", file_, [&] {
         if (oversized)
             return "larger than the " + std::to_string(maxFileBytes) +
                    " bytes a settings file may hold; the settings before that point are kept";
-        if (completeness == Completeness::tooDeep)
+        if (tooDeep)
             return "nested deeper than " + std::to_string(ravodozu::maxJsonDepth) +
                    " levels; the settings before that point are kept";
         if (unreadable.empty())
@@ -368,14 +369,6 @@ std::vector<std::string> SettingsStore::keys() const {
 std::optional<StoreError> SettingsStore::readProblem() const {
     refresh(false);
     return readProblem_;
-}
-
-StoreResult SettingsStore::set(std::string_view key, SettingValue value) {
-    return apply({{std::string(key), std::move(value)}});
-}
-
-StoreResult SettingsStore::remove(std::string_view key) {
-    return apply({{std::string(key), std::nullopt}});
 }
 
 StoreResult SettingsStore::apply(const std::vector<Change>& changes) {

@@ -75,8 +75,10 @@ class SettingsStore {
     /// Every stored key, sorted.
     std::vector<std::string> keys() const;
 
-    StoreResult set(std::string_view key, SettingValue value);
-    StoreResult remove(std::string_view key);
+    StoreResult set(std::string_view key, SettingValue value) {
+        return apply({{std::string(key), std::move(value)}});
+    }
+    StoreResult remove(std::string_view key) { return apply({{std::string(key), std::nullopt}}); }
     /// Several changes in one write: a value sets its key, none removes it.
     using Change = std::pair<std::string, std::optional<SettingValue>>;
     StoreResult apply(const std::vector<Change>& changes);
