@@ -10,11 +10,11 @@ using namespace zelvane;
 
 namespace {
 
-// A conversion of the user's own: one Pint is half a Litre.
+// A conversion of the user's own: one Schooner is half a Litre.
 const std::string brewLibrary = R"json({"version": 1, "conversions": [{
     "id": "brew", "name": "Brew", "units": [
       {"id": "l", "name": "Litre", "symbol": "L"},
-      {"id": "p", "name": "Pint", "symbol": "pt", "rule": {"type": "ratio", "value": 0.5}}]}],
+      {"id": "p", "name": "Schooner", "symbol": "sch", "rule": {"type": "ratio", "value": 0.5}}]}],
   "extras": []})json";
 
 class LauncherMatchTest : public zelvane::testing::DesktopFixture {
@@ -71,7 +71,8 @@ TEST_F(LauncherMatchTest, TheUsersOwnUnitsConvertToo) {
     auto preferences = app().preferences();
     preferences.customCategoryIds.push_back("custom.brew");
     app().setPreferences(preferences);
-    const auto matches = search("2 Pint to Litre");
+    // A name no built-in unit has in any language: "Pint" now names the built-in pint too.
+    const auto matches = search("2 Schooner to Litre");
     ASSERT_EQ(matches.size(), 1u);
     EXPECT_EQ(matches[0].categoryId, "custom.brew");
     EXPECT_EQ(matches[0].resultText, "1 L");
