@@ -15,12 +15,12 @@
 #include "QtConversions.h"
 #include "ResultCopier.h"
 #include "SearchProviderInterface.h"
+#include "ShownConversion.h"
 
 namespace zelvane {
 
 LauncherService::LauncherService(AppState& app, PanelController& panel, QObject* parent)
-    : QObject(parent), app_(app), panel_(panel), reader_(this),
-      krunner_(new KRunnerInterface(*this, this)),
+    : QObject(parent), app_(app), panel_(panel), krunner_(new KRunnerInterface(*this, this)),
       searchProvider_(new SearchProviderInterface(*this, this)) {}
 
 namespace {
@@ -129,16 +129,11 @@ void LauncherService::choose(const QString& id) {
     const auto chosen = match(id);
     if (!chosen)
         return;
-    // The rows exactly as the converter page hands them to the panel's copy.
-    const QString number = toQString(chosen->number);
-    const QVariantMap shown =
-        reader_.build(toQString(chosen->categoryId), toQString(chosen->fromUnitId), number,
-                      toQString(chosen->toUnitId));
-    const QVariant target = shown.value("targetIndex");
-    if (!target.isValid())
-        return;
-    const QVariantList rows = shown.value("pinned").toList() + shown.value("others").toList();
-    panel_.copier().copyRow(rows.at(target.toInt()).toMap(), shown, number);
+    // The rows exactly as the converter page builds them, copied as the panel copies a row.
+    const auto shown = ShownConversion::build(chosen->categoryId, chosen->fromUnitId,
+                                              chosen->number, chosen->toUnitId, app_.context());
+    if (shown.targetIndex)
+        panel_.copier().copyRow(shown, *shown.targetIndex, toQString(chosen->number));
 }
 
 void LauncherService::openInPanel(const QString& query) {

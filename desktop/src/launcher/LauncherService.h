@@ -12,7 +12,6 @@
 #include <vector>
 
 #include "LauncherMatch.h"
-#include "QuickReader.h"
 #include "RavoDozu/Result.h"
 
 namespace zelvane {
@@ -64,7 +63,6 @@ class LauncherService : public QObject {
   private:
     AppState& app_;
     PanelController& panel_;
-    QuickReader reader_;
     KRunnerInterface* krunner_;
     SearchProviderInterface* searchProvider_;
     void connectInBackground(const QString& address,

@@ -11,6 +11,7 @@
 #include "ConverterModel.h"
 #include "DesktopSettings.h"
 #include "GlobalShortcut.h"
+#include "InputFlow.h"
 #include "PanelPlacement.h"
 #include "QtConversions.h"
 #include "ResultCopier.h"
@@ -76,6 +77,8 @@ PanelController::PanelController(AppState& app, DesktopSettings& settings, QQuic
             &PanelPlacement::resetPosition);
     connect(placement_.get(), &PanelPlacement::positionReset, this,
             [this] { showToast(qtTrId("panel.move.reset")); });
+    connect(app_.converter()->flow(), &InputFlow::copyRequested, copier_.get(),
+            &ResultCopier::copyRow);
     connect(copier_.get(), &ResultCopier::copied, this,
             [this](const QString& text) { showToast(qtTrId("panel.copied").arg(text)); });
     connect(shortcut_.get(), &GlobalShortcut::activated, this, &PanelController::toggle);
@@ -131,6 +134,8 @@ void PanelController::show(Page page) {
     }
     panel_.raise();
     panel_.requestActivate();
+    // Every opening starts from the model's value, without the draft or selection of the last.
+    app_.converter()->flow()->reset();
     ++openCount_;
     emit openCountChanged();
 }
@@ -209,10 +214,9 @@ void PanelController::openRecent(int index) {
 }
 
 void PanelController::openConversion(const Recent& conversion) {
-    ConverterModel* model = app_.converter();
-    model->switchCategory(toQString(conversion.categoryId));
-    model->setFromUnitId(toQString(conversion.fromUnitId));
-    model->setInput(toQString(conversion.input));
+    app_.converter()->flow()->reset();
+    app_.converter()->open(toQString(conversion.categoryId), toQString(conversion.fromUnitId),
+                           toQString(conversion.input));
     setPage(converter);
 }
 
@@ -268,6 +272,7 @@ bool PanelController::eventFilter(QObject* watched, QEvent* event) {
 
 void PanelController::retranslate() {
     tray_->updateToolTip();
+    app_.converter()->flow()->retranslate();
 }
 
 } // namespace zelvane

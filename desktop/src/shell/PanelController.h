@@ -90,7 +90,8 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     /// Hides the panel unless it is pinned, shown in the taskbar, or being resized.
     Q_INVOKABLE void closeIfAllowed();
 
-    /// Opens a conversion in the converter page: its category, source unit and input.
+    /// Opens a conversion in the converter page (its category, source unit and input) in place
+    /// of any draft.
     void openConversion(const Recent& conversion);
     /// Opens a recent conversion in the converter: `index` in the recents model.
     Q_INVOKABLE void openRecent(int index);

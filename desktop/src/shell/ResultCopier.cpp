@@ -16,16 +16,16 @@ void ResultCopier::copy(const QString& clipboardText, const QString& lastCopied)
     settings_.setLastCopied(toStdString(lastCopied));
 }
 
-void ResultCopier::copyRow(const QVariantMap& row, const QVariantMap& shown, const QString& input) {
-    const QVariantMap unit = row.value("unit").toMap();
-    const QString text = row.value("text").toString();
-    const QString withUnit = text + " " + unit.value("symbol").toString();
+void ResultCopier::copyRow(const ShownConversion& shown, std::size_t index, const QString& input) {
+    if (index >= shown.rowCount())
+        return;
+    const auto& row = shown.row(index);
+    const QString text = toQString(row.text);
+    const QString withUnit = text + " " + toQString(row.unit->symbol);
     const QString copied = settings_.copiesUnit() ? withUnit : text;
-    const QVariantMap fromUnit = shown.value("fromUnit").toMap();
-    if (!fromUnit.isEmpty())
-        settings_.addRecent(Recent{toStdString(shown.value("categoryId").toString()),
-                                   toStdString(fromUnit.value("id").toString()),
-                                   toStdString(unit.value("id").toString()), toStdString(input)});
+    if (shown.fromUnit)
+        settings_.addRecent(
+            Recent{shown.categoryId, shown.fromUnit->id, row.unit->id, toStdString(input)});
     copy(copied, withUnit);
     emit this->copied(copied);
 }

@@ -29,14 +29,8 @@ namespace {
 // panel, on the offscreen platform (no tray, no X11).
 class PanelControllerTest : public zelvane::testing::DesktopFixture {
   protected:
-    QVariantMap kilometresToMiles() const {
-        return {{"text", "3.11"},
-                {"unit", QVariantMap{{"id", "mi"}, {"symbol", "mi"}}},
-                {"isPinned", false}};
-    }
-    QVariantMap lengthFromKilometres() const {
-        return {{"categoryId", "length"},
-                {"fromUnit", QVariantMap{{"id", "km"}, {"symbol", "km"}}}};
+    ShownConversion kilometresToMiles() const {
+        return ShownConversion::build("length", "km", "5", "mi", app_.context());
     }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
     RecentsModel& recents() const { return *controller_.copier().recents(); }
@@ -104,19 +98,23 @@ TEST_F(PanelControllerTest, LosingActivationClosesOnlyAnUnpinnedPanelOutsideTheT
 
 TEST_F(PanelControllerTest, CopyingPutsTheTextOnTheClipboardAndRecordsTheConversion) {
     settings_.setCopiesUnit(false);
-    controller_.copier().copyRow(kilometresToMiles(), lengthFromKilometres(), "5");
-    EXPECT_EQ(clipboard(), "3.11");
+    auto shown = kilometresToMiles();
+    ASSERT_TRUE(shown.targetIndex);
+    const std::size_t miles = *shown.targetIndex;
+    controller_.copier().copyRow(shown, miles, "5");
+    EXPECT_EQ(clipboard(), "3.107");
     // The last copied text always carries the unit.
-    EXPECT_EQ(settings_.lastCopied(), "3.11 mi");
+    EXPECT_EQ(settings_.lastCopied(), "3.107 mi");
     EXPECT_EQ(settings_.recents(), (std::vector<Recent>{{"length", "km", "mi", "5"}}));
-    EXPECT_EQ(controller_.toast(), qtTrId("panel.copied").arg("3.11"));
+    EXPECT_EQ(controller_.toast(), qtTrId("panel.copied").arg("3.107"));
     EXPECT_EQ(recents().count(), 1) << "a copy is among the recents at once";
 
     settings_.setCopiesUnit(true);
-    QVariantMap unresolved = lengthFromKilometres();
-    unresolved.remove("fromUnit");
-    controller_.copier().copyRow(kilometresToMiles(), unresolved, "7");
-    EXPECT_EQ(clipboard(), "3.11 mi");
+    controller_.copier().copyRow(shown, shown.rowCount(), "6");
+    EXPECT_EQ(clipboard(), "3.107") << "a row past the end copies nothing";
+    shown.fromUnit = nullptr;
+    controller_.copier().copyRow(shown, miles, "7");
+    EXPECT_EQ(clipboard(), "3.107 mi");
     EXPECT_EQ(settings_.recents().size(), 1u) << "no source unit, no recent";
 }
 
