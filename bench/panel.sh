@@ -5,13 +5,13 @@
 # over show/hide cycles through the socket.
 # "Visible" is the moment the window is mapped as xdotool sees it, polled every few ms; the
 # software renderer draws the first frame right after mapping.
-# Usage: bench/panel.sh [BIN_DIR] [RUNS] [CYCLES]   (default build/bin, 11, 1000)
+# Usage: bench/panel.sh [BIN_DIR] [RUNS] [CYCLES]   (default build/bench/bin, 11, 1000)
 set -euo pipefail
 if [[ -z ${ZELVANE_IN_SESSION:-} ]]; then
     ZELVANE_IN_SESSION=1 exec bash "$(dirname "$0")/../scripts/desktop-session.sh" --tray \
         bash "$0" "$@"
 fi
-bin=$(realpath "${1:-build/bin}")
+bin=$(realpath "${1:-build/bench/bin}")
 runs=${2:-11}
 cycles=${3:-1000}
 app="$bin/zelvane"

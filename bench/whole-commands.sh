@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Whole `zelvane-cli` processes against GNU units in the same run: time (hyperfine, paired) and
 # peak resident memory, with no settings file and with stored preferences.
-# Usage: bench/whole-commands.sh [BIN_DIR]   (default build/bin, the release preset's)
+# Usage: bench/whole-commands.sh [BIN_DIR]   (default build/bench/bin, the bench preset's)
 set -euo pipefail
-bin=${1:-build/bin}
+bin=${1:-build/bench/bin}
 cli="$bin/zelvane-cli"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

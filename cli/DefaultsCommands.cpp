@@ -2,6 +2,7 @@
 #include <iostream>
 
 #include "Command.h"
+#include "RavoDozu/BoundedJson.h"
 #include "StoredState.h"
 
 namespace zelvane::cli {
@@ -18,7 +19,7 @@ const bool registered = registerCommand(defaultsCommand);
 // A JSON number is stored as a number, true and false as a boolean, a string as a text, and an
 // object or a list as data kept as that JSON; null is no value.
 std::optional<SettingValue> settingOf(const std::string& text) {
-    auto value = json::parse(text, nullptr, /*allow_exceptions=*/false);
+    auto value = ravodozu::parseBoundedJson(text);
     if (value.is_number())
         return value.get<double>();
     if (value.is_boolean())
@@ -30,35 +31,33 @@ std::optional<SettingValue> settingOf(const std::string& text) {
     return std::nullopt;
 }
 
-int read(const SettingsStore& store, const std::vector<std::string>& words) {
+int read(const zelvane::UserState& state, const std::vector<std::string>& words) {
     if (words.size() == 1) {
-        for (const auto& key : store.keys())
-            std::cout << key << " = " << settingJson(*store.value(key)) << "\n";
+        for (const auto& key : state.recordKeys())
+            std::cout << key << " = " << settingJson(*state.record(key)) << "\n";
         return success;
     }
-    auto value = store.value(words[1]);
+    auto value = state.record(words[1]);
     if (!value)
         return failWith("no value stored for " + words[1]);
     std::cout << settingJson(*value) << "\n";
     return success;
 }
 
-int write(SettingsStore& store, const std::string& key, const std::string& text) {
+int write(zelvane::UserState& state, const std::string& key, const std::string& text) {
     auto value = settingOf(text);
     if (!value)
         return failWith("not written: the value for " + key +
                         " is not JSON (a number, true, false, a string, an object or a list)");
-    if (auto problem = zelvane::UserState::recordProblem(key, *value))
-        return failWith("not written: " + key + " would not be readable (" + *problem + ")");
-    if (auto written = store.set(key, std::move(*value)); !written)
-        return failWith("could not write " + key + ": " + written.error().message);
+    if (auto written = state.setRecord(key, std::move(*value)); !written)
+        return failWith(written.error());
     return success;
 }
 
-int remove(SettingsStore& store, const std::string& key) {
-    if (!store.value(key))
+int remove(zelvane::UserState& state, const std::string& key) {
+    if (!state.record(key))
         return failWith("no value stored for " + key);
-    if (auto removed = store.remove(key); !removed)
+    if (auto removed = state.removeRecord(key); !removed)
         return failWith("could not delete " + key + ": " + removed.error().message);
     return success;
 }
@@ -68,13 +67,13 @@ int runDefaults(Arguments& arguments, const Session&) {
     if (!words)
         return usage(defaultsCommand, arguments.problem());
     const auto& verb = words->front();
-    auto& store = userState().store();
+    auto& state = userState();
     if (verb == "read" && words->size() <= 2)
-        return read(store, *words);
+        return read(state, *words);
     if (verb == "write" && words->size() == 3)
-        return write(store, (*words)[1], (*words)[2]);
+        return write(state, (*words)[1], (*words)[2]);
     if (verb == "delete" && words->size() == 2)
-        return remove(store, (*words)[1]);
+        return remove(state, (*words)[1]);
     return usage(defaultsCommand);
 }
 

@@ -117,8 +117,8 @@ int rates(Arguments& arguments, const Session& session) {
         return success;
     }
 
-    if (!state.store().value(keys::rates))
-        return failWith("no exchange rates stored in " + state.store().path().string() +
+    if (!state.record(keys::rates))
+        return failWith("no exchange rates stored in " + state.path().string() +
                         "; run zelvane-cli rates --refresh");
     auto stored = state.rates();
     if (!stored)

@@ -24,7 +24,7 @@ const StoredState& StoredState::load(const Session& session) {
             loaded.libraryProblem = library.error();
         loaded.library = std::make_shared<const CustomLibrary>(library.valueOr(CustomLibrary{}));
         // Settings that exist but cannot be read in full: go on with what was read, but say so.
-        if (auto problem = user.store().readProblem())
+        if (auto problem = user.readProblem())
             std::cerr << "zelvane-cli: " << problem->message << "\n";
         loaded.context_ = std::make_shared<const ConversionContext>(
             session.sharedCatalog(), loaded.preferences, loaded.rates, loaded.library);

@@ -66,6 +66,12 @@ struct ShownConversion {
         return index < pinned.size() ? pinned[index] : others[index - pinned.size()];
     }
     std::size_t rowCount() const { return pinned.size() + others.size(); }
+    /// Whether row `index` is a mixed target's row, whose text carries its units.
+    bool isMixedRow(std::size_t index) const { return mixed && targetIndex == index; }
+    /// What row `index` shows: the mixed amount on a mixed target's row, else its value.
+    const std::string& shownText(std::size_t index) const {
+        return isMixedRow(index) ? mixed->text : row(index).text;
+    }
 
     /// Converts `input` (read by `inputValue` in the display locale) from `fromUnitId` into the
     /// shown units of the category. `environment` stands in for the platform's locale settings

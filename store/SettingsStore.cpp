@@ -1,5 +1,6 @@
 #include "SettingsStore.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -12,6 +13,8 @@
 #include <unistd.h>
 
 #include <nlohmann/json.hpp>
+
+#include "RavoDozu/BoundedJson.h"
 
 namespace zelvane {
 
@@ -115,7 +118,7 @@ bool isWrappedData(const ordered_json& value) {
 }
 
 ordered_json encodeData(const std::string& bytes) {
-    auto document = ordered_json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+    auto document = ravodozu::parseBoundedJson<ordered_json>(bytes);
     if ((document.is_object() || document.is_array()) && !isWrappedData(document))
         return document;
     ordered_json wrapped = ordered_json::object();
@@ -140,17 +143,22 @@ ordered_json encodeValue(const SettingValue& value) {
     return std::visit(Encoder{}, value);
 }
 
+// How a read of the file went as far as the parser goes.
+enum class Completeness { whole, cutShort, tooDeep };
+
 // The settings of a file that may have been cut short (a full disk, a crash of a writer that
-// did not replace files atomically): the entries before the damage, and whether there was any.
-// The entry the damage falls in is dropped whole, so no half-written record is ever read.
-std::pair<ordered_json, bool> parseSettings(const std::string& bytes) {
+// did not replace files atomically) or nested too deep to handle: the entries before the
+// damage, and whether there was any. The entry the damage falls in is dropped whole, so no
+// half-written record is ever read.
+std::pair<ordered_json, Completeness> parseSettings(std::string_view bytes) {
     ordered_json document;
-    nlohmann::detail::json_sax_dom_parser<ordered_json> builder(document, false);
+    ravodozu::BoundedJsonBuilder<ordered_json> builder(document);
     if (ordered_json::sax_parse(bytes, &builder, nlohmann::json::input_format_t::json, false))
-        return {std::move(document), true};
+        return {std::move(document), Completeness::whole};
     if (document.is_object() && !document.empty())
         document.erase(std::prev(document.end()).key());
-    return {std::move(document), false};
+    return {std::move(document),
+            builder.tooDeep() ? Completeness::tooDeep : Completeness::cutShort};
 }
 
 std::optional<SettingValue> decodeValue(const ordered_json& value) {
@@ -192,19 +200,21 @@ std::optional<StoreError> unstorable(std::string_view key, const SettingValue& v
     return std::nullopt;
 }
 
-std::optional<std::string> readAll(int fd) {
+// At most `limit` + 1 bytes: enough to tell a file larger than the limit without holding it.
+std::optional<std::string> readAtMost(int fd, std::size_t limit) {
     std::string bytes;
     char buffer[16384];
-    for (;;) {
-        auto count = ::read(fd, buffer, sizeof buffer);
+    while (bytes.size() <= limit) {
+        auto count = ::read(fd, buffer, std::min(sizeof buffer, limit + 1 - bytes.size()));
         if (count < 0 && errno == EINTR)
             continue;
         if (count < 0)
             return std::nullopt;
         if (count == 0)
-            return bytes;
+            break;
         bytes.append(buffer, static_cast<std::size_t>(count));
     }
+    return bytes;
 }
 
 bool writeAll(int fd, std::string_view bytes) {
@@ -217,6 +227,20 @@ bool writeAll(int fd, std::string_view bytes) {
         bytes.remove_prefix(static_cast<std::size_t>(count));
     }
     return true;
+}
+
+// Copies `from` into `to` byte for byte.
+bool copyAll(int from, int to) {
+    char buffer[65536];
+    for (;;) {
+        auto count = ::read(from, buffer, sizeof buffer);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return count == 0;
+        if (!writeAll(to, std::string_view(buffer, static_cast<std::size_t>(count))))
+            return false;
+    }
 }
 
 } // namespace
@@ -247,62 +271,66 @@ StoreError SettingsStore::problem(std::string_view action, const std::filesystem
 }
 
 void SettingsStore::refresh(bool force) const {
-    FileDescriptor fd(::open(file_.c_str(), O_RDONLY | O_CLOEXEC));
-    if (!fd.valid()) {
-        int error = errno;
-        values_.clear();
-        stamp_.reset();
-        damaged_ = false;
-        readProblem_.reset();
-        if (error != ENOENT)
-            readProblem_ = problem("cannot read", file_, reason(error));
-        return;
-    }
+    // Non-blocking, so that a pipe put in the file's place cannot hang the reader.
+    FileDescriptor fd(::open(file_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
     struct stat status {};
-    if (::fstat(fd.get(), &status) == 0) {
-        auto stamp = stampOf<FileStamp>(status);
-        if (!force && stamp_ == stamp)
-            return;
-        stamp_ = stamp;
-    } else {
-        stamp_.reset();
-    }
+    if (!fd.valid() || ::fstat(fd.get(), &status) != 0)
+        return forget(errno == ENOENT ? std::nullopt : std::optional(reason(errno)));
+    if (!S_ISREG(status.st_mode))
+        return forget("not a regular file");
+    auto stamp = stampOf<FileStamp>(status);
+    if (!force && stamp_ == stamp)
+        return;
+    auto bytes = readAtMost(fd.get(), maxFileBytes);
+    if (!bytes)
+        return forget(reason(errno));
+    stamp_ = stamp;
+    load(std::string_view(*bytes).substr(0, maxFileBytes), bytes->size() > maxFileBytes);
+}
 
+void SettingsStore::forget(std::optional<std::string> whyUnreadable) const {
+    values_.clear();
+    stamp_.reset();
+    damaged_ = false;
+    readProblem_.reset();
+    if (whyUnreadable)
+        readProblem_ = problem("cannot read", file_, *whyUnreadable);
+}
+
+void SettingsStore::load(std::string_view bytes, bool oversized) const {
     values_.clear();
     damaged_ = false;
     readProblem_.reset();
-    auto bytes = readAll(fd.get());
-    if (!bytes) {
-        stamp_.reset();
-        readProblem_ = problem("cannot read", file_, reason(errno));
+    if (bytes.find_first_not_of(" \t\r\n") == std::string::npos && !oversized)
         return;
-    }
-    if (bytes->find_first_not_of(" \t\r\n") == std::string::npos)
-        return;
-    auto [document, complete] = parseSettings(*bytes);
+    auto [document, completeness] = parseSettings(bytes);
     if (!document.is_object()) {
         damaged_ = true;
         readProblem_ = problem("cannot read", file_, "not a JSON object of settings");
         return;
     }
-    std::vector<std::string> unreadable;
+    std::string unreadable;
     for (const auto& [key, stored] : document.items()) {
         if (auto value = decodeValue(stored))
             values_.insert_or_assign(key, std::move(*value));
         else
-            unreadable.push_back(key);
+            unreadable += (unreadable.empty() ? "" : ", ") + key;
     }
-    if (!unreadable.empty()) {
-        damaged_ = true;
-        std::string keys;
-        for (const auto& key : unreadable)
-            keys += (keys.empty() ? "" : ", ") + key;
-        readProblem_ = problem("cannot read", file_, "unreadable values under " + keys);
-    } else if (!complete) {
-        damaged_ = true;
-        readProblem_ =
-            problem("cannot read", file_, "cut short; the settings before the damage are kept");
-    }
+    damaged_ = oversized || completeness != Completeness::whole || !unreadable.empty();
+    if (!damaged_)
+        return;
+    const bool tooDeep = completeness == Completeness::tooDeep;
+    readProblem_ = problem("cannot read", file_, [&] {
+        if (oversized)
+            return "larger than the " + std::to_string(maxFileBytes) +
+                   " bytes a settings file may hold; the settings before that point are kept";
+        if (tooDeep)
+            return "nested deeper than " + std::to_string(ravodozu::maxJsonDepth) +
+                   " levels; the settings before that point are kept";
+        if (unreadable.empty())
+            return std::string("cut short; the settings before the damage are kept");
+        return "unreadable values under " + unreadable;
+    }());
 }
 
 std::optional<SettingValue> SettingsStore::value(std::string_view key) const {
@@ -343,29 +371,38 @@ std::optional<StoreError> SettingsStore::readProblem() const {
     return readProblem_;
 }
 
-StoreResult SettingsStore::set(std::string_view key, SettingValue value) {
-    return apply({{std::string(key), std::move(value)}});
-}
-
-StoreResult SettingsStore::remove(std::string_view key) {
-    return apply({{std::string(key), std::nullopt}});
-}
-
 StoreResult SettingsStore::apply(const std::vector<Change>& changes) {
     for (const auto& [key, value] : changes)
         if (auto refused = value ? unstorable(key, *value) : std::nullopt)
             return ravodozu::fail(std::move(*refused));
-    return write([&](Values& values) {
+    return write([&](Values& values) -> std::optional<StoreError> {
         for (const auto& [key, value] : changes) {
             if (value)
                 values.insert_or_assign(key, *value);
             else if (auto found = values.find(key); found != values.end())
                 values.erase(found);
         }
+        return std::nullopt;
     });
 }
 
-StoreResult SettingsStore::write(const std::function<void(Values&)>& change) {
+StoreResult SettingsStore::update(std::string_view key, const Edit& edit) {
+    return write([&](Values& values) -> std::optional<StoreError> {
+        auto found = values.find(key);
+        auto edited = edit(found == values.end() ? std::nullopt : std::optional(found->second));
+        if (!edited) {
+            if (found != values.end())
+                values.erase(found);
+            return std::nullopt;
+        }
+        if (auto refused = unstorable(key, *edited))
+            return refused;
+        values.insert_or_assign(std::string(key), std::move(*edited));
+        return std::nullopt;
+    });
+}
+
+StoreResult SettingsStore::write(const std::function<std::optional<StoreError>(Values&)>& change) {
     auto folder = file_.parent_path().empty() ? fs::path(".") : file_.parent_path();
     std::error_code error;
     fs::create_directories(folder, error);
@@ -390,7 +427,8 @@ StoreResult SettingsStore::write(const std::function<void(Values&)>& change) {
         if (auto kept = keepDamagedCopy(); !kept)
             return kept;
     Values updated = values_;
-    change(updated);
+    if (auto refused = change(updated))
+        return ravodozu::fail(std::move(*refused));
     if (auto written = replaceFile(updated); !written)
         return written;
     values_ = std::move(updated);
@@ -399,12 +437,27 @@ StoreResult SettingsStore::write(const std::function<void(Values&)>& change) {
     return std::monostate{};
 }
 
+// The copy is private whatever the file's mode: it may hold what the user stored, and it is
+// written to a new file and renamed, so nothing already at its path is written through.
 StoreResult SettingsStore::keepDamagedCopy() const {
-    std::error_code error;
-    fs::copy_file(file_, damagedCopyPath(), fs::copy_options::overwrite_existing, error);
-    if (error)
-        return ravodozu::fail(problem("cannot keep the damaged settings aside as",
-                                      damagedCopyPath(), error.message()));
+    auto failed = [&](int error) {
+        return ravodozu::fail(
+            problem("cannot keep the damaged settings aside as", damagedCopyPath(), reason(error)));
+    };
+    FileDescriptor source(::open(file_.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY));
+    if (!source.valid())
+        return failed(errno);
+    std::string temporary = damagedCopyPath().string() + ".XXXXXX";
+    FileDescriptor copy(::mkostemp(temporary.data(), O_CLOEXEC));
+    if (!copy.valid())
+        return failed(errno);
+    if (!copyAll(source.get(), copy.get()) || ::fchmod(copy.get(), 0600) != 0 ||
+        ::close(copy.release()) != 0 ||
+        ::rename(temporary.c_str(), damagedCopyPath().c_str()) != 0) {
+        int error = errno;
+        ::unlink(temporary.c_str());
+        return failed(error);
+    }
     return std::monostate{};
 }
 
@@ -413,6 +466,12 @@ StoreResult SettingsStore::replaceFile(const Values& values) const {
     for (const auto& [key, value] : values)
         document[key] = encodeValue(value);
     auto text = document.dump(2) + "\n";
+    // A file past the limit would read back as damaged.
+    if (text.size() > maxFileBytes)
+        return ravodozu::fail(problem("cannot write", file_,
+                                      "the settings would pass the " +
+                                          std::to_string(maxFileBytes) +
+                                          " bytes a settings file may hold"));
 
     std::string temporary = file_.string() + ".XXXXXX";
     FileDescriptor fd(::mkstemp(temporary.data()));

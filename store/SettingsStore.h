@@ -43,11 +43,17 @@ using StoreResult = ravodozu::Result<std::monostate, StoreError>;
 /// Reads see the file as it is on disk: it is parsed again whenever it changed since the last
 /// read (another process, or a hand edit). Every write takes an advisory lock on the file,
 /// re-reads it, applies the change, and replaces it atomically (temporary file, fsync, rename),
-/// so that several processes writing at once lose no key. A file that cannot be parsed reads as
-/// what could be read of it; it is copied to `damagedCopyPath()` before it is first rewritten.
+/// so that several processes writing at once lose no key. A file that cannot be parsed, nests
+/// deeper than `ravodozu::maxJsonDepth` or is larger than `maxFileBytes` reads as what could
+/// safely be read of it; it is copied (mode 0600) to `damagedCopyPath()` before it is first
+/// rewritten. A path that is not a regular file reads as empty and is never written over.
 /// Thread-compatible: one thread at a time per instance.
 class SettingsStore {
   public:
+    /// The largest file read, and written: a hundred times what a heavy user stores, small
+    /// enough to read in a few milliseconds.
+    static constexpr std::size_t maxFileBytes = std::size_t{1} << 20;
+
     explicit SettingsStore(std::filesystem::path file);
 
     /// "$XDG_CONFIG_HOME/zelvane/settings.json", XDG_CONFIG_HOME defaulting to "$HOME/.config"
@@ -69,11 +75,19 @@ class SettingsStore {
     /// Every stored key, sorted.
     std::vector<std::string> keys() const;
 
-    StoreResult set(std::string_view key, SettingValue value);
-    StoreResult remove(std::string_view key);
+    StoreResult set(std::string_view key, SettingValue value) {
+        return apply({{std::string(key), std::move(value)}});
+    }
+    StoreResult remove(std::string_view key) { return apply({{std::string(key), std::nullopt}}); }
     /// Several changes in one write: a value sets its key, none removes it.
     using Change = std::pair<std::string, std::optional<SettingValue>>;
     StoreResult apply(const std::vector<Change>& changes);
+
+    /// Replaces the value under `key` with what `edit` makes of the one in the file now (none
+    /// when missing), under the write lock, so an edit never writes an older copy of a record
+    /// over a newer one. `edit` answering none removes the key.
+    using Edit = std::function<std::optional<SettingValue>(std::optional<SettingValue>)>;
+    StoreResult update(std::string_view key, const Edit& edit);
 
     /// Why the file on disk could not be read, or was read only in part; none when it was fine.
     std::optional<StoreError> readProblem() const;
@@ -91,7 +105,13 @@ class SettingsStore {
 
     /// Parses the file again when it changed since it was last read (or always, when `force`).
     void refresh(bool force) const;
-    StoreResult write(const std::function<void(Values&)>& change);
+    /// Holds nothing read; `whyUnreadable` becomes the read problem.
+    void forget(std::optional<std::string> whyUnreadable) const;
+    /// Takes the values of the file's `bytes`, the first `maxFileBytes` of it when `oversized`.
+    void load(std::string_view bytes, bool oversized) const;
+    /// Changes the values as they are on disk now, under the lock; a change that answers an
+    /// error leaves the file as it is.
+    StoreResult write(const std::function<std::optional<StoreError>(Values&)>& change);
     StoreResult replaceFile(const Values& values) const;
     StoreResult keepDamagedCopy() const;
     StoreError problem(std::string_view action, const std::filesystem::path& path,

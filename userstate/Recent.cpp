@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "RavoDozu/BoundedJson.h"
+
 namespace zelvane {
 
 bool Recent::sameConversion(const Recent& other) const {
@@ -52,7 +54,7 @@ std::optional<Recent> decodeRecent(const nlohmann::json& object) {
 } // namespace
 
 ravodozu::Result<std::vector<Recent>, std::string> decodeRecents(std::string_view bytes) {
-    auto document = nlohmann::json::parse(bytes, nullptr, false);
+    auto document = ravodozu::parseBoundedJson(bytes);
     if (!document.is_array())
         return ravodozu::fail(std::string("not a list of recent conversions"));
     std::vector<Recent> recents;

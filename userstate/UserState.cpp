@@ -7,6 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "DesktopState.h"
+#include "RavoDozu/BoundedJson.h"
 #include "RavoDozu/PlatformLocale.h"
 #include "Recent.h"
 
@@ -31,7 +32,7 @@ template <class T, class E> std::optional<T> valueOf(Result<T, E>&& result) {
 }
 
 Result<Memory, std::string> decodeMemory(std::string_view bytes) {
-    auto document = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+    auto document = ravodozu::parseBoundedJson(bytes);
     if (!document.is_object())
         return fail(std::string("not an object of category ids to keypad states"));
     Memory memory;
@@ -45,7 +46,7 @@ Result<Memory, std::string> decodeMemory(std::string_view bytes) {
 }
 
 Result<KeypadState, DecodingError> decodeKeypad(std::string_view bytes) {
-    auto document = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+    auto document = ravodozu::parseBoundedJson(bytes);
     return KeypadState::decode(document.is_discarded() ? json() : document);
 }
 
@@ -128,7 +129,7 @@ Result<ordered_json, std::string> storedObject(const SettingsStore& store, std::
     if (!stored)
         return fresh;
     const auto* data = std::get_if<SettingData>(&*stored);
-    auto document = data ? ordered_json::parse(data->bytes, nullptr, false) : ordered_json();
+    auto document = data ? ravodozu::parseBoundedJson<ordered_json>(data->bytes) : ordered_json();
     if (!document.is_object())
         return fail(nothingChanged(std::string(what) + " (" + std::string(key) + ")"));
     return document;
@@ -162,6 +163,14 @@ Result<std::monostate, std::string> saved(const StoreResult& result) {
     return fail("Could not save the change: " + result.error().message);
 }
 
+// The preferences a stored value holds; the default record when it is missing or unreadable.
+UserPreferences storedPreferences(const std::optional<SettingValue>& stored) {
+    const auto* data = stored ? std::get_if<SettingData>(&*stored) : nullptr;
+    auto decoded =
+        data ? valueOf(UserPreferences::decode(std::string_view(data->bytes))) : std::nullopt;
+    return decoded.value_or(UserPreferences{});
+}
+
 // A file that could not be read in full would lose what was unread when rewritten.
 Problem unreadableStore(const SettingsStore& store) {
     if (!store.readProblem())
@@ -179,10 +188,7 @@ std::string noSuchItem(std::string_view id) {
 UserState::UserState(SettingsStore& store) : store_(store) {}
 
 UserPreferences UserState::preferences() const {
-    auto bytes = store_.data(keys::preferences);
-    auto decoded =
-        bytes ? valueOf(UserPreferences::decode(std::string_view(*bytes))) : std::nullopt;
-    return decoded.value_or(UserPreferences{});
+    return storedPreferences(store_.value(keys::preferences));
 }
 
 UserPreferences UserState::preferencesForRun() const {
@@ -200,6 +206,19 @@ StoreResult UserState::setPreferences(const UserPreferences& preferences) {
 std::optional<ExchangeRates> UserState::rates() const {
     auto bytes = store_.data(keys::rates);
     return bytes ? valueOf(parseExchangeRates(*bytes)) : std::nullopt;
+}
+
+Result<UserPreferences, StoreError>
+UserState::editPreferences(const std::function<void(UserPreferences&)>& edit) {
+    UserPreferences edited;
+    auto written = store_.update(keys::preferences, [&](std::optional<SettingValue> stored) {
+        edited = storedPreferences(stored);
+        edit(edited);
+        return std::optional<SettingValue>(SettingData{edited.encode().dump()});
+    });
+    if (!written)
+        return fail(written.error());
+    return edited;
 }
 
 StoreResult UserState::setRates(const ExchangeRates& rates) {
@@ -231,6 +250,15 @@ std::map<std::string, KeypadState, std::less<>> UserState::categoryMemory() cons
 std::optional<KeypadState> UserState::keypad() const {
     auto bytes = store_.data(keys::keypad);
     return bytes ? valueOf(decodeKeypad(*bytes)) : std::nullopt;
+}
+
+Result<std::monostate, std::string> UserState::setRecord(std::string_view key, SettingValue value) {
+    if (auto problem = recordProblem(key, value))
+        return fail("not written: " + std::string(key) + " would not be readable (" + *problem +
+                    ")");
+    if (auto written = store_.set(key, std::move(value)); !written)
+        return fail("could not write " + std::string(key) + ": " + written.error().message);
+    return std::monostate{};
 }
 
 StoreResult UserState::forgetObsoleteKeys() {

@@ -1,11 +1,14 @@
 // UserState: the user's stored state, typed and decoded as its owners read it.
 #pragma once
 
+#include <filesystem>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "RavoDozu/ConversionContext.h"
 #include "RavoDozu/CustomLibrary.h"
@@ -25,7 +28,17 @@ class UserState {
   public:
     explicit UserState(SettingsStore& store);
 
-    SettingsStore& store() const { return store_; }
+    const std::filesystem::path& path() const { return store_.path(); }
+    /// Why the file could not be read, or was read only in part; none when it was fine.
+    std::optional<StoreError> readProblem() const { return store_.readProblem(); }
+
+    /// Any stored value by its key, as the file holds it: for tools that read and write keys
+    /// by name. A write is refused when the key's owner could not read the value.
+    std::optional<SettingValue> record(std::string_view key) const { return store_.value(key); }
+    std::vector<std::string> recordKeys() const { return store_.keys(); }
+    [[nodiscard]] ravodozu::Result<std::monostate, std::string> setRecord(std::string_view key,
+                                                                          SettingValue value);
+    [[nodiscard]] StoreResult removeRecord(std::string_view key) { return store_.remove(key); }
 
     /// "preferences", or the default record when missing or undecodable.
     ravodozu::UserPreferences preferences() const;
@@ -33,6 +46,10 @@ class UserState {
     /// through. Reading never writes.
     ravodozu::UserPreferences preferencesForRun() const;
     [[nodiscard]] StoreResult setPreferences(const ravodozu::UserPreferences& preferences);
+    /// Applies `edit` to the preferences as they are stored now (not to an older copy, which
+    /// would undo what another process changed meanwhile) and gives the record written.
+    [[nodiscard]] ravodozu::Result<ravodozu::UserPreferences, StoreError>
+    editPreferences(const std::function<void(ravodozu::UserPreferences&)>& edit);
 
     /// "rates"; none when missing or undecodable.
     std::optional<ravodozu::ExchangeRates> rates() const;

@@ -5,6 +5,8 @@
 
 #include <nlohmann/json.hpp>
 
+#include "RavoDozu/BoundedJson.h"
+
 namespace ravodozu::detail {
 
 namespace {
@@ -187,7 +189,7 @@ std::string CatalogIndex::encode() const {
 }
 
 std::optional<CatalogIndex> CatalogIndex::decode(std::string_view text) {
-    auto document = nlohmann::json::parse(text, nullptr, /*allow_exceptions=*/false);
+    auto document = parseBoundedJson(text);
     if (!document.is_object())
         return std::nullopt;
     auto core = fromHex(document.value("core", nlohmann::json()));

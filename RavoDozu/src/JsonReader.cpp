@@ -5,6 +5,8 @@
 #include <fstream>
 #include <sstream>
 
+#include "RavoDozu/BoundedJson.h"
+
 namespace ravodozu::detail {
 
 using nlohmann::json;
@@ -133,7 +135,7 @@ std::optional<std::string> readFile(const std::filesystem::path& path) {
 }
 
 Result<json, DecodingError> parseJson(std::string_view bytes) {
-    json document = json::parse(bytes, nullptr, /*allow_exceptions=*/false);
+    json document = parseBoundedJson(bytes);
     if (document.is_discarded())
         return fail(DecodingError{"", "The given data was not valid JSON."});
     return document;

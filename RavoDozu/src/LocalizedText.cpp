@@ -8,7 +8,12 @@ namespace ravodozu {
 
 namespace {
 const std::string emptyText;
+
+// "pt-BR" → "pt", "zh_Hant" → "zh": what must match for a text to be in the same language.
+std::string_view primaryLanguage(std::string_view code) {
+    return code.substr(0, code.find_first_of("-_"));
 }
+} // namespace
 
 const std::string& LocalizedText::resolve(std::span<const std::string> languages) const {
     for (const auto& code : languages) {
@@ -16,6 +21,13 @@ const std::string& LocalizedText::resolve(std::span<const std::string> languages
             return found->second;
         if (auto found = values.find(normalizedLanguage(code)); found != values.end())
             return found->second;
+        // The data keeps one form per language (Brazilian Portuguese, two Chinese scripts):
+        // another form of the reader's language still reads better than English.
+        auto sameLanguage = std::ranges::find(values, primaryLanguage(code), [](const auto& entry) {
+            return primaryLanguage(entry.first);
+        });
+        if (sameLanguage != values.end())
+            return sameLanguage->second;
     }
     if (auto english = values.find("en"); english != values.end())
         return english->second;

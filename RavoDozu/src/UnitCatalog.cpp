@@ -6,6 +6,7 @@
 
 #include "CatalogIndex.h"
 #include "CatalogReaders.h"
+#include "CldrNames.h"
 
 namespace ravodozu {
 
@@ -20,8 +21,15 @@ auto firstWith(const Range& range, Key Range::value_type::*key, std::string_view
 } // namespace
 
 namespace detail {
+// "cldrUnit" names the unit in CLDR's terms, where ICU knows it: ICU names it in every language
+// the data leaves out.
 UnitDefinition readUnitDefinition(const JsonReader& reader) {
-    return {reader["id"].string(), reader["symbol"].string(), reader["name"].localizedText(),
+    auto name = reader["name"].localizedText();
+    if (auto cldrUnit = reader.find("cldrUnit"))
+        addMissingNames(name, [identifier = cldrUnit->string()](std::string_view language) {
+            return cldrUnitName(identifier, language);
+        });
+    return {reader["id"].string(), reader["symbol"].string(), std::move(name),
             readConversion(reader["conversion"])};
 }
 
@@ -32,8 +40,11 @@ UnitCategory readUnitCategory(const JsonReader& reader) {
 
 CurrencyCatalog readCurrencyCatalog(const JsonReader& reader) {
     auto readCurrency = [](const JsonReader& currency) {
-        return CurrencyInfo{currency["code"].string(), currency["symbol"].string(),
-                            currency["name"].localizedText()};
+        auto code = currency["code"].string();
+        auto name = currency["name"].localizedText();
+        addMissingNames(
+            name, [&](std::string_view language) { return cldrCurrencyName(code, language); });
+        return CurrencyInfo{std::move(code), currency["symbol"].string(), std::move(name)};
     };
     return {reader["id"].string(), reader["name"].localizedText(), reader["base"].string(),
             reader["defaultCurrencies"].strings(), reader["currencies"].list(readCurrency)};

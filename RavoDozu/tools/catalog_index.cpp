@@ -6,6 +6,7 @@
 
 #include "CatalogIndex.h"
 #include "JsonReader.h"
+#include "RavoDozu/CatalogCheck.h"
 #include "RavoDozu/UnitCatalog.h"
 
 namespace fs = std::filesystem;
@@ -43,6 +44,15 @@ int main(int argc, char** argv) {
     auto checked = UnitCatalog::load(bundle);
     if (!checked)
         return failure(checked.error().describe());
+    auto packs = loadPacks(bundle);
+    if (!packs)
+        return failure(packs.error().describe());
+    // Every user reads every name in their language: a gap would show English on their screen.
+    if (auto unnamed = missingNames(*checked, *packs); !unnamed.empty()) {
+        for (const auto& problem : unnamed)
+            std::cerr << "catalog_index: missing names for " << problem << "\n";
+        return failure(std::to_string(unnamed.size()) + " texts lack a name");
+    }
     auto core = detail::readFile(bundle.root / "units" / "core.json");
     auto currency = detail::readFile(bundle.root / "units" / "currency.json");
     if (!core || !currency)

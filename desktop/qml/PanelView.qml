@@ -4,16 +4,14 @@ import QtQuick.Layouts
 import Zelvane
 
 // The panel's content: one page at a time inside the glass card, with the window controls,
-// grips, size badge and toast over every page. The pages live in a LanguageScope; the draft,
-// the selection and the page shown live outside it and outlast a change of language.
+// grips, size badge and toast over every page. The pages live in a LanguageScope; the input flow
+// (draft and selection) and the page shown live outside it and outlast a change of language.
 Item {
     id: panel
 
-    // The controller's pages, in its declaration order.
-    readonly property var pageNames: ["converter", "categories", "settings", "formula"]
-    readonly property string page: typeof PanelController.page === "number"
-                                   ? pageNames[PanelController.page] : PanelController.page
-    readonly property var theme: PanelStyle.categoryTheme(converterFlow.shown.categoryId)
+    readonly property string page: PanelController.pageName
+    readonly property InputFlow flow: AppState.converter.flow
+    readonly property var theme: PanelStyle.categoryTheme(flow.categoryId)
     // Where the settings page is scrolled to, kept while it stays open.
     property real settingsScroll: 0
 
@@ -22,15 +20,9 @@ Item {
         width: panel.width
         height: panel.height
     }
-    ConverterFlow {
-        id: converterFlow
-        objectName: "converterFlow"
-        model: AppState.converter
-        reader: QuickReader
-    }
 
     function show(name) {
-        PanelController.show(pageNames.indexOf(name))
+        PanelController.showPage(name)
     }
     // A second press of a page's button or shortcut returns to the converter.
     function togglePage(name) {
@@ -39,14 +31,11 @@ Item {
     function escapePressed() {
         if (page !== "converter")
             show("converter")
-        else if (converterFlow.draft !== undefined)
-            converterFlow.draft = undefined
-        else
+        else if (!flow.dropDraft())
             PanelController.hide()
     }
 
     onPageChanged: if (page !== "settings") settingsScroll = 0
-    Component.onCompleted: converterFlow.reset()
 
     Rectangle {
         id: background
@@ -79,7 +68,6 @@ Item {
             Connections {
                 target: PanelController
                 function onOpenCountChanged() {
-                    converterFlow.reset()
                     if (converterLoader.item)
                         converterLoader.item.input.takeFocusReplacing()
                 }
@@ -129,7 +117,7 @@ Item {
                     visible: panel.page === "converter"
                     sourceComponent: ConverterPage {
                         layout: panelLayout
-                        flow: converterFlow
+                        flow: panel.flow
                         panelPage: panel.page
                         onSwitchCategory: panel.togglePage("categories")
                         onOpenSettings: panel.togglePage("settings")
@@ -178,7 +166,7 @@ Item {
                     visible: active
                     sourceComponent: FormulaPage {
                         layout: panelLayout
-                        shown: converterFlow.shown
+                        flow: panel.flow
                         onBack: panel.show("converter")
                     }
                 }

@@ -9,6 +9,7 @@
 #include <QtQml/qqmlextensionplugin.h>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@
 #include "PanelController.h"
 #include "QtConversions.h"
 #include "SaveFailures.h"
+#include "SettingsWatcher.h"
 #include "SingleInstance.h"
 
 Q_IMPORT_QML_PLUGIN(ZelvanePlugin)
@@ -91,21 +93,21 @@ int main(int argc, char** argv) {
     QApplication::setDesktopFileName("zelvane");
     QApplication::setQuitOnLastWindowClosed(false);
 
-    std::unique_ptr<SingleInstance> instance;
-    if (const auto folder = SingleInstance::runtimeFolder()) {
-        instance = std::make_unique<SingleInstance>(*folder);
-        const auto role =
-            instance->start(arguments, qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"));
-        if (!role) {
-            std::fprintf(stderr, "zelvane: %s\n", qPrintable(role.error()));
-            return 1;
-        }
-        if (*role == SingleInstance::Role::handedOver)
-            return 0;
-    } else {
-        std::fprintf(stderr, "zelvane: %s; running without the one-instance check\n",
-                     qPrintable(folder.error()));
+    // Without a private folder there is no one-instance rule: a second panel would start beside
+    // the first, so this one does not.
+    const auto folder = SingleInstance::runtimeFolder();
+    if (!folder) {
+        std::fprintf(stderr, "zelvane: %s\n", qPrintable(folder.error()));
+        return 1;
     }
+    SingleInstance instance(*folder);
+    const auto role = instance.start(arguments, qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS"));
+    if (!role) {
+        std::fprintf(stderr, "zelvane: %s\n", qPrintable(role.error()));
+        return 1;
+    }
+    if (*role == SingleInstance::Role::handedOver)
+        return 0;
     // Asked to leave, or to hide, with nothing running: nothing to do.
     if (std::holds_alternative<launch::Quit>(*command))
         return 0;
@@ -118,6 +120,9 @@ int main(int argc, char** argv) {
     SettingsStore& store = SettingsStore::standard();
     AppState app(std::make_shared<const ravodozu::UnitCatalog>(std::move(catalog).value()), store);
     DesktopSettings settings(store);
+    SettingsWatcher watcher(store.path());
+    QObject::connect(&watcher, &SettingsWatcher::changed, &app, &AppState::reload);
+    QObject::connect(&watcher, &SettingsWatcher::changed, &settings, &DesktopSettings::reload);
     LocalizationBundle translations;
     translations.installFor(app.preferences());
 
@@ -145,19 +150,20 @@ int main(int argc, char** argv) {
     LauncherService launcher(app, controller);
     warnUnlessPublished(launcher.publish(QDBusConnection::sessionBus()));
 
-    if (instance) {
-        QObject::connect(instance.get(), &SingleInstance::argumentsReceived, &controller,
-                         [&controller](const QStringList& received) {
-                             if (const auto later = launch::parse(received))
-                                 controller.handle(*later);
-                         });
-        // Started before the session's bus: the start the bus makes for a launcher's query
-        // brings its address, and the query then reaches this process.
-        QObject::connect(instance.get(), &SingleInstance::sessionBusOffered, &launcher,
-                         [&launcher](const QString& address) {
-                             warnUnlessPublished(launcher.publishOn(address));
-                         });
-    }
+    QObject::connect(&instance, &SingleInstance::argumentsReceived, &controller,
+                     [&controller](const QStringList& received) {
+                         if (const auto later = launch::parse(received))
+                             controller.handle(*later);
+                     });
+    // Started before the session's bus: the start the bus makes for a launcher's query brings
+    // its address, and the query then reaches this process. That start is answered once the
+    // name is taken there, which is what the bus waits for.
+    instance.setBusHandler([&launcher](const QString& address, std::function<void()> done) {
+        launcher.offerBus(address, [done = std::move(done)](const auto& published) {
+            warnUnlessPublished(published);
+            done();
+        });
+    });
     if (showsAtStart(*command, store))
         controller.handle(std::holds_alternative<launch::Reopen>(*command)
                               ? launch::Command{launch::Show{"converter"}}

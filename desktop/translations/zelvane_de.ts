@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>%1 wird bereits von einem anderen Programm verwendet</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>Aktiv: %1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>Nicht aktiv: %1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Für ein anderes Tastenkürzel in den Tastatureinstellungen der Arbeitsumgebung ein eigenes Kürzel mit diesem Befehl anlegen: zelvane --toggle</translation>

@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>Otro programa ya usa %1</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>Activo: %1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>No funciona: %1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Para usar otro atajo, añade uno en los ajustes de teclado de tu escritorio que ejecute el comando: zelvane --toggle</translation>

@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>%1 est déjà utilisé par un autre programme</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>Actif : %1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>Inactif : %1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Pour utiliser un autre raccourci, ajoutez-en un dans les paramètres clavier de votre bureau avec la commande : zelvane --toggle</translation>

@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>%1 è già usato da un altro programma</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>Attivo: %1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>Non attivo: %1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Per usare un’altra scorciatoia, aggiungine una nelle impostazioni della tastiera del desktop con il comando: zelvane --toggle</translation>

@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>%1 はほかのプログラムで使用されています</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>有効：%1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>無効：%1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>別のショートカットを使うには、デスクトップのキーボード設定で次のコマンドを実行するショートカットを追加してください：zelvane --toggle</translation>

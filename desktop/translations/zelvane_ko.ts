@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>%1 단축키를 다른 프로그램에서 이미 사용 중입니다</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>사용 중: %1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>작동하지 않음: %1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>다른 단축키를 사용하려면 데스크톱 키보드 설정에서 다음 명령을 실행하는 단축키를 추가하세요: zelvane --toggle</translation>

@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>%1 sudah digunakan oleh program lain</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>Aktif: %1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>Tidak berfungsi: %1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Untuk menggunakan pintasan lain, tambahkan pintasan dalam tetapan papan kekunci desktop anda yang menjalankan arahan: zelvane --toggle</translation>

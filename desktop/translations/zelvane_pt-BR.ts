@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>%1 já está sendo usado por outro programa</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>Ativo: %1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>Não está funcionando: %1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Para usar outro atalho, crie um nas configurações de teclado do seu ambiente de trabalho com o comando: zelvane --toggle</translation>

@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>โปรแกรมอื่นใช้ %1 อยู่แล้ว</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>ใช้งานได้: %1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>ใช้งานไม่ได้: %1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>หากต้องการใช้ปุ่มลัดอื่น ให้เพิ่มปุ่มลัดในการตั้งค่าแป้นพิมพ์ของเดสก์ท็อปโดยใช้คำสั่ง: zelvane --toggle</translation>

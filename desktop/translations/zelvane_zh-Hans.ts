@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>%1 已被其他程序占用</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>已启用：%1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>未生效：%1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>如需使用其他快捷键，请在桌面环境的键盘设置中添加自定义快捷键，命令为：zelvane --toggle</translation>

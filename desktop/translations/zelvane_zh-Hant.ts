@@ -71,6 +71,14 @@
         <source>%1 is already used by another program</source>
         <translation>%1 已被其他程式使用</translation>
     </message>
+    <message id="panel.hotKey.working">
+        <source>Working: %1</source>
+        <translation>已啟用：%1</translation>
+    </message>
+    <message id="panel.hotKey.notWorking">
+        <source>Not working: %1</source>
+        <translation>未生效：%1</translation>
+    </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>若要使用其他快速鍵，請在桌面環境的鍵盤設定中新增自訂快速鍵，指令為：zelvane --toggle</translation>

@@ -1,8 +1,12 @@
+// Names in the user's languages: resolving localized texts, normalising codes, and the
+// languages, region and number locale the locale environment names.
 #include "RavoDozu/LocalizedText.h"
+#include "RavoDozu/PlatformLocale.h"
 
 #include <gtest/gtest.h>
 
 using namespace ravodozu;
+using namespace ravodozu::PlatformLocale;
 
 namespace {
 
@@ -21,6 +25,35 @@ TEST(LocalizedText, ResolvesByListThenNormalisedFormThenEnglish) {
               "Comprimento (BR)");
 }
 
+TEST(LocalizedText, FallsBackWithinALanguageBeforeTheNextOne) {
+    // Keyed as the shipped data is: one form per interface language.
+    const auto shipped = text({{"en", "Length"},
+                               {"zh-Hans", "长度"},
+                               {"zh-Hant", "長度"},
+                               {"pt-BR", "Comprimento"},
+                               {"ms", "Panjang (ms)"},
+                               {"id", "Panjang (id)"}});
+    const auto simplifiedOnly = text({{"en", "Length"}, {"zh-Hans", "长度"}});
+    const struct {
+        std::vector<std::string> languages;
+        const LocalizedText& names;
+        const char* expected;
+    } cases[] = {{{"pt-BR"}, shipped, "Comprimento"},
+                 {{"pt"}, shipped, "Comprimento"},
+                 {{"pt-PT", "en"}, shipped, "Comprimento"},
+                 {{"pt_BR"}, shipped, "Comprimento"},
+                 {{"zh-Hant-TW"}, shipped, "長度"},
+                 {{"zh-HK"}, shipped, "長度"},
+                 {{"zh-SG"}, shipped, "长度"},
+                 {{"ms-MY"}, shipped, "Panjang (ms)"},
+                 {{"id-ID"}, shipped, "Panjang (id)"},
+                 {{"zh-Hant", "en"}, simplifiedOnly, "长度"},
+                 {{"ko", "pt"}, shipped, "Comprimento"},
+                 {{"ko", "en"}, shipped, "Length"}};
+    for (const auto& c : cases)
+        EXPECT_EQ(c.names.resolve(c.languages), c.expected) << c.languages.front();
+}
+
 TEST(LocalizedText, NormalisesLanguageCodes) {
     const std::pair<const char*, const char*> cases[] = {{"en-GB", "en"},
                                                          {"zh", "zh-Hans"},
@@ -32,6 +65,37 @@ TEST(LocalizedText, NormalisesLanguageCodes) {
                                                          {"-de-", "de"}};
     for (auto [code, expected] : cases)
         EXPECT_EQ(normalizedLanguage(code), expected) << code;
+}
+
+Environment lang(std::string value) {
+    return {.lang = std::move(value)};
+}
+
+TEST(PlatformLocale, LanguagesAndRegion) {
+    const struct {
+        Environment environment;
+        std::vector<std::string> languages;
+        std::optional<std::string> region;
+    } cases[] = {
+        {{}, {}, std::nullopt},
+        {lang("ca_ES.UTF-8@valencia"), {"ca-ES"}, "ES"}, // modifier dropped
+        {{.language = "fr_CA:fr:C", .lang = "en_US"}, {"fr-CA", "fr"}, "US"},
+        {{.lcAll = "ko_KR", .lcMessages = "de_DE", .lcMeasurement = "fr_FR"}, {"ko-KR"}, "KR"},
+        {{.lcAll = "C", .lang = "de_DE.UTF-8"}, {}, std::nullopt}, // LC_ALL=C hides LANG
+        {{.lcMessages = "it_IT", .lang = "en_US"}, {"it-IT"}, "US"},
+        {{.lang = "en_US.UTF-8", .lcMeasurement = "de_DE.UTF-8"}, {"en-US"}, "DE"}};
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(preferredLanguages(cases[i].environment), cases[i].languages) << "case " << i;
+        EXPECT_EQ(regionCode(cases[i].environment), cases[i].region) << "case " << i;
+    }
+}
+
+TEST(PlatformLocale, NumberLocaleFromLcNumericWithCAsPosix) {
+    EXPECT_EQ(numberLocale({.lcMessages = "en_US", .lcNumeric = "de_DE.UTF-8", .lang = "fr_FR"}),
+              "de_DE");
+    EXPECT_EQ(numberLocale({.lcAll = "pt_BR", .lcNumeric = "de_DE"}), "pt_BR");
+    EXPECT_EQ(numberLocale(lang("C.UTF-8")), "en_US_POSIX");
+    EXPECT_EQ(numberLocale({}), "en_US_POSIX");
 }
 
 } // namespace

@@ -1,9 +1,15 @@
+// The catalog: loading its files, their index and CLDR names, and the shipped data itself.
+#include "RavoDozu/CatalogCheck.h"
 #include "RavoDozu/UnitCatalog.h"
+#include "RavoDozu/UserPreferences.h"
 
+#include <cmath>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 #include <gtest/gtest.h>
+#include <nlohmann/json.hpp>
 
 #include "TempDirectory.h"
 
@@ -110,3 +116,98 @@ TEST(UnitCatalog, IndexedBundleMatchesFullDecodingAndIsIgnoredWhenFilesChange) {
     ASSERT_FALSE(withBreak);
     EXPECT_EQ(withBreak.error().kind, CatalogError::Kind::invalidData);
 }
+
+TEST(UnitCatalog, TakesNamesTheDataLacksFromCldr) {
+    auto category = decodeUnitCategory(nlohmann::json::parse(R"({"id":"length","name":{"en":"L"},
+      "base":"km","units":[{"id":"km","symbol":"km","name":{"en":"Kilometer","fr":"kilomètre [data]"},
+      "cldrUnit":"kilometer","conversion":{
+    "type" : "linear", "factor" : 1
+}
+}]
+})"));
+    ASSERT_TRUE(category) << category.error().describe();
+    const auto& kilometer = category->units.front().name.values;
+    EXPECT_EQ(kilometer.at("fr"), "kilomètre [data]") << "the data's own name wins";
+    EXPECT_EQ(kilometer.at("pt-BR"), "quilômetro");
+    EXPECT_EQ(kilometer.at("ja"), "キロメートル");
+    EXPECT_EQ(kilometer.size(), interfaceLanguages.size());
+
+    auto currency = decodeCurrencyCatalog(nlohmann::json::parse(R"({"id":"currency",
+      "name":{"en":"Currency"},"base":"BRL","defaultCurrencies":[],
+      "currencies":[{"code":"BRL","symbol":"R$","name":{"en":"Brazilian Real"}}]})"));
+    ASSERT_TRUE(currency) << currency.error().describe();
+    EXPECT_EQ(currency->currencies.front().name.values.at("pt-BR"), "Real brasileiro");
+    EXPECT_EQ(currency->currencies.front().name.values.at("de"), "Brasilianischer Real");
+}
+
+TEST(CatalogCheck, NamesEveryTextMissingAnInterfaceLanguage) {
+    LocalizedText everywhere;
+    for (auto language : interfaceLanguages)
+        everywhere.values.emplace(language, "x");
+    auto withoutThai = everywhere;
+    withoutThai.values.erase("th");
+    UnitCategory length{"length", everywhere, "m", {{"m", "m", withoutThai, LinearConversion{1}}}};
+    CurrencyCatalog currency{"currency", everywhere, "USD", {}, {{"USD", "$", LocalizedText{}}}};
+    ExtensionPack pack;
+    pack.id = "old";
+    pack.categories.emplace_back().id = "mass";
+    pack.categories.back().name = withoutThai;
+
+    EXPECT_EQ(missingNames(UnitCatalog{{length}, currency}, std::span(&pack, 1)),
+              (std::vector<std::string>{
+                  "length.m: th",
+                  "currency.USD: zh-Hans, zh-Hant, en, es, de, fr, ja, ko, pt-BR, it, th, ms, id",
+                  "old.mass: th"}));
+}
+
+namespace {
+
+const UnitCatalog& shipped() {
+    static const UnitCatalog catalog = [] {
+        auto loaded = UnitCatalog::loadBundled();
+        if (!loaded) {
+            ADD_FAILURE() << loaded.error().describe();
+            return UnitCatalog{};
+        }
+        return std::move(loaded).value();
+    }();
+    return catalog;
+}
+
+TEST(CatalogData, HoldsEveryCategoryTheGroupsName) {
+    // The catalog files and the display groups are kept apart; a category in one only would
+    // either never show or show empty.
+    const auto& catalog = shipped();
+    std::set<std::string> ids{catalog.currency().id};
+    for (const auto& category : catalog.categories())
+        EXPECT_TRUE(ids.insert(category.id).second) << "duplicate category " << category.id;
+    EXPECT_EQ(ids, std::set<std::string>(allCategoryIds().begin(), allCategoryIds().end()));
+}
+
+TEST(CatalogData, UnitsAreUniqueAndFiniteWithALinearBaseOfOne) {
+    for (const auto& category : shipped().categories()) {
+        SCOPED_TRACE(category.id);
+        std::set<std::string> ids;
+        for (const auto& unit : category.units) {
+            EXPECT_TRUE(ids.insert(unit.id).second) << "duplicate id " << unit.id;
+            double there = toBase(unit.conversion, 1);
+            EXPECT_TRUE(std::isfinite(there) && std::isfinite(fromBase(unit.conversion, there)))
+                << unit.id;
+        }
+        const auto* base = category.unit(category.base);
+        ASSERT_NE(base, nullptr) << "base " << category.base;
+        EXPECT_EQ(base->conversion, (Conversion{LinearConversion{1}}));
+    }
+}
+
+TEST(CatalogData, CurrencyCodesAreUniqueAndIncludeTheDefaults) {
+    const auto& currencies = shipped().currency();
+    std::set<std::string> codes;
+    for (const auto& currency : currencies.currencies)
+        EXPECT_TRUE(codes.insert(currency.code).second) << "duplicate code " << currency.code;
+    EXPECT_TRUE(codes.contains(currencies.base));
+    for (const auto& code : currencies.defaultCurrencies)
+        EXPECT_TRUE(codes.contains(code)) << code;
+}
+
+} // namespace

@@ -79,30 +79,13 @@ TEST(ValueFormatter, FixedAndCurrencyDigits) {
     EXPECT_EQ(english.formatCurrency(2, 1.005), "1.01");
 }
 
-// Most locales are written from a layout learned from ICU; the rest stay with ICU.
+// Most locales are written from a layout learned from ICU's samples (what it learns is checked
+// against ICU below); a layout that is not plain digits in groups of three stays with ICU.
 TEST(NumberLayout, LearnedOnlyForAsciiDigitsInGroupsOfThree) {
-    struct Case {
-        const char* locale;
-        std::optional<detail::NumberLayout> layout;
-    };
-    const Case cases[] = {
-        {"en_US", {{"-", ",", "."}}},
-        {"fr_FR", {{"-", "\u202f", ","}}},
-        {"de_CH", {{"-", "\u2019", "."}}},
-        {"sv_SE", {{"\u2212", "\u00a0", ","}}},
-        {"he_IL", {{"\u200e-", ",", "."}}},
-        {"hi_IN", std::nullopt},
-        {"ar_EG", std::nullopt},
-    };
-    for (const auto& [locale, layout] : cases) {
-        const auto* learned = detail::numberLayout(locale);
-        ASSERT_EQ(learned != nullptr, layout.has_value()) << locale;
-        if (learned) {
-            EXPECT_EQ(learned->minus, layout->minus) << locale;
-            EXPECT_EQ(learned->grouping, layout->grouping) << locale;
-            EXPECT_EQ(learned->decimal, layout->decimal) << locale;
-        }
-    }
+    for (const char* locale : {"en_US", "fr_FR", "de_CH", "sv_SE", "he_IL"})
+        EXPECT_NE(detail::numberLayout(locale), nullptr) << locale;
+    EXPECT_EQ(detail::numberLayout("hi_IN"), nullptr);
+    EXPECT_EQ(detail::numberLayout("ar_EG"), nullptr);
     const char* refused[][3] = {
         {"-1,23,45,67,890.125", "1,234.5", "-0.5"}, // groups of two
         {"1,234,567,890.125-", "1,234.5", "0.5-"},  // minus behind
@@ -120,7 +103,7 @@ TEST(NumberLayout, LearnedOnlyForAsciiDigitsInGroupsOfThree) {
 // rounding or separators are easiest to get wrong.
 TEST(NumberLayout, WritesWhatIcuWrites) {
     using detail::DigitRule;
-    const char* locales[] = {"en_US", "fr_FR", "sv_SE", "he_IL", "hi_IN", "ar_EG"};
+    const char* locales[] = {"en_US", "fr_FR", "de_CH", "sv_SE", "he_IL", "hi_IN", "ar_EG"};
     // 9.9999999999999971e-308 sits beside a power of ten, where ICU counts digits its own way.
     const double values[] = {2.5,
                              1.005,

@@ -1,96 +1,109 @@
-// Sharing, importing, adopting templates and removing custom conversions.
+// Custom conversions: listing, sharing, importing, adopting templates and removing them.
 #include "CliFixture.h"
 
 using zelvane::testing::CliResult;
 
 namespace {
 
-// Every run gets its own user-defaults store under a fresh config home.
-class ShareCommands : public zelvane::testing::CliTest {
-  protected:
-    void writeStore(const std::string& text) { home.write("zelvane/settings.json", text); }
+using ShareCommands = zelvane::testing::CliTest;
 
-    // The id after "as custom." in an import or adoption message.
-    static std::string importedId(const CliResult& result) {
-        auto at = result.out.find("as custom.");
-        return at == std::string::npos ? "" : result.out.substr(at + 10, 8);
-    }
-};
+// The id after "as custom." in an import or adoption message.
+std::string importedId(const CliResult& result) {
+    auto at = result.out.find("as custom.");
+    return at == std::string::npos ? "" : result.out.substr(at + 10, 8);
+}
 
 const std::string conversionEnvelope = R"json({"format":"zelvane.custom","version":1,"conversion":{
     "name":"Roads","units":[{"name":"Metre"},{"name":"Stadion","rule":{"type":"ratio","value":185}},
     {"name":"Odd","rule":{"type":"formula","forward":"convert(x, length.m, length.zz)"}}]}})json";
 
-} // namespace
+TEST_F(ShareCommands, ListsEveryUnitWithItsStatusOrError) {
+    store("customLibrary", R"json({"version": 1, "conversions": [{
+        "id": "ab12cd34", "name": "Brew", "glyph": "B", "units": [
+          {"id": "l", "name": "Litre", "symbol": "L"},
+          {"id": "p", "name": "Pint", "rule": {"type": "ratio", "value": 0.5}},
+          {"id": "s", "name": "Broken", "rule": {"type": "formula", "forward": "x +"}}]}],
+      "extras": [{"id": "lost", "category": "length", "reference": "zz",
+                  "unit": {"name": "Lost", "rule": {"type": "ratio", "value": 1}}}]})json");
+    auto listed = runJson({"custom", "list", "--json"});
+    ASSERT_EQ(listed["conversions"].size(), 1u);
+    const auto& units = listed["conversions"][0]["units"];
+    ASSERT_EQ(units.size(), 3u);
+    EXPECT_EQ(units[1]["status"], "exactLine");
+    EXPECT_EQ(units[2]["error"]["text"], "expression expectedNumberOrName at 3");
+    expectRuns({{{"custom", "list"}, 0, "custom.ab12cd34 Brew (3 units)"},
+                {{"custom", "list"}, 0, "error: unknownUnit length.zz"}});
+}
+
+TEST_F(ShareCommands, AnUnreadableLibraryIsReportedAndNeverWrittenOver) {
+    store("customLibrary", "[1, 2]");
+    // Commands that only show units carry on as if there were no custom units.
+    expectRuns({{{"custom", "list"}, 1, std::nullopt, "custom library"},
+                {{"units", "length"}},
+                {{"custom", "erase"}, 2}});
+    for (const char* stored :
+         {R"({"customLibrary": {"$data": "not json"}})", "\x01\x02 not a settings file"}) {
+        home.write("zelvane/settings.json", stored);
+        auto before = storeText();
+        expectRuns(
+            {{{"import", "--yes", conversionEnvelope}, 1, std::nullopt, "nothing was changed"},
+             {{"adopt", "eggs"}, 1}});
+        EXPECT_EQ(storeText(), before);
+    }
+    home.write("zelvane/settings.json", "\n");
+    EXPECT_EQ(run({"adopt", "eggs"}).exitCode, 0) << "an empty file is not a damaged one";
+}
 
 TEST_F(ShareCommands, AdoptedTemplateSharedAndImportedBackIsANewItem) {
-    auto adopted = run({"adopt", "race"});
-    ASSERT_EQ(adopted.exitCode, 0) << adopted.err;
-    auto id = importedId(adopted);
-    ASSERT_EQ(id.size(), 8u) << adopted.out;
-
+    auto id = importedId(run({"adopt", "race"}));
+    ASSERT_EQ(id.size(), 8u);
     auto link = run({"share", id});
     ASSERT_EQ(link.exitCode, 0) << link.err;
-
     auto imported = run({"import", "--yes", link.out});
     ASSERT_EQ(imported.exitCode, 0) << imported.err;
     EXPECT_NE(imported.out.find("Marathon = x / 42.195"), std::string::npos);
     EXPECT_NE(importedId(imported), id);
 }
 
-TEST_F(ShareCommands, ImportReadsStandardInputAndShowsUnknownReferences) {
-    auto result = run({"import", "-", "--yes"}, "  " + conversionEnvelope + "\n");
-    ASSERT_EQ(result.exitCode, 0) << result.err;
-    EXPECT_NE(result.out.find("Stadion = x / 185"), std::string::npos) << result.out;
-    EXPECT_NE(result.out.find("Unknown unit references: length.zz"), std::string::npos);
+TEST_F(ShareCommands, ImportsTemplatesAndPacksAnswer) {
+    expectRuns({
+        // Standard input, with the references no unit answers to.
+        {{"import", "-", "--yes"},
+         0,
+         "Stadion = x / 185",
+         std::nullopt,
+         "",
+         "  " + conversionEnvelope + "\n"},
+        {{"import", "-", "--yes"},
+         0,
+         "Unknown unit references: length.zz",
+         std::nullopt,
+         "",
+         conversionEnvelope},
+        {{"templates", "--json"}, 0, "\"id\": \"pace\""},
+        {{"adopt", "no_such_template"}, 1},
+        {{"pack", "biblical", "length", "long", "--json"}, 0, "\"factor\": 0.518"},
+        {{"pack", "biblical"}, 2},
+    });
 }
 
 TEST_F(ShareCommands, RefusedImportsSayWhyAndStoreNothing) {
-    const std::pair<std::vector<std::string>, const char*> cases[] = {
-        {{"import", conversionEnvelope}, "--yes"}, // without a terminal only the flag confirms
-        {{"import", "--yes", "zelvane:%%%"}, "not a shared custom conversion"},
-    };
-    for (const auto& [arguments, message] : cases) {
-        auto result = run(arguments);
-        EXPECT_EQ(result.exitCode, 1);
-        EXPECT_NE(result.err.find(message), std::string::npos) << result.err;
-        EXPECT_FALSE(std::filesystem::exists(storeFile()));
-    }
-}
-
-TEST_F(ShareCommands, UnreadableLibraryIsNeverWrittenOver) {
-    for (const char* stored :
-         {R"({"customLibrary": {"$data": "not json"}})", "\x01\x02 not a settings file"}) {
-        writeStore(stored);
-        auto before = storeText();
-        auto result = run({"import", "--yes", conversionEnvelope});
-        EXPECT_EQ(result.exitCode, 1) << stored;
-        EXPECT_NE(result.err.find("nothing was changed"), std::string::npos) << result.err;
-        EXPECT_EQ(storeText(), before);
-        EXPECT_EQ(run({"adopt", "eggs"}).exitCode, 1);
-        EXPECT_EQ(storeText(), before);
-    }
-    writeStore("\n");
-    EXPECT_EQ(run({"adopt", "eggs"}).exitCode, 0) << "an empty file is not a damaged one";
-}
-
-TEST_F(ShareCommands, TemplatesAndPacksAreListedAndBuilt) {
-    EXPECT_NE(run({"templates", "--json"}).out.find("\"id\": \"pace\""), std::string::npos);
-    EXPECT_EQ(run({"adopt", "no_such_template"}).exitCode, 1);
-
-    auto cubits = run({"pack", "biblical", "length", "long", "--json"});
-    EXPECT_NE(cubits.out.find("\"factor\": 0.518"), std::string::npos) << cubits.err;
-    EXPECT_EQ(run({"pack", "biblical"}).exitCode, 2);
+    expectRuns({
+        // Without a terminal only the flag confirms.
+        {{"import", conversionEnvelope}, 1, std::nullopt, "--yes"},
+        {{"import", "--yes", "zelvane:%%%"}, 1, std::nullopt, "not a shared custom conversion"},
+    });
+    EXPECT_FALSE(std::filesystem::exists(storeFile()));
 }
 
 TEST_F(ShareCommands, RemoveTakesTheItemAndItsCategoryAndNothingElse) {
     auto kept = importedId(run({"adopt", "eggs"}));
     auto removed = importedId(run({"adopt", "laps"}));
     ASSERT_EQ(removed.size(), 8u);
-
     ASSERT_EQ(run({"custom", "remove", "custom." + removed}).exitCode, 0);
-    auto store = storeText();
-    EXPECT_EQ(store.find(removed), std::string::npos) << store;
-    EXPECT_NE(store.find("custom." + kept), std::string::npos);
+    EXPECT_EQ(storeText().find(removed), std::string::npos) << storeText();
+    EXPECT_NE(storeText().find("custom." + kept), std::string::npos);
     EXPECT_EQ(run({"custom", "remove", "custom." + removed}).exitCode, 1) << "already gone";
 }
+
+} // namespace

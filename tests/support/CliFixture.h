@@ -1,6 +1,8 @@
 // A test with its own config home: settings written through SettingsStore, zelvane-cli run
-// against them.
+// against them, alone or as a table of runs and their answers.
 #pragma once
+
+#include <optional>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -10,6 +12,27 @@
 #include "TempDirectory.h"
 
 namespace zelvane::testing {
+
+/// One run of zelvane-cli and what it must answer. An expected text that is empty or ends in a
+/// line break is the whole stream; any other must occur in it; none is not checked.
+struct CliCase {
+    std::vector<std::string> arguments;
+    int exitCode = 0;
+    std::optional<std::string> out = std::nullopt;
+    std::optional<std::string> err = std::nullopt;
+    std::string environment = {};
+    std::string input = {};
+};
+
+inline void expectStream(const std::optional<std::string>& expected, const std::string& actual,
+                         const char* stream) {
+    if (!expected)
+        return;
+    if (expected->empty() || expected->ends_with('\n'))
+        EXPECT_EQ(actual, *expected) << stream;
+    else
+        EXPECT_NE(actual.find(*expected), std::string::npos) << stream << ": " << actual;
+}
 
 class CliTest : public ::testing::Test {
   protected:
@@ -27,14 +50,37 @@ class CliTest : public ::testing::Test {
             zelvane::SettingsStore(storeFile()).set(key, zelvane::SettingData{std::string(bytes)});
         ASSERT_TRUE(written) << written.error().message;
     }
-    CliResult run(const std::vector<std::string>& arguments, const std::string& input = "") {
-        return runCli(arguments, "XDG_CONFIG_HOME=" + home.path().string(), input);
+    CliResult run(const std::vector<std::string>& arguments, const std::string& input = "",
+                  const std::string& environment = "") {
+        return runCli(arguments, "XDG_CONFIG_HOME=" + home.path().string() + " " + environment,
+                      input);
     }
     nlohmann::json runJson(const std::vector<std::string>& arguments) {
         auto result = run(arguments);
         EXPECT_EQ(result.exitCode, 0) << result.err;
         return result.exitCode == 0 ? nlohmann::json::parse(result.out) : nlohmann::json();
     }
+    void expectRuns(const std::vector<CliCase>& cases) {
+        for (const auto& c : cases) {
+            std::string command;
+            for (const auto& argument : c.arguments)
+                command += " " + argument;
+            SCOPED_TRACE("zelvane-cli" + command);
+            auto result = run(c.arguments, c.input, c.environment);
+            EXPECT_EQ(result.exitCode, c.exitCode) << result.err;
+            expectStream(c.out, result.out, "stdout");
+            expectStream(c.err, result.err, "stderr");
+        }
+    }
 };
+
+/// The element of a JSON list whose `key` is `value`; null when there is none.
+inline nlohmann::json element(const nlohmann::json& list, const std::string& key,
+                              const std::string& value) {
+    for (const auto& item : list)
+        if (item.value(key, "") == value)
+            return item;
+    return nullptr;
+}
 
 } // namespace zelvane::testing

@@ -19,6 +19,7 @@
 #include "AppState.h"
 #include "ConverterModel.h"
 #include "DesktopSettings.h"
+#include "InputFlow.h"
 #include "LocalizationBundle.h"
 #include "PanelController.h"
 #include "RavoDozu/UnitCatalog.h"
@@ -43,6 +44,7 @@ class PanelFixture : public ::testing::Test {
         QObject::connect(&app_, &AppState::preferencesChanged, &app_, [this] {
             if (texts_.installFor(app_.preferences()))
                 view_->engine()->retranslate();
+            controller_->retranslate();
         });
         app_.setPreference("languageCode", "en");
         app_.converter()->switchCategory("length");
@@ -73,8 +75,8 @@ class PanelFixture : public ::testing::Test {
                 return found;
         return nullptr;
     }
-    QObject* flow() const { return item<QObject>("converterFlow"); }
-    QVariant selection() const { return flow()->property("selection"); }
+    InputFlow& flow() { return *app_.converter()->flow(); }
+    int selection() { return flow().selection(); }
     QString fieldText() const { return item("inputField")->property("text").toString(); }
     ConverterModel& model() { return *app_.converter(); }
 
@@ -101,10 +103,7 @@ class PanelFixture : public ::testing::Test {
             view_.get(), Qt::LeftButton, {},
             target->mapToScene({target->width() / 2, target->height() / 2}).toPoint());
     }
-    int rowCount() {
-        auto rows = flow()->property("rows").toList();
-        return int(rows.size());
-    }
+    int rowCount() { return flow().rows()->count(); }
     QString page() const { return view_->rootObject()->property("page").toString(); }
     void resize(int width, int height) {
         view_->resize(width, height);

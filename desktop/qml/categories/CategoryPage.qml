@@ -8,17 +8,10 @@ ColumnLayout {
     id: page
 
     required property PanelLayout layout
-    property string group: "favorites"
-    property string search: ""
-
-    readonly property var model: AppState.converter
-    readonly property var sections: { void AppState.preferences; return model.categorySections() }
-    readonly property var starred: { void AppState.preferences; return AppState.effectiveStarredCategories() }
-    readonly property var shownIds: search.trim().length > 0 ? model.searchCategories(search)
-        : group === "favorites" ? model.favoriteChips().map(chip => chip.id)
-        : (sections.find(section => section.id === group) || { items: [] }).items.map(item => item.id)
 
     signal pick(string categoryId)
+
+    CategoryGrid { id: cells }
 
     spacing: layout.spacing
     Component.onCompleted: searchField.forceActiveFocus()
@@ -40,8 +33,8 @@ ColumnLayout {
         Accessible.name: qsTrId("sidebar.search")
         Accessible.description: qsTrId("panel.hint.categories")
         background: PanelGlass { strong: true; cornerRadius: 10 }
-        onTextEdited: page.search = text
-        Keys.onReturnPressed: if (page.shownIds.length > 0) page.pick(page.shownIds[0])
+        onTextEdited: cells.search = text
+        Keys.onReturnPressed: if (cells.count > 0) page.pick(cells.categoryAt(0))
         SymbolIcon {
             anchors.verticalCenter: parent.verticalCenter
             x: 10
@@ -54,15 +47,15 @@ ColumnLayout {
     Flow {
         id: tabs
         objectName: "categoryGroups"
-        visible: page.search.trim().length === 0
+        visible: cells.search.trim().length === 0
         Layout.fillWidth: true
         spacing: 4
         Repeater {
-            model: ["favorites"].concat(page.sections.map(section => section.id))
+            model: cells.groups
             AbstractButton {
                 id: tab
                 required property string modelData
-                readonly property bool current: page.group === modelData
+                readonly property bool current: cells.group === modelData
                 objectName: "group_" + modelData
                 hoverEnabled: true
                 focusPolicy: Qt.TabFocus
@@ -73,7 +66,7 @@ ColumnLayout {
                 Accessible.name: text
                 Accessible.description: text
                 Accessible.checked: current
-                onClicked: page.group = modelData
+                onClicked: cells.group = modelData
                 background: Rectangle {
                     radius: 12
                     color: tab.current ? PanelStyle.text : tab.hovered ? PanelStyle.hover : "transparent"
@@ -102,24 +95,27 @@ ColumnLayout {
         boundsBehavior: Flickable.StopAtBounds
         cellWidth: Math.floor(width / page.layout.categoryColumns)
         cellHeight: 70
-        model: page.shownIds
+        model: cells
         ScrollBar.vertical: ScrollBar {}
         Accessible.role: Accessible.List
         Accessible.name: qsTrId("drawer.allCategories")
         delegate: Item {
-            required property string modelData
+            id: place
+            required property string categoryId
+            required property string name
+            required property bool isStarred
             width: grid.cellWidth
             height: grid.cellHeight
             CategoryCell {
-                objectName: "categoryCell_" + modelData
+                objectName: "categoryCell_" + place.categoryId
                 anchors.fill: parent
                 anchors.margins: 3
-                categoryId: parent.modelData
-                name: AppState.categoryDisplayName(parent.modelData)
-                selected: AppState.converter.categoryId === parent.modelData
-                starred: page.starred.indexOf(parent.modelData) >= 0
-                onClicked: page.pick(parent.modelData)
-                onStar: page.star(parent.modelData)
+                categoryId: place.categoryId
+                name: place.name
+                selected: AppState.converter.categoryId === place.categoryId
+                starred: place.isStarred
+                onClicked: page.pick(place.categoryId)
+                onStar: page.star(place.categoryId)
             }
         }
     }

@@ -7,10 +7,10 @@ ColumnLayout {
     id: page
 
     required property PanelLayout layout
-    required property ConverterFlow flow
+    required property InputFlow flow
     required property string panelPage
 
-    readonly property var theme: PanelStyle.categoryTheme(flow.shown.categoryId)
+    readonly property var theme: PanelStyle.categoryTheme(flow.categoryId)
     readonly property alias input: input
 
     signal switchCategory()
@@ -40,25 +40,19 @@ ColumnLayout {
         spacing: 8
         StepButtons { theme: page.theme }
         RatesLine {
-            visible: page.flow.shown.categoryId === "currency"
+            visible: page.flow.categoryId === "currency"
             theme: page.theme
             Layout.fillWidth: true
         }
-        Item { Layout.fillWidth: true; visible: page.flow.shown.categoryId !== "currency" }
+        Item { Layout.fillWidth: true; visible: page.flow.categoryId !== "currency" }
     }
     ResultsCard {
         Layout.fillWidth: true
         Layout.fillHeight: true
         Layout.minimumHeight: 3 * (page.layout.rowHeight + 6)
         layout: page.layout
-        shown: page.flow.shown
+        flow: page.flow
         theme: page.theme
-        picked: page.flow.selection
-        isPreview: page.flow.isPreview
-        onTap: (row, asSource) => page.flow.tap(row, asSource)
-        onOpenRecent: index => {
-            page.flow.reset()
-            PanelController.openRecent(index)
-        }
+        onOpenRecent: index => PanelController.openRecent(index)
     }
 }

@@ -9,13 +9,12 @@ PanelGlass {
     id: card
 
     required property PanelLayout layout
-    required property ConverterFlow flow
+    required property InputFlow flow
     required property var theme
 
-    readonly property var shown: flow.shown
     readonly property alias field: field
-    readonly property string formula: shown.fromUnit && flow.rows.length > 0
-        ? PanelText.formulaLine(shown.categoryId, shown.fromUnit.id, flow.rows[0].unit.id, 6, 3, false)
+    readonly property string formula: flow.fromUnitId.length > 0 && flow.unitIds.length > 0
+        ? PanelText.formulaLine(flow.categoryId, flow.fromUnitId, flow.unitIds[0], 6, 3, false)
         : ""
 
     signal explain()
@@ -35,12 +34,12 @@ PanelGlass {
     // Keeps the field in step with the draft or the model without overwriting what the user is
     // typing: "4 " stays "4 " although the model holds "4".
     function syncField() {
-        if (flow.withoutLineBreaks(field.text).trim() !== flow.fieldText.trim())
+        if (!flow.fieldShows(field.text))
             field.text = flow.fieldText
     }
     Connections {
         target: card.flow
-        function onFieldTextChanged() { card.syncField() }
+        function onShownChanged() { card.syncField() }
     }
     Component.onCompleted: field.text = flow.fieldText
 
@@ -56,9 +55,9 @@ PanelGlass {
             Layout.fillWidth: true
 
             UnitFlag {
-                visible: !!card.shown.fromUnit
-                categoryId: card.shown.categoryId
-                unitId: card.shown.fromUnit ? card.shown.fromUnit.id : ""
+                visible: card.flow.fromUnitId.length > 0
+                categoryId: card.flow.categoryId
+                unitId: card.flow.fromUnitId
                 size: card.layout.wide ? 20 : 17
             }
             TextField {
@@ -103,7 +102,7 @@ PanelGlass {
             }
             UnitButton {
                 objectName: "unitButton"
-                symbolText: card.shown.fromUnit ? card.shown.fromUnit.symbol : "—"
+                symbolText: card.flow.fromUnitId.length > 0 ? card.flow.fromUnitSymbol : "—"
                 tint: card.theme.deep
                 onClicked: picker.open()
 

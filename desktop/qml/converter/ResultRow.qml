@@ -8,25 +8,31 @@ import Zelvane
 Item {
     id: item
 
-    required property var row
-    required property var shown
+    required property string categoryId
+    required property string unitId
+    required property string unitName
+    required property string unitSymbol
+    required property string valueText
+    required property bool isPinned
+    required property bool isMixed
+    required property string magnitude
     required property var theme
     required property PanelLayout layout
     required property bool isPicked
     required property bool isPreview
 
     readonly property bool hovering: pointer.hovered
-    readonly property bool isCustom: row.unit.id.startsWith("custom.")
+    readonly property bool isCustom: unitId.startsWith("custom.")
     // A mixed amount ("5 ft 2.992 in") carries its units in its text.
-    readonly property string textWithUnit: row.isMixed ? row.text : row.text + " " + row.unit.symbol
+    readonly property string textWithUnit: isMixed ? valueText : valueText + " " + unitSymbol
 
-    signal tap(var row, bool asSource)
+    signal tap(bool asSource)
 
     implicitHeight: layout.rowHeight + 6
     Accessible.role: Accessible.Button
-    Accessible.name: textWithUnit + " — " + row.unit.name
+    Accessible.name: textWithUnit + " — " + unitName
     Accessible.description: qsTrId("panel.row.help")
-    Accessible.onPressAction: tap(row, false)
+    Accessible.onPressAction: tap(false)
 
     ToolTip.visible: hovering && !star.hovered
     ToolTip.delay: 1200
@@ -41,7 +47,7 @@ Item {
     HoverHandler { id: pointer }
     TapHandler {
         acceptedButtons: Qt.LeftButton
-        onTapped: (point, button) => item.tap(item.row, (point.modifiers & Qt.ControlModifier) !== 0)
+        onTapped: (point, button) => item.tap((point.modifiers & Qt.ControlModifier) !== 0)
     }
     TapHandler {
         acceptedButtons: Qt.RightButton
@@ -56,12 +62,12 @@ Item {
         opacity: item.isPreview ? 0.88 : 1
 
         UnitFlag {
-            categoryId: item.shown.categoryId
-            unitId: item.row.unit.id
+            categoryId: item.categoryId
+            unitId: item.unitId
             size: item.layout.wide ? 16 : 14
         }
         Text {
-            text: item.row.unit.name
+            text: item.unitName
             color: PanelStyle.text
             font.pixelSize: PanelStyle.bodySize
             elide: Text.ElideRight
@@ -70,17 +76,17 @@ Item {
             Layout.preferredWidth: implicitWidth
         }
         Text {
-            text: item.row.unit.symbol
+            text: item.unitSymbol
             color: PanelStyle.faintText
             font.pixelSize: PanelStyle.captionSize
-            visible: item.row.unit.symbol !== item.row.unit.name
+            visible: item.unitSymbol !== item.unitName
             Layout.maximumWidth: 70
             elide: Text.ElideRight
         }
         CustomTag { visible: item.isCustom }
         Text {
             objectName: "rowValue"
-            text: item.row.text
+            text: item.valueText
             color: item.isPicked ? item.theme.deep : PanelStyle.text
             font.pixelSize: item.layout.valueFontSize + 1
             font.weight: Font.DemiBold
@@ -92,20 +98,20 @@ Item {
             Layout.maximumWidth: item.width * 0.62
         }
         MagnitudeTag {
-            visible: !!item.row.magnitude
-            text: item.row.magnitude || ""
+            visible: item.magnitude.length > 0
+            text: item.magnitude
             tint: item.theme.deep
         }
         RoundIconButton {
             id: star
-            objectName: "rowStar_" + item.row.unit.id
-            symbol: item.row.isPinned ? "star.fill" : "star"
-            label: qsTrId(item.row.isPinned ? "picker.unpin" : "picker.pin")
-            tint: item.row.isPinned ? item.theme.deep : PanelStyle.faintText
+            objectName: "rowStar_" + item.unitId
+            symbol: item.isPinned ? "star.fill" : "star"
+            label: qsTrId(item.isPinned ? "picker.unpin" : "picker.pin")
+            tint: item.isPinned ? item.theme.deep : PanelStyle.faintText
             diameter: item.layout.rowHeight
             enabled: !item.isPreview
             focusPolicy: Qt.NoFocus
-            onClicked: AppState.converter.togglePinned(item.row.unit.id)
+            onClicked: AppState.converter.togglePinned(item.unitId)
         }
     }
 
@@ -124,27 +130,27 @@ Item {
             MenuItem {
                 objectName: "rowCopyValue"
                 text: qsTrId("converter.copyValue")
-                onTriggered: PanelText.writeClipboard(item.row.text)
+                onTriggered: PanelText.writeClipboard(item.valueText)
             }
             MenuItem {
                 objectName: "rowMakeSource"
                 text: qsTrId("converter.rowHint")
-                onTriggered: item.tap(item.row, true)
+                onTriggered: item.tap(true)
             }
             MenuSeparator { visible: !item.isPreview; height: visible ? implicitHeight : 0 }
             MenuItem {
                 objectName: "rowTogglePin"
                 visible: !item.isPreview
                 height: visible ? implicitHeight : 0
-                text: qsTrId(item.row.isPinned ? "picker.unpin" : "picker.pin")
-                onTriggered: AppState.converter.togglePinned(item.row.unit.id)
+                text: qsTrId(item.isPinned ? "picker.unpin" : "picker.pin")
+                onTriggered: AppState.converter.togglePinned(item.unitId)
             }
             MenuItem {
                 objectName: "rowHide"
                 visible: !item.isPreview
                 height: visible ? implicitHeight : 0
                 text: qsTrId("picker.hide")
-                onTriggered: AppState.converter.toggleHidden(item.row.unit.id)
+                onTriggered: AppState.converter.toggleHidden(item.unitId)
             }
         }
     }

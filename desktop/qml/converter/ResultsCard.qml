@@ -8,23 +8,21 @@ PanelGlass {
     id: card
 
     required property PanelLayout layout
-    required property var shown
+    required property InputFlow flow
     required property var theme
-    required property var picked
-    required property bool isPreview
 
-    readonly property bool showsOthers: AppState.preferences.showsOtherUnits !== false
-    readonly property var visibleRows: shown.pinned.concat(showsOthers ? shown.others : [])
-    // What a delegate past the end shows in the moment between the rows shrinking and the
-    // list taking it away.
-    readonly property var noRow: ({ unit: { id: "", name: "", symbol: "" }, text: "",
-                                     isPinned: false, magnitude: "" })
+    readonly property ShownRows rows: flow.rows
+    readonly property bool showsOthers: rows.showsOthers
 
-    signal tap(var row, bool asSource)
     signal openRecent(int index)
 
-    onPickedChanged: if (picked !== undefined && picked < visibleRows.length)
-                         list.positionViewAtIndex(picked, ListView.Contain)
+    Connections {
+        target: card.flow
+        function onSelectionChanged() {
+            if (card.flow.selection >= 0)
+                list.positionViewAtIndex(card.flow.selection, ListView.Contain)
+        }
+    }
 
     component OthersToggle: AbstractButton {
         id: toggle
@@ -63,10 +61,9 @@ PanelGlass {
         anchors.margins: 4
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        // A count, not the rows: a keystroke that keeps the same units then updates the rows
-        // in place instead of rebuilding every delegate.
-        model: card.visibleRows.length
-        currentIndex: card.picked === undefined ? -1 : card.picked
+        // Rows that stay are changed in place: a keystroke rebuilds no delegate.
+        model: card.rows
+        currentIndex: card.flow.selection
         highlightFollowsCurrentItem: false
         keyNavigationEnabled: false
         Accessible.role: Accessible.List
@@ -76,10 +73,17 @@ PanelGlass {
         delegate: Column {
             id: entry
             required property int index
+            required property string unitId
+            required property string unitName
+            required property string unitSymbol
+            required property string valueText
+            required property bool isPinned
+            required property string magnitude
+            required property bool isMixed
             width: ListView.view.width
 
             Item {
-                visible: entry.index === card.shown.pinned.length && entry.index > 0
+                visible: entry.index === card.rows.pinnedCount && entry.index > 0
                 width: parent.width
                 height: visible ? 26 : 0
                 Rectangle {
@@ -95,13 +99,19 @@ PanelGlass {
             ResultRow {
                 objectName: "resultRow_" + entry.index
                 width: parent.width
-                row: card.visibleRows[entry.index] ?? card.noRow
-                shown: card.shown
+                categoryId: card.flow.categoryId
+                unitId: entry.unitId
+                unitName: entry.unitName
+                unitSymbol: entry.unitSymbol
+                valueText: entry.valueText
+                isPinned: entry.isPinned
+                magnitude: entry.magnitude
+                isMixed: entry.isMixed
                 theme: card.theme
                 layout: card.layout
-                isPicked: card.picked === entry.index
-                isPreview: card.isPreview
-                onTap: (row, asSource) => card.tap(row, asSource)
+                isPicked: card.flow.selection === entry.index
+                isPreview: card.flow.isPreview
+                onTap: asSource => card.flow.tap(entry.index, asSource)
             }
         }
         footer: Column {
@@ -111,7 +121,7 @@ PanelGlass {
             bottomPadding: 6
             spacing: 6
             Item {
-                visible: card.shown.others.length > 0 && (!card.showsOthers || card.shown.pinned.length === 0)
+                visible: card.rows.othersCount > 0 && (!card.showsOthers || card.rows.pinnedCount === 0)
                 width: parent.width
                 height: visible ? 26 : 0
                 OthersToggle { anchors.horizontalCenter: parent.horizontalCenter }

@@ -7,10 +7,7 @@ import Zelvane
 Popup {
     id: picker
 
-    required property ConverterFlow flow
-
-    readonly property var shown: flow.shown
-    readonly property string selectedId: shown.fromUnit ? shown.fromUnit.id : ""
+    required property InputFlow flow
 
     objectName: "unitPicker"
     width: 240
@@ -19,10 +16,16 @@ Popup {
     focus: true
 
     function pick(unitId) {
-        if (flow.isPreview)
-            flow.applyQuick(flow.quick)
-        AppState.converter.selectFromUnit(unitId)
+        flow.pickUnit(unitId)
         close()
+    }
+
+    // Filled only while open: a closed picker would otherwise rebuild its rows with every
+    // keystroke.
+    Binding {
+        target: picker.flow.units
+        property: "active"
+        value: picker.visible
     }
 
     background: Rectangle {
@@ -34,40 +37,38 @@ Popup {
     contentItem: ListView {
         id: list
         clip: true
-        // Filled only while open: a closed picker would otherwise rebuild its rows with every
-        // keystroke.
-        model: !picker.visible ? [] : picker.flow.rows.filter((row, index, rows) =>
-                   rows.findIndex(other => other.unit.id === row.unit.id) === index)
+        model: picker.flow.units
         keyNavigationEnabled: true
         boundsBehavior: Flickable.StopAtBounds
         ScrollIndicator.vertical: ScrollIndicator {}
 
         delegate: ItemDelegate {
             id: item
-            required property var modelData
-            required property int index
-            readonly property bool current: modelData.unit.id === picker.selectedId
+            required property string unitId
+            required property string unitName
+            required property string unitSymbol
+            readonly property bool current: unitId === picker.flow.fromUnitId
 
-            objectName: "unitChoice_" + modelData.unit.id
+            objectName: "unitChoice_" + unitId
             width: ListView.view.width
             height: 28
             padding: 0
             highlighted: ListView.isCurrentItem
             Accessible.role: Accessible.MenuItem
-            Accessible.name: modelData.unit.name
-            Accessible.description: modelData.unit.symbol
+            Accessible.name: unitName
+            Accessible.description: unitSymbol
             Accessible.checked: current
             background: HoverRowStyle { hovered: item.hovered || item.highlighted }
             contentItem: RowLayout {
                 spacing: 8
                 Item { implicitWidth: 2 }
                 UnitFlag {
-                    categoryId: picker.shown.categoryId
-                    unitId: item.modelData.unit.id
+                    categoryId: picker.flow.categoryId
+                    unitId: item.unitId
                     size: 14
                 }
                 Text {
-                    text: item.modelData.unit.name
+                    text: item.unitName
                     color: PanelStyle.text
                     font.pixelSize: PanelStyle.bodySize
                     font.weight: item.current ? Font.DemiBold : Font.Normal
@@ -75,7 +76,7 @@ Popup {
                     Layout.fillWidth: true
                 }
                 Text {
-                    text: item.modelData.unit.symbol
+                    text: item.unitSymbol
                     color: PanelStyle.secondaryText
                     font.pixelSize: PanelStyle.captionSize + 0.5
                 }
@@ -86,7 +87,7 @@ Popup {
                 }
                 Item { implicitWidth: 2 }
             }
-            onClicked: picker.pick(modelData.unit.id)
+            onClicked: picker.pick(unitId)
         }
     }
 }

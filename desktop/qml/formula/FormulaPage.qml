@@ -9,19 +9,19 @@ ColumnLayout {
     id: page
 
     required property PanelLayout layout
-    required property var shown
+    required property InputFlow flow
 
-    readonly property var theme: PanelStyle.categoryTheme(shown.categoryId)
-    readonly property var fromUnit: shown.fromUnit
-    readonly property var targets: shown.pinned.concat(shown.others)
-        .filter(row => fromUnit && row.unit.id !== fromUnit.id).slice(0, 4)
-    readonly property var lines: fromUnit ? targets.map(row => PanelText.formulaLine(
-        shown.categoryId, fromUnit.id, row.unit.id, 7, 0, true)).filter(line => !!line) : []
-    readonly property string example: fromUnit && targets.length > 0
-        ? PanelText.exampleLine(shown.categoryId, fromUnit.id, targets[0].unit.id, shown.value) || "" : ""
-    readonly property var base: fromUnit ? PanelText.baseUnit(shown.categoryId) : null
-    readonly property string noteKey: shown.categoryId === "currency" ? "explain.note.currency"
-        : "explain.note." + PanelText.formulaKind(shown.categoryId)
+    readonly property string categoryId: flow.categoryId
+    readonly property string fromUnitId: flow.fromUnitId
+    readonly property var targets: flow.unitIds.filter(id => fromUnitId && id !== fromUnitId).slice(0, 4)
+    readonly property var lines: fromUnitId ? targets.map(id => PanelText.formulaLine(
+        categoryId, fromUnitId, id, 7, 0, true)).filter(line => !!line) : []
+    readonly property string example: fromUnitId && targets.length > 0
+        ? PanelText.exampleLine(categoryId, fromUnitId, targets[0], flow.value) || "" : ""
+    readonly property var theme: PanelStyle.categoryTheme(categoryId)
+    readonly property var base: fromUnitId ? PanelText.baseUnit(categoryId) : null
+    readonly property string noteKey: categoryId === "currency" ? "explain.note.currency"
+        : "explain.note." + PanelText.formulaKind(categoryId)
 
     signal back()
 
@@ -60,7 +60,7 @@ ColumnLayout {
             label: qsTrId("panel.hint.back")
             onClicked: page.back()
         }
-        CategoryIcon { categoryId: page.shown.categoryId; size: 18; dark: PanelStyle.dark }
+        CategoryIcon { categoryId: page.categoryId; size: 18; dark: PanelStyle.dark }
         Text {
             text: qsTrId("explain.title")
             color: PanelStyle.text
@@ -90,9 +90,9 @@ ColumnLayout {
                 Section {
                     title: qsTrId("explain.definition")
                     Line {
-                        text: page.fromUnit
-                              ? page.fromUnit.name + " (" + page.fromUnit.symbol + ") · "
-                                + AppState.categoryDisplayName(page.shown.categoryId) : "—"
+                        text: page.fromUnitId
+                              ? page.flow.fromUnitName + " (" + page.flow.fromUnitSymbol + ") · "
+                                + AppState.categoryDisplayName(page.categoryId) : "—"
                         font.weight: Font.DemiBold
                     }
                     Line {

@@ -55,7 +55,10 @@ Flickable {
             }
             Text {
                 objectName: "hotKeyCommandHelp"
-                text: qsTrId("panel.hotKey.bindHint")
+                // The shortcut's real state first: the keys that work, or why they do not.
+                text: (GlobalShortcut.active ? qsTrId("panel.hotKey.working").arg(GlobalShortcut.keys) + "\n"
+                       : GlobalShortcut.problem !== "" ? qsTrId("panel.hotKey.notWorking").arg(GlobalShortcut.problem) + "\n"
+                       : "") + qsTrId("panel.hotKey.bindHint")
                 color: PanelStyle.secondaryText
                 font.pixelSize: PanelStyle.captionSize
                 wrapMode: Text.Wrap
@@ -186,7 +189,7 @@ Flickable {
                 title: qsTrId("settings.version"); tileColor: 0x6B6B70
                 Text {
                     objectName: "versionText"
-                    text: Qt.application.version
+                    text: AppState.version
                     color: PanelStyle.secondaryText
                     font.pixelSize: PanelStyle.bodySize
                 }

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QQmlEngine>
 
+#include "CategoryNames.h"
 #include "ConverterModel.h"
 #include "DesktopLanguage.h"
 #include "DisplayLanguage.h"
@@ -10,6 +11,7 @@
 #include "QtConversions.h"
 #include "RavoDozu/RegionProfile.h"
 #include "SaveFailures.h"
+#include "ZelvaneVersion.h"
 
 namespace zelvane {
 
@@ -96,7 +98,15 @@ bool AppState::setPreference(const QString& field, const QVariant& value) {
         clearing ? !readBack.contains(key) : readBack.value(key, nlohmann::json()) == given;
     if (!taken)
         return false;
-    setPreferences(std::move(*decoded));
+    editPreferences([&](ravodozu::UserPreferences& stored) {
+        auto edited = nlohmann::json(stored.encode());
+        if (clearing)
+            edited.erase(key);
+        else
+            edited[key] = given;
+        if (auto decodedEdit = ravodozu::UserPreferences::decode(edited))
+            stored = std::move(*decodedEdit);
+    });
     return true;
 }
 
@@ -161,7 +171,8 @@ void AppState::cancelFetch() {
 }
 
 QString AppState::categoryDisplayName(const QString& categoryId) const {
-    return toQString(zelvane::categoryDisplayName(toStdString(categoryId), *catalog_, store()));
+    return toQString(zelvane::categoryDisplayName(toStdString(categoryId), context(),
+                                                  zelvane::languageList(*preferences_)));
 }
 
 QString AppState::languageDisplayName(const QString& languageCode) const {
@@ -186,14 +197,50 @@ int AppState::starLimit() {
     return static_cast<int>(ravodozu::UserPreferences::maxStarredCategories);
 }
 
+QString AppState::version() {
+    return QString::fromLatin1(zelvane::version);
+}
+
 QStringList AppState::languageList() const {
-    return toQStringList(zelvane::languageList(store()));
+    return toQStringList(zelvane::languageList(*preferences_));
 }
 
 template <class Edit> void AppState::editPreferences(Edit edit) {
+    auto edited = userState_.editPreferences(edit);
+    if (edited) {
+        adoptPreferences(std::move(edited).value());
+        return;
+    }
+    // Unsaved, the edit still applies to what the panel shows.
+    SaveFailures::instance().report(ravodozu::fail(edited.error()));
     auto copy = *preferences_;
     edit(copy);
-    setPreferences(std::move(copy));
+    adoptPreferences(std::move(copy));
+}
+
+void AppState::adoptPreferences(ravodozu::UserPreferences preferences) {
+    preferences_ = std::make_shared<const ravodozu::UserPreferences>(std::move(preferences));
+    emit preferencesChanged();
+}
+
+void AppState::reload() {
+    auto stored = userState_.preferences();
+    if (stored.hasCompletedOnboarding && stored.encode() != preferences_->encode())
+        adoptPreferences(std::move(stored));
+    auto rates = userState_.rates();
+    const bool ratesDiffer =
+        rates_ ? !rates || encodeExchangeRates(*rates) != encodeExchangeRates(*rates_)
+               : rates.has_value();
+    if (ratesDiffer) {
+        rates_ =
+            rates ? std::make_shared<const ravodozu::ExchangeRates>(std::move(*rates)) : nullptr;
+        emit ratesChanged();
+    }
+    auto library = LibraryCache::shared().library(userState_.customLibraryData());
+    if (library != customLibrary_) {
+        customLibrary_ = std::move(library);
+        emit customLibraryChanged();
+    }
 }
 
 bool AppState::toggleStar(const QString& categoryId) {

@@ -51,6 +51,7 @@ class AppState : public QObject, public LatestInstance<AppState> {
     Q_PROPERTY(QStringList interfaceLanguages READ interfaceLanguages CONSTANT)
     Q_PROPERTY(QStringList regionIds READ regionIds CONSTANT)
     Q_PROPERTY(int starLimit READ starLimit CONSTANT)
+    Q_PROPERTY(QString version READ version CONSTANT)
 
   public:
     enum RatesStatus { idle, loading, updated, failed };
@@ -70,7 +71,6 @@ class AppState : public QObject, public LatestInstance<AppState> {
     const ravodozu::ExchangeRates* rates() const { return rates_.get(); }
     const ravodozu::CustomLibrary& customLibrary() const { return *customLibrary_; }
     UserState& userState() { return userState_; }
-    SettingsStore& store() const { return userState_.store(); }
 
     /// A snapshot of catalog, preferences, rates and custom library as they are now.
     ravodozu::ConversionContext context() const;
@@ -86,6 +86,7 @@ class AppState : public QObject, public LatestInstance<AppState> {
     static QStringList interfaceLanguages();
     static QStringList regionIds();
     static int starLimit();
+    static QString version();
 
     /// Replaces one field of the preferences by decoding it as the record does; a value the
     /// record would not take leaves it unchanged and gives false.
@@ -125,13 +126,20 @@ class AppState : public QObject, public LatestInstance<AppState> {
     Q_INVOKABLE QStringList effectiveFavoriteCategories() const;
     Q_INVOKABLE QStringList effectiveStarredCategories() const;
 
+    /// Takes in what another process changed in the settings file: preferences, rates and the
+    /// custom library; observers hear only of what changed.
+    void reload();
+
   signals:
     void preferencesChanged();
     void ratesChanged();
     void ratesStatusChanged();
+    void customLibraryChanged();
 
   private:
+    /// Applies `edit` to the stored preferences and shows the result.
     template <class Edit> void editPreferences(Edit edit);
+    void adoptPreferences(ravodozu::UserPreferences preferences);
     void applyFetch(const ravodozu::RatesClient::FetchResult& result);
     void setRatesStatus(RatesStatus status);
     void cancelFetch();

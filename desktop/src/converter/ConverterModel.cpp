@@ -2,10 +2,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <set>
 
 #include "AppState.h"
 #include "DisplayLanguage.h"
+#include "InputFlow.h"
 #include "QtConversions.h"
 #include "RavoDozu/Converter.h"
 #include "RavoDozu/InputEditing.h"
@@ -28,10 +28,6 @@ const ravodozu::UnitDefinition* unitNamed(const ravodozu::UnitCategory& category
     return found == category.units.end() ? nullptr : &*found;
 }
 
-QVariantMap chip(const std::string& id, const QString& name) {
-    return {{"id", toQString(id)}, {"name", name}};
-}
-
 } // namespace
 
 ConverterModel::ConverterModel(AppState& app, QObject* parent) : QObject(parent), app_(app) {
@@ -48,6 +44,7 @@ ConverterModel::ConverterModel(AppState& app, QObject* parent) : QObject(parent)
                      : ravodozu::KeypadState::starting(categoryId_, app_.context());
     fromUnitId_ = start.fromUnitId;
     input_ = start.input;
+    flow_ = new InputFlow(app_, *this, this);
 }
 
 QString ConverterModel::categoryId() const {
@@ -87,6 +84,22 @@ void ConverterModel::setInput(const QString& input) {
         emit inputChanged();
 }
 
+void ConverterModel::assign(std::string categoryId, std::string fromUnitId, std::string input) {
+    const bool newCategory = categoryId != categoryId_;
+    const bool newUnit = fromUnitId != fromUnitId_;
+    const bool newInput = input != input_;
+    categoryId_ = std::move(categoryId);
+    fromUnitId_ = std::move(fromUnitId);
+    input_ = std::move(input);
+    persist();
+    if (newCategory)
+        emit categoryIdChanged();
+    if (newUnit)
+        emit fromUnitIdChanged();
+    if (newInput)
+        emit inputChanged();
+}
+
 void ConverterModel::persist() {
     SaveFailures::instance().report(
         app_.userState().rememberConverter({categoryId_, fromUnitId_, input_}));
@@ -109,9 +122,12 @@ void ConverterModel::switchCategory(const QString& categoryId) {
     if (id == categoryId_)
         return;
     auto start = app_.userState().categoryStart(id, app_.context());
-    setCategoryId(categoryId);
-    setFromUnitId(toQString(start.fromUnitId));
-    setInput(toQString(start.input));
+    assign(std::move(id), std::move(start.fromUnitId), std::move(start.input));
+}
+
+void ConverterModel::open(const QString& categoryId, const QString& fromUnitId,
+                          const QString& input) {
+    assign(toStdString(categoryId), toStdString(fromUnitId), toStdString(input));
 }
 
 void ConverterModel::selectFromUnit(const QString& unitId) {
@@ -125,8 +141,7 @@ void ConverterModel::selectFromUnit(const QString& unitId) {
     double value = inputValue();
     if (unit->id != current->id)
         value = ravodozu::Converter::convert(value, *current, *unit);
-    setFromUnitId(unitId);
-    setInput(toQString(std::isfinite(value) ? ravodozu::keypadInputText(value) : "0"));
+    assign(categoryId_, unit->id, std::isfinite(value) ? ravodozu::keypadInputText(value) : "0");
 }
 
 void ConverterModel::togglePinned(const QString& unitId) {
@@ -166,73 +181,6 @@ QVariant ConverterModel::inputMagnitude() const {
     auto word = ravodozu::ValueFormatter::magnitude(isTraditionalChinese(language), inputValue());
     return word ? QVariant(QString::fromUtf8(word->data(), static_cast<qsizetype>(word->size())))
                 : QVariant();
-}
-
-QVariantList ConverterModel::favoriteChips() const {
-    QVariantList chips;
-    for (const auto& id : app_.preferences().effectiveFavoriteCategories())
-        chips.append(chip(id, app_.categoryDisplayName(toQString(id))));
-    return chips;
-}
-
-bool ConverterModel::matches(const std::string& categoryId, const QString& lowered,
-                             const ravodozu::ConversionContext& context,
-                             const std::vector<std::string>& languages) const {
-    auto lower = [](const std::string& text) { return toQString(text).toLower(); };
-    if (app_.categoryDisplayName(toQString(categoryId)).toLower().contains(lowered))
-        return true;
-    auto category = context.category(categoryId);
-    if (!category)
-        return false;
-    if (lower(category->name.resolve({"en"})).contains(lowered))
-        return true;
-    return std::any_of(category->units.begin(), category->units.end(), [&](const auto& unit) {
-        return lower(unit.symbol) == lowered ||
-               lower(unit.name.resolve(languages)).contains(lowered);
-    });
-}
-
-bool ConverterModel::matchesSearch(const QString& categoryId, const QString& lowered) const {
-    return matches(toStdString(categoryId), lowered, app_.context(),
-                   languageList(app_.preferences()));
-}
-
-QStringList ConverterModel::searchCategories(const QString& text) const {
-    auto lowered = text.trimmed().toLower();
-    if (lowered.isEmpty())
-        return {};
-    auto context = app_.context();
-    auto languages = languageList(app_.preferences());
-    QStringList found;
-    for (const auto& id : app_.preferences().visibleCategoryIds())
-        if (matches(id, lowered, context, languages))
-            found.append(toQString(id));
-    return found;
-}
-
-QVariantList ConverterModel::categorySections() const {
-    auto visibleIds = app_.preferences().visibleCategoryIds();
-    std::set<std::string, std::less<>> visible(visibleIds.begin(), visibleIds.end());
-    QVariantList sections;
-    auto addSection = [&](const std::string& id, const QVariantList& items) {
-        if (!items.isEmpty())
-            sections.append(QVariantMap{{"id", toQString(id)}, {"items", items}});
-    };
-    for (const auto& group : ravodozu::categoryGroups()) {
-        QVariantList items;
-        for (const auto& id : group.categoryIds)
-            if (visible.contains(id))
-                items.append(chip(id, app_.categoryDisplayName(toQString(id))));
-        addSection(group.id, items);
-    }
-    QVariantList custom;
-    for (const auto& conversion : app_.customLibrary().conversions) {
-        auto id = "custom." + conversion.id;
-        if (visible.contains(id))
-            custom.append(chip(id, toQString(conversion.name)));
-    }
-    addSection("custom", custom);
-    return sections;
 }
 
 } // namespace zelvane

@@ -4,19 +4,20 @@
 
 #include <optional>
 #include <string>
-#include <vector>
 
 #include <QObject>
-#include <QStringList>
-#include <QVariantList>
+#include <QVariant>
 #include <QtQml/qqmlregistration.h>
 
 #include "RavoDozu/ConversionContext.h"
 #include "RavoDozu/UnitCatalog.h"
 
+Q_MOC_INCLUDE("InputFlow.h")
+
 namespace zelvane {
 
 class AppState;
+class InputFlow;
 
 class ConverterModel : public QObject {
     Q_OBJECT
@@ -26,6 +27,8 @@ class ConverterModel : public QObject {
     Q_PROPERTY(QString categoryId READ categoryId WRITE setCategoryId NOTIFY categoryIdChanged)
     Q_PROPERTY(QString fromUnitId READ fromUnitId WRITE setFromUnitId NOTIFY fromUnitIdChanged)
     Q_PROPERTY(QString input READ input WRITE setInput NOTIFY inputChanged)
+    /// The converter page's input over this model.
+    Q_PROPERTY(zelvane::InputFlow* flow READ flow CONSTANT)
 
   public:
     /// Opens the first favourite category where the user left it (or at its preset), and
@@ -35,6 +38,7 @@ class ConverterModel : public QObject {
     QString categoryId() const;
     QString fromUnitId() const;
     QString input() const;
+    InputFlow* flow() const { return flow_; }
 
     /// Plain assignments, no side effects.
     void setCategoryId(const QString& categoryId);
@@ -46,6 +50,8 @@ class ConverterModel : public QObject {
     std::optional<ravodozu::UnitDefinition> currentFromUnit() const;
 
     Q_INVOKABLE void switchCategory(const QString& categoryId);
+    /// Opens a conversion as it was typed: category, source unit and input, persisted.
+    void open(const QString& categoryId, const QString& fromUnitId, const QString& input);
     /// Converts the typed value into the unit and makes it the value's unit.
     Q_INVOKABLE void selectFromUnit(const QString& unitId);
     Q_INVOKABLE void togglePinned(const QString& unitId);
@@ -57,12 +63,6 @@ class ConverterModel : public QObject {
     Q_INVOKABLE void setShowsOtherUnits(bool shows);
     /// The Chinese magnitude word of the typed value (万, 億 …), or undefined.
     Q_INVOKABLE QVariant inputMagnitude() const;
-    /// [{id, name}] of the favourite categories.
-    Q_INVOKABLE QVariantList favoriteChips() const;
-    Q_INVOKABLE bool matchesSearch(const QString& categoryId, const QString& lowered) const;
-    Q_INVOKABLE QStringList searchCategories(const QString& text) const;
-    /// [{id, items: [{id, name}]}] of the categories page.
-    Q_INVOKABLE QVariantList categorySections() const;
 
   signals:
     void categoryIdChanged();
@@ -70,16 +70,17 @@ class ConverterModel : public QObject {
     void inputChanged();
 
   private:
+    /// Sets all three and persists them before any observer hears of the change, so that none
+    /// sees a category with the unit of another.
+    void assign(std::string categoryId, std::string fromUnitId, std::string input);
     void persist();
     double inputValue() const;
-    bool matches(const std::string& categoryId, const QString& lowered,
-                 const ravodozu::ConversionContext& context,
-                 const std::vector<std::string>& languages) const;
 
     AppState& app_;
     std::string categoryId_;
     std::string fromUnitId_;
     std::string input_;
+    InputFlow* flow_;
 };
 
 } // namespace zelvane

@@ -32,6 +32,7 @@ RecentsModel::RecentsModel(AppState& app, DesktopSettings& settings, QObject* pa
     connect(&settings_, &DesktopSettings::recentsChanged, this, &RecentsModel::rebuild);
     connect(&app_, &AppState::preferencesChanged, this, &RecentsModel::rebuild);
     connect(&app_, &AppState::ratesChanged, this, &RecentsModel::rebuild);
+    connect(&app_, &AppState::customLibraryChanged, this, &RecentsModel::rebuild);
     rebuild();
 }
 

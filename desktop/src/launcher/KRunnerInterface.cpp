@@ -40,6 +40,12 @@ void KRunnerInterface::Run(const QString& matchId, const QString&) {
     service_.choose(matchId);
 }
 
+QVariantMap KRunnerInterface::Config() {
+    return {};
+}
+
+void KRunnerInterface::Teardown() {}
+
 QDBusArgument& operator<<(QDBusArgument& argument, const KRunnerMatch& match) {
     argument.beginStructure();
     argument << match.id << match.text << match.iconName << match.type << match.relevance

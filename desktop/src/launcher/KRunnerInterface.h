@@ -44,6 +44,10 @@ class KRunnerInterface : public QObject {
     QList<KRunnerAction> Actions();
     QList<KRunnerMatch> Match(const QString& query);
     void Run(const QString& matchId, const QString& actionId);
+    /// This runner has nothing to configure: no minimum query length, no trigger words.
+    QVariantMap Config();
+    /// The end of a query session; no state is kept between queries.
+    void Teardown();
 
   private:
     LauncherService& service_;

@@ -1,10 +1,15 @@
 #include "LauncherMatch.h"
 
 #include <algorithm>
+#include <cmath>
+#include <variant>
 
 #include <nlohmann/json.hpp>
 
 #include "QuickInput.h"
+#include "RavoDozu/BoundedJson.h"
+#include "RavoDozu/NumberText.h"
+#include "RavoDozu/ValueFormatter.h"
 #include "ShownConversion.h"
 
 namespace zelvane {
@@ -35,6 +40,23 @@ LauncherMatch targetMatch(const ShownConversion& shown, const std::string& numbe
     return match;
 }
 
+// An id comes from outside: its number must read whole, as a finite value ("0x10" is no 16 and
+// no 0), and a scale with an absolute zero cannot go below it.
+bool isPossibleValue(const std::string& number, const ShownConversion& shown,
+                     const ravodozu::ConversionContext& context) {
+    const auto locale = displayLocale(context.preferences(), Environment::current());
+    auto read = ravodozu::ValueFormatter(1, locale).parse(number);
+    if (!read)
+        read = ravodozu::readNumber(number);
+    if (!read || !std::isfinite(*read))
+        return false;
+    const auto category = context.category(shown.categoryId);
+    const bool shifted = std::ranges::any_of(category->units, [](const auto& unit) {
+        return std::holds_alternative<ravodozu::AffineConversion>(unit.conversion);
+    });
+    return !shifted || ravodozu::toBase(shown.fromUnit->conversion, shown.value) >= 0;
+}
+
 } // namespace
 
 std::vector<LauncherMatch> LauncherMatch::search(std::string_view query,
@@ -63,7 +85,7 @@ std::vector<LauncherMatch> LauncherMatch::search(std::string_view query,
 std::optional<LauncherMatch> LauncherMatch::fromId(std::string_view id,
                                                    const ravodozu::ConversionContext& context,
                                                    const std::vector<std::string>& languages) {
-    auto parts = nlohmann::json::parse(id, nullptr, false);
+    auto parts = ravodozu::parseBoundedJson(id);
     std::vector<std::string> mixedUnitIds;
     // A mixed target's units come last, as an array of two or more ids.
     if (parts.is_array() && parts.size() == 5 && parts[4].is_array() && parts[4].size() >= 2 &&
@@ -79,7 +101,8 @@ std::optional<LauncherMatch> LauncherMatch::fromId(std::string_view id,
         mixedUnitIds.empty() ? std::vector{parts[2].get<std::string>()} : mixedUnitIds;
     const auto shown = ShownConversion::build(parts[0].get<std::string>(),
                                               parts[1].get<std::string>(), number, target, context);
-    if (!shown.fromUnit || !shown.targetIndex || (!mixedUnitIds.empty() && !shown.mixed))
+    if (!shown.fromUnit || !shown.targetIndex || (!mixedUnitIds.empty() && !shown.mixed) ||
+        !isPossibleValue(number, shown, context))
         return std::nullopt;
     return targetMatch(shown, number, mixedUnitIds, languages);
 }

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "RavoDozu/ConversionContext.h"
+#include "ShownConversion.h"
 
 namespace zelvane {
 
@@ -44,6 +45,10 @@ struct LauncherMatch {
                                                const ravodozu::ConversionContext& context,
                                                const std::vector<std::string>& languages);
 
+    /// What the conversion aims at: the mixed target's units, else the target unit.
+    ShownConversion::Target target() const {
+        return mixedUnitIds.empty() ? ShownConversion::Target(toUnitId) : mixedUnitIds;
+    }
     /// "5 km → mile": what was read and what it became, for the line under the result.
     std::string summary() const { return sourceText + " → " + unitName; }
     /// A compact JSON array of the category, the units and the number, and the mixed target's

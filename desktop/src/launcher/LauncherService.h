@@ -6,12 +6,12 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <variant>
 #include <vector>
 
 #include "LauncherMatch.h"
-#include "QuickReader.h"
 #include "RavoDozu/Result.h"
 
 namespace zelvane {
@@ -28,14 +28,27 @@ class LauncherService : public QObject {
     static constexpr auto serviceName = "org.zelvane.Zelvane";
     static constexpr auto krunnerPath = "/krunner";
     static constexpr auto searchProviderPath = "/SearchProvider";
+    // What one call of a launcher may ask for: far more than a launcher sends, little enough to
+    // answer in a few milliseconds. A longer query or id reads as none.
+    static constexpr qsizetype maxQueryLength = 256;
+    static constexpr qsizetype maxIdLength = 512;
+    static constexpr qsizetype maxTerms = 32;
+    static constexpr qsizetype maxIdsPerCall = 32;
 
     LauncherService(AppState& app, PanelController& panel, QObject* parent = nullptr);
 
     /// Puts both interfaces on `bus` and takes the service name; why not, when it cannot.
     ravodozu::Result<std::monostate, QString> publish(QDBusConnection bus);
-    /// Publishes on the bus at `address` unless a live bus already carries the service: a panel
-    /// started before the session's bus existed learns of the bus from a later start.
-    ravodozu::Result<std::monostate, QString> publishOn(const QString& address);
+    using Published = ravodozu::Result<std::monostate, QString>;
+    /// How long an offered bus has to take the service before the offer is answered anyway.
+    static constexpr int offerTimeoutMs = 3000;
+
+    /// Publishes on the bus at `address` unless a live bus already carries the service (its name
+    /// there is never given up) or another offer is being tried: a panel started before the
+    /// session's bus existed learns of the bus from a later start. Only a local socket of this
+    /// user that answers as a bus is connected to (BusProbe), off the event loop. `done` is
+    /// called once: published, refused, or after `offerTimeoutMs`.
+    void offerBus(const QString& address, std::function<void(const Published&)> done);
     /// Whether the service is on a bus that is still connected.
     bool isPublished() const;
 
@@ -50,10 +63,15 @@ class LauncherService : public QObject {
   private:
     AppState& app_;
     PanelController& panel_;
-    QuickReader reader_;
     KRunnerInterface* krunner_;
     SearchProviderInterface* searchProvider_;
-    QString publishedOn_; ///< the name of the connection that carries the service
+    void connectInBackground(const QString& address,
+                             const std::function<void(const Published&)>& finish);
+    /// Takes the outcome of a connection made in the background, whenever it comes.
+    void connected(const QString& name, const Published& registered);
+
+    QString publishedOn_;   ///< the name of the connection that carries the service
+    bool offering_ = false; ///< An offered bus is being tried.
 };
 
 } // namespace zelvane

@@ -8,9 +8,10 @@
 namespace zelvane {
 namespace {
 
-// The shell splits the typed text at blanks; the phrase reader wants it whole.
+// The shell splits the typed text at blanks; the phrase reader wants it whole. More terms than
+// a phrase has read as no phrase.
 QString queryOf(const QStringList& terms) {
-    return terms.join(' ');
+    return terms.size() <= LauncherService::maxTerms ? terms.join(' ') : QString();
 }
 
 } // namespace
@@ -34,7 +35,8 @@ QStringList SearchProviderInterface::GetSubsearchResultSet(const QStringList&,
 
 QList<QVariantMap> SearchProviderInterface::GetResultMetas(const QStringList& ids) {
     QList<QVariantMap> metas;
-    for (const QString& id : ids)
+    // The shell asks for the few results it shows; a longer list is answered in part.
+    for (const QString& id : ids.mid(0, LauncherService::maxIdsPerCall))
         if (const auto match = service_.match(id))
             metas.append({{"id", id},
                           {"name", toQString(match->resultText)},

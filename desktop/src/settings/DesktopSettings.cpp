@@ -57,6 +57,23 @@ void DesktopSettings::keep(T& field, T value, const StoreResult& stored, Signal 
     emit(this->*changed)();
 }
 
+template <class T, class Signal> void DesktopSettings::follow(T& field, T value, Signal changed) {
+    keep(field, std::move(value), StoreResult(std::monostate{}), changed);
+}
+
+void DesktopSettings::reload() {
+    follow(panelSize_, state_.panelSize(), &DesktopSettings::panelSizeChanged);
+    auto place = state_.panelPlace();
+    follow(panelTopLeft_, place ? std::optional(QPointF(place->x, place->y)) : std::nullopt,
+           &DesktopSettings::panelTopLeftChanged);
+    follow(hotKey_, state_.hotKey(), &DesktopSettings::hotKeyChanged);
+    follow(showsInTaskbar_, state_.showsInTaskbar(), &DesktopSettings::showsInTaskbarChanged);
+    follow(showsLastResult_, state_.showsLastResult(), &DesktopSettings::showsLastResultChanged);
+    follow(copiesUnit_, state_.copiesUnit(), &DesktopSettings::copiesUnitChanged);
+    follow(recents_, state_.recents(), &DesktopSettings::recentsChanged);
+    follow(lastCopied_, state_.lastCopied(), &DesktopSettings::lastCopiedChanged);
+}
+
 void DesktopSettings::setPanelSize(PanelSize size) {
     keep(panelSize_, size, state_.setPanelSize(size), &DesktopSettings::panelSizeChanged);
 }
@@ -176,7 +193,7 @@ void DesktopSettings::addRecent(Recent recent) {
 void DesktopSettings::setOpenAtLogin(bool enabled) {
     auto outcome = autostart_.setEnabled(enabled);
     if (!outcome)
-        qCWarning(zelvaneLog, "open at login: %s", outcome.error().c_str());
+        qCWarning(zelvaneLog, "Open at login: %s", outcome.error().c_str());
     ++loginRevision_;
     emit loginRevisionChanged();
 }

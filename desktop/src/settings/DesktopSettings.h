@@ -102,6 +102,9 @@ class DesktopSettings : public QObject, public LatestInstance<DesktopSettings> {
     /// To the next larger (direction ≥ 1) or smaller preset; the place is kept.
     Q_INVOKABLE void stepPanelSize(int direction);
     void addRecent(Recent recent);
+    /// Takes in what another process changed in the settings file; observers hear only of what
+    /// changed.
+    void reload();
     /// Writes or removes the autostart entry; a failure is logged. Views re-read the status.
     Q_INVOKABLE void setOpenAtLogin(bool enabled);
 
@@ -122,6 +125,7 @@ class DesktopSettings : public QObject, public LatestInstance<DesktopSettings> {
     /// panel goes on with what the user chose, and the failure is reported once.
     template <class T, class Signal>
     void keep(T& field, T value, const StoreResult& stored, Signal changed);
+    template <class T, class Signal> void follow(T& field, T value, Signal changed);
 
     DesktopState state_;
     AutostartEntry autostart_;

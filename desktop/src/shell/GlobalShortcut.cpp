@@ -10,7 +10,8 @@
 namespace zelvane {
 
 GlobalShortcut::GlobalShortcut(DesktopSettings& settings, QObject* parent)
-    : QObject(parent), settings_(settings), hotKey_(std::make_unique<HotKey>()) {
+    : QObject(parent), LatestInstance(this), settings_(settings),
+      hotKey_(std::make_unique<HotKey>()) {
     connect(hotKey_.get(), &HotKey::activated, this, &GlobalShortcut::activated);
     connect(&settings_, &DesktopSettings::hotKeyChanged, this, &GlobalShortcut::apply);
     apply();
@@ -18,33 +19,57 @@ GlobalShortcut::GlobalShortcut(DesktopSettings& settings, QObject* parent)
 
 GlobalShortcut::~GlobalShortcut() = default;
 
+bool GlobalShortcut::isWaylandSession() {
+    return QGuiApplication::platformName() == QLatin1String("wayland") ||
+           qEnvironmentVariable("XDG_SESSION_TYPE") == QLatin1String("wayland") ||
+           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
 void GlobalShortcut::apply() {
     const auto keys = HotKey::combination(settings_.hotKey());
-    if (QGuiApplication::platformName() == "wayland") {
+    if (isWaylandSession()) {
+        // Whatever X11 grab was held goes: it would seem to work while it does not.
+        hotKey_->release();
+        setState(false, {}, {});
         portal().bind(keys);
         return;
     }
     const auto grabbed = hotKey_->grab(keys);
-    if (grabbed)
+    if (grabbed) {
+        setState(keys.has_value(), keys ? keys->label : QString(), {});
         return;
-    if (HotKey::isSupported()) {
-        qCWarning(zelvaneLog, "%s", qPrintable(grabbed.error()));
-        emit taken(keys->label);
     }
-    emit failed(grabbed.error());
+    if (HotKey::isSupported())
+        emit taken(keys->label);
+    fail(grabbed.error());
 }
 
 ShortcutPortal& GlobalShortcut::portal() {
     if (!portal_) {
         portal_ = std::make_unique<ShortcutPortal>();
         connect(portal_.get(), &ShortcutPortal::activated, this, &GlobalShortcut::activated);
-        connect(portal_.get(), &ShortcutPortal::failed, this, [this](const QString& reason) {
-            qCWarning(zelvaneLog, "%s; bind `zelvane --toggle` in the desktop's keyboard settings",
-                      qPrintable(reason));
-            emit failed(reason);
+        connect(portal_.get(), &ShortcutPortal::bound, this, [this](const QString& trigger) {
+            const auto keys = HotKey::combination(settings_.hotKey());
+            setState(true, trigger.isEmpty() && keys ? keys->label : trigger, {});
         });
+        connect(portal_.get(), &ShortcutPortal::failed, this, &GlobalShortcut::fail);
     }
     return *portal_;
+}
+
+void GlobalShortcut::fail(const QString& reason) {
+    qCWarning(zelvaneLog, "%s; bind `zelvane --toggle` in the desktop's keyboard settings",
+              qPrintable(reason));
+    setState(false, {}, reason);
+}
+
+void GlobalShortcut::setState(bool active, const QString& keys, const QString& problem) {
+    if (active == active_ && keys == keys_ && problem == problem_)
+        return;
+    active_ = active;
+    keys_ = keys;
+    problem_ = problem;
+    emit stateChanged();
 }
 
 } // namespace zelvane

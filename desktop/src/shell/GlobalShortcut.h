@@ -1,13 +1,15 @@
-// GlobalShortcut: the system-wide key that toggles the panel, grabbed on X11 or asked of the
-// desktop's GlobalShortcuts portal on Wayland, following the chosen keys.
+// GlobalShortcut: the system-wide key that toggles the panel — grabbed on an X11 session, asked
+// of the desktop's GlobalShortcuts portal in a Wayland session — and whether it really works;
+// the QML singleton `GlobalShortcut`.
 #pragma once
 
 #include <QObject>
 #include <QString>
+#include <QtQml/qqmlregistration.h>
 
 #include <memory>
 
-class QJSEngine;
+#include "LatestInstance.h"
 
 namespace zelvane {
 
@@ -15,33 +17,52 @@ class DesktopSettings;
 class HotKey;
 class ShortcutPortal;
 
-class GlobalShortcut : public QObject {
+class GlobalShortcut : public QObject, public LatestInstance<GlobalShortcut> {
     Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+    /// Whether pressing the keys reaches the panel now.
+    Q_PROPERTY(bool active READ active NOTIFY stateChanged)
+    /// The keys that work, as the desktop or the panel names them; "" when none do.
+    Q_PROPERTY(QString keys READ keys NOTIFY stateChanged)
+    /// Why the chosen keys do not work; "" when they do or when none are chosen.
+    Q_PROPERTY(QString problem READ problem NOTIFY stateChanged)
 
   public:
     /// Binds the chosen keys now and again whenever the choice changes.
     explicit GlobalShortcut(DesktopSettings& settings, QObject* parent = nullptr);
     ~GlobalShortcut() override;
 
+    bool active() const { return active_; }
+    const QString& keys() const { return keys_; }
+    const QString& problem() const { return problem_; }
     const HotKey& hotKey() const { return *hotKey_; }
     /// Binds the keys chosen now, releasing the ones held before.
     void apply();
+    /// A Wayland session lets no X11 client see keys pressed in other windows, even through
+    /// XWayland, so there the desktop must bind the shortcut.
+    static bool isWaylandSession();
 
   signals:
     /// The keys were pressed.
     void activated();
     /// Another program holds the keys (`label`), so they could not be grabbed.
     void taken(const QString& label);
-    /// The keys could not be had; the text says why.
-    void failed(const QString& reason);
+    void stateChanged();
 
   private:
     ShortcutPortal& portal();
+    void setState(bool active, const QString& keys, const QString& problem);
+    void fail(const QString& reason);
 
     DesktopSettings& settings_;
     std::unique_ptr<HotKey> hotKey_;
     /// Created on first use: only sessions that let no program grab keys need it.
     std::unique_ptr<ShortcutPortal> portal_;
+    bool active_ = false;
+    QString keys_;
+    QString problem_;
 };
 
 } // namespace zelvane

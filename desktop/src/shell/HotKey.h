@@ -41,6 +41,8 @@ class HotKey : public QObject, public QAbstractNativeEventFilter {
     /// every state of Caps Lock and Num Lock. An error names why the keys could not be had, for
     /// example when another program holds them; nothing is held then.
     ravodozu::Result<std::monostate, QString> grab(const std::optional<KeyCombination>& keys);
+    /// Lets go of the keys held, if any.
+    void release();
     /// The keys held now.
     const std::optional<KeyCombination>& held() const { return held_; }
 
@@ -56,7 +58,6 @@ class HotKey : public QObject, public QAbstractNativeEventFilter {
         std::uint16_t modifiers = 0;
         std::uint16_t lockMasks = 0;
     };
-    void release();
 
     std::optional<KeyCombination> held_;
     std::optional<Grab> grab_;

@@ -11,6 +11,7 @@
 #include "ConverterModel.h"
 #include "DesktopSettings.h"
 #include "GlobalShortcut.h"
+#include "InputFlow.h"
 #include "PanelPlacement.h"
 #include "QtConversions.h"
 #include "ResultCopier.h"
@@ -70,12 +71,14 @@ PanelController::PanelController(AppState& app, DesktopSettings& settings, QQuic
         emit toastChanged();
     });
 
-    connect(tray_.get(), &TrayIcon::toggleRequested, this, &PanelController::toggle);
+    connect(tray_.get(), &TrayIcon::toggleRequested, this, &PanelController::toggleFromTray);
     connect(tray_.get(), &TrayIcon::pageRequested, this, [this](int page) { show(page); });
     connect(tray_.get(), &TrayIcon::resetPositionRequested, placement_.get(),
             &PanelPlacement::resetPosition);
     connect(placement_.get(), &PanelPlacement::positionReset, this,
             [this] { showToast(qtTrId("panel.move.reset")); });
+    connect(app_.converter()->flow(), &InputFlow::copyRequested, copier_.get(),
+            &ResultCopier::copyRow);
     connect(copier_.get(), &ResultCopier::copied, this,
             [this](const QString& text) { showToast(qtTrId("panel.copied").arg(text)); });
     connect(shortcut_.get(), &GlobalShortcut::activated, this, &PanelController::toggle);
@@ -109,9 +112,7 @@ void PanelController::handle(const launch::Command& command) {
         PanelController& self;
         void operator()(launch::Reopen) const { self.show(converter); }
         void operator()(launch::Toggle) const { self.toggle(); }
-        void operator()(const launch::Show& show) const {
-            self.show(static_cast<Page>(launch::pageNames().indexOf(show.page)));
-        }
+        void operator()(const launch::Show& show) const { self.showPage(show.page); }
         void operator()(launch::Hide) const { self.hide(); }
         void operator()(launch::Quit) const { QCoreApplication::quit(); }
         void operator()(launch::Background) const {}
@@ -124,6 +125,7 @@ void PanelController::show(Page page) {
     if (panel_.windowStates() & Qt::WindowMinimized) {
         panel_.showNormal();
     } else if (!panel_.isVisible()) {
+        activeSinceShown_ = false;
         applyTaskbarPolicy();
         setComposited(hasCompositingManager());
         panel_.setGeometry(placement_->panelFrame().toRect());
@@ -132,8 +134,20 @@ void PanelController::show(Page page) {
     }
     panel_.raise();
     panel_.requestActivate();
+    // Every opening starts from the model's value, without the draft or selection of the last.
+    app_.converter()->flow()->reset();
     ++openCount_;
     emit openCountChanged();
+}
+
+QString PanelController::pageName() const {
+    return launch::pageNames().at(page_);
+}
+
+void PanelController::showPage(const QString& name) {
+    const auto index = launch::pageNames().indexOf(name);
+    if (index >= 0)
+        show(static_cast<Page>(index));
 }
 
 void PanelController::hide() {
@@ -144,6 +158,14 @@ void PanelController::hide() {
 }
 
 void PanelController::toggle() {
+    // A panel buried under another window is brought forward rather than hidden.
+    if (panel_.isVisible() && !panel_.isActive() && !(panel_.windowStates() & Qt::WindowMinimized))
+        show(page_);
+    else
+        toggleFromTray();
+}
+
+void PanelController::toggleFromTray() {
     const bool justAutoHidden = autoHidden_.isValid() && autoHidden_.elapsed() < autoHideGraceMs;
     if (!panel_.isVisible() && justAutoHidden)
         return;
@@ -161,10 +183,14 @@ void PanelController::closeIfAllowed() {
 
 void PanelController::watchActivation() {
     connect(&panel_, &QWindow::activeChanged, this, [this] {
-        if (panel_.isActive())
+        if (panel_.isActive()) {
+            activeSinceShown_ = true;
             return;
+        }
         QTimer::singleShot(0, this, [this] {
-            if (panel_.isActive() || !panel_.isVisible())
+            // A late word of the activation lost before the last show must not hide the panel
+            // that show brought up: only a panel that was active since can lose it.
+            if (panel_.isActive() || !panel_.isVisible() || !activeSinceShown_)
                 return;
             closeIfAllowed();
             if (!panel_.isVisible())
@@ -188,10 +214,9 @@ void PanelController::openRecent(int index) {
 }
 
 void PanelController::openConversion(const Recent& conversion) {
-    ConverterModel* model = app_.converter();
-    model->switchCategory(toQString(conversion.categoryId));
-    model->setFromUnitId(toQString(conversion.fromUnitId));
-    model->setInput(toQString(conversion.input));
+    app_.converter()->flow()->reset();
+    app_.converter()->open(toQString(conversion.categoryId), toQString(conversion.fromUnitId),
+                           toQString(conversion.input));
     setPage(converter);
 }
 
@@ -247,6 +272,7 @@ bool PanelController::eventFilter(QObject* watched, QEvent* event) {
 
 void PanelController::retranslate() {
     tray_->updateToolTip();
+    app_.converter()->flow()->retranslate();
 }
 
 } // namespace zelvane

@@ -36,6 +36,8 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     QML_SINGLETON
 
     Q_PROPERTY(Page page READ page NOTIFY pageChanged)
+    /// The page's name, as `zelvane --show` takes it.
+    Q_PROPERTY(QString pageName READ pageName NOTIFY pageChanged)
     /// Grows by one every time the panel is brought up; views start afresh on its change.
     Q_PROPERTY(int openCount READ openCount NOTIFY openCountChanged)
     /// The text shown over the panel, or undefined.
@@ -60,6 +62,7 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     ~PanelController() override;
 
     Page page() const { return page_; }
+    QString pageName() const;
     int openCount() const { return openCount_; }
     const std::optional<QString>& toast() const { return toast_; }
     QVariant toastVariant() const;
@@ -76,12 +79,19 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
 
     void show(Page page);
     Q_INVOKABLE void show(int page) { show(static_cast<Page>(page)); }
+    /// The page named as `zelvane --show` names it; an unknown name does nothing.
+    Q_INVOKABLE void showPage(const QString& name);
     Q_INVOKABLE void hide();
+    /// The hot key's and `zelvane --toggle`'s: shows a hidden panel, brings a visible one that
+    /// is not active to the front, hides an active one.
     Q_INVOKABLE void toggle();
+    /// A click on the tray icon, which takes the activation from the panel: shows or hides.
+    void toggleFromTray();
     /// Hides the panel unless it is pinned, shown in the taskbar, or being resized.
     Q_INVOKABLE void closeIfAllowed();
 
-    /// Opens a conversion in the converter page: its category, source unit and input.
+    /// Opens a conversion in the converter page (its category, source unit and input) in place
+    /// of any draft.
     void openConversion(const Recent& conversion);
     /// Opens a recent conversion in the converter: `index` in the recents model.
     Q_INVOKABLE void openRecent(int index);
@@ -125,6 +135,7 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     /// When the panel last hid itself on losing activation: a tray click that took the
     /// activation must not bring it straight back.
     QElapsedTimer autoHidden_;
+    bool activeSinceShown_ = false;
 };
 
 } // namespace zelvane

@@ -12,6 +12,10 @@ namespace zelvane {
 
 namespace {
 
+/// A window manager's move ends with the button's release, which the panel may never see; the
+/// place counts as final once it has not changed for this long.
+constexpr int moveSettleMilliseconds = 400;
+
 std::vector<panel::ScreenArea> screenAreas() {
     std::vector<panel::ScreenArea> areas;
     const QScreen* primary = QGuiApplication::primaryScreen();
@@ -30,6 +34,27 @@ PanelPlacement::PanelPlacement(DesktopSettings& settings, QQuickWindow& panel,
     : QObject(parent), LatestInstance(this), settings_(settings), panel_(panel),
       trayGeometry_(std::move(trayGeometry)) {
     connect(&settings_, &DesktopSettings::panelSizeChanged, this, &PanelPlacement::followPanelSize);
+    moveSettled_.setSingleShot(true);
+    moveSettled_.setInterval(moveSettleMilliseconds);
+    connect(&moveSettled_, &QTimer::timeout, this, [this] {
+        systemMove_ = false;
+        storeTopLeft(QPointF(panel_.position()));
+    });
+    auto moved = [this] {
+        if (systemMove_)
+            moveSettled_.start();
+    };
+    connect(&panel_, &QWindow::xChanged, this, moved);
+    connect(&panel_, &QWindow::yChanged, this, moved);
+}
+
+bool PanelPlacement::knowsPosition() {
+    return QGuiApplication::platformName() != QLatin1String("wayland");
+}
+
+void PanelPlacement::storeTopLeft(const QPointF& topLeft) {
+    if (knowsPosition())
+        settings_.setPanelTopLeft(topLeft);
 }
 
 QRectF PanelPlacement::panelFrame() const {
@@ -89,10 +114,14 @@ void PanelPlacement::followPanelSize() {
 
 void PanelPlacement::rememberTopLeft() {
     if (panel_.isVisible() && settings_.panelTopLeft())
-        settings_.setPanelTopLeft(QPointF(panel_.position()));
+        storeTopLeft(QPointF(panel_.position()));
 }
 
 void PanelPlacement::beginMove(const QPointF& mouse) {
+    if (panel_.startSystemMove()) {
+        systemMove_ = true;
+        return;
+    }
     moveStart_ = DragStart{mouse, {}, QPointF(panel_.position())};
 }
 
@@ -105,6 +134,9 @@ void PanelPlacement::moveDrag(const QPointF& mouse) {
 }
 
 void PanelPlacement::endMove() {
+    // A click on the strip that moved nothing leaves the place as it was.
+    if (systemMove_ && !moveSettled_.isActive())
+        systemMove_ = false;
     if (!moveStart_)
         return;
     moveStart_.reset();
@@ -112,7 +144,7 @@ void PanelPlacement::endMove() {
     if (const auto screen = panelScreen())
         frame = panel::clampedInto(frame, screen->available);
     panel_.setGeometry(frame.toRect());
-    settings_.setPanelTopLeft(frame.topLeft());
+    storeTopLeft(frame.topLeft());
 }
 
 void PanelPlacement::resetPosition() {

@@ -6,6 +6,7 @@
 #include <QPointF>
 #include <QRectF>
 #include <QSizeF>
+#include <QTimer>
 #include <QtQml/qqmlregistration.h>
 
 #include <functional>
@@ -42,6 +43,8 @@ class PanelPlacement : public QObject, public LatestInstance<PanelPlacement> {
     Q_INVOKABLE void beginResize(int edge, const QPointF& mouse);
     Q_INVOKABLE void resizeDrag(const QPointF& mouse);
     Q_INVOKABLE void endResize();
+    /// Hands the move to the window manager where it can take it (so that dragging works on
+    /// Wayland too); elsewhere the panel follows the mouse itself.
     Q_INVOKABLE void beginMove(const QPointF& mouse);
     Q_INVOKABLE void moveDrag(const QPointF& mouse);
     Q_INVOKABLE void endMove();
@@ -63,6 +66,9 @@ class PanelPlacement : public QObject, public LatestInstance<PanelPlacement> {
 
     void followPanelSize();
     void rememberTopLeft();
+    void storeTopLeft(const QPointF& topLeft);
+    /// Whether the window's own idea of its place is true: a Wayland client never knows it.
+    static bool knowsPosition();
     std::optional<panel::ScreenArea> panelScreen() const;
 
     DesktopSettings& settings_;
@@ -72,6 +78,9 @@ class PanelPlacement : public QObject, public LatestInstance<PanelPlacement> {
     panel::ResizeEdge resizeEdge_ = panel::ResizeEdge::right;
     bool keepsLeftEdge_ = true;
     std::optional<DragStart> moveStart_;
+    /// The window manager moves the panel; its place is stored once it stops changing.
+    bool systemMove_ = false;
+    QTimer moveSettled_;
 };
 
 } // namespace zelvane

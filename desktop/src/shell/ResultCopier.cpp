@@ -17,18 +17,18 @@ void ResultCopier::copy(const QString& clipboardText, const QString& lastCopied)
     settings_.setLastCopied(toStdString(lastCopied));
 }
 
-void ResultCopier::copyRow(const QVariantMap& row, const QVariantMap& shown, const QString& input) {
-    const QVariantMap unit = row.value("unit").toMap();
-    const QString text = toQString(copyableText(toStdString(row.value("text").toString())));
+void ResultCopier::copyRow(const ShownConversion& shown, std::size_t index, const QString& input) {
+    if (index >= shown.rowCount())
+        return;
+    const auto& row = shown.row(index);
+    const QString text = toQString(copyableText(shown.shownText(index)));
     // A mixed amount ("5 ft 2.992 in") names its units itself and means nothing without them.
-    const bool isMixed = row.value("isMixed").toBool();
-    const QString withUnit = isMixed ? text : text + " " + unit.value("symbol").toString();
+    const bool isMixed = shown.isMixedRow(index);
+    const QString withUnit = isMixed ? text : text + " " + toQString(row.unit->symbol);
     const QString copied = settings_.copiesUnit() || isMixed ? withUnit : text;
-    const QVariantMap fromUnit = shown.value("fromUnit").toMap();
-    if (!fromUnit.isEmpty())
-        settings_.addRecent(Recent{toStdString(shown.value("categoryId").toString()),
-                                   toStdString(fromUnit.value("id").toString()),
-                                   toStdString(unit.value("id").toString()), toStdString(input)});
+    if (shown.fromUnit)
+        settings_.addRecent(
+            Recent{shown.categoryId, shown.fromUnit->id, row.unit->id, toStdString(input)});
     copy(copied, withUnit);
     emit this->copied(copied);
 }

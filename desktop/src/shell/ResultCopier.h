@@ -4,11 +4,13 @@
 
 #include <QObject>
 #include <QString>
-#include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
+
+#include <cstddef>
 
 #include "LatestInstance.h"
 #include "RecentsModel.h"
+#include "ShownConversion.h"
 
 namespace zelvane {
 
@@ -27,12 +29,11 @@ class ResultCopier : public QObject, public LatestInstance<ResultCopier> {
 
     RecentsModel* recents() { return &recents_; }
 
-    /// Copies a row of a shown conversion: the text as other programs read it (copyableText;
-    /// with the unit when the user wants it, always for a mixed amount) to the clipboard, the
-    /// conversion to the recents, the text with its unit as the last copied. `row` is
-    /// {unit: {id, symbol}, text, isMixed}, `shown` {categoryId, fromUnit: {id} or undefined}.
-    Q_INVOKABLE void copyRow(const QVariantMap& row, const QVariantMap& shown,
-                             const QString& input);
+    /// Copies row `index` of `shown`: the text as other programs read it (copyableText; with
+    /// the unit when the user wants it, always for a mixed amount) to the clipboard, the
+    /// conversion typed as `input` to the recents (when its source unit is known), the text
+    /// with its unit as the last copied. A row past the end copies nothing.
+    void copyRow(const ShownConversion& shown, std::size_t index, const QString& input);
     /// Copies the result of the recent entry at `index` as other programs read it; out of range
     /// does nothing.
     Q_INVOKABLE void copyRecent(int index);

@@ -75,6 +75,17 @@ ravodozu::Result<QVariantMap, QString> answerOf(uint response, const QVariantMap
     }
 }
 
+/// How the desktop describes the keys it bound to our shortcut ("" when it says nothing);
+/// none when the answer does not list the shortcut.
+std::optional<QString> triggerOf(const QVariant& listed) {
+    if (!listed.canConvert<QDBusArgument>())
+        return std::nullopt;
+    for (const Shortcut& shortcut : qdbus_cast<QList<Shortcut>>(listed))
+        if (shortcut.id == ShortcutPortal::shortcutId)
+            return shortcut.properties.value("trigger_description").toString();
+    return std::nullopt;
+}
+
 /// The portal hands the session back as a string or as an object path, by version.
 QString pathIn(const QVariant& value) {
     if (value.metaType() == QMetaType::fromType<QDBusObjectPath>())
@@ -198,7 +209,14 @@ void ShortcutPortal::requestAnswered(uint response, const QVariantMap& results,
         return;
     }
     if (step == Step::bindShortcuts) {
-        emit bound();
+        // An answer of success that lists no shortcut bound nothing (a desktop whose shortcut
+        // registry does not know the session's application answers so).
+        const auto trigger = triggerOf(answer->value("shortcuts"));
+        if (!trigger) {
+            fail("the desktop accepted the shortcut but bound none");
+            return;
+        }
+        emit bound(*trigger);
         return;
     }
     const QString session = pathIn(answer->value("session_handle"));

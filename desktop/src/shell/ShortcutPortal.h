@@ -39,8 +39,9 @@ class ShortcutPortal : public QObject {
     const std::optional<QString>& session() const { return session_; }
 
   signals:
-    /// The desktop bound the shortcut.
-    void bound();
+    /// The desktop bound the shortcut to the keys it describes as `trigger` ("" when it does
+    /// not say).
+    void bound(const QString& trigger);
     /// The shortcut was pressed.
     void activated();
     /// The portal is missing, refused, or did not answer; the text says which. No session is

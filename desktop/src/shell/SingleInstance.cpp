@@ -1,14 +1,21 @@
 #include "SingleInstance.h"
 
-#include <QDataStream>
+#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QLocalSocket>
+#include <QPointer>
+#include <QThread>
+
+#include <cerrno>
+#include <utility>
 
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "HandOverReader.h"
 
 namespace zelvane {
 
@@ -16,16 +23,26 @@ namespace {
 
 constexpr int connectTimeoutMs = 1000;
 constexpr int answerTimeoutMs = 5000;
+constexpr int startLockTimeoutMs = 10000;
+// A running instance whose socket was removed binds it again within moments.
+constexpr int rebindWaitMs = 2500;
+constexpr int pollMs = 50;
 constexpr char answer = '\x06';
 
-/// An exclusive flock held for the lifetime of the object.
+/// An exclusive flock held for the lifetime of the object, waited for at most `timeoutMs`.
 class FileLock {
   public:
-    explicit FileLock(const QString& path)
-        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600)) {
-        if (fd_ >= 0 && ::flock(fd_, LOCK_EX) != 0) {
-            ::close(fd_);
-            fd_ = -1;
+    FileLock(const QString& path, int timeoutMs)
+        : fd_(::open(QFile::encodeName(path).constData(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW,
+                     0600)) {
+        QDeadlineTimer deadline(timeoutMs);
+        while (fd_ >= 0 && ::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+            if ((errno != EWOULDBLOCK && errno != EINTR) || deadline.hasExpired()) {
+                ::close(fd_);
+                fd_ = -1;
+                break;
+            }
+            QThread::msleep(pollMs);
         }
     }
     ~FileLock() {
@@ -35,6 +52,8 @@ class FileLock {
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
     bool held() const { return fd_ >= 0; }
+    /// The descriptor, kept open (and the lock held) past the object.
+    int release() { return std::exchange(fd_, -1); }
 
   private:
     int fd_;
@@ -46,12 +65,25 @@ bool isPrivateFolder(const QString& folder) {
            info.st_uid == ::getuid() && (info.st_mode & 077) == 0;
 }
 
+std::vector<std::u16string> toU16(const QStringList& texts) {
+    std::vector<std::u16string> converted;
+    for (const QString& text : texts)
+        converted.push_back(text.toStdU16String());
+    return converted;
+}
+
 } // namespace
 
 SingleInstance::SingleInstance(QString folder, QObject* parent)
-    : QObject(parent), folder_(std::move(folder)) {
-    server_.setSocketOptions(QLocalServer::UserAccessOption);
-    connect(&server_, &QLocalServer::newConnection, this, &SingleInstance::receive);
+    : QObject(parent), folder_(std::move(folder)),
+      server_([this](const QStringList& arguments, const QString& sessionBus,
+                     const HandOverServer::Answer& answer) {
+          receive(arguments, sessionBus, answer);
+      }) {}
+
+SingleInstance::~SingleInstance() {
+    if (instanceLock_ >= 0)
+        ::close(instanceLock_);
 }
 
 ravodozu::Result<QString, QString> SingleInstance::runtimeFolder() {
@@ -62,7 +94,9 @@ ravodozu::Result<QString, QString> SingleInstance::runtimeFolder() {
         ::mkdir(QFile::encodeName(folder).constData(), 0700);
     }
     if (!isPrivateFolder(folder))
-        return ravodozu::fail(QString("%1 is not a private folder of this user").arg(folder));
+        return ravodozu::fail(
+            QString("%1 is not a private folder of this user; set XDG_RUNTIME_DIR to one")
+                .arg(folder));
     return folder;
 }
 
@@ -72,19 +106,34 @@ QString SingleInstance::socketPath() const {
 
 ravodozu::Result<SingleInstance::Role, QString> SingleInstance::start(const QStringList& arguments,
                                                                       const QString& sessionBus) {
-    FileLock lock(folder_ + "/zelvane.lock");
+    FileLock lock(folder_ + "/zelvane.lock", startLockTimeoutMs);
     if (!lock.held())
         return ravodozu::fail(QString("cannot lock %1/zelvane.lock").arg(folder_));
-    auto handed = handOver(arguments, sessionBus);
-    if (!handed)
-        return ravodozu::fail(handed.error());
-    if (*handed)
-        return Role::handedOver;
-    // Nobody answers: whatever socket is there was left by an instance that died.
-    QLocalServer::removeServer(socketPath());
-    if (!server_.listen(socketPath()))
-        return ravodozu::fail(server_.errorString());
+    QDeadlineTimer rebound(rebindWaitMs);
+    for (;;) {
+        auto handed = handOver(arguments, sessionBus);
+        if (!handed)
+            return ravodozu::fail(handed.error());
+        if (*handed)
+            return Role::handedOver;
+        if (claimInstanceLock())
+            break;
+        if (rebound.hasExpired())
+            return ravodozu::fail(
+                QString("the running zelvane does not answer on %1").arg(socketPath()));
+        QThread::msleep(pollMs);
+    }
+    if (auto listening = server_.listen(socketPath()); !listening)
+        return ravodozu::fail(listening.error());
     return Role::primary;
+}
+
+bool SingleInstance::claimInstanceLock() {
+    FileLock lock(folder_ + "/zelvane.instance", 0);
+    if (!lock.held())
+        return false;
+    instanceLock_ = lock.release();
+    return true;
 }
 
 ravodozu::Result<bool, QString> SingleInstance::handOver(const QStringList& arguments,
@@ -95,12 +144,9 @@ ravodozu::Result<bool, QString> SingleInstance::handOver(const QStringList& argu
         return false;
     // The arguments alone are what every zelvane sends and reads; the bus address follows them
     // in the same write, so a receiver that finds nothing after the arguments knows none comes.
-    QByteArray message;
-    QDataStream stream(&message, QIODevice::WriteOnly);
-    stream << arguments;
-    if (!sessionBus.isEmpty())
-        stream << sessionBus;
-    socket.write(message);
+    const std::string message =
+        HandOverReader::encode(toU16(arguments), sessionBus.toStdU16String());
+    socket.write(message.data(), static_cast<qint64>(message.size()));
     socket.flush();
     // A running instance that takes connections but never answers is hung: starting a second
     // one beside it would break the one-instance rule, so this start fails instead.
@@ -109,26 +155,17 @@ ravodozu::Result<bool, QString> SingleInstance::handOver(const QStringList& argu
     return true;
 }
 
-void SingleInstance::receive() {
-    while (QLocalSocket* socket = server_.nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            QDataStream stream(socket);
-            stream.startTransaction();
-            QStringList arguments;
-            QString sessionBus;
-            stream >> arguments;
-            if (stream.status() == QDataStream::Ok && !stream.atEnd())
-                stream >> sessionBus;
-            if (!stream.commitTransaction())
-                return;
-            if (!sessionBus.isEmpty())
-                emit sessionBusOffered(sessionBus);
-            socket->write(QByteArray(1, answer));
-            socket->flush();
-            emit argumentsReceived(arguments);
-        });
-    }
+void SingleInstance::receive(const QStringList& arguments, const QString& sessionBus,
+                             const HandOverServer::Answer& answer) {
+    QPointer<SingleInstance> self(this);
+    auto deliver = [self, arguments, answer] {
+        answer();
+        if (self)
+            emit self->argumentsReceived(arguments);
+    };
+    if (sessionBus.isEmpty() || !busHandler_)
+        return deliver();
+    busHandler_(sessionBus, deliver);
 }
 
 } // namespace zelvane

@@ -11,6 +11,7 @@
 #include "AppState.h"
 #include "DesktopFixture.h"
 #include "LoopbackServer.h"
+#include "ScopedEnvironment.h"
 #include "SettingsKeys.h"
 
 namespace zelvane {
@@ -51,37 +52,31 @@ class SettingsFaults : public testing::DesktopFixture {
     std::unique_ptr<AppState> makeState() { return std::make_unique<AppState>(catalog(), store); }
 };
 
-TEST_F(SettingsFaults, GarbageStartsFromDefaultsAndIsKeptAside) {
-    const std::string garbage = "\x89PNG\r\n\x1a\n not settings at all {{{";
-    auto file = home.write("zelvane/settings.json", garbage);
-    auto state = makeState();
-    EXPECT_EQ(state->preferences().significantDigits, UserPreferences{}.significantDigits);
-    EXPECT_FALSE(state->hasRates());
-    EXPECT_TRUE(state->setPreference("significantDigits", 7));
-    EXPECT_EQ(contents(store.damagedCopyPath()), garbage);
-    SettingsStore reread(file);
-    EXPECT_EQ(reread.readProblem(), std::nullopt);
-    EXPECT_EQ(UserState(reread).preferences().significantDigits, 7);
-}
-
-TEST_F(SettingsFaults, ACutShortFileKeepsWhatCameBeforeTheCut) {
+TEST_F(SettingsFaults, GarbageOrACutShortFileKeepsWhatCameBeforeTheDamageAndIsKeptAside) {
     UserPreferences stored;
     stored.region = RegionProfile::japan;
     stored.hasCompletedOnboarding = true;
     ASSERT_TRUE(UserState(store).setPreferences(stored));
     ASSERT_TRUE(store.set("zz.later", SettingData{R"({"a long":"value that the cut falls in"})"}));
-    auto whole = contents(store.path());
-    auto cut = whole.substr(0, whole.size() - 20);
-    auto file = home.write("zelvane/settings.json", cut);
-
-    auto state = makeState();
-    EXPECT_EQ(state->preferences(), stored);
-    EXPECT_TRUE(state->setPreference("significantDigits", 5));
-    EXPECT_EQ(contents(store.damagedCopyPath()), cut);
-    SettingsStore reread(file);
-    EXPECT_EQ(reread.readProblem(), std::nullopt);
-    EXPECT_EQ(UserState(reread).preferences().region, RegionProfile::japan);
-    EXPECT_EQ(UserState(reread).preferences().significantDigits, 5);
+    const auto whole = contents(store.path());
+    const std::string garbage = "\x89PNG\r\n\x1a\n not settings at all {{{";
+    for (const auto& damaged : {garbage, whole.substr(0, whole.size() - 20)}) {
+        SCOPED_TRACE(damaged);
+        auto file = home.write("zelvane/settings.json", damaged);
+        auto state = makeState();
+        const auto region = damaged == garbage ? state->preferences().region : stored.region;
+        if (damaged == garbage)
+            EXPECT_EQ(state->preferences().significantDigits, UserPreferences{}.significantDigits);
+        else
+            EXPECT_EQ(state->preferences(), stored);
+        EXPECT_FALSE(state->hasRates());
+        EXPECT_TRUE(state->setPreference("significantDigits", 7));
+        EXPECT_EQ(contents(store.damagedCopyPath()), damaged);
+        SettingsStore reread(file);
+        EXPECT_EQ(reread.readProblem(), std::nullopt);
+        EXPECT_EQ(UserState(reread).preferences().significantDigits, 7);
+        EXPECT_EQ(UserState(reread).preferences().region, region);
+    }
 }
 
 TEST_F(SettingsFaults, AFileThatCannotBeWrittenIsReportedOnceAndTheChangesStayInMemory) {
@@ -93,12 +88,10 @@ TEST_F(SettingsFaults, AFileThatCannotBeWrittenIsReportedOnceAndTheChangesStayIn
     EXPECT_TRUE(state->setPreference("region", "japan"));
 
     testing::LoopbackServer server;
-    server.answer("/rates", 200,
-                  R"({"base":"USD","rates":{"EUR":0.9},"updatedAt":733000000,"source":"relay"})");
-    ::setenv("ZELVANE_RELAY_URL", server.url("/rates").c_str(), 1);
+    server.answer("/rates", 200, testing::relayRates);
+    auto sources = testing::ScopedEnvironment::rateSources(server.base());
     state->refreshRates();
     EXPECT_TRUE(waitUntil([&] { return state->ratesStatus() == AppState::updated; }));
-    ::unsetenv("ZELVANE_RELAY_URL");
 
     EXPECT_EQ(state->preferences().significantDigits, 6);
     EXPECT_EQ(state->preferences().region, RegionProfile::japan);

@@ -115,8 +115,9 @@ TEST_F(SettingsPageTest, ChoosingALanguageRetranslatesTheOpenPanelAndKeepsItsPla
     choose("languageChoice", 2 + 4); // after "system" and the divider: zh-Hans, zh-Hant, en, es, de
     EXPECT_EQ(app_.languageCode().toStdString(), "de");
     ASSERT_TRUE(builtFor("de"));
-    EXPECT_EQ(textOf("hotKeyCommandHelp").toStdString(),
-              qtTrId("panel.hotKey.bindHint").toStdString());
+    // The shortcut's state (no X11 here: not working, and why), then how to bind another.
+    EXPECT_TRUE(textOf("hotKeyCommandHelp").startsWith(qtTrId("panel.hotKey.notWorking").arg("")));
+    EXPECT_TRUE(textOf("hotKeyCommandHelp").endsWith(qtTrId("panel.hotKey.bindHint")));
     EXPECT_TRUE(textOf("hotKeyCommandHelp").contains("Tastenkürzel"));
     EXPECT_NE(textOf("footerHint"), englishHint);
     EXPECT_EQ(item("languageChoice")->property("displayText").toString().toStdString(),

@@ -1,4 +1,5 @@
-// zelvane's own answers: help and version, found among the options only.
+// zelvane's own answers (help and version, found among the options only) and the launch
+// command read from the rest.
 #include <gtest/gtest.h>
 
 #include "CommandLine.h"
@@ -8,6 +9,7 @@
 namespace {
 
 using zelvane::CommandLine;
+using namespace zelvane::launch;
 
 TEST(CommandLine, HelpAndVersionAnswerWithoutStarting) {
     auto version = CommandLine::answer({"--toggle", "--version"});
@@ -23,18 +25,34 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutStarting) {
     for (const char* listed : {"--show", "converter, categories, settings, formula", "--toggle",
                                "--hide", "--quit", "--background", "--version"})
         EXPECT_NE(CommandLine::helpText().find(listed), std::string::npos) << listed;
+    // Everything else is for the launch; after "--" option names are plain words.
+    for (const std::vector<std::string>& arguments :
+         {std::vector<std::string>{}, {"--show", "settings"}, {"--", "--version"}})
+        EXPECT_FALSE(CommandLine::answer(arguments));
 }
 
-TEST(CommandLine, EverythingElseIsForTheLaunch) {
-    EXPECT_FALSE(CommandLine::answer({}));
-    EXPECT_FALSE(CommandLine::answer({"--show", "settings"}));
-    // After "--" option names are plain words.
-    EXPECT_FALSE(CommandLine::answer({"--", "--version"}));
-    // ... and the launch takes no operands.
-    using zelvane::launch::parse;
-    EXPECT_EQ(parse({"--toggle", "--"}).value(),
-              zelvane::launch::Command{zelvane::launch::Toggle{}});
-    EXPECT_EQ(parse({"--", "--toggle"}).error(), "unexpected argument: --toggle");
+TEST(LaunchCommand, ReadsEachOptionAndRefusesTheRest) {
+    const std::pair<QStringList, Command> commands[] = {
+        {{}, Reopen{}},
+        {{"--toggle"}, Toggle{}},
+        {{"--toggle", "--"}, Toggle{}},
+        {{"--hide"}, Hide{}},
+        {{"--quit"}, Quit{}},
+        {{"--background"}, Background{}},
+        {{"--show"}, Show{"converter"}},
+        {{"--show", "formula"}, Show{"formula"}},
+    };
+    for (const auto& [arguments, command] : commands)
+        EXPECT_EQ(parse(arguments).value(), command) << arguments.join(' ').toStdString();
+    const std::pair<QStringList, QString> refused[] = {
+        {{"--show", "about"}, "unknown page: about"},
+        {{"--toggle", "now"}, "unexpected argument: now"},
+        {{"--show", "settings", "x"}, "unexpected argument: x"},
+        {{"settings"}, "unknown option: settings"},
+        {{"--", "--toggle"}, "unexpected argument: --toggle"}, // the launch takes no operands
+    };
+    for (const auto& [arguments, error] : refused)
+        EXPECT_EQ(parse(arguments).error(), error);
 }
 
 } // namespace

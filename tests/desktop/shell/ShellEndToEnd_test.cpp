@@ -1,9 +1,12 @@
-// The real zelvane driven as a user would, on the X display of scripts/desktop-session.sh: keys
-// through xdotool, the clipboard through xclip. Skipped without a display.
+// The real zelvane driven as a user would, on the X display of scripts/desktop-session.sh (keys
+// through xdotool, the clipboard through xclip), and under faults of the process around it: many
+// starts at once, a killed instance, the X server going away, a desktop without a tray host.
+// Skipped without a display.
 #include "TempDirectory.h"
 
 #include <QDir>
 #include <QFile>
+#include <QJsonDocument>
 #include <QProcess>
 #include <QTest>
 
@@ -11,7 +14,10 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
+#include <csignal>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -31,19 +37,23 @@ class ShellEndToEnd : public ::testing::Test {
         QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     }
     void TearDown() override {
-        if (app_ && app_->state() != QProcess::NotRunning) {
-            app_->kill();
-            app_->waitForFinished();
-        }
+        for (auto& process : processes_)
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished();
+            }
     }
 
     QString runtime() const { return QString::fromStdString(home_.path() / "run"); }
+    QString socket() const { return runtime() + "/zelvane.socket"; }
 
-    QProcessEnvironment environment() const {
+    QProcessEnvironment environment(const QString& display = {}) const {
         auto environment = QProcessEnvironment::systemEnvironment();
         environment.insert("XDG_CONFIG_HOME", QString::fromStdString(home_.path() / "config"));
         environment.insert("XDG_RUNTIME_DIR", runtime());
         environment.insert("QT_QPA_PLATFORM", "xcb");
+        if (!display.isEmpty())
+            environment.insert("DISPLAY", display);
         return environment;
     }
 
@@ -62,17 +72,30 @@ class ShellEndToEnd : public ::testing::Test {
         return run(ZELVANE_CLI, {"defaults", "read", key}).text;
     }
 
+    /// Starts zelvane, on `display` when one is given, without waiting for it.
+    QProcess& start(const QStringList& arguments, const QString& display = {}) {
+        auto& process = *processes_.emplace_back(std::make_unique<QProcess>());
+        process.setProcessEnvironment(environment(display));
+        process.start(ZELVANE_APP, arguments);
+        return process;
+    }
+    /// Whether an instance answers on the socket within five seconds.
+    bool listening() const {
+        return QTest::qWaitFor([&] { return QFile::exists(socket()); }, 5000);
+    }
     /// Starts the instance and waits until it answers a second start.
     void launch(const QStringList& arguments = {}) {
-        app_ = std::make_unique<QProcess>();
-        app_->setProcessEnvironment(environment());
-        app_->setProcessChannelMode(QProcess::SeparateChannels);
-        app_->start(ZELVANE_APP, arguments);
+        app_ = &start(arguments);
         ASSERT_TRUE(app_->waitForStarted());
-        ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(runtime() + "/zelvane.socket"); }));
+        ASSERT_TRUE(listening());
         QTest::qWait(300);
     }
     QString appErrors() { return QString::fromUtf8(app_->readAllStandardError()); }
+    int running() const {
+        return static_cast<int>(std::count_if(processes_.begin(), processes_.end(), [](auto& p) {
+            return p->state() != QProcess::NotRunning;
+        }));
+    }
 
     /// The app's visible windows at least `minimumWidth` wide (the panel; the tray icon is small).
     QStringList windows(int minimumWidth, int maximumWidth = 100000) const {
@@ -93,8 +116,34 @@ class ShellEndToEnd : public ::testing::Test {
     }
     void key(const QString& keys) const { run("xdotool", {"key", "--clearmodifiers", keys}); }
 
+    /// A display of its own, without a window manager or a tray host; gone with `server`.
+    static QString startDisplay(QProcess& server) {
+        server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
+        if (!server.waitForReadyRead(10000))
+            return {};
+        return ":" + QString::fromUtf8(server.readLine()).trimmed();
+    }
+    static bool panelVisibleOn(const QString& display) {
+        QProcess search;
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("DISPLAY", display);
+        search.setProcessEnvironment(environment);
+        search.start("xdotool", {"search", "--onlyvisible", "--class", "zelvane"});
+        search.waitForFinished(5000);
+        return !search.readAllStandardOutput().trimmed().isEmpty();
+    }
+    bool settingsAreValidJson() const {
+        QFile file(QString::fromStdString(home_.path() / "config" / "zelvane" / "settings.json"));
+        if (!file.open(QIODevice::ReadOnly))
+            return false;
+        QJsonParseError error{};
+        QJsonDocument::fromJson(file.readAll(), &error);
+        return error.error == QJsonParseError::NoError;
+    }
+
     TempDirectory home_;
-    std::unique_ptr<QProcess> app_;
+    std::vector<std::unique_ptr<QProcess>> processes_;
+    QProcess* app_ = nullptr;
 };
 
 /// Another X client holding Alt+Super+U, as a desktop's own shortcut would.
@@ -238,4 +287,68 @@ TEST_F(ShellEndToEnd, ClickingElsewhereHidesThePanelUnlessItIsInTheTaskbar) {
     run("xdotool", {"mousemove", "300", "800", "click", "1"});
     QTest::qWait(500);
     EXPECT_TRUE(panelShown());
+}
+
+TEST_F(ShellEndToEnd, TenStartsAtTheSameMomentEndWithOneInstance) {
+    for (int index = 0; index < 10; ++index)
+        start({"--background"});
+    ASSERT_TRUE(listening());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return running() == 1; }, 8000)) << running() << " running";
+    QTest::qWait(500);
+    EXPECT_EQ(running(), 1);
+    for (auto& process : processes_) {
+        if (process->state() == QProcess::NotRunning) {
+            EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
+        }
+    }
+}
+
+TEST_F(ShellEndToEnd, AnInstanceKilledOutrightIsReplacedByTheNextStart) {
+    auto& killed = start({"--background"});
+    ASSERT_TRUE(listening());
+    ::kill(static_cast<pid_t>(killed.processId()), SIGKILL);
+    ASSERT_TRUE(killed.waitForFinished(3000));
+    ASSERT_TRUE(QFile::exists(socket())) << "the killed instance leaves its socket behind";
+
+    auto& next = start({"--background"});
+    QTest::qWait(1000);
+    ASSERT_EQ(next.state(), QProcess::Running) << next.readAllStandardError().toStdString();
+    EXPECT_TRUE(start({"--quit"}).waitForFinished(5000));
+    EXPECT_TRUE(next.waitForFinished(5000)) << "the new instance took the socket";
+    EXPECT_TRUE(settingsAreValidJson());
+}
+
+TEST_F(ShellEndToEnd, TheDisplayGoingAwayEndsTheProcessAndLeavesTheSettingsWhole) {
+    QProcess server;
+    const QString display = startDisplay(server);
+    ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
+    auto& app = start({"--show"}, display);
+    ASSERT_TRUE(listening());
+    QTest::qWait(500);
+    server.terminate();
+    server.waitForFinished(5000);
+    EXPECT_TRUE(app.waitForFinished(5000)) << "still running with no display";
+    EXPECT_EQ(app.exitStatus(), QProcess::NormalExit) << "not a crash";
+    EXPECT_TRUE(settingsAreValidJson());
+}
+
+TEST_F(ShellEndToEnd, WithoutATrayHostTheAppSaysSoOnceAndAPlainLaunchShowsThePanel) {
+    QProcess server;
+    const QString display = startDisplay(server);
+    ASSERT_FALSE(display.isEmpty()) << "Xvfb did not start";
+    auto& app = start({"--background"}, display);
+    ASSERT_TRUE(listening());
+    EXPECT_FALSE(panelVisibleOn(display));
+    auto& again = start({}, display);
+    ASSERT_TRUE(again.waitForFinished(5000));
+    EXPECT_EQ(again.exitCode(), 0);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return panelVisibleOn(display); }, 5000))
+        << "nothing else could open it";
+
+    ASSERT_TRUE(start({"--quit"}, display).waitForFinished(5000));
+    ASSERT_TRUE(app.waitForFinished(5000));
+    const QString errors = QString::fromUtf8(app.readAllStandardError());
+    EXPECT_EQ(errors.count("no system tray here"), 1) << errors.toStdString();
+    server.terminate();
+    server.waitForFinished(5000);
 }

@@ -5,6 +5,7 @@
 
 #include <QDBusArgument>
 #include <QDBusMessage>
+#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
@@ -21,6 +22,26 @@ namespace {
 const QString desktopPath = "/org/freedesktop/portal/desktop";
 const QString shortcutsInterface = "org.freedesktop.portal.GlobalShortcuts";
 
+/// One entry of the a(sa{sv}) a bind's answer lists as bound.
+struct BoundShortcut {
+    QString id;
+    QVariantMap properties;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const BoundShortcut& shortcut) {
+    argument.beginStructure();
+    argument << shortcut.id << shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, BoundShortcut& shortcut) {
+    argument.beginStructure();
+    argument >> shortcut.id >> shortcut.properties;
+    argument.endStructure();
+    return argument;
+}
+
 /// What a client asked of BindShortcuts: shortcut id → its properties.
 struct BindCall {
     QString session;
@@ -33,12 +54,16 @@ struct BindCall {
 class StandInPortal : public QDBusVirtualObject {
   public:
     explicit StandInPortal(QDBusConnection bus) : bus_(std::move(bus)) {
+        qDBusRegisterMetaType<BoundShortcut>();
+        qDBusRegisterMetaType<QList<BoundShortcut>>();
         bus_.registerService("org.freedesktop.portal.Desktop");
         bus_.registerVirtualObject(desktopPath, this, QDBusConnection::SubPath);
     }
 
     /// The response code BindShortcuts' request answers with: 1 is the user's cancel.
     uint bindAnswer = 0;
+    /// Whether a successful answer lists the bound shortcut, as a working portal does.
+    bool listsBound = true;
     QList<BindCall> binds;
     QStringList openSessions;
     QStringList closedSessions;
@@ -114,7 +139,12 @@ class StandInPortal : public QDBusVirtualObject {
         }
         array.endArray();
         binds << call;
-        return answer(connection, message, 3, bindAnswer, {});
+        QList<BoundShortcut> listed;
+        if (listsBound)
+            for (const auto& id : call.shortcuts.keys())
+                listed << BoundShortcut{id, {{"trigger_description", "Press Alt+Super+U"}}};
+        return answer(connection, message, 3, bindAnswer,
+                      {{"shortcuts", QVariant::fromValue(listed)}});
     }
 
     QDBusConnection bus_;
@@ -206,6 +236,19 @@ TEST_F(ShortcutPortalTest, ACancelledBindIsReportedHoldsNothingAndALaterChoiceSt
 
     portal_.bindAnswer = 0;
     EXPECT_TRUE(bind(HotKeyChoice::altSuperU));
+}
+
+TEST_F(ShortcutPortalTest, ASuccessThatListsNoShortcutIsAFailureAndAListedOneNamesItsKeys) {
+    QSignalSpy bound(&client_, &ShortcutPortal::bound);
+    ASSERT_TRUE(bind(HotKeyChoice::altSuperU));
+    EXPECT_EQ(bound[0][0].toString(), "Press Alt+Super+U");
+
+    portal_.listsBound = false;
+    QSignalSpy failed(&client_, &ShortcutPortal::failed);
+    EXPECT_FALSE(bind(HotKeyChoice::ctrlAltU));
+    ASSERT_EQ(failed.count(), 1);
+    EXPECT_TRUE(failed[0][0].toString().contains("bound none"))
+        << qPrintable(failed[0][0].toString());
 }
 
 TEST_F(ShortcutPortalTest, ABusWithoutThePortalIsReportedAtOnce) {

@@ -1,4 +1,6 @@
-// The shipped icons, the Theme singleton, the icon provider and the flag and icon components.
+// The tables a category or unit is drawn from (category themes and their icons, unit flags, the
+// region-to-emoji rule), the shipped icons, the Theme singleton with the colours QML sees, the
+// icon provider and the flag and icon components.
 #include <QDirIterator>
 #include <QFile>
 #include <QQmlComponent>
@@ -16,6 +18,8 @@
 #include "IconProvider.h"
 #include "RavoDozu/UnitCatalog.h"
 #include "Theme.h"
+#include "ThemeIcon.h"
+#include "UnitFlag.h"
 
 namespace zelvane {
 namespace {
@@ -100,18 +104,22 @@ TEST(IconAssets, EverySymbolTheCategoriesAndViewsAskForIsShipped) {
     EXPECT_EQ(missing, std::set<std::string>{});
 }
 
+// QML sees the table's colours, the accent in the panel's appearance.
 TEST(Theme, ExposesThemesWithTheAccentOfTheAppearance) {
     Theme theme(nullptr);
+    const auto mass = CategoryTheme::forCategory("mass", {});
     auto light = theme.categoryTheme("mass", false);
-    EXPECT_EQ(light["start"].value<QColor>(), QColor("#2f7fea"));
-    EXPECT_EQ(light["deep"].value<QColor>(), QColor("#1a5db8"));
-    EXPECT_EQ(theme.categoryTheme("mass", true)["deep"].value<QColor>(), QColor("#5cc8f2"));
+    EXPECT_EQ(light["start"].value<QColor>(), QColor(QRgb(mass.start)));
+    EXPECT_EQ(light["deep"].value<QColor>(), QColor(QRgb(mass.deep().in(false))));
+    EXPECT_EQ(theme.categoryTheme("mass", true)["deep"].value<QColor>(),
+              QColor(QRgb(mass.deep().in(true))));
+    EXPECT_NE(mass.deep().in(true), mass.deep().in(false));
     EXPECT_FALSE(light.contains("glyph"));
 
     QVariantMap glyphs{{"custom.bread", "🍞"}, {"custom.plain", ""}};
     EXPECT_EQ(theme.categoryTheme("custom.bread", false, glyphs)["glyph"], "🍞");
     EXPECT_FALSE(theme.categoryTheme("custom.plain", false, glyphs).contains("glyph"));
-    EXPECT_EQ(theme.surface(true), QColor("#0d0e12"));
+    EXPECT_EQ(theme.surface(true), QColor(QRgb(panelSurface.in(true))));
 }
 
 TEST(Theme, IconSourcesTintOnlyTintableIcons) {
@@ -205,10 +213,106 @@ TEST_F(ThemeComponents, CategoryIconDrawsTheGlyphOrTheTintedSymbol) {
     EXPECT_EQ(symbol->property("status").toInt(), 1);
 }
 
-TEST_F(ThemeComponents, PanelGlowTakesAThemeMap) {
-    auto glow = create("PanelGlow { theme: Theme.categoryTheme('volume', false); extent: 120 }");
-    ASSERT_TRUE(glow);
-    EXPECT_DOUBLE_EQ(glow->width(), 120);
+const CategoryTheme::CustomGlyphs noGlyphs;
+
+std::string flagOf(const char* region) {
+    return regionFlag(region).value();
+}
+
+// Every entry of the tables names a category or unit that exists: a mistyped id would silently
+// lose a theme or a flag.
+TEST(CategoryTheme, EveryBundledCategoryAndTabledUnitExists) {
+    auto catalog = ravodozu::UnitCatalog::loadBundled();
+    ASSERT_TRUE(catalog) << catalog.error().describe();
+    const auto length = CategoryTheme::forCategory("length", noGlyphs);
+    int regional = 0;
+    std::set<std::pair<std::string, std::string>> taiwan;
+    for (const auto& category : catalog->categories()) {
+        if (category.id != "length") {
+            EXPECT_NE(CategoryTheme::forCategory(category.id, noGlyphs), length) << category.id;
+        }
+        for (const auto& unit : category.units) {
+            regional += flagEmoji(category.id, unit.id).has_value();
+            if (isTaiwanUnit(category.id, unit.id))
+                taiwan.emplace(category.id, unit.id);
+        }
+    }
+    EXPECT_NE(CategoryTheme::forCategory(catalog->currencyCategoryId(), noGlyphs), length);
+    EXPECT_EQ(regional, 25);
+    EXPECT_EQ(taiwan, (std::set<std::pair<std::string, std::string>>{
+                          {"mass", "tw_jin"}, {"mass", "tw_liang"}, {"area", "ping"}}));
+    EXPECT_NE(catalog->currency().currency("TWD"), nullptr);
+    for (auto id : {"", "Length", "pack.sewing", "customs", "temperature "})
+        EXPECT_EQ(CategoryTheme::forCategory(id, noGlyphs), length) << "unknown: " << id;
+}
+
+TEST(CategoryTheme, CustomCategoriesShareOneThemeWithTheirGlyph) {
+    ravodozu::CustomLibrary library;
+    for (auto [id, glyph] : {std::pair{"dough", "🍞"}, {"plain", ""}, {"dough", "🥐"}}) {
+        ravodozu::CustomConversion conversion;
+        conversion.id = id;
+        conversion.glyph = glyph;
+        library.conversions.push_back(conversion);
+    }
+    auto glyphs = CategoryTheme::customGlyphs(library);
+    auto dough = CategoryTheme::forCategory("custom.dough", glyphs);
+    auto gone = CategoryTheme::forCategory("custom.gone", glyphs);
+    EXPECT_EQ(dough.glyph, "🍞");
+    EXPECT_EQ(CategoryTheme::forCategory("custom.plain", glyphs).glyph, "");
+    EXPECT_EQ(gone.glyph, std::nullopt);
+    EXPECT_EQ(gone.symbol, "wand.and.stars");
+    dough.glyph = gone.glyph;
+    EXPECT_EQ(dough, gone);
+
+    // The icon: the glyph, else the category's own image, else its symbol.
+    auto custom = CategoryTheme::forCategory("custom.x", {{"custom.x", "★"}});
+    EXPECT_EQ(std::get<ThemeIcon::Glyph>(ThemeIcon::of(custom).kind).text, "★");
+    auto blank = CategoryTheme::forCategory("custom.x", {{"custom.x", ""}});
+    EXPECT_EQ(std::get<ThemeIcon::Symbol>(ThemeIcon::of(blank).kind).name, "wand.and.stars");
+    auto capacitance = CategoryTheme::forCategory("capacitance", noGlyphs);
+    EXPECT_EQ(std::get<ThemeIcon::Image>(ThemeIcon::of(capacitance).kind).name, "ut.capacitor");
+    auto time = CategoryTheme::forCategory("time", noGlyphs);
+    EXPECT_EQ(std::get<ThemeIcon::Symbol>(ThemeIcon::of(time).kind).name, "clock");
+}
+
+TEST(UnitFlag, CurrenciesTakeTheirCodesRegionRegionalUnitsTheirCategorys) {
+    const std::tuple<const char*, const char*, std::optional<std::string>> cases[] = {
+        {"currency", "USD", "🇺🇸"},
+        {"currency", "EUR", "🇪🇺"},
+        {"currency", "XAU", "\U0001F1FD\U0001F1E6"}, // no real region, still XA
+        {"currency", "USDT", std::nullopt},
+        {"currency", "US", std::nullopt},
+        {"currency", "TWD", std::nullopt},
+        {"mass", "jin", flagOf("CN")},
+        {"length", "jin", std::nullopt},
+        {"mass", "hk_liang", flagOf("HK")},
+        {"volume", "gal_uk", flagOf("GB")},
+        {"area", "jo", flagOf("JP")},
+        {"mass", "tw_jin", std::nullopt},
+        {"mass", "kg", std::nullopt},
+        {"length", "USD", std::nullopt},
+    };
+    for (const auto& [category, unit, flag] : cases)
+        EXPECT_EQ(flagEmoji(category, unit), flag) << category << "." << unit;
+
+    // Taiwan's units are drawn with the image only in their category; a currency without a
+    // flag shows a banknote, other units nothing.
+    EXPECT_TRUE(isTaiwanUnit("currency", "TWD"));
+    EXPECT_FALSE(isTaiwanUnit("length", "tw_jin"));
+    EXPECT_TRUE(std::holds_alternative<UnitFlag::TaiwanImage>(UnitFlag::of("mass", "tw_jin").kind));
+    EXPECT_TRUE(std::holds_alternative<UnitFlag::None>(UnitFlag::of("length", "tw_jin").kind));
+    EXPECT_TRUE(std::holds_alternative<UnitFlag::Banknote>(UnitFlag::of("currency", "USDT").kind));
+    EXPECT_TRUE(std::holds_alternative<UnitFlag::None>(UnitFlag::of("length", "m").kind));
+    EXPECT_EQ(std::get<UnitFlag::Emoji>(UnitFlag::of("currency", "USD").kind).text, "🇺🇸");
+}
+
+TEST(RegionFlag, NeedsExactlyTwoScalarsAfterSkippingThoseBeyondUnicode) {
+    for (const char* refused : {"A", "ABC", "", "A\U000FFFFD"})
+        EXPECT_EQ(regionFlag(refused), std::nullopt) << refused;
+    // U+FFFFD plus the offset lies beyond U+10FFFF: skipped, so two letters remain.
+    EXPECT_EQ(regionFlag("A\U000FFFFDB"), flagOf("AB"));
+    // Any scalar within range is shifted, letters or not.
+    EXPECT_EQ(regionFlag("é1"), "\U0001F28E\U0001F1D6");
 }
 
 } // namespace

@@ -1,4 +1,8 @@
-// Formula tokenizing and parsing: tokens, tree shapes, limits and error reports.
+// Formulas: tokens, tree shapes, limits and error reports; arithmetic, tolerant comparisons, the
+// conditional and the built-in functions' domains. Binding parameters and units is tested through
+// the custom compiler.
+#include <cmath>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -6,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include "RavoDozu/Expr.h"
+#include "RavoDozu/ExpressionFunctions.h"
 
 namespace ravodozu {
 namespace {
@@ -115,29 +120,24 @@ TEST(Precedence, TreesHaveTheExpectedShape) {
     };
     for (const auto& c : cases)
         EXPECT_EQ(parsed(c.text), c.expected) << c.text;
+    EXPECT_EQ(parsed("convert(convert(x, a.b, c.d), c.d, e.f)").unitReferences(),
+              (std::vector<std::string>{"a.b", "c.d", "e.f"}));
 }
 
-TEST(Limits, LengthIsCheckedBeforeAnythingElse) {
+// The length counts characters and is checked first; nesting and tree depth stop at 39 and 40.
+TEST(Limits, LengthNestingAndDepth) {
     EXPECT_EQ(errorOf(std::string(401, ' ')), (ExpressionError{Code::unexpectedToken, 400, {}}));
     EXPECT_EQ(errorOf(std::string(400, ' ')), (ExpressionError{Code::empty, 0, {}}));
-    // Characters, not bytes: 400 three-byte characters are within the limit.
     EXPECT_TRUE(Expr::tokenize(repeated("×", 400)).hasValue());
     EXPECT_TRUE(Expr::parse("x" + std::string(399, ' ')).hasValue());
-}
 
-TEST(Limits, NestingStopsAtThirtyNineLevels) {
     EXPECT_TRUE(Expr::parse(repeated("(", 39) + "1" + repeated(")", 39)).hasValue());
     EXPECT_EQ(errorOf(repeated("(", 40) + "1" + repeated(")", 40)),
               (ExpressionError{Code::unexpectedToken, 40, {}}));
     EXPECT_EQ(errorOf(repeated("√", 60) + "1"), (ExpressionError{Code::unexpectedToken, 40, {}}));
-}
 
-TEST(Limits, TreeDepthBoundsFlatChains) {
-    auto sum = [](int terms) { return "1" + repeated("+1", terms - 1); };
-    auto forty = Expr::parse(sum(40));
-    ASSERT_TRUE(forty.hasValue());
-    EXPECT_EQ(forty->depth(), 40);
-    EXPECT_EQ(errorOf(sum(41)), (ExpressionError{Code::unexpectedToken, 0, {}}));
+    EXPECT_EQ(parsed("1" + repeated("+1", 39)).depth(), 40);
+    EXPECT_EQ(errorOf("1" + repeated("+1", 40)), (ExpressionError{Code::unexpectedToken, 0, {}}));
 }
 
 TEST(Errors, CodePositionAndDetail) {
@@ -160,17 +160,83 @@ TEST(Errors, CodePositionAndDetail) {
         // Characters are checked over the whole text before the grammar.
         {"foo(2) $", {Code::unexpectedCharacter, 7, {}}},
     };
+    for (const auto& c : cases)
+        EXPECT_EQ(errorOf(c.text), c.expected) << c.text << ", expected " << c.expected.describe();
+}
+
+constexpr double inf = std::numeric_limits<double>::infinity();
+
+double value(const std::string& formula, double x = 0) {
+    return parsed(formula).evaluate(x);
+}
+
+struct Case {
+    const char* formula;
+    double x;
+    double expected; ///< NaN expects NaN; otherwise exact equality, signed zeros alike.
+};
+
+void expectValues(const std::vector<Case>& cases) {
     for (const auto& c : cases) {
-        auto result = Expr::parse(c.text);
-        ASSERT_FALSE(result.hasValue()) << c.text;
-        EXPECT_EQ(result.error(), c.expected) << c.text << " → " << result.error().describe()
-                                              << ", expected " << c.expected.describe();
+        double actual = value(c.formula, c.x);
+        if (std::isnan(c.expected))
+            EXPECT_TRUE(std::isnan(actual)) << c.formula << " = " << actual;
+        else
+            EXPECT_EQ(actual, c.expected) << c.formula << " with x = " << c.x;
     }
 }
 
-TEST(TreeMeasures, UnitReferencesInOrderOfFirstAppearance) {
-    EXPECT_EQ(parsed("convert(convert(x, a.b, c.d), c.d, e.f)").unitReferences(),
-              (std::vector<std::string>{"a.b", "c.d", "e.f"}));
+const double nan = std::numeric_limits<double>::quiet_NaN();
+
+// Comparisons forgive only the non-strict operators; a conditional evaluates only the chosen
+// branch; rounding halves away from zero.
+TEST(Evaluation, ValuesAndDomains) {
+    expectValues({{"y", 3, nan},
+                  {"(-8)^(1/3)", 0, nan},
+                  {"-1/0", 0, -inf},
+                  {"0/0", 0, nan},
+                  {"1e308*10", 0, inf},
+                  {"convert(x, length.m, length.ft)", 1, nan}, // unresolved: no value
+                  {"0.1+0.2 = 0.3", 0, 1},
+                  {"0.1+0.2 > 0.3", 0, 1},
+                  {"1000000 = 1000000.0000005", 0, 1},
+                  {"1000000 = 1000000.000005", 0, 0},
+                  {"1e-13 = 0", 0, 1},
+                  {"0/0 = 0/0", 0, nan},
+                  // Infinities compare exactly rather than through an infinite tolerance.
+                  {"1/0 = 1/0", 0, 1},
+                  {"1/0 = 1e300", 0, 0},
+                  {"1e308 = -1e308", 0, 0},
+                  {"if(x > 0, 1, -1)", 0, -1},
+                  {"if(0/0, 1, 2)", 0, nan},
+                  {"if(-0, 1, 2)", 0, 2},
+                  {"if(x, 7, sqrt(-1))", -3, 7},
+                  {"max(if(1, 2, 0/0), 1)", 0, 2}, // NaN from the untaken branch would poison it
+                  {"sqrt(-1)", 0, nan},
+                  {"cbrt(-8)", 0, -2},
+                  {"log(1000)", 0, 3},
+                  {"floor(-1.5)", 0, -2},
+                  {"rad(180)", 0, 3.141592653589793},
+                  {"max(1, 0/0)", 0, nan},
+                  {"min(0/0, 1)", 0, nan},
+                  {"round(-2.5)", 0, -3},
+                  {"round(0.49999999999999994)", 0, 0},
+                  {"round(-1250, -2)", 0, -1300},
+                  {"round(1.23456, 2.5)", 0, 1.235},
+                  {"round(1, 15)", 0, 1},
+                  {"round(1, 16)", 0, nan},
+                  {"round(1, 0/0)", 0, nan}});
+    EXPECT_TRUE(std::signbit(value("-x", 0)));
+    // Ties keep the earliest argument, which tells -0 from 0.
+    EXPECT_TRUE(std::signbit(value("min(-0, 0)")));
+    EXPECT_FALSE(std::signbit(value("min(0, -0)")));
+}
+
+TEST(Functions, ReservedNamesAreExactAndCaseSensitive) {
+    for (const char* name : {"x", "π", "convert", "log2"})
+        EXPECT_TRUE(ExpressionFunctions::isReserved(name)) << name;
+    for (const char* name : {"X", "Pi"})
+        EXPECT_FALSE(ExpressionFunctions::isReserved(name)) << name;
 }
 
 } // namespace

@@ -1,0 +1,19 @@
+// CatalogCheck: what the shipped catalog must hold before a bundle is built from it.
+#pragma once
+
+#include <span>
+#include <string>
+#include <vector>
+
+#include "RavoDozu/ExtensionPack.h"
+#include "RavoDozu/UnitCatalog.h"
+
+namespace ravodozu {
+
+/// Every category, unit and currency of `catalog`, and every category and unit of `packs`, that
+/// has no name in one of the interface languages, as "length.dm: th, ms" ("currency.USD: …",
+/// "ancient_china.length.chi: …"). Names ICU supplies count: the catalog holds them once loaded.
+std::vector<std::string> missingNames(const UnitCatalog& catalog,
+                                      std::span<const ExtensionPack> packs);
+
+} // namespace ravodozu

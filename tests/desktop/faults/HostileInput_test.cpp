@@ -1,0 +1,346 @@
+// The real zelvane against hostile clients: this test process plays a same-user attacker on the
+// single-instance socket and on the launcher's D-Bus services, and a broken settings file. The
+// panel must not crash, hang, run anything, let a second instance start or lose a setting.
+// Skipped without a display.
+#include "HandOverReader.h"
+#include "HandOverServer.h"
+#include "KRunnerInterface.h"
+#include "LauncherService.h"
+#include "PrivateBus.h"
+#include "TempDirectory.h"
+
+#include <QDBusConnection>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTcpServer>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <fstream>
+#include <iostream>
+#include <memory>
+#include <optional>
+#include <vector>
+
+namespace {
+
+using zelvane::HandOverReader;
+using zelvane::LauncherService;
+using zelvane::testing::PrivateBus;
+using zelvane::testing::TempDirectory;
+
+/// A raw client socket of the test, closed with the object.
+class Client {
+  public:
+    explicit Client(const QString& path) : fd_(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
+        sockaddr_un address{};
+        address.sun_family = AF_UNIX;
+        QFile::encodeName(path).toStdString().copy(address.sun_path, sizeof address.sun_path - 1);
+        connected_ = ::connect(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    }
+    ~Client() { ::close(fd_); }
+    Client(const Client&) = delete;
+    Client& operator=(const Client&) = delete;
+
+    bool connected() const { return connected_; }
+    /// Sends what it can of `bytes` without waiting; whether all of it went.
+    bool send(const std::string& bytes) const {
+        return ::send(fd_, bytes.data(), bytes.size(), MSG_DONTWAIT | MSG_NOSIGNAL) ==
+               static_cast<ssize_t>(bytes.size());
+    }
+    /// Whether the server answered (one byte) or closed within `milliseconds`; the answer.
+    std::optional<std::string> reply(int milliseconds) const {
+        pollfd waiting{fd_, POLLIN, 0};
+        if (::poll(&waiting, 1, milliseconds) <= 0)
+            return std::nullopt;
+        char byte = 0;
+        return ::recv(fd_, &byte, 1, MSG_DONTWAIT) == 1 ? std::string(1, byte) : std::string();
+    }
+
+  private:
+    int fd_;
+    bool connected_ = false;
+};
+
+std::string message(const std::vector<std::u16string>& arguments,
+                    const std::u16string& sessionBus = {}) {
+    return HandOverReader::encode(arguments, sessionBus);
+}
+
+class HostileInput : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        if (qEnvironmentVariableIsEmpty("DISPLAY"))
+            GTEST_SKIP() << "needs an X display (scripts/desktop-session.sh)";
+        ASSERT_FALSE(bus_.address().isEmpty()) << "dbus-daemon did not start";
+        QDir().mkpath(runtime());
+        QFile::setPermissions(runtime(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        client_ = bus_.connect();
+    }
+    void TearDown() override {
+        for (auto& process : processes_)
+            if (process->state() != QProcess::NotRunning) {
+                process->kill();
+                process->waitForFinished();
+            }
+    }
+
+    QString runtime() const { return QString::fromStdString(home_.path() / "run"); }
+    QString socketPath() const { return runtime() + "/zelvane.socket"; }
+    std::filesystem::path settings() const { return home_.path() / "config/zelvane/settings.json"; }
+
+    QProcess& start(const QStringList& arguments, const QString& sessionBus = {}) {
+        auto environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_CONFIG_HOME", QString::fromStdString(home_.path() / "config"));
+        environment.insert("XDG_RUNTIME_DIR", runtime());
+        environment.insert("DBUS_SESSION_BUS_ADDRESS",
+                           sessionBus.isEmpty() ? bus_.address() : sessionBus);
+        environment.insert("QT_QPA_PLATFORM", "xcb");
+        auto& process = *processes_.emplace_back(std::make_unique<QProcess>());
+        process.setProcessEnvironment(environment);
+        process.start(ZELVANE_APP, arguments);
+        return process;
+    }
+    /// The panel, started in the background and answering on its socket and its bus.
+    QProcess& startPanel() {
+        auto& panel = start({"--background"});
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return client_.interface()->isServiceRegistered(LauncherService::serviceName); },
+            10000))
+            << panel.readAllStandardError().toStdString();
+        return panel;
+    }
+    /// A later start, as a user makes it: whether it handed over and left.
+    bool handsOver(const QStringList& arguments = {"--hide"}) {
+        auto& later = start(arguments);
+        return later.waitForFinished(8000) && later.exitStatus() == QProcess::NormalExit &&
+               later.exitCode() == 0;
+    }
+    int descriptorsOf(const QProcess& process) const {
+        return static_cast<int>(
+            QDir(QString("/proc/%1/fd").arg(process.processId()))
+                .entryList(QDir::AllEntries | QDir::System | QDir::NoDotAndDotDot)
+                .size());
+    }
+    /// A call of the launcher's services and how long its answer took, in milliseconds.
+    std::pair<QDBusMessage, qint64> call(const QString& path, const QString& interface,
+                                         const QString& method, const QVariantList& arguments) {
+        auto request =
+            QDBusMessage::createMethodCall(LauncherService::serviceName, path, interface, method);
+        request.setArguments(arguments);
+        QElapsedTimer clock;
+        clock.start();
+        const auto reply = client_.call(request, QDBus::Block, 10000);
+        return {reply, clock.elapsed()};
+    }
+
+    TempDirectory home_;
+    PrivateBus bus_;
+    QDBusConnection client_{QString()};
+    std::vector<std::unique_ptr<QProcess>> processes_;
+};
+
+TEST_F(HostileInput, IdleAndHalfSentConnectionsNeitherExhaustNorBlockTheSocket) {
+    auto& panel = startPanel();
+    const int before = descriptorsOf(panel);
+    std::vector<std::unique_ptr<Client>> idle;
+    QElapsedTimer clock;
+    clock.start();
+    for (int index = 0; index < 1000; ++index) {
+        idle.push_back(std::make_unique<Client>(socketPath()));
+        if (index % 2)
+            idle.back()->send(message({u"--show", u"settings"}).substr(0, 9)); // half a message
+    }
+    // The cap keeps the panel's descriptors bounded while they are all open.
+    QTest::qWait(300);
+    EXPECT_LT(descriptorsOf(panel) - before, zelvane::HandOverServer::maxConnections + 8);
+    EXPECT_TRUE(handsOver()) << "a real start still gets through";
+    // The last ones to connect are dropped at the deadline, not held.
+    const auto dropped = idle.back()->reply(zelvane::HandOverServer::deadlineMs + 1000);
+    ASSERT_TRUE(dropped);
+    EXPECT_EQ(*dropped, "") << "closed without an answer";
+    std::cout << "[ measured ] 1000 connections made and the last one dropped after "
+              << clock.elapsed() << " ms; descriptors " << before << " -> " << descriptorsOf(panel)
+              << "\n";
+    EXPECT_TRUE(QFile::exists(socketPath()));
+    EXPECT_EQ(panel.state(), QProcess::Running);
+}
+
+TEST_F(HostileInput, OversizedAndMalformedMessagesAreDroppedAtOnce) {
+    auto& panel = startPanel();
+    std::string endless = message({u"--show"});
+    endless.replace(0, 4, std::string("\0\0\0\x02", 4)); // two arguments promised …
+    endless += std::string("\x00\xff\xff\xfe", 4);       // … the second ~4 GB long
+    const std::vector<std::string> hostile = {
+        std::string("\xff\xff\xff\xff", 4),         // four thousand million arguments
+        std::string("\0\0\0\x01\0\0\0\x03xyz", 11), // UTF-16 of an odd length
+        endless,
+        message(std::vector<std::u16string>(HandOverReader::maxArguments + 1, u"x")),
+    };
+    for (const auto& bytes : hostile) {
+        Client client(socketPath());
+        client.send(bytes);
+        QElapsedTimer clock;
+        clock.start();
+        const auto reply = client.reply(5000);
+        EXPECT_EQ(reply.value_or("none"), "") << "closed without an answer";
+        EXPECT_LT(clock.elapsed(), 1000) << "dropped at once, not at the deadline";
+    }
+    // Ten megabytes of texts: refused at the limit, the loop never stalls.
+    Client flood(socketPath());
+    std::string big = message(
+        std::vector<std::u16string>(HandOverReader::maxArguments, std::u16string(1000, u'x')));
+    while (big.size() < 10'000'000)
+        big += big;
+    QElapsedTimer clock;
+    clock.start();
+    for (std::size_t at = 0; at < big.size() && flood.send(big.substr(at, 65536)); at += 65536)
+        ;
+    EXPECT_TRUE(flood.reply(3000));
+    EXPECT_TRUE(handsOver());
+    std::cout << "[ measured ] 10 MB flood refused and a start handed over in " << clock.elapsed()
+              << " ms\n";
+    EXPECT_EQ(panel.state(), QProcess::Running);
+}
+
+TEST_F(HostileInput, OfferedBusesThatAreNoBusOfThisUserAreRefusedWithoutHanging) {
+    // Started without a bus: an offered one is taken, when it is acceptable.
+    auto& panel = start({"--background"}, "unix:path=/nonexistent/bus");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socketPath()); }, 10000));
+    const QString marker = QString::fromStdString(home_.path() / "ran");
+    QTcpServer network;
+    ASSERT_TRUE(network.listen(QHostAddress::LocalHost));
+    Client ready(socketPath());
+    ready.send(message({u"--hide"}));
+    ASSERT_EQ(ready.reply(10000).value_or("none"), "\x06") << "the panel did not come up";
+    const QString silent = QString::fromStdString(home_.path() / "silent.socket");
+    int silentFd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    silent.toStdString().copy(address.sun_path, sizeof address.sun_path - 1);
+    ASSERT_EQ(::bind(silentFd, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(silentFd, 4), 0); // accepts in the kernel, never answers
+
+    const QStringList offers = {
+        "unixexec:path=/bin/sh,argv1=-c,argv2=touch%20" + marker,
+        QString("tcp:host=127.0.0.1,port=%1").arg(network.serverPort()),
+        QString("nonce-tcp:host=127.0.0.1,port=%1").arg(network.serverPort()),
+        "unix:path=" + silent,
+        "unix:path=/etc/passwd",
+        "unix:path=" + silent + ";unixexec:path=/bin/sh",
+    };
+    for (const QString& offer : offers) {
+        Client client(socketPath());
+        QElapsedTimer clock;
+        clock.start();
+        client.send(message({u"--hide"}, offer.toStdU16String()));
+        // Meanwhile, the panel answers another start at once.
+        Client meanwhile(socketPath());
+        meanwhile.send(message({u"--hide"}));
+        EXPECT_EQ(meanwhile.reply(200).value_or("none"), "\x06") << qPrintable(offer);
+        EXPECT_EQ(client.reply(6000).value_or("none"), "\x06") << qPrintable(offer);
+        EXPECT_LT(clock.elapsed(), LauncherService::offerTimeoutMs + 500) << qPrintable(offer);
+    }
+    ::close(silentFd);
+    EXPECT_FALSE(QFile::exists(marker)) << "a program was run";
+    EXPECT_FALSE(network.hasPendingConnections()) << "a network connection was opened";
+    EXPECT_FALSE(client_.interface()->isServiceRegistered(LauncherService::serviceName));
+    // This user's bus is taken.
+    Client real(socketPath());
+    real.send(message({u"--hide"}, bus_.address().toStdU16String()));
+    EXPECT_EQ(real.reply(5000).value_or("none"), "\x06");
+    EXPECT_TRUE(client_.interface()->isServiceRegistered(LauncherService::serviceName));
+    EXPECT_EQ(panel.state(), QProcess::Running);
+}
+
+TEST_F(HostileInput, ALostSocketIsBoundAgainAndNoSecondInstanceStarts) {
+    // Something of ours in the socket's place does not stop the start.
+    QDir().mkpath(socketPath());
+    auto& panel = startPanel();
+    EXPECT_TRUE(panel.readAllStandardError().contains("was not a socket; replaced"));
+
+    QFile::remove(socketPath());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return QFile::exists(socketPath()); }, 3000))
+        << "the listener was not bound again";
+    EXPECT_TRUE(handsOver());
+    EXPECT_EQ(panel.state(), QProcess::Running);
+}
+
+TEST_F(HostileInput, LauncherCallsAnswerInBoundedTimeWhateverTheyAsk) {
+    startPanel();
+    const QString lastCopied = "mac.lastCopied";
+    QStringList manyIds;
+    for (int index = 0; index < 100'000; ++index)
+        manyIds << QString(R"(["length","km","mi","%1"])").arg(index);
+    const QString longText(1'000'000, '5');
+    const QString below = R"(["temperature","c","f","-300"])";
+    struct Call {
+        QString what, path, interface, method;
+        QVariantList arguments;
+    };
+    const QString gnome = "org.gnome.Shell.SearchProvider2";
+    const std::vector<Call> calls = {
+        {"100,000 ids", "/SearchProvider", gnome, "GetResultMetas", {manyIds}},
+        {"a megabyte query", "/krunner", "org.kde.krunner1", "Match", {longText}},
+        {"100,000 terms", "/SearchProvider", gnome, "GetInitialResultSet", {manyIds}},
+        {"a megabyte id", "/krunner", "org.kde.krunner1", "Run", {longText, QString()}},
+        {"a hex id", "/krunner", "org.kde.krunner1", "Run", {R"(["length","mi","km","0x10"])", ""}},
+        {"a formula id",
+         "/krunner",
+         "org.kde.krunner1",
+         "Run",
+         {R"(["length","mi","km","2x^2"])", ""}},
+        {"below absolute zero",
+         "/SearchProvider",
+         gnome,
+         "ActivateResult",
+         {below, QStringList(), 0u}},
+        {"Teardown", "/krunner", "org.kde.krunner1", "Teardown", {}},
+        {"Config", "/krunner", "org.kde.krunner1", "Config", {}},
+    };
+    for (const auto& hostile : calls) {
+        const auto [reply, milliseconds] =
+            call(hostile.path, hostile.interface, hostile.method, hostile.arguments);
+        EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage)
+            << qPrintable(hostile.what) << ": " << qPrintable(reply.errorMessage());
+        // Carrying the same arguments to a method the panel does not have: the time the bus and
+        // both ends' message handling take, which no answer can avoid.
+        const auto carried =
+            call(hostile.path, hostile.interface, "NoSuchMethod", hostile.arguments).second;
+        EXPECT_LT(milliseconds - carried, 100) << qPrintable(hostile.what);
+        EXPECT_LT(milliseconds, 1000) << qPrintable(hostile.what);
+        std::cout << "[ measured ] " << qPrintable(hostile.what) << ": " << milliseconds
+                  << " ms, of which carrying the message " << carried << " ms\n";
+    }
+    const auto metas = call("/SearchProvider", gnome, "GetResultMetas",
+                            {QStringList{R"(["length","mi","km","0x10"])", below}});
+    EXPECT_TRUE(qdbus_cast<QList<QVariantMap>>(metas.first.arguments().value(0)).isEmpty());
+    // Nothing was copied from the ids that do not read.
+    std::ifstream stored(settings());
+    const std::string text{std::istreambuf_iterator<char>(stored), {}};
+    EXPECT_EQ(text.find(lastCopied.toStdString()), std::string::npos) << text;
+}
+
+TEST_F(HostileInput, ADeepSettingsFileNeitherCrashesThePanelNorIsLost) {
+    std::filesystem::create_directories(settings().parent_path());
+    const std::string deep = R"({"preferences":{},"x":)" + std::string(100'000, '[') + "}";
+    std::ofstream(settings()) << deep;
+    std::filesystem::permissions(settings(), std::filesystem::perms(0644));
+    auto& panel = startPanel();
+    EXPECT_TRUE(handsOver({"--show"}));
+    EXPECT_EQ(panel.state(), QProcess::Running);
+    std::ifstream copy(settings().string() + ".damaged");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copy), {}), deep);
+}
+
+} // namespace
