@@ -69,7 +69,8 @@ class PhraseReference {
                            const ravodozu::ConversionContext& context,
                            const zelvane::Environment& environment) {
         const auto locale = zelvane::displayLocale(context.preferences(), environment);
-        const auto old = oldReading(text, currentCategoryId, context, locale);
+        const auto old = oldReading(text, currentCategoryId, context, locale,
+                                    zelvane::languageList(context.preferences(), environment));
         if (!old)
             return {};
         const auto now = zelvane::QuickInput::parse(text, currentCategoryId, context, environment);
@@ -105,7 +106,8 @@ class PhraseReference {
     // with its commas removed, read by the locale's formatter, else as a plain number, else 0.
     std::optional<Reading> oldReading(std::string_view text, std::string_view currentCategoryId,
                                       const ravodozu::ConversionContext& context,
-                                      const std::string& locale) {
+                                      const std::string& locale,
+                                      const std::vector<std::string>& languages) {
         const auto parts = split(text);
         if (!parts)
             return std::nullopt;
@@ -120,12 +122,13 @@ class PhraseReference {
         for (const auto& list :
              {preferences.effectiveFavoriteCategories(), preferences.visibleCategoryIds()})
             candidates.insert(candidates.end(), list.begin(), list.end());
-        for (const auto& id : candidates) {
+        // Names in the user's languages are looked for in every category before the others.
+        for (const auto& [id, names] : candidatesByNames(candidates)) {
             auto category = context.category(id);
             if (!category)
                 continue;
-            const zelvane::UnitFinder finder(category, numbers);
-            auto from = finder.unit(zelvane::normalizedUnitText(parts->source));
+            const zelvane::UnitFinder finder(category, numbers, languages);
+            auto from = finder.unit(zelvane::normalizedUnitText(parts->source), {}, names);
             if (!from)
                 continue;
             Reading reading{parts->number, value.value_or(0),         value.has_value(),
@@ -137,6 +140,15 @@ class PhraseReference {
             return reading;
         }
         return std::nullopt;
+    }
+
+    static std::vector<std::pair<std::string, zelvane::UnitFinder::Names>>
+    candidatesByNames(const std::vector<std::string>& candidates) {
+        std::vector<std::pair<std::string, zelvane::UnitFinder::Names>> result;
+        for (auto names : {zelvane::UnitFinder::Names::shown, zelvane::UnitFinder::Names::any})
+            for (const auto& id : candidates)
+                result.emplace_back(id, names);
+        return result;
     }
 
     static Matcher compile(const char16_t* pattern, std::uint32_t flags = 0) {

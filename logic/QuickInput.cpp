@@ -16,9 +16,10 @@ using ravodozu::CategoryRef;
 // Reads the source and target texts of one phrase against the candidate categories in order.
 class PhraseUnits {
   public:
-    PhraseUnits(const NumberReader& numbers, std::string_view currentCategoryId,
-                const ravodozu::ConversionContext& context)
-        : numbers_(numbers), current_(currentCategoryId), context_(context) {}
+    PhraseUnits(const NumberReader& numbers, std::vector<std::string> languages,
+                std::string_view currentCategoryId, const ravodozu::ConversionContext& context)
+        : numbers_(numbers), languages_(std::move(languages)), current_(currentCategoryId),
+          context_(context) {}
 
     // The reading of `source` with `target`; with `needsTarget`, only one whose target is found.
     std::optional<QuickInput> read(double value, const std::string& source,
@@ -38,17 +39,22 @@ class PhraseUnits {
             result = std::move(reading);
             return true;
         };
-        auto whole = [&](const CategoryRef& category) {
-            UnitFinder finder(category, numbers_);
-            auto unit = finder.unit(key);
-            return unit && accept(category, finder, *unit, value);
+        auto whole = [&](UnitFinder::Names names) {
+            return [&, names](const CategoryRef& category) {
+                UnitFinder finder(category, numbers_, languages_);
+                auto unit = finder.unit(key, {}, names);
+                return unit && accept(category, finder, *unit, value);
+            };
         };
         auto compound = [&](const CategoryRef& category) {
-            UnitFinder finder(category, numbers_);
+            UnitFinder finder(category, numbers_, languages_);
             auto amount = finder.compound(source, value);
             return amount && accept(category, finder, amount->unit, amount->value);
         };
-        if (eachCategory(whole) || eachCategory(compound))
+        // A name in the user's languages is looked for in every category before a name in
+        // another language: a German "Pint" must not shadow the user's own unit of that name.
+        if (eachCategory(whole(UnitFinder::Names::shown)) ||
+            eachCategory(whole(UnitFinder::Names::any)) || eachCategory(compound))
             return result;
         return std::nullopt;
     }
@@ -94,6 +100,7 @@ class PhraseUnits {
     }
 
     const NumberReader& numbers_;
+    std::vector<std::string> languages_;
     std::string_view current_;
     const ravodozu::ConversionContext& context_;
     std::vector<std::vector<std::string>> lists_;
@@ -111,7 +118,8 @@ std::optional<QuickInput> QuickInput::parse(std::string_view text,
     const auto parts = splitPhrase(text, language);
     if (!parts)
         return std::nullopt;
-    PhraseUnits units(language.numbers, currentCategoryId, context);
+    PhraseUnits units(language.numbers, languageList(preferences, environment), currentCategoryId,
+                      context);
     for (const auto& [source, target] : parts->wordSplits)
         if (auto reading = units.read(parts->value, source, target, true))
             return reading;

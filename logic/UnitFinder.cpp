@@ -96,19 +96,26 @@ std::vector<std::string_view> words(std::string_view text) {
 
 } // namespace
 
-UnitFinder::UnitFinder(const ravodozu::CategoryRef& category, const NumberReader& numbers)
-    : category_(category), numbers_(numbers) {}
+UnitFinder::UnitFinder(const ravodozu::CategoryRef& category, const NumberReader& numbers,
+                       const std::vector<std::string>& languages)
+    : category_(category), numbers_(numbers), languages_(languages) {}
 
-std::optional<std::size_t> UnitFinder::unit(std::string_view key, std::string_view skipId) const {
+std::optional<std::size_t> UnitFinder::unit(std::string_view key, std::string_view skipId,
+                                            Names names) const {
     auto& keys = detail::categoryKeys(category_->id);
     keys.follow(category_);
-    for (std::size_t position = 0; position < category_->units.size(); ++position) {
-        if (!skipId.empty() && category_->units[position].id == skipId)
-            continue;
-        if (keys.at(*category_, position).matches(key))
-            return position;
-    }
-    return std::nullopt;
+    auto find = [&](const std::vector<std::string>* languages) -> std::optional<std::size_t> {
+        for (std::size_t position = 0; position < category_->units.size(); ++position)
+            if ((skipId.empty() || category_->units[position].id != skipId) &&
+                keys.at(*category_, position).matches(key, languages))
+                return position;
+        return std::nullopt;
+    };
+    // A name in another language ("Pint" is German for the US pint) only counts when no unit
+    // is called so in the user's own.
+    if (auto found = find(&languages_); found || names == Names::shown)
+        return found;
+    return find(nullptr);
 }
 
 std::optional<UnitFinder::Amount> UnitFinder::compound(std::string_view text,

@@ -14,12 +14,21 @@ namespace zelvane {
 
 class UnitFinder {
   public:
-    /// `numbers` reads the numbers inside compound amounts and must outlive the finder.
-    UnitFinder(const ravodozu::CategoryRef& category, const NumberReader& numbers);
+    /// `numbers` reads the numbers inside compound amounts; `languages` are the ones the user
+    /// reads names in. Both must outlive the finder.
+    UnitFinder(const ravodozu::CategoryRef& category, const NumberReader& numbers,
+               const std::vector<std::string>& languages);
+
+    /// Which of a unit's names a text may match besides its symbol, id and English forms.
+    enum class Names {
+        shown, ///< The name shown to the user only.
+        any,   ///< The name shown first; failing that, a name in any language.
+    };
 
     /// The position of the first unit that `key` (already normalised) names and whose id is not
     /// `skipId`, in the category's order.
-    std::optional<std::size_t> unit(std::string_view key, std::string_view skipId = {}) const;
+    std::optional<std::size_t> unit(std::string_view key, std::string_view skipId = {},
+                                    Names names = Names::any) const;
 
     struct Amount {
         std::size_t unit; ///< The position of the first part's unit.
@@ -40,6 +49,7 @@ class UnitFinder {
   private:
     ravodozu::CategoryRef category_;
     const NumberReader& numbers_;
+    const std::vector<std::string>& languages_;
 };
 
 } // namespace zelvane

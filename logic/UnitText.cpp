@@ -80,7 +80,8 @@ std::string normalizedUnitText(std::string_view text) {
 
     auto unicode = icu::UnicodeString::fromUTF8(
         icu::StringPiece(text.data(), static_cast<std::int32_t>(text.size())));
-    unicode.toLower(icu::Locale::getRoot());
+    // Folded rather than lower-cased, so that "FUSS" and "Fuß" are one name.
+    unicode.foldCase();
 
     std::int32_t start = 0;
     std::int32_t end = unicode.length();
@@ -127,8 +128,14 @@ UnitKeys::UnitKeys(const UnitDefinition& unit)
     auto lowered = icu::UnicodeString::fromUTF8(unit.id);
     lowered.toLower(icu::Locale::getRoot());
     lowerId = utf8(lowered);
-    for (const auto& [language, text] : unit.name.values)
-        normalizedNames.push_back(normalizedUnitText(text));
+    for (const auto& [language, text] : unit.name.values) {
+        names.push_back({language, normalizedUnitText(text)});
+        // "3 livres", "2 libras": the plural most languages written in Latin letters make.
+        const auto& written = names.back().normalized;
+        if (language != "en" && written.size() >= 3 && written.back() >= 'a' &&
+            written.back() <= 'z' && written.back() != 's')
+            names.push_back({language, written + "s"});
+    }
     if (auto found = unit.name.values.find("en"); found != unit.name.values.end())
         english = englishForms(normalizedUnitText(found->second));
     // "cups", "mins": a symbol that is a short word takes a plural too; one or two letters do
@@ -141,16 +148,20 @@ UnitKeys::UnitKeys(const UnitDefinition& unit)
         aliases = &found->second;
 }
 
-bool UnitKeys::matches(std::string_view key) const {
+bool UnitKeys::matches(std::string_view key, const std::vector<std::string>* languages) const {
     if (key.empty())
         return false;
     if (key == normalizedSymbol || key == lowerId)
         return true;
-    if (std::ranges::find(normalizedNames, key) != normalizedNames.end())
-        return true;
     if (std::ranges::find(english, key) != english.end())
         return true;
-    return aliases && aliases->contains(key);
+    if (aliases && aliases->contains(key))
+        return true;
+    return std::ranges::any_of(names, [&](const Name& entry) {
+        return entry.normalized == key &&
+               (!languages || entry.language == "en" ||
+                &name.resolve(*languages) == &name.values.find(entry.language)->second);
+    });
 }
 
 void CategoryKeys::follow(const std::shared_ptr<const UnitCategory>& category) {

@@ -42,7 +42,11 @@ struct UnitKeys {
 
     std::string normalizedSymbol;
     std::string lowerId;
-    std::vector<std::string> normalizedNames;
+    struct Name {
+        std::string language;
+        std::string normalized;
+    };
+    std::vector<Name> names;
     std::vector<std::string> english; ///< Other forms of the English name and the symbol.
     const std::set<std::string, std::less<>>* aliases = nullptr;
 
@@ -50,8 +54,10 @@ struct UnitKeys {
     bool describes(const ravodozu::UnitDefinition& unit) const {
         return unit.id == id && unit.symbol == symbol && unit.name == name;
     }
-    /// `key` must already be normalised; an empty key matches nothing.
-    bool matches(std::string_view key) const;
+    /// `key` must already be normalised; an empty key matches nothing. With `languages`, of
+    /// the unit's names only the one shown in those languages and the English one count;
+    /// without, a name in any language does.
+    bool matches(std::string_view key, const std::vector<std::string>* languages = nullptr) const;
 };
 
 /// The keys of a category's units, position by position. An entry is made on first use and

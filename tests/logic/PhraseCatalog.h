@@ -10,10 +10,13 @@ namespace zelvane::testing {
 using namespace ravodozu;
 
 inline UnitDefinition phraseUnit(std::string id, std::string symbol, std::string english,
-                                 Conversion conversion, std::string chinese = "") {
+                                 Conversion conversion, std::string chinese = "",
+                                 std::string german = "") {
     LocalizedText name{{{"en", english}}};
     if (!chinese.empty())
         name.values["zh-Hans"] = chinese;
+    if (!german.empty())
+        name.values["de"] = german;
     return {std::move(id), std::move(symbol), std::move(name), std::move(conversion)};
 }
 
@@ -26,7 +29,7 @@ inline UnitCatalog phraseCatalog() {
           phraseUnit("km", "km", "kilometre", LinearConversion{1000}, "千米"),
           phraseUnit("cm", "cm", "centimetre", LinearConversion{0.01}),
           phraseUnit("in", "in", "inch", LinearConversion{0.0254}, "英寸"),
-          phraseUnit("ft", "ft", "foot", LinearConversion{0.3048}, "英尺"),
+          phraseUnit("ft", "ft", "foot", LinearConversion{0.3048}, "英尺", "Fuß"),
           phraseUnit("mi", "mi", "mile", LinearConversion{1609.344}, "英里")}},
         {"mass",
          {{{"en", "Mass"}}},

@@ -98,6 +98,8 @@ TEST(ReadPhrase, ReadsPhrasesAsPeopleTypeThem) {
         {de, "1.500 m in km", q("1500", "length", "m", "km")},
         {de, "1.500,5 m", q("1500,5", "length", "m")},
         {de, "160 cm in ft in", q("160", "length", "cm", "ft", ftIn)},
+        {de, "5 Fuß in m", q("5", "length", "ft", "m")},
+        {en, "5 FUSS to m", q("5", "length", "ft", "m")},
         {fr, "10 kg en lb", q("10", "mass", "kg", "lb")},
         {fr, "1.5 km", q("1,5", "length", "km")},
         {fr, "1 500 m", q("1500", "length", "m")},

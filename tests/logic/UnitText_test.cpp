@@ -19,7 +19,8 @@ TEST(NormalizedUnitText, GivesTheComparisonForm) {
     const std::pair<const char*, const char*> cases[] = {
         {"°℉", "f"},     {"°°C", "°c"}, {"\u00A0m\u3000", "m"},
         {"m\n", "m\n"},    // line breaks are not blanks
-        {"ΣΑΣ", "σας"},    // full lower-casing: final sigma
+        {"ΣΑΣ", "σασ"},    // full case folding: any sigma
+        {"Fuß", "fuss"},   // ß folds to what people type without it
         {"İ", "i\u0307"}}; // one letter becomes two
     for (const auto& [text, normalized] : cases)
         EXPECT_EQ(normalizedUnitText(text), normalized) << text;
@@ -37,6 +38,7 @@ const auto cup = unit("cup_us", "cup", {{"en", "US cup"}});
 const auto squareFoot = unit("ft2", "ft²", {{"en", "Square foot"}});
 const auto century = unit("century", "c", {{"en", "Century"}});
 const auto metre = unit("m", "m", {{"en", "Meter"}});
+const auto pound = unit("lb", "lb", {{"en", "pound"}, {"fr", "livre"}, {"ja", "ポンド"}});
 
 TEST(UnitMatches, ComparesSymbolIdNamesPluralsAndAliases) {
     const std::tuple<const UnitDefinition&, const char*, bool> cases[] = {
@@ -49,6 +51,8 @@ TEST(UnitMatches, ComparesSymbolIdNamesPluralsAndAliases) {
         {squareFoot, "square feet", true},
         {century, "centuries", true},
         {kilometre, "千米", true},
+        {pound, "Livres", true}, // other languages' plurals in Latin letters
+        {pound, "ポンドs", false},
         {kilometre, "   ", false},
         {foot, "feet", true},
         {inch, "inches", true},

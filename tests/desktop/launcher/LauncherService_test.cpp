@@ -194,11 +194,11 @@ TEST_F(LauncherServiceTest, APanelWithoutABusPublishesOnTheFirstLiveBusItIsOffer
 
 namespace {
 
-// A conversion of the user's own: one Schooner is half a Litre.
+// A conversion of the user's own: one Pint is half a Litre.
 const std::string brewLibrary = R"json({"version": 1, "conversions": [{
     "id": "brew", "name": "Brew", "units": [
       {"id": "l", "name": "Litre", "symbol": "L"},
-      {"id": "p", "name": "Schooner", "symbol": "sch", "rule": {"type": "ratio", "value": 0.5}}]}],
+      {"id": "p", "name": "Pint", "symbol": "pt", "rule": {"type": "ratio", "value": 0.5}}]}],
   "extras": []})json";
 
 class LauncherMatchTest : public zelvane::testing::DesktopFixture {
@@ -258,8 +258,8 @@ TEST_F(LauncherMatchTest, TheUsersOwnUnitsConvertToo) {
     auto preferences = app().preferences();
     preferences.customCategoryIds.push_back("custom.brew");
     app().setPreferences(preferences);
-    // A name no built-in unit has in any language: "Pint" now names the built-in pint too.
-    const auto matches = search("2 Schooner to Litre");
+    // "Pint" is also the German name of the built-in US pint: the user's own name comes first.
+    const auto matches = search("2 Pint to Litre");
     ASSERT_EQ(matches.size(), 1u);
     EXPECT_EQ(matches[0].categoryId, "custom.brew");
     EXPECT_EQ(matches[0].resultText, "1 L");
