@@ -64,8 +64,8 @@
         <translation>Panneau détaché</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>Vous pouvez marquer jusqu’à %1 catégories d’une étoile</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>Vous pouvez avoir jusqu’à %1 catégories favorites</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,7 +108,7 @@
         <translation>Réduire</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
+        <source>Maximize</source>
         <translation>Agrandir</translation>
     </message>
     <message id="panel.move.help">
@@ -264,24 +264,24 @@
         <translation>Les résultats copiés s’affichent ici</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Entrée copie · ↑↓ choisir · Ctrl+K catégories · Ctrl+, réglages</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Entrée : copier · ↑↓ : choisir · Ctrl+K : catégories · Ctrl+, : paramètres</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Entrée copie · Ctrl+K catégories</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Entrée : copier · Ctrl+K : catégories</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Entrée copie</translation>
+        <source>Enter: copy</source>
+        <translation>Entrée : copier</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Choisissez une catégorie · Échap pour revenir</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Choisir une catégorie · Échap : revenir</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>Enregistré aussitôt · Échap pour revenir</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>Modifications enregistrées immédiatement · Échap : revenir</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>Personnalisées</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Marquer d’une étoile</translation>
+        <source>Add to favorites</source>
+        <translation>Ajouter aux favoris</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Retirer l’étoile</translation>
+        <source>Remove from favorites</source>
+        <translation>Retirer des favoris</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>Les catégories marquées d’une étoile apparaissent dans la barre du haut</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>Les catégories favorites apparaissent dans la barre du haut</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>Formules</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Par rapport à</translation>
+        <source>Relative to %1</source>
+        <translation>Par rapport à %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>

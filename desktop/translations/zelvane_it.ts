@@ -64,8 +64,8 @@
         <translation>Pannello sbloccato</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>Puoi aggiungere la stella a non più di %1 categorie</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>Puoi avere al massimo %1 categorie preferite</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,7 +108,7 @@
         <translation>Riduci a icona</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
+        <source>Maximize</source>
         <translation>Ingrandisci</translation>
     </message>
     <message id="panel.move.help">
@@ -264,24 +264,24 @@
         <translation>I risultati copiati compaiono qui</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Invio copia · ↑↓ scegli · Ctrl+K categorie · Ctrl+, impostazioni</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Invio: copia · ↑↓: scegli · Ctrl+K: categorie · Ctrl+,: impostazioni</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Invio copia · Ctrl+K categorie</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Invio: copia · Ctrl+K: categorie</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Invio copia</translation>
+        <source>Enter: copy</source>
+        <translation>Invio: copia</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Scegli una categoria · Esc per tornare</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Scegli una categoria · Esc: indietro</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>Le modifiche si salvano subito · Esc per tornare</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>Le modifiche si salvano subito · Esc: indietro</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>Personalizzate</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Aggiungi stella</translation>
+        <source>Add to favorites</source>
+        <translation>Segna come preferita</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Rimuovi stella</translation>
+        <source>Remove from favorites</source>
+        <translation>Togli dalle preferite</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>Le categorie con la stella compaiono nella barra in alto</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>Le categorie preferite compaiono nella barra in alto</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>Formule</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Rispetto a</translation>
+        <source>Relative to %1</source>
+        <translation>Rispetto a %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>
