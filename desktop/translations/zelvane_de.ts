@@ -61,7 +61,7 @@
     </message>
     <message id="panel.unpinned">
         <source>Panel unpinned</source>
-        <translation>Panel gelöst</translation>
+        <translation>Panel nicht mehr angeheftet</translation>
     </message>
     <message id="star.limit">
         <source>You can have up to %1 favorite categories</source>
@@ -113,23 +113,23 @@
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
-        <translation>Ziehen zum Verschieben · Doppelklick setzt die Position zurück</translation>
+        <translation>Ziehen: Verschieben · Doppelklick: Position zurücksetzen</translation>
     </message>
     <message id="panel.size.help">
         <source>Drag to resize · double-click to reset the size</source>
-        <translation>Ziehen ändert die Größe · Doppelklick setzt sie zurück</translation>
+        <translation>Ziehen: Größe ändern · Doppelklick: Größe zurücksetzen</translation>
     </message>
     <message id="panel.size.min">
         <source>Minimum size</source>
-        <translation>Kleinste Größe</translation>
+        <translation>Minimale Größe</translation>
     </message>
     <message id="panel.size.max">
         <source>Maximum size</source>
-        <translation>Größte Größe</translation>
+        <translation>Maximale Größe</translation>
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Doppelklick auf eine Ecke setzt zurück</translation>
+        <translation>Doppelklick auf eine Ecke: Zurücksetzen</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -157,11 +157,11 @@
     </message>
     <message id="panel.parse.confirm">
         <source>Press Enter to apply</source>
-        <translation>Eingabetaste übernimmt</translation>
+        <translation>Eingabetaste: Übernehmen</translation>
     </message>
     <message id="panel.parse.copy">
         <source>Press Enter to copy</source>
-        <translation>Eingabetaste kopiert</translation>
+        <translation>Eingabetaste: Kopieren</translation>
     </message>
     <message id="panel.parse.miss">
         <source>Unit not recognized</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>Klick kopiert · Strg+Klick rechnet von dieser Einheit aus</translation>
+        <translation>Klick: Kopieren · Strg+Klick: Von dieser Einheit aus umrechnen</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -249,11 +249,11 @@
     </message>
     <message id="converter.rowHint">
         <source>Convert from this unit</source>
-        <translation>Von dieser Einheit aus rechnen</translation>
+        <translation>Von dieser Einheit aus umrechnen</translation>
     </message>
     <message id="panel.recent.title">
         <source>Recent</source>
-        <translation>Zuletzt</translation>
+        <translation>Zuletzt verwendet</translation>
     </message>
     <message id="panel.recent.hint">
         <source>Click to open again</source>
@@ -545,7 +545,7 @@
     </message>
     <message id="settings.section.about">
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Zelvane</translation>
     </message>
     <message id="settings.version">
         <source>Version</source>

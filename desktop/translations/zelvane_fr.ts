@@ -33,7 +33,7 @@
     </message>
     <message id="panel.menu.settings">
         <source>Settings…</source>
-        <translation>Réglages…</translation>
+        <translation>Paramètres…</translation>
     </message>
     <message id="panel.quit">
         <source>Quit Zelvane</source>
@@ -97,7 +97,7 @@
     </message>
     <message id="settings.title">
         <source>Settings</source>
-        <translation>Réglages</translation>
+        <translation>Paramètres</translation>
     </message>
     <message id="panel.window.close">
         <source>Close</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Double-cliquez sur un coin pour réinitialiser</translation>
+        <translation>Double-cliquer sur un coin pour réinitialiser</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -145,7 +145,7 @@
     </message>
     <message id="explain.hint">
         <source>How this is calculated</source>
-        <translation>Comment c’est calculé</translation>
+        <translation>Voir le mode de calcul</translation>
     </message>
     <message id="panel.parse.found">
         <source>%1: %2</source>
@@ -177,7 +177,7 @@
     </message>
     <message id="converter.step.title">
         <source>Step size</source>
-        <translation>Pas</translation>
+        <translation>Incrément</translation>
     </message>
     <message id="converter.step.auto">
         <source>Automatic</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>Pas personnalisé</translation>
+        <translation>Incrément personnalisé</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
@@ -233,7 +233,7 @@
     </message>
     <message id="panel.customTag">
         <source>Custom</source>
-        <translation>Personnalisé</translation>
+        <translation>Personnalisée</translation>
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
@@ -257,7 +257,7 @@
     </message>
     <message id="panel.recent.hint">
         <source>Click to open again</source>
-        <translation>Cliquez pour rouvrir</translation>
+        <translation>Cliquer pour rouvrir</translation>
     </message>
     <message id="panel.recent.empty">
         <source>Copied results appear here</source>
@@ -297,7 +297,7 @@
     </message>
     <message id="group.everyday">
         <source>Everyday</source>
-        <translation>Quotidien</translation>
+        <translation>Vie quotidienne</translation>
     </message>
     <message id="group.science">
         <source>Science</source>
@@ -329,7 +329,7 @@
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
-        <translation>Comment c’est calculé</translation>
+        <translation>Mode de calcul</translation>
     </message>
     <message id="explain.definition">
         <source>Definition</source>
