@@ -25,7 +25,7 @@
     </message>
     <message id="panel.menu.lastCopied">
         <source>Last copied: %1</source>
-        <translation>Último copiado: %1</translation>
+        <translation>Última copia: %1</translation>
     </message>
     <message id="panel.menu.resetPosition">
         <source>Reset panel position</source>
@@ -113,11 +113,11 @@
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
-        <translation>Arrastra para mover · doble clic para restablecer la posición</translation>
+        <translation>Arrastra para mover · haz doble clic para restablecer la posición</translation>
     </message>
     <message id="panel.size.help">
         <source>Drag to resize · double-click to reset the size</source>
-        <translation>Arrastra para cambiar el tamaño · doble clic para restablecerlo</translation>
+        <translation>Arrastra para cambiar el tamaño · haz doble clic para restablecerlo</translation>
     </message>
     <message id="panel.size.min">
         <source>Minimum size</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Doble clic en una esquina para restablecer</translation>
+        <translation>Haz doble clic en una esquina para restablecer</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>Clic para copiar · Ctrl+clic para convertir desde esta unidad</translation>
+        <translation>Haz clic para copiar · Ctrl+clic para convertir desde esta unidad</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -297,7 +297,7 @@
     </message>
     <message id="group.everyday">
         <source>Everyday</source>
-        <translation>Cotidianas</translation>
+        <translation>Vida cotidiana</translation>
     </message>
     <message id="group.science">
         <source>Science</source>

@@ -61,7 +61,7 @@
     </message>
     <message id="panel.unpinned">
         <source>Panel unpinned</source>
-        <translation>Pannello sbloccato</translation>
+        <translation>Pannello non più fissato</translation>
     </message>
     <message id="star.limit">
         <source>You can have up to %1 favorite categories</source>
@@ -113,11 +113,11 @@
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
-        <translation>Trascina per spostare · doppio clic per ripristinare la posizione</translation>
+        <translation>Trascina per spostare · fai doppio clic per ripristinare la posizione</translation>
     </message>
     <message id="panel.size.help">
         <source>Drag to resize · double-click to reset the size</source>
-        <translation>Trascina per ridimensionare · doppio clic per ripristinare le dimensioni</translation>
+        <translation>Trascina per ridimensionare · fai doppio clic per ripristinare le dimensioni</translation>
     </message>
     <message id="panel.size.min">
         <source>Minimum size</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Doppio clic su un angolo per ripristinare</translation>
+        <translation>Fai doppio clic su un angolo per ripristinare</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="picker.unpin">
         <source>Unpin</source>
-        <translation>Sblocca</translation>
+        <translation>Non fissare più</translation>
     </message>
     <message id="picker.hide">
         <source>Hide unit</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>Clic per copiare · Ctrl+clic per convertire da questa unità</translation>
+        <translation>Fai clic per copiare · Ctrl+clic per convertire da questa unità</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -421,7 +421,7 @@
     </message>
     <message id="panel.copy.title">
         <source>Copying</source>
-        <translation>Copia</translation>
+        <translation>Cosa copiare</translation>
     </message>
     <message id="panel.copy.withUnit">
         <source>Value and unit</source>
@@ -433,7 +433,7 @@
     </message>
     <message id="settings.section.language">
         <source>Language &amp; region</source>
-        <translation>Lingua e zona</translation>
+        <translation>Lingua e regione</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>
@@ -445,7 +445,7 @@
     </message>
     <message id="settings.region">
         <source>Region</source>
-        <translation>Zona</translation>
+        <translation>Regione</translation>
     </message>
     <message id="region.mainlandChina">
         <source>Mainland China</source>

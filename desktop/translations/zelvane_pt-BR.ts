@@ -57,7 +57,7 @@
     </message>
     <message id="panel.pinned">
         <source>Panel pinned: it stays open</source>
-        <translation>Painel fixado: ele vai ficar aberto</translation>
+        <translation>Painel fixado: permanecerá aberto</translation>
     </message>
     <message id="panel.unpinned">
         <source>Panel unpinned</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Clique duas vezes num canto para redefinir</translation>
+        <translation>Clique duas vezes em um canto para redefinir</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
