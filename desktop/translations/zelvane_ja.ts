@@ -73,11 +73,11 @@
     </message>
     <message id="panel.hotKey.working">
         <source>Working: %1</source>
-        <translation>有効：%1</translation>
+        <translation>動作中：%1</translation>
     </message>
     <message id="panel.hotKey.notWorking">
         <source>Not working: %1</source>
-        <translation>無効：%1</translation>
+        <translation>動作していません：%1</translation>
     </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
@@ -85,7 +85,7 @@
     </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
-        <translation>Zelvane のパネルを表示または非表示</translation>
+        <translation>Zelvane のパネルの表示／非表示を切り替え</translation>
     </message>
     <message id="drawer.allCategories">
         <source>All categories</source>
@@ -193,7 +193,7 @@
     </message>
     <message id="currency.lastUpdated">
         <source>Updated %1</source>
-        <translation>%1 に更新</translation>
+        <translation>更新日時：%1</translation>
     </message>
     <message id="currency.noRates.title">
         <source>No exchange rates yet</source>
@@ -545,7 +545,7 @@
     </message>
     <message id="settings.section.about">
         <source>About</source>
-        <translation>情報</translation>
+        <translation>Zelvane について</translation>
     </message>
     <message id="settings.version">
         <source>Version</source>

@@ -113,11 +113,11 @@
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
-        <translation>드래그하여 이동 · 더블클릭하면 위치 초기화</translation>
+        <translation>드래그하여 이동 · 더블클릭하여 위치 초기화</translation>
     </message>
     <message id="panel.size.help">
         <source>Drag to resize · double-click to reset the size</source>
-        <translation>드래그하여 크기 조절 · 더블클릭하면 크기 초기화</translation>
+        <translation>드래그하여 크기 조절 · 더블클릭하여 크기 초기화</translation>
     </message>
     <message id="panel.size.min">
         <source>Minimum size</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>모서리를 더블클릭하면 초기화</translation>
+        <translation>모서리를 더블클릭하여 초기화</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -217,7 +217,7 @@
     </message>
     <message id="converter.hideOthers">
         <source>Show fewer units</source>
-        <translation>단위 적게 보기</translation>
+        <translation>일부 단위만 보기</translation>
     </message>
     <message id="picker.pin">
         <source>Pin</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>클릭하면 복사 · Ctrl+클릭하면 이 단위를 기준으로 변환</translation>
+        <translation>클릭하여 복사 · Ctrl+클릭하여 이 단위를 기준으로 변환</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -257,7 +257,7 @@
     </message>
     <message id="panel.recent.hint">
         <source>Click to open again</source>
-        <translation>클릭하면 다시 열기</translation>
+        <translation>클릭하여 다시 열기</translation>
     </message>
     <message id="panel.recent.empty">
         <source>Copied results appear here</source>

@@ -177,7 +177,7 @@
     </message>
     <message id="converter.step.title">
         <source>Step size</source>
-        <translation>間隔</translation>
+        <translation>增減量</translation>
     </message>
     <message id="converter.step.auto">
         <source>Automatic</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>自訂間隔</translation>
+        <translation>自訂增減量</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
