@@ -137,7 +137,7 @@
     </message>
     <message id="converter.clear">
         <source>Clear</source>
-        <translation>Hapus</translation>
+        <translation>Kosongkan</translation>
     </message>
     <message id="converter.inputUnit">
         <source>Input unit</source>
@@ -177,7 +177,7 @@
     </message>
     <message id="converter.step.title">
         <source>Step size</source>
-        <translation>Besar langkah</translation>
+        <translation>Ukuran langkah</translation>
     </message>
     <message id="converter.step.auto">
         <source>Automatic</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>Langkah kustom</translation>
+        <translation>Ukuran langkah kustom</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="picker.unpin">
         <source>Unpin</source>
-        <translation>Lepas sematan</translation>
+        <translation>Lepaskan sematan</translation>
     </message>
     <message id="picker.hide">
         <source>Hide unit</source>
@@ -457,7 +457,7 @@
     </message>
     <message id="region.unitedKingdom">
         <source>United Kingdom</source>
-        <translation>Inggris Raya</translation>
+        <translation>Britania Raya</translation>
     </message>
     <message id="region.taiwan">
         <source>Taiwan</source>

@@ -141,7 +141,7 @@
     </message>
     <message id="converter.inputUnit">
         <source>Input unit</source>
-        <translation>Unit input</translation>
+        <translation>Unit masukan</translation>
     </message>
     <message id="explain.hint">
         <source>How this is calculated</source>
@@ -157,11 +157,11 @@
     </message>
     <message id="panel.parse.confirm">
         <source>Press Enter to apply</source>
-        <translation>Tekan Enter untuk guna</translation>
+        <translation>Tekan Enter untuk menggunakan</translation>
     </message>
     <message id="panel.parse.copy">
         <source>Press Enter to copy</source>
-        <translation>Tekan Enter untuk salin</translation>
+        <translation>Tekan Enter untuk menyalin</translation>
     </message>
     <message id="panel.parse.miss">
         <source>Unit not recognized</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>Langkah tersuai</translation>
+        <translation>Saiz langkah tersuai</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
@@ -217,7 +217,7 @@
     </message>
     <message id="converter.hideOthers">
         <source>Show fewer units</source>
-        <translation>Papar kurang unit</translation>
+        <translation>Papar lebih sedikit unit</translation>
     </message>
     <message id="picker.pin">
         <source>Pin</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>Klik untuk salin · Ctrl+klik untuk menukar daripada unit ini</translation>
+        <translation>Klik untuk menyalin · Ctrl+klik untuk menukar daripada unit ini</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -257,7 +257,7 @@
     </message>
     <message id="panel.recent.hint">
         <source>Click to open again</source>
-        <translation>Klik untuk buka semula</translation>
+        <translation>Klik untuk membuka semula</translation>
     </message>
     <message id="panel.recent.empty">
         <source>Copied results appear here</source>

@@ -177,7 +177,7 @@
     </message>
     <message id="converter.step.title">
         <source>Step size</source>
-        <translation>ขนาดขั้น</translation>
+        <translation>ค่าเพิ่ม/ลดต่อครั้ง</translation>
     </message>
     <message id="converter.step.auto">
         <source>Automatic</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>กำหนดขนาดขั้นเอง</translation>
+        <translation>กำหนดค่าเพิ่ม/ลดเอง</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
@@ -393,7 +393,7 @@
     </message>
     <message id="panel.hotkey.title">
         <source>Global shortcut</source>
-        <translation>ปุ่มลัดส่วนกลาง</translation>
+        <translation>ปุ่มลัดทั้งระบบ</translation>
     </message>
     <message id="panel.hotkey.none">
         <source>None</source>
