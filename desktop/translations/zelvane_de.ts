@@ -61,11 +61,11 @@
     </message>
     <message id="panel.unpinned">
         <source>Panel unpinned</source>
-        <translation>Panel gelöst</translation>
+        <translation>Panel nicht mehr angeheftet</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>Es können höchstens %1 Kategorien markiert werden</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>Es sind höchstens %1 Favoriten möglich</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,28 +108,28 @@
         <translation>Minimieren</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>Vergrößern</translation>
+        <source>Maximize</source>
+        <translation>Maximieren</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
-        <translation>Ziehen zum Verschieben · Doppelklick setzt die Position zurück</translation>
+        <translation>Ziehen: Verschieben · Doppelklick: Position zurücksetzen</translation>
     </message>
     <message id="panel.size.help">
         <source>Drag to resize · double-click to reset the size</source>
-        <translation>Ziehen ändert die Größe · Doppelklick setzt sie zurück</translation>
+        <translation>Ziehen: Größe ändern · Doppelklick: Größe zurücksetzen</translation>
     </message>
     <message id="panel.size.min">
         <source>Minimum size</source>
-        <translation>Kleinste Größe</translation>
+        <translation>Minimale Größe</translation>
     </message>
     <message id="panel.size.max">
         <source>Maximum size</source>
-        <translation>Größte Größe</translation>
+        <translation>Maximale Größe</translation>
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Doppelklick auf eine Ecke setzt zurück</translation>
+        <translation>Doppelklick auf eine Ecke: Zurücksetzen</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -157,11 +157,11 @@
     </message>
     <message id="panel.parse.confirm">
         <source>Press Enter to apply</source>
-        <translation>Eingabetaste übernimmt</translation>
+        <translation>Eingabetaste: Übernehmen</translation>
     </message>
     <message id="panel.parse.copy">
         <source>Press Enter to copy</source>
-        <translation>Eingabetaste kopiert</translation>
+        <translation>Eingabetaste: Kopieren</translation>
     </message>
     <message id="panel.parse.miss">
         <source>Unit not recognized</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>Klick kopiert · Strg+Klick rechnet von dieser Einheit aus</translation>
+        <translation>Klick: Kopieren · Strg+Klick: Von dieser Einheit aus umrechnen</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -249,11 +249,11 @@
     </message>
     <message id="converter.rowHint">
         <source>Convert from this unit</source>
-        <translation>Von dieser Einheit aus rechnen</translation>
+        <translation>Von dieser Einheit aus umrechnen</translation>
     </message>
     <message id="panel.recent.title">
         <source>Recent</source>
-        <translation>Zuletzt</translation>
+        <translation>Zuletzt verwendet</translation>
     </message>
     <message id="panel.recent.hint">
         <source>Click to open again</source>
@@ -264,24 +264,24 @@
         <translation>Kopierte Ergebnisse erscheinen hier</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Eingabe kopiert · ↑↓ auswählen · Strg+K Kategorien · Strg+, Einstellungen</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Eingabetaste: Kopieren · ↑↓: Auswählen · Ctrl+K: Kategorien · Ctrl+,: Einstellungen</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Eingabe kopiert · Strg+K Kategorien</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Eingabetaste: Kopieren · Ctrl+K: Kategorien</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Eingabe kopiert</translation>
+        <source>Enter: copy</source>
+        <translation>Eingabetaste: Kopieren</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Kategorie wählen · Esc für zurück</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Kategorie wählen · Esc: Zurück</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>Änderungen werden sofort gespeichert · Esc für zurück</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>Änderungen werden sofort gespeichert · Esc: Zurück</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>Eigene</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Markieren</translation>
+        <source>Add to favorites</source>
+        <translation>Zu Favoriten hinzufügen</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Markierung entfernen</translation>
+        <source>Remove from favorites</source>
+        <translation>Aus Favoriten entfernen</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>Markierte Kategorien erscheinen in der oberen Leiste</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>Favoriten erscheinen in der oberen Leiste</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>Formeln</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Bezogen auf</translation>
+        <source>Relative to %1</source>
+        <translation>Bezogen auf %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>
@@ -545,7 +545,7 @@
     </message>
     <message id="settings.section.about">
         <source>About</source>
-        <translation>Über</translation>
+        <translation>Über Zelvane</translation>
     </message>
     <message id="settings.version">
         <source>Version</source>

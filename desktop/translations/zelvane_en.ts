@@ -64,8 +64,8 @@
         <translation>Panel unpinned</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>You can star up to %1 categories</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>You can have up to %1 favorite categories</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,8 +108,8 @@
         <translation>Minimize</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>Zoom</translation>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
@@ -264,24 +264,24 @@
         <translation>Copied results appear here</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Enter copies · Ctrl+K categories</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Enter: copy · Ctrl+K: categories</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Enter copies</translation>
+        <source>Enter: copy</source>
+        <translation>Enter: copy</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Pick a category · Esc to go back</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Pick a category · Esc: back</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>Changes are saved at once · Esc to go back</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>Changes are saved at once · Esc: back</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>Custom</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Star</translation>
+        <source>Add to favorites</source>
+        <translation>Add to favorites</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Unstar</translation>
+        <source>Remove from favorites</source>
+        <translation>Remove from favorites</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>Starred categories appear in the top bar</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>Favorite categories appear in the top bar</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>Formulas</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Relative to</translation>
+        <source>Relative to %1</source>
+        <translation>Relative to %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>

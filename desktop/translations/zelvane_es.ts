@@ -25,7 +25,7 @@
     </message>
     <message id="panel.menu.lastCopied">
         <source>Last copied: %1</source>
-        <translation>Último copiado: %1</translation>
+        <translation>Última copia: %1</translation>
     </message>
     <message id="panel.menu.resetPosition">
         <source>Reset panel position</source>
@@ -64,8 +64,8 @@
         <translation>Panel sin fijar</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>Puedes destacar hasta %1 categorías</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>Puedes tener hasta %1 categorías favoritas</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,16 +108,16 @@
         <translation>Minimizar</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>Ampliar</translation>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
-        <translation>Arrastra para mover · doble clic para restablecer la posición</translation>
+        <translation>Arrastra para mover · haz doble clic para restablecer la posición</translation>
     </message>
     <message id="panel.size.help">
         <source>Drag to resize · double-click to reset the size</source>
-        <translation>Arrastra para cambiar el tamaño · doble clic para restablecerlo</translation>
+        <translation>Arrastra para cambiar el tamaño · haz doble clic para restablecerlo</translation>
     </message>
     <message id="panel.size.min">
         <source>Minimum size</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Doble clic en una esquina para restablecer</translation>
+        <translation>Haz doble clic en una esquina para restablecer</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>Clic para copiar · Ctrl+clic para convertir desde esta unidad</translation>
+        <translation>Haz clic para copiar · Ctrl+clic para convertir desde esta unidad</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -264,24 +264,24 @@
         <translation>Aquí aparecerán los resultados copiados</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Intro copia · ↑↓ elegir · Ctrl+K categorías · Ctrl+, ajustes</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Intro: copiar · ↑↓: elegir · Ctrl+K: categorías · Ctrl+,: ajustes</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Intro copia · Ctrl+K categorías</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Intro: copiar · Ctrl+K: categorías</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Intro copia</translation>
+        <source>Enter: copy</source>
+        <translation>Intro: copiar</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Elige una categoría · Esc para volver</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Elige una categoría · Esc: volver</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>Los cambios se guardan al momento · Esc para volver</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>Los cambios se guardan al momento · Esc: volver</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -297,7 +297,7 @@
     </message>
     <message id="group.everyday">
         <source>Everyday</source>
-        <translation>Cotidianas</translation>
+        <translation>Vida cotidiana</translation>
     </message>
     <message id="group.science">
         <source>Science</source>
@@ -316,16 +316,16 @@
         <translation>Personalizadas</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Destacar</translation>
+        <source>Add to favorites</source>
+        <translation>Marcar como favorita</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Quitar de destacadas</translation>
+        <source>Remove from favorites</source>
+        <translation>Quitar de favoritas</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>Las categorías destacadas aparecen en la barra superior</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>Las categorías favoritas aparecen en la barra superior</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>Fórmulas</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Respecto a</translation>
+        <source>Relative to %1</source>
+        <translation>Respecto a %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>

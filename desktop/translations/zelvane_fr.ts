@@ -33,7 +33,7 @@
     </message>
     <message id="panel.menu.settings">
         <source>Settings…</source>
-        <translation>Réglages…</translation>
+        <translation>Paramètres…</translation>
     </message>
     <message id="panel.quit">
         <source>Quit Zelvane</source>
@@ -64,8 +64,8 @@
         <translation>Panneau détaché</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>Vous pouvez marquer jusqu’à %1 catégories d’une étoile</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>Vous pouvez avoir jusqu’à %1 catégories favorites</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -97,7 +97,7 @@
     </message>
     <message id="settings.title">
         <source>Settings</source>
-        <translation>Réglages</translation>
+        <translation>Paramètres</translation>
     </message>
     <message id="panel.window.close">
         <source>Close</source>
@@ -108,7 +108,7 @@
         <translation>Réduire</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
+        <source>Maximize</source>
         <translation>Agrandir</translation>
     </message>
     <message id="panel.move.help">
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Double-cliquez sur un coin pour réinitialiser</translation>
+        <translation>Double-cliquer sur un coin pour réinitialiser</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -145,7 +145,7 @@
     </message>
     <message id="explain.hint">
         <source>How this is calculated</source>
-        <translation>Comment c’est calculé</translation>
+        <translation>Voir le mode de calcul</translation>
     </message>
     <message id="panel.parse.found">
         <source>%1: %2</source>
@@ -177,7 +177,7 @@
     </message>
     <message id="converter.step.title">
         <source>Step size</source>
-        <translation>Pas</translation>
+        <translation>Incrément</translation>
     </message>
     <message id="converter.step.auto">
         <source>Automatic</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>Pas personnalisé</translation>
+        <translation>Incrément personnalisé</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
@@ -233,7 +233,7 @@
     </message>
     <message id="panel.customTag">
         <source>Custom</source>
-        <translation>Personnalisé</translation>
+        <translation>Personnalisée</translation>
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
@@ -257,31 +257,31 @@
     </message>
     <message id="panel.recent.hint">
         <source>Click to open again</source>
-        <translation>Cliquez pour rouvrir</translation>
+        <translation>Cliquer pour rouvrir</translation>
     </message>
     <message id="panel.recent.empty">
         <source>Copied results appear here</source>
         <translation>Les résultats copiés s’affichent ici</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Entrée copie · ↑↓ choisir · Ctrl+K catégories · Ctrl+, réglages</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Entrée : copier · ↑↓ : choisir · Ctrl+K : catégories · Ctrl+, : paramètres</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Entrée copie · Ctrl+K catégories</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Entrée : copier · Ctrl+K : catégories</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Entrée copie</translation>
+        <source>Enter: copy</source>
+        <translation>Entrée : copier</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Choisissez une catégorie · Échap pour revenir</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Choisir une catégorie · Échap : revenir</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>Enregistré aussitôt · Échap pour revenir</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>Modifications enregistrées immédiatement · Échap : revenir</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -297,7 +297,7 @@
     </message>
     <message id="group.everyday">
         <source>Everyday</source>
-        <translation>Quotidien</translation>
+        <translation>Vie quotidienne</translation>
     </message>
     <message id="group.science">
         <source>Science</source>
@@ -316,20 +316,20 @@
         <translation>Personnalisées</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Marquer d’une étoile</translation>
+        <source>Add to favorites</source>
+        <translation>Ajouter aux favoris</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Retirer l’étoile</translation>
+        <source>Remove from favorites</source>
+        <translation>Retirer des favoris</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>Les catégories marquées d’une étoile apparaissent dans la barre du haut</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>Les catégories favorites apparaissent dans la barre du haut</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
-        <translation>Comment c’est calculé</translation>
+        <translation>Mode de calcul</translation>
     </message>
     <message id="explain.definition">
         <source>Definition</source>
@@ -340,8 +340,8 @@
         <translation>Formules</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Par rapport à</translation>
+        <source>Relative to %1</source>
+        <translation>Par rapport à %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>

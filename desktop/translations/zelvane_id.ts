@@ -64,8 +64,8 @@
         <translation>Panel tidak lagi disematkan</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>Anda dapat memberi bintang pada maksimal %1 kategori</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>Anda dapat menambahkan maksimal %1 kategori ke favorit</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,8 +108,8 @@
         <translation>Minimalkan</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>Perbesar/perkecil</translation>
+        <source>Maximize</source>
+        <translation>Maksimalkan</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
@@ -137,7 +137,7 @@
     </message>
     <message id="converter.clear">
         <source>Clear</source>
-        <translation>Hapus</translation>
+        <translation>Kosongkan</translation>
     </message>
     <message id="converter.inputUnit">
         <source>Input unit</source>
@@ -177,7 +177,7 @@
     </message>
     <message id="converter.step.title">
         <source>Step size</source>
-        <translation>Besar langkah</translation>
+        <translation>Ukuran langkah</translation>
     </message>
     <message id="converter.step.auto">
         <source>Automatic</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>Langkah kustom</translation>
+        <translation>Ukuran langkah kustom</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="picker.unpin">
         <source>Unpin</source>
-        <translation>Lepas sematan</translation>
+        <translation>Lepaskan sematan</translation>
     </message>
     <message id="picker.hide">
         <source>Hide unit</source>
@@ -264,24 +264,24 @@
         <translation>Hasil yang disalin akan muncul di sini</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Enter salin · ↑↓ pilih · Ctrl+K kategori · Ctrl+, pengaturan</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Enter: salin · ↑↓: pilih · Ctrl+K: kategori · Ctrl+,: pengaturan</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Enter salin · Ctrl+K kategori</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Enter: salin · Ctrl+K: kategori</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Enter salin</translation>
+        <source>Enter: copy</source>
+        <translation>Enter: salin</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Pilih kategori · Esc untuk kembali</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Pilih kategori · Esc: kembali</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>Perubahan langsung tersimpan · Esc untuk kembali</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>Perubahan langsung tersimpan · Esc: kembali</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>Kustom</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Beri bintang</translation>
+        <source>Add to favorites</source>
+        <translation>Tambahkan ke favorit</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Hapus bintang</translation>
+        <source>Remove from favorites</source>
+        <translation>Hapus dari favorit</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>Kategori berbintang muncul di bilah atas</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>Kategori favorit muncul di bilah atas</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>Rumus</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Relatif terhadap</translation>
+        <source>Relative to %1</source>
+        <translation>Relatif terhadap %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>
@@ -457,7 +457,7 @@
     </message>
     <message id="region.unitedKingdom">
         <source>United Kingdom</source>
-        <translation>Inggris Raya</translation>
+        <translation>Britania Raya</translation>
     </message>
     <message id="region.taiwan">
         <source>Taiwan</source>

@@ -61,11 +61,11 @@
     </message>
     <message id="panel.unpinned">
         <source>Panel unpinned</source>
-        <translation>Pannello sbloccato</translation>
+        <translation>Pannello non più fissato</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>Puoi aggiungere la stella a non più di %1 categorie</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>Puoi avere al massimo %1 categorie preferite</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,16 +108,16 @@
         <translation>Riduci a icona</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
+        <source>Maximize</source>
         <translation>Ingrandisci</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
-        <translation>Trascina per spostare · doppio clic per ripristinare la posizione</translation>
+        <translation>Trascina per spostare · fai doppio clic per ripristinare la posizione</translation>
     </message>
     <message id="panel.size.help">
         <source>Drag to resize · double-click to reset the size</source>
-        <translation>Trascina per ridimensionare · doppio clic per ripristinare le dimensioni</translation>
+        <translation>Trascina per ridimensionare · fai doppio clic per ripristinare le dimensioni</translation>
     </message>
     <message id="panel.size.min">
         <source>Minimum size</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Doppio clic su un angolo per ripristinare</translation>
+        <translation>Fai doppio clic su un angolo per ripristinare</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -225,7 +225,7 @@
     </message>
     <message id="picker.unpin">
         <source>Unpin</source>
-        <translation>Sblocca</translation>
+        <translation>Non fissare più</translation>
     </message>
     <message id="picker.hide">
         <source>Hide unit</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>Clic per copiare · Ctrl+clic per convertire da questa unità</translation>
+        <translation>Fai clic per copiare · Ctrl+clic per convertire da questa unità</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -264,24 +264,24 @@
         <translation>I risultati copiati compaiono qui</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Invio copia · ↑↓ scegli · Ctrl+K categorie · Ctrl+, impostazioni</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Invio: copia · ↑↓: scegli · Ctrl+K: categorie · Ctrl+,: impostazioni</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Invio copia · Ctrl+K categorie</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Invio: copia · Ctrl+K: categorie</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Invio copia</translation>
+        <source>Enter: copy</source>
+        <translation>Invio: copia</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Scegli una categoria · Esc per tornare</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Scegli una categoria · Esc: indietro</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>Le modifiche si salvano subito · Esc per tornare</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>Le modifiche si salvano subito · Esc: indietro</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>Personalizzate</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Aggiungi stella</translation>
+        <source>Add to favorites</source>
+        <translation>Segna come preferita</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Rimuovi stella</translation>
+        <source>Remove from favorites</source>
+        <translation>Togli dalle preferite</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>Le categorie con la stella compaiono nella barra in alto</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>Le categorie preferite compaiono nella barra in alto</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>Formule</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Rispetto a</translation>
+        <source>Relative to %1</source>
+        <translation>Rispetto a %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>
@@ -421,7 +421,7 @@
     </message>
     <message id="panel.copy.title">
         <source>Copying</source>
-        <translation>Copia</translation>
+        <translation>Cosa copiare</translation>
     </message>
     <message id="panel.copy.withUnit">
         <source>Value and unit</source>
@@ -433,7 +433,7 @@
     </message>
     <message id="settings.section.language">
         <source>Language &amp; region</source>
-        <translation>Lingua e zona</translation>
+        <translation>Lingua e regione</translation>
     </message>
     <message id="settings.language">
         <source>Language</source>
@@ -445,7 +445,7 @@
     </message>
     <message id="settings.region">
         <source>Region</source>
-        <translation>Zona</translation>
+        <translation>Regione</translation>
     </message>
     <message id="region.mainlandChina">
         <source>Mainland China</source>

@@ -64,8 +64,8 @@
         <translation>パネルの固定を解除しました</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>スターを付けられるカテゴリは %1 個までです</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>お気に入りにできるカテゴリは %1 個までです</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -73,11 +73,11 @@
     </message>
     <message id="panel.hotKey.working">
         <source>Working: %1</source>
-        <translation>有効：%1</translation>
+        <translation>動作中：%1</translation>
     </message>
     <message id="panel.hotKey.notWorking">
         <source>Not working: %1</source>
-        <translation>無効：%1</translation>
+        <translation>動作していません：%1</translation>
     </message>
     <message id="panel.hotKey.bindHint">
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
@@ -85,7 +85,7 @@
     </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
-        <translation>Zelvane のパネルを表示または非表示</translation>
+        <translation>Zelvane のパネルの表示／非表示を切り替え</translation>
     </message>
     <message id="drawer.allCategories">
         <source>All categories</source>
@@ -108,8 +108,8 @@
         <translation>最小化</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>拡大/縮小</translation>
+        <source>Maximize</source>
+        <translation>最大化</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
@@ -193,7 +193,7 @@
     </message>
     <message id="currency.lastUpdated">
         <source>Updated %1</source>
-        <translation>%1 に更新</translation>
+        <translation>更新日時：%1</translation>
     </message>
     <message id="currency.noRates.title">
         <source>No exchange rates yet</source>
@@ -264,24 +264,24 @@
         <translation>コピーした結果がここに表示されます</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Enter でコピー · ↑↓ で選択 · Ctrl+K でカテゴリ · Ctrl+, で設定</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Enter：コピー · ↑↓：選択 · Ctrl+K：カテゴリ · Ctrl+,：設定</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Enter でコピー · Ctrl+K でカテゴリ</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Enter：コピー · Ctrl+K：カテゴリ</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Enter でコピー</translation>
+        <source>Enter: copy</source>
+        <translation>Enter：コピー</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>カテゴリを選択 · Esc で戻る</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>カテゴリを選択 · Esc：戻る</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>変更はすぐに保存されます · Esc で戻る</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>変更はすぐに保存されます · Esc：戻る</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>カスタム</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>スターを付ける</translation>
+        <source>Add to favorites</source>
+        <translation>お気に入りに追加</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>スターを外す</translation>
+        <source>Remove from favorites</source>
+        <translation>お気に入りから削除</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>スター付きのカテゴリは上部のバーに表示されます</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>お気に入りのカテゴリは上部のバーに表示されます</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>換算式</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>基準</translation>
+        <source>Relative to %1</source>
+        <translation>%1基準</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>
@@ -545,7 +545,7 @@
     </message>
     <message id="settings.section.about">
         <source>About</source>
-        <translation>情報</translation>
+        <translation>Zelvane について</translation>
     </message>
     <message id="settings.version">
         <source>Version</source>

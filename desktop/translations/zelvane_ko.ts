@@ -64,8 +64,8 @@
         <translation>패널 고정 해제됨</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>별표는 카테고리 %1개까지 표시할 수 있습니다</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>카테고리는 %1개까지 즐겨찾기에 추가할 수 있습니다</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,16 +108,16 @@
         <translation>최소화</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>확대/축소</translation>
+        <source>Maximize</source>
+        <translation>최대화</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
-        <translation>드래그하여 이동 · 더블클릭하면 위치 초기화</translation>
+        <translation>드래그하여 이동 · 더블클릭하여 위치 초기화</translation>
     </message>
     <message id="panel.size.help">
         <source>Drag to resize · double-click to reset the size</source>
-        <translation>드래그하여 크기 조절 · 더블클릭하면 크기 초기화</translation>
+        <translation>드래그하여 크기 조절 · 더블클릭하여 크기 초기화</translation>
     </message>
     <message id="panel.size.min">
         <source>Minimum size</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>모서리를 더블클릭하면 초기화</translation>
+        <translation>모서리를 더블클릭하여 초기화</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -217,7 +217,7 @@
     </message>
     <message id="converter.hideOthers">
         <source>Show fewer units</source>
-        <translation>단위 적게 보기</translation>
+        <translation>일부 단위만 보기</translation>
     </message>
     <message id="picker.pin">
         <source>Pin</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>클릭하면 복사 · Ctrl+클릭하면 이 단위를 기준으로 변환</translation>
+        <translation>클릭하여 복사 · Ctrl+클릭하여 이 단위를 기준으로 변환</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -257,31 +257,31 @@
     </message>
     <message id="panel.recent.hint">
         <source>Click to open again</source>
-        <translation>클릭하면 다시 열기</translation>
+        <translation>클릭하여 다시 열기</translation>
     </message>
     <message id="panel.recent.empty">
         <source>Copied results appear here</source>
         <translation>복사한 결과가 여기에 표시됩니다</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Enter 복사 · ↑↓ 선택 · Ctrl+K 카테고리 · Ctrl+, 설정</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Enter: 복사 · ↑↓: 선택 · Ctrl+K: 카테고리 · Ctrl+,: 설정</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Enter 복사 · Ctrl+K 카테고리</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Enter: 복사 · Ctrl+K: 카테고리</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Enter 복사</translation>
+        <source>Enter: copy</source>
+        <translation>Enter: 복사</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>카테고리 선택 · Esc로 돌아가기</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>카테고리 선택 · Esc: 돌아가기</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>변경 사항은 바로 저장됩니다 · Esc로 돌아가기</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>변경 사항은 바로 저장됩니다 · Esc: 돌아가기</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>사용자 지정</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>별표 표시</translation>
+        <source>Add to favorites</source>
+        <translation>즐겨찾기에 추가</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>별표 해제</translation>
+        <source>Remove from favorites</source>
+        <translation>즐겨찾기에서 제거</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>별표한 카테고리는 상단 막대에 표시됩니다</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>즐겨찾기한 카테고리는 상단 바에 표시됩니다</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>공식</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>기준</translation>
+        <source>Relative to %1</source>
+        <translation>%1 기준</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>

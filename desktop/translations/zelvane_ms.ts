@@ -64,8 +64,8 @@
         <translation>Panel dinyahsemat</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>Anda boleh membintangkan sehingga %1 kategori</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>Anda boleh menambah sehingga %1 kategori ke kegemaran</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,8 +108,8 @@
         <translation>Minimumkan</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>Zum</translation>
+        <source>Maximize</source>
+        <translation>Maksimumkan</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
@@ -141,7 +141,7 @@
     </message>
     <message id="converter.inputUnit">
         <source>Input unit</source>
-        <translation>Unit input</translation>
+        <translation>Unit masukan</translation>
     </message>
     <message id="explain.hint">
         <source>How this is calculated</source>
@@ -157,11 +157,11 @@
     </message>
     <message id="panel.parse.confirm">
         <source>Press Enter to apply</source>
-        <translation>Tekan Enter untuk guna</translation>
+        <translation>Tekan Enter untuk menggunakan</translation>
     </message>
     <message id="panel.parse.copy">
         <source>Press Enter to copy</source>
-        <translation>Tekan Enter untuk salin</translation>
+        <translation>Tekan Enter untuk menyalin</translation>
     </message>
     <message id="panel.parse.miss">
         <source>Unit not recognized</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>Langkah tersuai</translation>
+        <translation>Saiz langkah tersuai</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
@@ -217,7 +217,7 @@
     </message>
     <message id="converter.hideOthers">
         <source>Show fewer units</source>
-        <translation>Papar kurang unit</translation>
+        <translation>Papar lebih sedikit unit</translation>
     </message>
     <message id="picker.pin">
         <source>Pin</source>
@@ -237,7 +237,7 @@
     </message>
     <message id="panel.row.help">
         <source>Click to copy · Ctrl-click to convert from this unit</source>
-        <translation>Klik untuk salin · Ctrl+klik untuk menukar daripada unit ini</translation>
+        <translation>Klik untuk menyalin · Ctrl+klik untuk menukar daripada unit ini</translation>
     </message>
     <message id="converter.copyWithUnit">
         <source>Copy with unit</source>
@@ -257,31 +257,31 @@
     </message>
     <message id="panel.recent.hint">
         <source>Click to open again</source>
-        <translation>Klik untuk buka semula</translation>
+        <translation>Klik untuk membuka semula</translation>
     </message>
     <message id="panel.recent.empty">
         <source>Copied results appear here</source>
         <translation>Hasil yang disalin dipaparkan di sini</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Enter salin · ↑↓ pilih · Ctrl+K kategori · Ctrl+, tetapan</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Enter: salin · ↑↓: pilih · Ctrl+K: kategori · Ctrl+,: tetapan</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Enter salin · Ctrl+K kategori</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Enter: salin · Ctrl+K: kategori</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Enter salin</translation>
+        <source>Enter: copy</source>
+        <translation>Enter: salin</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Pilih kategori · Esc untuk kembali</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Pilih kategori · Esc: kembali</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>Perubahan disimpan serta-merta · Esc untuk kembali</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>Perubahan disimpan serta-merta · Esc: kembali</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>Tersuai</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Bintangkan</translation>
+        <source>Add to favorites</source>
+        <translation>Tambah ke kegemaran</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Nyahbintang</translation>
+        <source>Remove from favorites</source>
+        <translation>Alih keluar daripada kegemaran</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>Kategori berbintang dipaparkan di bar atas</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>Kategori kegemaran dipaparkan di bar atas</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>Formula</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Berbanding</translation>
+        <source>Relative to %1</source>
+        <translation>Relatif kepada %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>

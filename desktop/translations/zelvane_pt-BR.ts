@@ -57,15 +57,15 @@
     </message>
     <message id="panel.pinned">
         <source>Panel pinned: it stays open</source>
-        <translation>Painel fixado: ele vai ficar aberto</translation>
+        <translation>Painel fixado: permanecerá aberto</translation>
     </message>
     <message id="panel.unpinned">
         <source>Panel unpinned</source>
         <translation>Painel desafixado</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>Você pode marcar com estrela até %1 categorias</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>Você pode ter até %1 categorias favoritas</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,8 +108,8 @@
         <translation>Minimizar</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>Ampliar</translation>
+        <source>Maximize</source>
+        <translation>Maximizar</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
@@ -129,7 +129,7 @@
     </message>
     <message id="panel.size.reset">
         <source>Double-click a corner to reset</source>
-        <translation>Clique duas vezes num canto para redefinir</translation>
+        <translation>Clique duas vezes em um canto para redefinir</translation>
     </message>
     <message id="converter.value">
         <source>Value</source>
@@ -264,24 +264,24 @@
         <translation>Os resultados copiados aparecem aqui</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Enter copia · ↑↓ escolher · Ctrl+K categorias · Ctrl+, configurações</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Enter: copiar · ↑↓: escolher · Ctrl+K: categorias · Ctrl+,: configurações</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Enter copia · Ctrl+K categorias</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Enter: copiar · Ctrl+K: categorias</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Enter copia</translation>
+        <source>Enter: copy</source>
+        <translation>Enter: copiar</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>Escolha uma categoria · Esc para voltar</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>Escolha uma categoria · Esc: voltar</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>As alterações são salvas na hora · Esc para voltar</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>As alterações são salvas na hora · Esc: voltar</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>Personalizadas</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>Marcar com estrela</translation>
+        <source>Add to favorites</source>
+        <translation>Marcar como favorita</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>Remover estrela</translation>
+        <source>Remove from favorites</source>
+        <translation>Remover das favoritas</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>As categorias com estrela aparecem na barra superior</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>As categorias favoritas aparecem na barra superior</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>Fórmulas</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>Em relação a</translation>
+        <source>Relative to %1</source>
+        <translation>Em relação a %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>

@@ -64,8 +64,8 @@
         <translation>เลิกปักหมุดแผงแล้ว</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>ติดดาวหมวดหมู่ได้สูงสุด %1 หมวดหมู่</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>เพิ่มหมวดหมู่ในรายการโปรดได้สูงสุด %1 หมวดหมู่</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,8 +108,8 @@
         <translation>ย่อเล็กสุด</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>ย่อ/ขยาย</translation>
+        <source>Maximize</source>
+        <translation>ขยายใหญ่สุด</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
@@ -177,7 +177,7 @@
     </message>
     <message id="converter.step.title">
         <source>Step size</source>
-        <translation>ขนาดขั้น</translation>
+        <translation>ค่าเพิ่ม/ลดต่อครั้ง</translation>
     </message>
     <message id="converter.step.auto">
         <source>Automatic</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>กำหนดขนาดขั้นเอง</translation>
+        <translation>กำหนดค่าเพิ่ม/ลดเอง</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
@@ -264,24 +264,24 @@
         <translation>ผลลัพธ์ที่คัดลอกจะแสดงที่นี่</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Enter คัดลอก · ↑↓ เลือก · Ctrl+K หมวดหมู่ · Ctrl+, การตั้งค่า</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Enter: คัดลอก · ↑↓: เลือก · Ctrl+K: หมวดหมู่ · Ctrl+,: การตั้งค่า</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Enter คัดลอก · Ctrl+K หมวดหมู่</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Enter: คัดลอก · Ctrl+K: หมวดหมู่</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Enter คัดลอก</translation>
+        <source>Enter: copy</source>
+        <translation>Enter: คัดลอก</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>เลือกหมวดหมู่ · Esc เพื่อกลับ</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>เลือกหมวดหมู่ · Esc: กลับ</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>บันทึกการเปลี่ยนแปลงทันที · Esc เพื่อกลับ</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>บันทึกการเปลี่ยนแปลงทันที · Esc: กลับ</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -316,16 +316,16 @@
         <translation>กำหนดเอง</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>ติดดาว</translation>
+        <source>Add to favorites</source>
+        <translation>เพิ่มในรายการโปรด</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>เลิกติดดาว</translation>
+        <source>Remove from favorites</source>
+        <translation>นำออกจากรายการโปรด</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>หมวดหมู่ที่ติดดาวจะแสดงในแถบด้านบน</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>หมวดหมู่ในรายการโปรดจะแสดงในแถบด้านบน</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>สูตร</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>เทียบกับ</translation>
+        <source>Relative to %1</source>
+        <translation>เทียบกับ %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>
@@ -393,7 +393,7 @@
     </message>
     <message id="panel.hotkey.title">
         <source>Global shortcut</source>
-        <translation>ปุ่มลัดส่วนกลาง</translation>
+        <translation>ปุ่มลัดทั้งระบบ</translation>
     </message>
     <message id="panel.hotkey.none">
         <source>None</source>

@@ -64,8 +64,8 @@
         <translation>面板已取消固定</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>最多可以星标 %1 个类别</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>最多可收藏 %1 个类别</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,8 +108,8 @@
         <translation>最小化</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>缩放</translation>
+        <source>Maximize</source>
+        <translation>最大化</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
@@ -264,24 +264,24 @@
         <translation>复制的结果会显示在这里</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>回车复制 · ↑↓ 选择 · Ctrl+K 类别 · Ctrl+, 设置</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>回车：复制 · ↑↓：选择 · Ctrl+K：类别 · Ctrl+,：设置</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>回车复制 · Ctrl+K 类别</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>回车：复制 · Ctrl+K：类别</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>回车复制</translation>
+        <source>Enter: copy</source>
+        <translation>回车：复制</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>选择类别 · Esc 返回</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>选择类别 · Esc：返回</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>更改即时保存 · Esc 返回</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>更改即时保存 · Esc：返回</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -293,7 +293,7 @@
     </message>
     <message id="group.favorites">
         <source>Favorites</source>
-        <translation>常用</translation>
+        <translation>收藏</translation>
     </message>
     <message id="group.everyday">
         <source>Everyday</source>
@@ -316,16 +316,16 @@
         <translation>自定义</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>加星标</translation>
+        <source>Add to favorites</source>
+        <translation>收藏</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>取消星标</translation>
+        <source>Remove from favorites</source>
+        <translation>取消收藏</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>加星标的类别会显示在顶栏</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>已收藏的类别会显示在顶栏</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>公式</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>参照</translation>
+        <source>Relative to %1</source>
+        <translation>相对于 %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>

@@ -64,8 +64,8 @@
         <translation>已取消釘選面板</translation>
     </message>
     <message id="star.limit">
-        <source>You can star up to %1 categories</source>
-        <translation>最多可以為 %1 個類別加上星號</translation>
+        <source>You can have up to %1 favorite categories</source>
+        <translation>最多可將 %1 個類別加入我的最愛</translation>
     </message>
     <message id="panel.hotKey.taken">
         <source>%1 is already used by another program</source>
@@ -108,8 +108,8 @@
         <translation>最小化</translation>
     </message>
     <message id="panel.window.maximize">
-        <source>Zoom</source>
-        <translation>縮放</translation>
+        <source>Maximize</source>
+        <translation>最大化</translation>
     </message>
     <message id="panel.move.help">
         <source>Drag to move · double-click to reset the position</source>
@@ -177,7 +177,7 @@
     </message>
     <message id="converter.step.title">
         <source>Step size</source>
-        <translation>間隔</translation>
+        <translation>增減量</translation>
     </message>
     <message id="converter.step.auto">
         <source>Automatic</source>
@@ -185,7 +185,7 @@
     </message>
     <message id="converter.step.custom">
         <source>Custom step</source>
-        <translation>自訂間隔</translation>
+        <translation>自訂增減量</translation>
     </message>
     <message id="common.done">
         <source>Done</source>
@@ -264,24 +264,24 @@
         <translation>複製的結果會顯示在這裡</translation>
     </message>
     <message id="panel.hint.full">
-        <source>Enter copies · ↑↓ select · Ctrl+K categories · Ctrl+, settings</source>
-        <translation>Enter 複製 · ↑↓ 選擇 · Ctrl+K 類別 · Ctrl+, 設定</translation>
+        <source>Enter: copy · ↑↓: choose · Ctrl+K: categories · Ctrl+,: settings</source>
+        <translation>Enter：複製 · ↑↓：選擇 · Ctrl+K：類別 · Ctrl+,：設定</translation>
     </message>
     <message id="panel.hint.medium">
-        <source>Enter copies · Ctrl+K categories</source>
-        <translation>Enter 複製 · Ctrl+K 類別</translation>
+        <source>Enter: copy · Ctrl+K: categories</source>
+        <translation>Enter：複製 · Ctrl+K：類別</translation>
     </message>
     <message id="panel.hint.short">
-        <source>Enter copies</source>
-        <translation>Enter 複製</translation>
+        <source>Enter: copy</source>
+        <translation>Enter：複製</translation>
     </message>
     <message id="panel.hint.categories">
-        <source>Pick a category · Esc to go back</source>
-        <translation>選擇類別 · Esc 返回</translation>
+        <source>Pick a category · Esc: back</source>
+        <translation>選擇類別 · Esc：返回</translation>
     </message>
     <message id="panel.hint.settings">
-        <source>Changes are saved at once · Esc to go back</source>
-        <translation>變更會立即儲存 · Esc 返回</translation>
+        <source>Changes are saved at once · Esc: back</source>
+        <translation>變更會立即儲存 · Esc：返回</translation>
     </message>
     <message id="panel.hint.back">
         <source>Back</source>
@@ -293,7 +293,7 @@
     </message>
     <message id="group.favorites">
         <source>Favorites</source>
-        <translation>常用</translation>
+        <translation>我的最愛</translation>
     </message>
     <message id="group.everyday">
         <source>Everyday</source>
@@ -316,16 +316,16 @@
         <translation>自訂</translation>
     </message>
     <message id="panel.star">
-        <source>Star</source>
-        <translation>加上星號</translation>
+        <source>Add to favorites</source>
+        <translation>加入我的最愛</translation>
     </message>
     <message id="panel.unstar">
-        <source>Unstar</source>
-        <translation>移除星號</translation>
+        <source>Remove from favorites</source>
+        <translation>從我的最愛移除</translation>
     </message>
     <message id="panel.star.hint">
-        <source>Starred categories appear in the top bar</source>
-        <translation>加上星號的類別會顯示在頂列</translation>
+        <source>Favorite categories appear in the top bar</source>
+        <translation>我的最愛中的類別會顯示在頂列</translation>
     </message>
     <message id="explain.title">
         <source>How it's calculated</source>
@@ -340,8 +340,8 @@
         <translation>公式</translation>
     </message>
     <message id="explain.relativeTo">
-        <source>Relative to</source>
-        <translation>參照</translation>
+        <source>Relative to %1</source>
+        <translation>相對於 %1</translation>
     </message>
     <message id="explain.base">
         <source>Base unit</source>

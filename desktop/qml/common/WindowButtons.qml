@@ -3,12 +3,12 @@ import QtQuick.Controls.Basic
 import QtQuick.Window
 import Zelvane
 
-// Close, minimise and zoom; their symbols appear while the pointer is over the group.
+// Close, minimise and maximise; their symbols appear while the pointer is over the group.
 Row {
     id: lights
 
     readonly property bool revealed: hover.hovered || close.activeFocus || minimize.activeFocus
-                                     || zoom.activeFocus
+                                     || maximize.activeFocus
 
     spacing: 8
     HoverHandler { id: hover }
@@ -64,7 +64,7 @@ Row {
         onClicked: lights.Window.window.showMinimized()
     }
     Light {
-        id: zoom
+        id: maximize
         objectName: "windowMaximize"
         fill: "#28C840"
         symbol: "arrow.up.left.and.arrow.down.right"

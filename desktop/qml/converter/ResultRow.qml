@@ -3,8 +3,8 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Zelvane
 
-// One converted value: flag, unit, value, and a star that pins the unit. Click copies it,
-// Ctrl-click makes it the source, the context menu offers both copies.
+// One converted value: flag, unit, value, and a pin that keeps the unit at the top. Click
+// copies it, Ctrl-click makes it the source, the context menu offers both copies.
 Item {
     id: item
 
@@ -34,7 +34,7 @@ Item {
     Accessible.description: qsTrId("panel.row.help")
     Accessible.onPressAction: tap(false)
 
-    ToolTip.visible: hovering && !star.hovered
+    ToolTip.visible: hovering && !pin.hovered
     ToolTip.delay: 1200
     ToolTip.text: qsTrId("panel.row.help")
 
@@ -103,9 +103,9 @@ Item {
             tint: item.theme.deep
         }
         RoundIconButton {
-            id: star
-            objectName: "rowStar_" + item.unitId
-            symbol: item.isPinned ? "star.fill" : "star"
+            id: pin
+            objectName: "rowPin_" + item.unitId
+            symbol: item.isPinned ? "pin.fill" : "pin"
             label: qsTrId(item.isPinned ? "picker.unpin" : "picker.pin")
             tint: item.isPinned ? item.theme.deep : PanelStyle.faintText
             diameter: item.layout.rowHeight

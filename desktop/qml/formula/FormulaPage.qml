@@ -97,8 +97,9 @@ ColumnLayout {
                     }
                     Line {
                         visible: !!page.base
-                        text: page.base ? qsTrId("explain.relativeTo") + " " + page.base.name + " ("
-                                          + page.base.symbol + ") · " + qsTrId("explain.base") : ""
+                        text: page.base ? qsTrId("explain.relativeTo").arg(
+                                              page.base.name + " (" + page.base.symbol + ")")
+                                          + " · " + qsTrId("explain.base") : ""
                         color: PanelStyle.secondaryText
                         font.pixelSize: PanelStyle.bodySize
                     }

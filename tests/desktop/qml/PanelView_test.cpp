@@ -194,10 +194,10 @@ TEST_F(PanelViewTest, AnEleventhStarIsRefusedWithAToast) {
 TEST_F(PanelViewTest, APreviewedRowCannotBePinnedOrHidden) {
     replaceInput("5 km to mi");
     ASSERT_TRUE(flow().isPreview());
-    const std::string starName = "rowStar_" + flow().shown().row(0).unit->id;
-    QQuickItem* star = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (star = item(starName.c_str())); }));
-    EXPECT_FALSE(star->isEnabled());
+    const std::string pinName = "rowPin_" + flow().shown().row(0).unit->id;
+    QQuickItem* pin = nullptr;
+    ASSERT_TRUE(waitFor([&] { return (pin = item(pinName.c_str())); }));
+    EXPECT_FALSE(pin->isEnabled());
     auto* row = item("resultRow_0");
     QTest::mouseClick(view_.get(), Qt::RightButton, {}, row->mapToScene({20, 8}).toPoint());
     ASSERT_TRUE(waitFor([&] { return item<QObject>("rowMenu")->property("opened").toBool(); }));
