@@ -175,6 +175,10 @@ TEST_F(ThemeComponents, UnitFlagShowsTheRightKindOfFlag) {
     EXPECT_EQ(child(taiwan.get(), "taiwanFlag")->property("status").toInt(), 1); // Image.Ready
     EXPECT_DOUBLE_EQ(taiwan->implicitWidth(), 26);
 
+    auto dollar = create("UnitFlag { categoryId: 'currency'; unitId: 'USD'; size: 20 }");
+    EXPECT_EQ(child(dollar.get(), "flagEmoji")->property("text"), "🇺🇸");
+    EXPECT_TRUE(shows(dollar.get(), "flagEmoji"));
+
     auto token = create("UnitFlag { categoryId: 'currency'; unitId: 'USDT'; size: 20 }");
     EXPECT_TRUE(shows(token.get(), "banknote"));
     EXPECT_EQ(child(token.get(), "banknote")->property("status").toInt(), 1);
