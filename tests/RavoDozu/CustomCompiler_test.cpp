@@ -191,14 +191,11 @@ TEST(CustomNumericInverse, CostIsBoundedWhateverTheFunction) {
     EXPECT_LE(calls, 110 + 200);
 }
 
-TEST(CustomNumericInverse, FindsRootsOnThePositiveSideFirst) {
+// Roots on the positive side first, then the negative; NaN where the grid cannot bracket one.
+TEST(CustomNumericInverse, FindsRootsTheGridBrackets) {
     EXPECT_NEAR(numericInverse(parsed("x^2"), 4), 2, 1e-12);
     EXPECT_NEAR(numericInverse(parsed("x^3"), -8), -2, 1e-12); // only the negative pass finds it
-    // A grid point that is an exact root is taken as it is.
-    EXPECT_EQ(numericInverse(parsed("x"), 1e-6), 1e-6);
-}
-
-TEST(CustomNumericInverse, GivesNaNWhereTheGridCannotBracket) {
+    EXPECT_EQ(numericInverse(parsed("x"), 1e-6), 1e-6); // an exact grid root is taken as it is
     EXPECT_TRUE(std::isnan(numericInverse(parsed("x^2"), -1))); // no solution at all
     EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), 0)));    // 0 is never tried
     EXPECT_TRUE(std::isnan(numericInverse(parsed("x"), 2e12))); // above the grid

@@ -54,15 +54,6 @@ TEST(CustomLibraryJson, RoundTripKeepsEveryField) {
               library);
 }
 
-TEST(CustomLibraryJson, AbsentOptionalsStayAbsent) {
-    CustomConversion conversion = fullConversion();
-    conversion.decimals.reset();
-    conversion.source.reset();
-    json encoded = encodeCustomConversion(conversion);
-    EXPECT_FALSE(encoded.contains("decimals") || encoded.contains("source"));
-    EXPECT_EQ(decodeCustomConversion(encoded).valueOr(CustomConversion{}), conversion);
-}
-
 TEST(CustomLibraryJson, LibraryLevelKeysFallBackToTheirDefaults) {
     EXPECT_EQ(decoded(R"({"version":1.5,"conversions":{"a":1},"extras":"none"})"),
               CustomLibrary::empty);

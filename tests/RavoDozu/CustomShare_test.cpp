@@ -208,31 +208,14 @@ constexpr auto standard = Base64Alphabet::standard;
 constexpr auto urlSafe = Base64Alphabet::urlSafe;
 } // namespace
 
-TEST(Base64, Rfc4648Vectors) {
-    struct Case {
-        const char* bytes;
-        const char* padded;
-        const char* unpadded;
-    };
-    const Case cases[] = {{"", "", ""}, {"fo", "Zm8=", "Zm8"}, {"foo", "Zm9v", "Zm9v"}};
-    for (const auto& item : cases) {
-        EXPECT_EQ(base64Encode(item.bytes, standard, true), item.padded);
-        EXPECT_EQ(base64Encode(item.bytes, standard, false), item.unpadded);
-        EXPECT_EQ(base64Decode(item.padded, standard), item.bytes) << item.padded;
-        EXPECT_EQ(base64Decode(item.unpadded, standard), item.bytes) << item.unpadded;
-    }
-}
-
-TEST(Base64, AlphabetsDifferOnlyInTheLastTwoDigits) {
-    const std::string bytes("\xfb\xff\xbf", 3);
-    EXPECT_EQ(base64Encode(bytes, standard, true), "+/+/");
-    EXPECT_EQ(base64Encode(bytes, urlSafe, true), "-_-_");
-    EXPECT_EQ(base64Decode("-_-_", urlSafe), bytes);
+// Both alphabets, padded or not, over every byte value; they differ only in the last two digits.
+TEST(Base64, EncodesAsRfc4648AndEveryByteValueRoundTrips) {
+    EXPECT_EQ(base64Encode("fo", standard, true), "Zm8=");
+    EXPECT_EQ(base64Encode("fo", standard, false), "Zm8");
+    EXPECT_EQ(base64Encode("\xfb\xff\xbf", standard, true), "+/+/");
+    EXPECT_EQ(base64Encode("\xfb\xff\xbf", urlSafe, true), "-_-_");
     EXPECT_FALSE(base64Decode("-_-_", standard));
     EXPECT_FALSE(base64Decode("+/+/", urlSafe));
-}
-
-TEST(Base64, EveryByteValueRoundTrips) {
     std::string bytes;
     for (int i = 0; i < 256; ++i)
         bytes += static_cast<char>(i);

@@ -4,16 +4,15 @@
 #include "RavoDozu/ExchangeRates.h"
 #include "RavoDozu/RatesClient.h"
 
-#include <cmath>
-
 #include <chrono>
-#include <cstdlib>
+#include <cmath>
 
 #include <gtest/gtest.h>
 
 #include <nlohmann/json.hpp>
 
 #include "LoopbackServer.h"
+#include "ScopedEnvironment.h"
 
 using namespace ravodozu;
 using namespace std::chrono_literals;
@@ -55,20 +54,19 @@ TEST(RatesClientConfiguration, RelayOnlyWhenUsableAndHostsFromTheEnvironment) {
     for (const char* unusable : {"", "ftp://relay.example/rates"})
         EXPECT_EQ(RatesClient(unusable).sources, publicOnly) << unusable;
 
-    setenv("ZELVANE_RELAY_URL", "http://127.0.0.1:9/rates", 1);
-    setenv("ZELVANE_ERAPI_BASE", "http://127.0.0.1:7/", 1);
-    setenv("ZELVANE_RATES_TIMEOUT", "0.25", 1);
+    zelvane::testing::ScopedEnvironment environment{
+        {"ZELVANE_RELAY_URL", "http://127.0.0.1:9/rates"},
+        {"ZELVANE_ERAPI_BASE", "http://127.0.0.1:7/"},
+        {"ZELVANE_RATES_TIMEOUT", "0.25"}};
     auto client = RatesClient::fromEnvironment();
     EXPECT_EQ(client.sources.size(), 3u);
     EXPECT_EQ(client.url(client.sources[1]), "http://127.0.0.1:7/v6/latest/USD");
     EXPECT_EQ(client.url(client.sources[2]), "https://api.frankfurter.app/v1/latest?base=USD");
     EXPECT_EQ(client.timeout, 0.25);
     for (const char* unusable : {"0", "5s", "inf"}) {
-        setenv("ZELVANE_RATES_TIMEOUT", unusable, 1);
+        zelvane::testing::ScopedEnvironment timeout{{"ZELVANE_RATES_TIMEOUT", unusable}};
         EXPECT_EQ(RatesClient::fromEnvironment().timeout, 10) << unusable;
     }
-    for (const char* name : {"ZELVANE_RELAY_URL", "ZELVANE_ERAPI_BASE", "ZELVANE_RATES_TIMEOUT"})
-        unsetenv(name);
 }
 
 TEST(RatesClientFetch, TakesTheFirstSourceThatDeliversAnIntactSnapshot) {
@@ -78,15 +76,16 @@ TEST(RatesClientFetch, TakesTheFirstSourceThatDeliversAnIntactSnapshot) {
         std::string relay;
         std::string erapi;
         const char* expected;
+        int requests;
     };
     const std::string erapiError =
         R"({"result":"error","base_code":"USD","time_last_update_unix":1,"rates":{}})";
     const Case cases[] = {
-        {"relay delivers", 200, relayBody, erapiBody, "Zelvane relay"},
-        {"relay unavailable", 503, relayBody, erapiBody, "ExchangeRate-API"},
+        {"relay delivers", 200, relayBody, erapiBody, "Zelvane relay", 1},
+        {"relay unavailable", 503, relayBody, erapiBody, "ExchangeRate-API", 2},
         {"relay body over 4 MiB in chunks", 0, relayBodyOfSize(RatesClient::maximumBodySize + 1),
-         erapiBody, "ExchangeRate-API"},
-        {"ExchangeRate-API reports an error", 503, "", erapiError, "Frankfurter (ECB)"},
+         erapiBody, "ExchangeRate-API", 2},
+        {"ExchangeRate-API reports an error", 503, "", erapiError, "Frankfurter (ECB)", 3},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.name);
@@ -98,9 +97,7 @@ TEST(RatesClientFetch, TakesTheFirstSourceThatDeliversAnIntactSnapshot) {
         ASSERT_TRUE(result);
         EXPECT_EQ(result->source, test.expected);
         EXPECT_EQ(relay.hits() + services.erapi.hits() + services.frankfurter.hits(),
-                  std::string(test.expected) == "Frankfurter (ECB)"  ? 3
-                  : std::string(test.expected) == "ExchangeRate-API" ? 2
-                                                                     : 1);
+                  test.requests);
     }
 }
 

@@ -120,52 +120,45 @@ TEST(MatchingRegions, CountriesFirstThenLanguagesWithoutDuplicates) {
               (Regions{RegionProfile::hongKong, RegionProfile::taiwan}));
 }
 
-class PresetsData : public ::testing::Test {
-  protected:
-    static void SetUpTestSuite() {
-        auto path = ResourceBundle::core().resource("presets", "json", "units");
-        ASSERT_TRUE(path) << "units/presets.json is not in the bundle";
-        std::ifstream stream(*path);
-        auto document = nlohmann::json::parse(stream, nullptr, /*allow_exceptions=*/false);
-        ASSERT_FALSE(document.is_discarded()) << "units/presets.json is not JSON";
-        auto decoded = RegionProfile::File::decode(document);
-        ASSERT_TRUE(decoded) << decoded.error().describe();
-        file = new RegionProfile::File(std::move(decoded).value());
-
-        auto loaded = UnitCatalog::loadBundled();
-        ASSERT_TRUE(loaded) << loaded.error().describe();
-        catalog = new UnitCatalog(std::move(loaded).value());
-    }
-
-    // Every id an entry names must be a unit of its category. Currencies are left out: that
-    // category is built from whatever the exchange rates list.
-    static void expectValid(const std::string& where, const std::string& categoryId,
-                            const RegionProfile::Entry& entry) {
-        if (categoryId == "currency")
-            return;
-        SCOPED_TRACE(where + " " + categoryId);
-        const auto* category = catalog->category(categoryId);
-        ASSERT_NE(category, nullptr) << "not a built-in category";
-        std::vector<std::string> ids{entry.from};
-        ids.insert(ids.end(), entry.pinned.begin(), entry.pinned.end());
-        for (const auto& id : ids)
-            EXPECT_NE(category->unit(id), nullptr) << id << " is not a unit of " << categoryId;
-    }
-
-    static inline RegionProfile::File* file = nullptr;
-    static inline UnitCatalog* catalog = nullptr;
-};
-
-TEST_F(PresetsData, UniversalCoversEveryBuiltInCategory) {
-    for (const auto& categoryId : allCategoryIds())
-        EXPECT_TRUE(file->universal.contains(categoryId)) << categoryId;
-    EXPECT_EQ(file->universal.size(), allCategoryIds().size());
+const UnitCatalog& bundledCatalog() {
+    static const UnitCatalog catalog = UnitCatalog::loadBundled().value();
+    return catalog;
 }
 
-TEST_F(PresetsData, EveryIdNamesAUnitOfItsCategory) {
-    for (const auto& [categoryId, entry] : file->universal)
+const RegionProfile::File& presetsFile() {
+    static const RegionProfile::File file = [] {
+        auto path = ResourceBundle::core().resource("presets", "json", "units");
+        std::ifstream stream(path.value());
+        return RegionProfile::File::decode(nlohmann::json::parse(stream)).value();
+    }();
+    return file;
+}
+
+// Every id an entry names must be a unit of its category. Currencies are left out: that category
+// is built from whatever the exchange rates list.
+void expectValid(const std::string& where, const std::string& categoryId,
+                 const RegionProfile::Entry& entry) {
+    if (categoryId == "currency")
+        return;
+    SCOPED_TRACE(where + " " + categoryId);
+    const auto* category = bundledCatalog().category(categoryId);
+    ASSERT_NE(category, nullptr) << "not a built-in category";
+    std::vector<std::string> ids{entry.from};
+    ids.insert(ids.end(), entry.pinned.begin(), entry.pinned.end());
+    for (const auto& id : ids)
+        EXPECT_NE(category->unit(id), nullptr) << id << " is not a unit of " << categoryId;
+}
+
+TEST(PresetsData, UniversalCoversEveryBuiltInCategory) {
+    for (const auto& categoryId : allCategoryIds())
+        EXPECT_TRUE(presetsFile().universal.contains(categoryId)) << categoryId;
+    EXPECT_EQ(presetsFile().universal.size(), allCategoryIds().size());
+}
+
+TEST(PresetsData, EveryIdNamesAUnitOfItsCategory) {
+    for (const auto& [categoryId, entry] : presetsFile().universal)
         expectValid("universal", categoryId, entry);
-    for (const auto& region : file->regions)
+    for (const auto& region : presetsFile().regions)
         for (const auto& [categoryId, entry] : region.presets) {
             EXPECT_TRUE(std::ranges::find(allCategoryIds(), categoryId) != allCategoryIds().end())
                 << region.id << ": " << categoryId;
@@ -175,10 +168,10 @@ TEST_F(PresetsData, EveryIdNamesAUnitOfItsCategory) {
 
 // One record for each region, and no country claimed twice: a second region listing a country
 // could never be detected by it.
-TEST_F(PresetsData, OneRecordPerRegionAndCountriesUnique) {
-    EXPECT_EQ(file->regions.size(), RegionProfile::caseCount);
+TEST(PresetsData, OneRecordPerRegionAndCountriesUnique) {
+    EXPECT_EQ(presetsFile().regions.size(), RegionProfile::caseCount);
     std::set<std::string> idsSeen, countriesSeen;
-    for (const auto& region : file->regions) {
+    for (const auto& region : presetsFile().regions) {
         SCOPED_TRACE(region.id);
         EXPECT_TRUE(RegionProfile::named(region.id) && idsSeen.insert(region.id).second);
         ASSERT_FALSE(region.countries.empty());

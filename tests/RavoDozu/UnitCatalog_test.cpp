@@ -49,15 +49,15 @@ TEST(UnitCatalog, LoadsBothFilesAndLooksUpFirstMatches) {
 }
 
 TEST(UnitCatalog, NamesTheMissingFile) {
-    TempDirectory onlyCurrency, onlyCore;
-    auto noCore = UnitCatalog::load(bundleWith(onlyCurrency, nullptr, currencyFile));
-    ASSERT_FALSE(noCore);
-    EXPECT_EQ(noCore.error().kind, CatalogError::Kind::missingResource);
-    EXPECT_EQ(noCore.error().resource, "core");
-    auto noCurrency = UnitCatalog::load(bundleWith(onlyCore, coreFile, nullptr));
-    ASSERT_FALSE(noCurrency);
-    EXPECT_EQ(noCurrency.error().kind, CatalogError::Kind::missingResource);
-    EXPECT_EQ(noCurrency.error().resource, "currency");
+    using Files = std::tuple<const char*, const char*, const char*>;
+    for (auto [core, currency, missing] :
+         {Files{nullptr, currencyFile, "core"}, Files{coreFile, nullptr, "currency"}}) {
+        TempDirectory dir;
+        auto catalog = UnitCatalog::load(bundleWith(dir, core, currency));
+        ASSERT_FALSE(catalog);
+        EXPECT_EQ(catalog.error().kind, CatalogError::Kind::missingResource);
+        EXPECT_EQ(catalog.error().resource, missing);
+    }
 }
 
 TEST(UnitCatalog, RejectsMalformedDataWithoutAPartialCatalog) {
@@ -174,19 +174,13 @@ const UnitCatalog& shipped() {
     return catalog;
 }
 
-TEST(CatalogData, HoldsEveryCategoryTheGroupsName) {
-    // The catalog files and the display groups are kept apart; a category in one only would
-    // either never show or show empty.
-    const auto& catalog = shipped();
-    std::set<std::string> ids{catalog.currency().id};
-    for (const auto& category : catalog.categories())
-        EXPECT_TRUE(ids.insert(category.id).second) << "duplicate category " << category.id;
-    EXPECT_EQ(ids, std::set<std::string>(allCategoryIds().begin(), allCategoryIds().end()));
-}
-
-TEST(CatalogData, UnitsAreUniqueAndFiniteWithALinearBaseOfOne) {
+// The catalog files and the display groups are kept apart; a category in one only would either
+// never show or show empty.
+TEST(CatalogData, HoldsEveryCategoryTheGroupsNameWithUniqueFiniteUnitsAndABaseOfOne) {
+    std::set<std::string> categoryIds{shipped().currency().id};
     for (const auto& category : shipped().categories()) {
         SCOPED_TRACE(category.id);
+        EXPECT_TRUE(categoryIds.insert(category.id).second) << "duplicate category";
         std::set<std::string> ids;
         for (const auto& unit : category.units) {
             EXPECT_TRUE(ids.insert(unit.id).second) << "duplicate id " << unit.id;
@@ -198,6 +192,7 @@ TEST(CatalogData, UnitsAreUniqueAndFiniteWithALinearBaseOfOne) {
         ASSERT_NE(base, nullptr) << "base " << category.base;
         EXPECT_EQ(base->conversion, (Conversion{LinearConversion{1}}));
     }
+    EXPECT_EQ(categoryIds, std::set<std::string>(allCategoryIds().begin(), allCategoryIds().end()));
 }
 
 TEST(CatalogData, CurrencyCodesAreUniqueAndIncludeTheDefaults) {

@@ -39,11 +39,7 @@ TEST_F(Commands, AnswersAndExitCodes) {
         {{"units", "nonsense"}, 1, std::nullopt, "unknown category: nonsense\n"},
         {{"units"}, 2},
         // Without the named bundle the one beside the program is used.
-        {{"categories"},
-         0,
-         std::nullopt,
-         std::nullopt,
-         "ZELVANE_BUNDLE_DIR=/nonexistent LD_PRELOAD="},
+        {.arguments = {"categories"}, .environment = "ZELVANE_BUNDLE_DIR=/nonexistent LD_PRELOAD="},
         {{"presets", "atlantis"}, 1, std::nullopt, "unknown region: atlantis\n"},
         {{"presets"}, 2, std::nullopt, "usage: zelvane-cli presets REGION [--json]"},
         {{"show", "nonsense"}, 1, std::nullopt, "unknown category: nonsense\n"},
@@ -61,17 +57,10 @@ TEST_F(Commands, CatalogAndRegionsAsJson) {
     EXPECT_EQ(
         element(runJson({"units", "temperature", "--json"})["units"], "id", "c")["conversion"],
         json::parse(R"({"type":"affine","factor":1.0,"offset":273.15})"));
-    const struct {
-        const char *language, *category, *unit, *name;
-    } names[] = {{"pt-BR", "length", "km", "quilômetro"}, // from CLDR
-                 {"th", "length", "wa", "วา"},            // from the data
-                 {"de", "length", "ft_us", "US-Survey-Fuß"},
-                 {"ja", "speed", "km_h", "キロメートル毎時"}};
-    for (auto [language, category, unit, name] : names)
-        EXPECT_EQ(element(runJson({"--lang", language, "units", category, "--json"})["units"], "id",
-                          unit)["name"],
-                  name)
-            << language;
+    // Names the data lacks come from CLDR (UnitCatalog's test); the language reaches them.
+    EXPECT_EQ(element(runJson({"--lang", "pt-BR", "units", "length", "--json"})["units"], "id",
+                      "km")["name"],
+              "quilômetro");
 
     auto presets = runJson({"presets", "unitedStates", "--json"})["presets"];
     ASSERT_EQ(presets.size(), 35u);

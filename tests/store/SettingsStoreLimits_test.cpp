@@ -1,8 +1,7 @@
-// SettingsStore against hostile files: too deep, too large, not a file. Nothing crashes or
-// hangs, what can safely be read is kept, and the damaged file is kept aside, private.
+// SettingsStore against damaged and hostile files: cut short, partly wrong, too deep, too large,
+// not a file. Nothing crashes or hangs, what can safely be read is kept, and the damaged file is
+// kept aside, private.
 #include "SettingsStore.h"
-
-#include <fstream>
 
 #include <sys/stat.h>
 
@@ -20,11 +19,6 @@ namespace {
 
 std::string nested(std::size_t depth) {
     return std::string(depth, '[') + std::string(depth, ']');
-}
-
-std::string readAll(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
 }
 
 struct Hostile {
@@ -64,12 +58,14 @@ TEST_P(SettingsStoreLimitsTest, KeepsWhatIsSafeAndTheDamagedFileAside) {
     struct stat copy {};
     ASSERT_EQ(::stat(store.damagedCopyPath().c_str(), &copy), 0);
     EXPECT_EQ(copy.st_mode & 0777, 0600u);
-    EXPECT_EQ(readAll(store.damagedCopyPath()), hostile.bytes);
+    EXPECT_EQ(zelvane::testing::readFile(store.damagedCopyPath()), hostile.bytes);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Files, SettingsStoreLimitsTest,
     ::testing::Values(
+        Hostile{"cutShort", R"({"good":1,"rates": {"base": "USD", )", ""},
+        Hostile{"partlyWrong", R"({"good":1, "bad": null, "hex": {"$hex": "zz"}})", ""},
         Hostile{"deepList", R"({"good":1,"deep":)" + nested(100'000) + "}", "nested deeper"},
         Hostile{"deepObjects",
                 R"({"good":1,"deep":)" +

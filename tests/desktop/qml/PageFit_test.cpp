@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "MessageLog.h"
 #include "PanelFixture.h"
 
 namespace zelvane {
@@ -32,29 +33,13 @@ const View views[] = {{PanelController::converter, "converter", "length"},
                       {PanelController::settings, "settings", "length"},
                       {PanelController::formula, "formula", "temperature"}};
 
-// Collects the warnings the QML prints while it lives (the platform's own notes aside).
-class WarningLog {
-  public:
-    WarningLog() {
-        messages().clear();
-        previous_ = qInstallMessageHandler(
-            [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-                const bool fromQml = QByteArray(context.category) == "qml" ||
-                                     QByteArray(context.category) == "js" ||
-                                     message.contains(".qml:") || message.startsWith("QString::");
-                if (type != QtDebugMsg && type != QtInfoMsg && fromQml)
-                    messages() << message;
-            });
-    }
-    ~WarningLog() { qInstallMessageHandler(previous_); }
-    static QStringList& messages() {
-        static QStringList all;
-        return all;
-    }
-
-  private:
-    QtMessageHandler previous_;
-};
+// A warning of the QML's own (the platform's notes aside).
+bool fromQml(QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    const QByteArray category(context.category);
+    return type != QtDebugMsg && type != QtInfoMsg &&
+           (category == "qml" || category == "js" || message.contains(".qml:") ||
+            message.startsWith("QString::"));
+}
 
 bool isText(const QQuickItem* item) {
     return item->inherits("QQuickText");
@@ -145,7 +130,7 @@ class PageFitTest : public testing::PanelFixture {
 
 TEST_F(PageFitTest, EveryPageFitsInEveryLanguageAtTheSmallAndMediumSizes) {
     QStringList found;
-    WarningLog warnings;
+    testing::MessageLog warnings(fromQml);
     for (const QString& language : languages) {
         app_.setPreference("languageCode", language);
         for (const QSize size : {QSize(364, 382), QSize(560, 420)}) {
@@ -167,8 +152,7 @@ TEST_F(PageFitTest, EveryPageFitsInEveryLanguageAtTheSmallAndMediumSizes) {
         }
     }
     EXPECT_TRUE(found.isEmpty()) << found.join("\n").toStdString();
-    EXPECT_TRUE(WarningLog::messages().isEmpty())
-        << WarningLog::messages().join("\n").toStdString();
+    EXPECT_TRUE(warnings.messages().isEmpty()) << warnings.messages().join("\n").toStdString();
 }
 
 } // namespace

@@ -59,12 +59,6 @@ class SettingsPageTest : public testing::PanelFixture {
         ASSERT_EQ(box->property("highlightedIndex").toInt(), index) << name;
         press(Qt::Key_Return);
     }
-    QStringList labelsOf(const char* name) const {
-        QStringList labels;
-        for (const auto& choice : item(name)->property("choices").toList())
-            labels << choice.toMap()["label"].toString();
-        return labels;
-    }
     // Waits until the pages are built for `identity` and the old ones are gone.
     bool builtFor(const char* identity) {
         const bool built = waitFor([&] {
@@ -93,10 +87,7 @@ TEST_F(SettingsPageTest, SizePresetsResizeThePanelAndMarkTheirSegment) {
     }
 }
 
-TEST_F(SettingsPageTest, TheHotKeyOffersFourChoicesAndNoneIsKept) {
-    EXPECT_EQ(
-        labelsOf("hotKeyChoice").join(" | ").toStdString(),
-        ("Alt+Super+U | Ctrl+Alt+U | Alt+Space | " + qtTrId("panel.hotkey.none")).toStdString());
+TEST_F(SettingsPageTest, TheHotKeyChoiceIsStoredAndNoneIsKept) {
     choose("hotKeyChoice", 3);
     EXPECT_EQ(settings_.hotKey(), HotKeyChoice::none);
     EXPECT_EQ(reloaded().hotKey(), HotKeyChoice::none);
@@ -132,15 +123,6 @@ TEST_F(SettingsPageTest, ChoosingALanguageRetranslatesTheOpenPanelAndKeepsItsPla
     EXPECT_EQ(textOf("hotKeyCommandHelp").toStdString(), englishHelp.toStdString());
 }
 
-TEST_F(SettingsPageTest, AppearanceTurnsThePanelDarkAndLight) {
-    clickNamed("appearanceChoice_dark");
-    EXPECT_EQ(app_.preferences().appearance, ravodozu::Appearance::dark);
-    EXPECT_TRUE(waitFor([&] { return controller_->dark(); }));
-    clickNamed("appearanceChoice_light");
-    EXPECT_EQ(app_.preferences().appearance, ravodozu::Appearance::light);
-    EXPECT_TRUE(waitFor([&] { return !controller_->dark(); }));
-}
-
 TEST_F(SettingsPageTest, OpenAtLoginWritesAndRemovesTheAutostartEntry) {
     const auto entry = home_ / "autostart" / "zelvane.desktop";
     ASSERT_FALSE(std::filesystem::exists(entry));
@@ -153,6 +135,11 @@ TEST_F(SettingsPageTest, OpenAtLoginWritesAndRemovesTheAutostartEntry) {
 }
 
 TEST_F(SettingsPageTest, SwitchesAndChoicesStoreTheirSettings) {
+    clickNamed("appearanceChoice_dark");
+    EXPECT_TRUE(waitFor([&] { return controller_->dark(); }));
+    clickNamed("appearanceChoice_light");
+    EXPECT_TRUE(waitFor([&] { return !controller_->dark(); }));
+
     const bool taskbar = settings_.showsInTaskbar();
     clickNamed("taskbarSwitch");
     EXPECT_EQ(reloaded().showsInTaskbar(), !taskbar);
