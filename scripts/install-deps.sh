@@ -21,6 +21,8 @@ packages=(
     # The panel's end-to-end tests and screenshots: a virtual X server, a window manager, a tray
     # host, a session bus, key and clipboard tools, a screen grabber and xprop.
     xvfb openbox trayer dbus xdotool xclip imagemagick x11-utils
+    # The same panel as a native client of a real Wayland compositor drawn into that X server.
+    weston qt6-wayland wl-clipboard
     # Packaging and its test: the Debian package tools, desktop entry and AppStream validators.
     dpkg-dev file desktop-file-utils appstream strace
     # The launcher search's tests call the panel over D-Bus as the desktop's launchers do.
