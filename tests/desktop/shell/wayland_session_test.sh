@@ -16,14 +16,18 @@ for _ in $(seq 100); do
     [[ -S $XDG_RUNTIME_DIR/zelvane.socket ]] && break
     sleep 0.1
 done
-sleep 1 # the first frame
-xdotool type --delay 40 "5 km to m"
-xdotool key Return
+# Nothing outside tells when the panel has its first frame and the keyboard: on a loaded
+# machine the first keys may come before. So the phrase is typed again into a cleared field
+# until Return copies it, a few times at most.
 copied=""
-for _ in $(seq 30); do
+for _ in $(seq 5); do
+    sleep 1
+    xdotool key ctrl+a BackSpace
+    xdotool type --delay 40 "5 km to m"
+    xdotool key Return
+    sleep 0.5
     copied=$(timeout 2 wl-paste --no-newline 2>/dev/null || true)
     [[ $copied == "5,000 m" ]] && break
-    sleep 0.1
 done
 "$app" --quit
 wait "$pid"
