@@ -22,6 +22,9 @@
 #include <QQuickWindow>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <functional>
+
 #include <gtest/gtest.h>
 
 using namespace zelvane;
@@ -83,22 +86,14 @@ class LauncherServiceTest : public zelvane::testing::DesktopFixture {
 
 } // namespace
 
-TEST_F(LauncherServiceTest, RunningAKRunnerMatchCopiesAsThePanelDoes) {
+// Copying itself (with or without the unit, recents) is the panel controller's test.
+TEST_F(LauncherServiceTest, RunningAKRunnerMatchCopiesIt) {
     const auto matches = krunnerMatch("5 km to mi");
     ASSERT_EQ(matches.size(), 1);
     EXPECT_EQ(matches[0].text, "3.107 mi");
     EXPECT_EQ(matches[0].type, KRunnerInterface::exactMatch);
-
-    settings_.setCopiesUnit(false);
-    call("/krunner", "org.kde.krunner1", "Run", {matches[0].id, QString()});
-    EXPECT_EQ(clipboard(), "3.107");
-    EXPECT_EQ(settings_.lastCopied(), "3.107 mi");
-    EXPECT_EQ(settings_.recents(), (std::vector<Recent>{{"length", "km", "mi", "5"}}));
-
-    settings_.setCopiesUnit(true);
     call("/krunner", "org.kde.krunner1", "Run", {matches[0].id, QString()});
     EXPECT_EQ(clipboard(), "3.107 mi");
-    EXPECT_EQ(settings_.recents().size(), 1u) << "the same conversion is recorded once";
 }
 
 // A bare amount is no answer asked for: its rows help, below other runners' answers.
@@ -106,12 +101,10 @@ TEST_F(LauncherServiceTest, WithoutATargetTheRowsAreHelpersFirstRowLeading) {
     const auto matches = krunnerMatch("5 km");
     ASSERT_GT(matches.size(), 1);
     EXPECT_LT(matches[0].relevance, 1.0);
-    for (qsizetype index = 0; index < matches.size(); ++index) {
-        EXPECT_EQ(matches[index].type, KRunnerInterface::helperMatch);
-        if (index > 0) {
-            EXPECT_LT(matches[index].relevance, matches[index - 1].relevance);
-        }
-    }
+    EXPECT_TRUE(std::ranges::all_of(
+        matches, [](const auto& match) { return match.type == KRunnerInterface::helperMatch; }));
+    EXPECT_EQ(std::ranges::adjacent_find(matches, std::less_equal{}, &KRunnerMatch::relevance),
+              matches.end());
 }
 
 TEST_F(LauncherServiceTest, ActivatingASearchResultCopiesItAndItsMetasDescribeIt) {
@@ -149,9 +142,9 @@ TEST_F(LauncherServiceTest, LaunchingTheSearchOpensItsConversionInThePanel) {
          {QStringList{"2", "ft", "to", "cm"}, 0u});
     EXPECT_TRUE(window_.isVisible());
     EXPECT_EQ(controller_.page(), PanelController::converter);
-    EXPECT_EQ(app_.converter()->categoryId(), "length");
-    EXPECT_EQ(app_.converter()->fromUnitId(), "ft");
-    EXPECT_EQ(app_.converter()->input(), "2");
+    const auto* model = app_.converter();
+    EXPECT_EQ(QStringList({model->categoryId(), model->fromUnitId(), model->input()}),
+              QStringList({"length", "ft", "2"}));
 }
 
 TEST_F(LauncherServiceTest, PublishingTellsWhyWhenTheNameIsTakenOrThereIsNoBus) {
@@ -166,24 +159,16 @@ TEST_F(LauncherServiceTest, PublishingTellsWhyWhenTheNameIsTakenOrThereIsNoBus) 
     EXPECT_TRUE(offline.error().contains("no session bus")) << qPrintable(offline.error());
 }
 
+// Buses that are no bus of this user: HostileInput, against the real program.
 TEST_F(LauncherServiceTest, APanelWithoutABusPublishesOnTheFirstLiveBusItIsOffered) {
     LauncherService late{app_, controller_};
     EXPECT_FALSE(late.isPublished());
-    const auto unreachable = offer(late, "unix:path=/nonexistent/bus");
-    ASSERT_FALSE(unreachable);
-    EXPECT_TRUE(unreachable.error().contains("not a socket of this user"))
-        << qPrintable(unreachable.error());
-    EXPECT_FALSE(late.isPublished());
-
     PrivateBus offered;
     const auto published = offer(late, offered.address());
     ASSERT_TRUE(published) << qPrintable(published.error());
     EXPECT_TRUE(late.isPublished());
-    QDBusConnection launcher = offered.connect();
-    auto pending = launcher.asyncCall(QDBusMessage::createMethodCall(
-        LauncherService::serviceName, "/krunner", "org.kde.krunner1", "Actions"));
-    ASSERT_TRUE(waitUntil([&] { return pending.isFinished(); }, 5000));
-    EXPECT_EQ(pending.reply().type(), QDBusMessage::ReplyMessage);
+    EXPECT_TRUE(
+        offered.connect().interface()->isServiceRegistered(LauncherService::serviceName).value());
 
     // Already on a live bus: a later offer changes nothing.
     PrivateBus another;
@@ -221,25 +206,11 @@ class LauncherMatchTest : public zelvane::testing::DesktopFixture {
 
 } // namespace
 
+// How phrases read is QuickInput's test; the number is kept as read.
 TEST_F(LauncherMatchTest, APhraseWithATargetOffersThatOneConversion) {
-    const auto matches = search("5 km to mi");
-    ASSERT_EQ(matches.size(), 1u);
-    const LauncherMatch& match = matches[0];
-    EXPECT_EQ(match.categoryId, "length");
-    EXPECT_EQ(match.fromUnitId, "km");
-    EXPECT_EQ(match.toUnitId, "mi");
-    EXPECT_EQ(match.number, "5");
-    EXPECT_EQ(match.sourceText, "5 km");
-    EXPECT_EQ(match.resultText, "3.107 mi");
-    EXPECT_EQ(match.summary(), "5 km → " + match.unitName);
-
-    // Read like the panel reads: grouping commas, Chinese connectives, other categories, "in",
-    // compound amounts, mixed targets.
-    EXPECT_EQ(search("1,250 m to km").at(0).resultText, "1.25 km");
+    const LauncherMatch expected{"length", "km", "mi", {}, "5", "5 km", "3.107 mi", "Mile", true};
+    EXPECT_EQ(search("5 km to mi"), std::vector{expected});
     EXPECT_EQ(search("1,250 m to km").at(0).number, "1250");
-    EXPECT_EQ(search("10 ℃ 转 ℉").at(0).resultText, "50 °F");
-    EXPECT_EQ(search("5 ft 3 in in cm").at(0).resultText, "160 cm");
-    EXPECT_EQ(search("160 cm to ft in").at(0).resultText, "5 ft 2.992 in");
 }
 
 TEST_F(LauncherMatchTest, APhraseWithoutATargetOffersThePanelsFirstRows) {
@@ -288,15 +259,15 @@ TEST_F(LauncherMatchTest, AnIdBringsBackItsMatchConvertedAfresh) {
     EXPECT_EQ(fromId(target.id())->resultText, "3.10686 mi");
 }
 
+// One id of each way to fail: not a list of four texts (or of a fifth, the mixed units), a
+// category, unit or target that is gone, a number that does not read or is no possible value.
 TEST_F(LauncherMatchTest, MalformedOrStaleIdsBringBackNothing) {
     for (const char* id :
-         {"", "not json", "{}", "[]", R"(["length","km","mi"])", R"(["length","km","mi",5])",
-          R"(["length","km","mi","5","extra"])", R"(["nowhere","km","mi","5"])",
-          R"(["length","nosuch","mi","5"])", R"(["length","km","nosuch","5"])",
-          R"(["length","km","km","5"])", R"(["length","mi","km","0x10"])",
-          R"(["length","mi","km","2x^2"])", R"(["length","mi","km","nan"])",
-          R"(["temperature","c","f","-300"])", R"(["temperature","k","c","-1"])",
-          R"(["length","cm","ft","160",["ft"]])", R"(["temperature","c","f","5",["f","k"]])"})
+         {"not json", "[]", R"(["length","km","mi",5])", R"(["length","cm","ft","160",["ft"]])",
+          R"(["nowhere","km","mi","5"])", R"(["length","nosuch","mi","5"])",
+          R"(["length","km","nosuch","5"])", R"(["length","km","km","5"])",
+          R"(["length","mi","km","0x10"])", R"(["length","mi","km","nan"])",
+          R"(["temperature","c","f","-300"])", R"(["temperature","c","f","5",["f","k"]])"})
         EXPECT_FALSE(fromId(id).has_value()) << id;
 }
 
