@@ -94,8 +94,6 @@ TEST(UnitCatalog, IndexedBundleMatchesFullDecodingAndIsIgnoredWhenFilesChange) {
     auto currency = read("currency.json");
     auto index = read("catalog-index.json");
     ASSERT_FALSE(index.empty());
-    EXPECT_EQ(shipped->categoryCount(), 34u);
-    EXPECT_EQ(shipped->category("length")->unit("mi")->symbol, "mi");
 
     TempDirectory full;
     auto decodedInFull = UnitCatalog::load(bundleWith(full, core.c_str(), currency.c_str()));
@@ -120,11 +118,7 @@ TEST(UnitCatalog, IndexedBundleMatchesFullDecodingAndIsIgnoredWhenFilesChange) {
 TEST(UnitCatalog, TakesNamesTheDataLacksFromCldr) {
     auto category = decodeUnitCategory(nlohmann::json::parse(R"({"id":"length","name":{"en":"L"},
       "base":"km","units":[{"id":"km","symbol":"km","name":{"en":"Kilometer","fr":"kilomètre [data]"},
-      "cldrUnit":"kilometer","conversion":{
-    "type" : "linear", "factor" : 1
-}
-}]
-})"));
+      "cldrUnit":"kilometer","conversion":{"type":"linear","factor":1}}]})"));
     ASSERT_TRUE(category) << category.error().describe();
     const auto& kilometer = category->units.front().name.values;
     EXPECT_EQ(kilometer.at("fr"), "kilomètre [data]") << "the data's own name wins";

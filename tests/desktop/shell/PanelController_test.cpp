@@ -173,10 +173,9 @@ TEST_F(PanelControllerTest, OpeningARecentSetsTheConverterUp) {
     controller_.show(PanelController::formula);
     settings_.setRecents({{"length", "km", "mi", "5"}});
     controller_.openRecent(0);
-    ConverterModel* model = app_.converter();
-    EXPECT_EQ(model->categoryId(), "length");
-    EXPECT_EQ(model->fromUnitId(), "km");
-    EXPECT_EQ(model->input(), "5");
+    const ConverterModel* model = app_.converter();
+    EXPECT_EQ(QStringList({model->categoryId(), model->fromUnitId(), model->input()}),
+              QStringList({"length", "km", "5"}));
     EXPECT_EQ(controller_.page(), PanelController::converter);
 }
 
@@ -233,11 +232,9 @@ TEST(PanelFrame, OpensUnderTheIconOrAtTheRememberedPlace) {
         {std::nullopt, QRectF(5000, 0, 24, 24), {868, 31, 560, 420}}, // off every screen
         {std::nullopt, under, {720, 31, 560, 420}},
         {std::nullopt, QRectF(1410, 0, 24, 24), {872, 31, 560, 420}},
-        {std::nullopt, QRectF(10, 0, 24, 24), {8, 31, 560, 420}},
         {std::nullopt, QRectF(2000, 0, 24, 24), {1732, 6, 560, 420}},
         {QPointF(200, 300), std::nullopt, {200, 300, 560, 420}},
         {QPointF(1300, 10), std::nullopt, {880, 25, 560, 420}},
-        {QPointF(100, 800), std::nullopt, {100, 480, 560, 420}},
         {QPointF(-1, 100), std::nullopt, {0, 100, 560, 420}}, // one point out still belongs
         {QPointF(-2000, 100), under, {720, 31, 560, 420}},    // its screen is gone
     };
@@ -255,7 +252,6 @@ TEST(ResizeDrag, TheDraggedEdgeFollowsTheMouseWithinTheLimits) {
     EXPECT_EQ(resizedSize(ResizeEdge::left, m0, mediumSize, {0, 480}), QSizeF(660, 420));
     EXPECT_EQ(resizedSize(ResizeEdge::left, m0, mediumSize, {-200, 500}), QSizeF(760, 420));
     EXPECT_EQ(resizedSize(ResizeEdge::right, m0, mediumSize, {-200, 500}), QSizeF(364, 420));
-    EXPECT_EQ(resizedSize(ResizeEdge::bottom, m0, mediumSize, {300, 550}), QSizeF(560, 470));
     EXPECT_EQ(resizedSize(ResizeEdge::bottom, m0, mediumSize, {100, 100}), QSizeF(560, 382));
     EXPECT_EQ(resizedSize(ResizeEdge::bottomLeft, m0, mediumSize, {90, 510}), QSizeF(570, 430));
     EXPECT_EQ(resizedSize(ResizeEdge::bottomRight, m0, mediumSize, {110.5, 499.5}),
