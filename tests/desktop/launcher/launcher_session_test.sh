@@ -31,11 +31,6 @@ call() { # PATH METHOD ARGUMENTS...
     gdbus call --session --timeout 20 --dest org.zelvane.Zelvane --object-path "$path" \
         --method "$method" "$@"
 }
-gnome() { # METHOD ARGUMENTS...
-    local method=$1
-    shift
-    call /SearchProvider "org.gnome.Shell.SearchProvider2.$method" "$@"
-}
 owner() { # the process that holds the bus name
     gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
         --method org.freedesktop.DBus.GetConnectionUnixProcessID org.zelvane.Zelvane \
@@ -55,7 +50,8 @@ trap 'stop; [ -z "$early" ] || kill "$early" 2>/dev/null || true' EXIT
 # they reach a launcher, empty ones too.
 expect_contains "KRunner match" "$(call /krunner org.kde.krunner1.Match '5 km to mi')" \
     "'3.107 mi', 'zelvane', 100"
-ids=$(gnome GetInitialResultSet "['5', 'km', 'to', 'mi']")
+ids=$(call /SearchProvider org.gnome.Shell.SearchProvider2.GetInitialResultSet \
+    "['5', 'km', 'to', 'mi']")
 expect_contains "GNOME results" "$ids" '["length","km","mi","5"]'
 
 [ "$(call /krunner org.kde.krunner1.Match 'firefox')" = "(@a(sssida{sv}) [],)" ] ||
