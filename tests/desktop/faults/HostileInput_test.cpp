@@ -221,6 +221,13 @@ TEST_F(HostileInput, OfferedBusesThatAreNoBusOfThisUserAreRefusedWithoutHanging)
     real.send(message({u"--hide"}, bus_.address().toStdU16String()));
     EXPECT_EQ(real.reply(5000).value_or("none"), "\x06");
     EXPECT_TRUE(client_.interface()->isServiceRegistered(LauncherService::serviceName));
+    // Once on a live bus, a later offer changes nothing.
+    PrivateBus another;
+    Client later(socketPath());
+    later.send(message({u"--hide"}, another.address().toStdU16String()));
+    EXPECT_EQ(later.reply(5000).value_or("none"), "\x06");
+    EXPECT_FALSE(
+        another.connect().interface()->isServiceRegistered(LauncherService::serviceName).value());
     EXPECT_EQ(panel.state(), QProcess::Running);
 }
 
