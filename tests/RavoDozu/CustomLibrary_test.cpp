@@ -209,7 +209,6 @@ TEST(TemplateLoading, TagsAreFixedAndOrderedAndAnyDefectFailsTheLoad) {
     EXPECT_EQ(library.error().decoding.codingPath, "tags.travel") << library.error().describe();
 }
 
-// The shipped templates: every variant of every template is adoptable and compiles.
 TEST(ShippedTemplates, EveryVariantCompilesInEveryLanguage) {
     auto library = loadTemplates();
     ASSERT_TRUE(library) << library.error().describe();

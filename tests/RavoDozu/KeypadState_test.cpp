@@ -1,9 +1,9 @@
-// The keypad's input: keys, steps, the text a value is edited as and the stored record.
+// The keypad's input: keys, steps and the text a value is edited as. Its stored record is checked
+// as UserState writes it.
 #include "RavoDozu/InputEditing.h"
 #include "RavoDozu/KeypadState.h"
 
 #include <gtest/gtest.h>
-#include <nlohmann/json.hpp>
 
 using namespace ravodozu;
 using Key = KeypadState::Key;
@@ -86,13 +86,6 @@ TEST(KeypadInputText, SevenSignificantDigitsInPlainDecimals) {
                  {2e20, "2e+20"}};
     for (const auto& c : cases)
         EXPECT_EQ(keypadInputText(c.value), c.text) << c.value;
-}
-
-TEST(KeypadStateJson, NeedsEveryKey) {
-    EXPECT_FALSE(
-        KeypadState::decode(nlohmann::json::parse(R"({"categoryId":"a","fromUnitId":"b"})")));
-    EXPECT_FALSE(KeypadState::decode(
-        nlohmann::json::parse(R"({"categoryId":"a","fromUnitId":"b","input":1})")));
 }
 
 TEST(InputEditing, ParsesOnlyPositiveSteps) {

@@ -38,7 +38,6 @@ TEST_F(ConvertCommandsTest, StoredSettingsAreReadWithoutLoadingQt) {
     EXPECT_EQ(result.err.find("libQt6Core"), std::string::npos);
 }
 
-// Extra units join the currency category over the stored rates.
 TEST_F(ConvertCommandsTest, CustomUnitsOverTheStoredRates) {
     store("rates", R"({"base":"USD","rates":{"EUR":0.9},"updatedAt":732207600,"source":"t"})");
     store("customLibrary", R"json({"version": 1, "conversions": [],

@@ -195,7 +195,6 @@ TEST_F(HostileInput, OfferedBusesThatAreNoBusOfThisUserAreRefusedWithoutHanging)
     const QStringList offers = {
         "unixexec:path=/bin/sh,argv1=-c,argv2=touch%20" + marker,
         QString("tcp:host=127.0.0.1,port=%1").arg(network.serverPort()),
-        QString("nonce-tcp:host=127.0.0.1,port=%1").arg(network.serverPort()),
         "unix:path=" + silent,
         "unix:path=/etc/passwd",
         "unix:path=" + silent + ";unixexec:path=/bin/sh",

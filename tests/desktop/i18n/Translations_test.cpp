@@ -160,7 +160,6 @@ QString listed(QStringList items) {
     return items.join(", ");
 }
 
-// Every language is checked against the English texts below; here every text used is one of them.
 TEST(Translations, EveryKeyThePanelUsesIsAnEnglishText) {
     auto keys = idsThePanelUses();
     for (auto it = composedIds().begin(); it != composedIds().end(); ++it)

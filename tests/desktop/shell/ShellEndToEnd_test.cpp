@@ -183,8 +183,7 @@ TEST_F(ShellEndToEnd, KeysHeldByAnotherProgramAreReportedAndThePanelStillWorks) 
 TEST_F(ShellEndToEnd, ReturnOnATypedPhraseCopiesTheResult) {
     launch({"--show"});
     ASSERT_TRUE(waitForPanel(true));
-    const QString panel = windows(300).front();
-    run("xdotool", {"windowactivate", "--sync", panel});
+    run("xdotool", {"windowactivate", "--sync", windows(300).front()});
     QTest::qWait(300);
     run("xdotool", {"type", "--delay", "20", "5 km to mi"});
     key("Return");
