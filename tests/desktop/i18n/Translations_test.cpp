@@ -84,64 +84,24 @@ const QMap<QString, QStringList>& composedIds() {
     return all;
 }
 
-// Quoted texts inside the parentheses that start at `open`, e.g. both ids of
-// qsTrId(pinned ? "picker.unpin" : "picker.pin").
-QStringList quotedTextsInCall(const QString& source, qsizetype open) {
-    QStringList texts;
-    int depth = 0;
-    for (auto i = open; i < source.size(); ++i) {
-        auto c = source[i];
-        if (c == '(') {
-            ++depth;
-        } else if (c == ')' && --depth == 0) {
-            break;
-        } else if (c == '"' || c == '\'') {
-            auto close = i + 1;
-            while (close < source.size() && source[close] != c)
-                close += source[close] == '\\' ? 2 : 1;
-            texts << source.mid(i + 1, close - i - 1);
-            i = close;
-        }
-    }
-    return texts;
-}
-
-// Every id handed to qsTrId, qtTrId or QT_TRID_NOOP in the QML and C++ sources. An id chosen
-// away from the call (a property holding a key) is marked with QT_TRID_NOOP where it is written,
-// as lupdate needs too. A text ending in "." is the prefix of a composed id.
+// Every id handed to qsTrId, qtTrId or QT_TRID_NOOP in the QML and C++ sources, both ids of
+// qsTrId(pinned ? "picker.unpin" : "picker.pin") too. An id chosen away from the call (a property
+// holding a key) is marked with QT_TRID_NOOP where it is written, as lupdate needs too. A text
+// ending in "." is the prefix of a composed id.
 QSet<QString> idsInSources() {
-    static const QRegularExpression call(R"(\b(?:qsTrId|qtTrId|QT_TRID_NOOP)\s*\()");
+    static const QRegularExpression call(R"re(\b(?:qsTrId|qtTrId|QT_TRID_NOOP)\s*\(([^()]*)\))re");
+    static const QRegularExpression quoted(R"re("([^"]*)"|'([^']*)')re");
     QSet<QString> ids;
     for (const auto& root : {sourceDir + "/desktop/qml", sourceDir + "/desktop/src"}) {
         QDirIterator files(root, {"*.qml", "*.js", "*.cpp", "*.h"}, QDir::Files,
                            QDirIterator::Subdirectories);
         while (files.hasNext()) {
             QFile file(files.next());
-            if (!file.open(QIODevice::ReadOnly))
-                continue;
-            auto source = QString::fromUtf8(file.readAll());
-            auto calls = call.globalMatch(source);
-            while (calls.hasNext())
-                for (const auto& text : quotedTextsInCall(source, calls.next().capturedEnd() - 1))
-                    ids.insert(text);
+            EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << qPrintable(file.fileName());
+            for (const auto& match : call.globalMatch(QString::fromUtf8(file.readAll())))
+                for (const auto& text : quoted.globalMatch(match.captured(1)))
+                    ids.insert(text.captured(1) + text.captured(2));
         }
-    }
-    return ids;
-}
-
-QSet<QString> idsThePanelUses() {
-    QSet<QString> ids;
-    for (const auto& id : idsInSources()) {
-        if (!id.endsWith('.')) {
-            ids.insert(id);
-            continue;
-        }
-        // A prefix nobody listed the cases of (say "category.", whose names the catalogue
-        // holds) has no texts here.
-        EXPECT_TRUE(composedIds().contains(id))
-            << "ids composed from unknown prefix " << id.toStdString();
-        for (const auto& name : composedIds().value(id))
-            ids.insert(id + name);
     }
     return ids;
 }
@@ -149,27 +109,29 @@ QSet<QString> idsThePanelUses() {
 QSet<QString> placeholders(const QString& text) {
     static const QRegularExpression placeholder(R"(%L?\d+)");
     QSet<QString> found;
-    auto matches = placeholder.globalMatch(text);
-    while (matches.hasNext())
-        found.insert(matches.next().captured());
+    for (const auto& match : placeholder.globalMatch(text))
+        found.insert(match.captured());
     return found;
 }
 
-QString listed(QStringList items) {
-    items.sort();
-    return items.join(", ");
-}
-
+// Every id the sources name, and every composed id.
 TEST(Translations, EveryKeyThePanelUsesIsAnEnglishText) {
-    auto keys = idsThePanelUses();
+    QStringList missing;
     for (auto it = composedIds().begin(); it != composedIds().end(); ++it)
         for (const auto& name : *it)
-            keys.insert(it.key() + name);
-    QStringList missing;
-    for (const auto& key : keys)
-        if (!catalogues()["en"].contains(key))
-            missing << key;
-    EXPECT_TRUE(missing.isEmpty()) << "en lacks " << listed(missing).toStdString();
+            if (!catalogues()["en"].contains(it.key() + name))
+                missing << it.key() + name;
+    for (const auto& id : idsInSources()) {
+        // A prefix nobody listed the cases of (say "category.", whose names the catalogue
+        // holds) has no texts here.
+        if (id.endsWith('.'))
+            EXPECT_TRUE(composedIds().contains(id))
+                << "ids composed from unknown prefix " << qPrintable(id);
+        else if (!catalogues()["en"].contains(id))
+            missing << id;
+    }
+    missing.sort();
+    EXPECT_TRUE(missing.isEmpty()) << qPrintable("en lacks " + missing.join(", "));
 }
 
 TEST(Translations, EveryLanguageTranslatesEveryEnglishTextWithItsPlaceholders) {
