@@ -75,8 +75,6 @@ std::optional<Conversion> knownUnits(std::string_view reference) {
     return std::nullopt;
 }
 
-} // namespace
-
 TEST(ShareRoundTrip, LinkImportsBackWithFreshIds) {
     auto link = shareLink(Payload{lengths()});
     ASSERT_TRUE(link);
@@ -190,10 +188,8 @@ TEST(ShareData, DeepNestingWithinTheLimitIsRefusedWithoutExhaustingTheStack) {
 
 using namespace ravodozu::detail;
 
-namespace {
 constexpr auto standard = Base64Alphabet::standard;
 constexpr auto urlSafe = Base64Alphabet::urlSafe;
-} // namespace
 
 // Both alphabets, padded or not, over every byte value; they differ only in the last two digits.
 TEST(Base64, EncodesAsRfc4648AndEveryByteValueRoundTrips) {
@@ -219,3 +215,5 @@ TEST(Base64, MalformedTextIsRefused) {
     for (const char* text : {"Zm9v!", "Z", "Zg===", "Zh=="})
         EXPECT_FALSE(base64Decode(text, standard)) << text;
 }
+
+} // namespace

@@ -78,8 +78,6 @@ TEST(UnitCatalog, RejectsMalformedDataWithoutAPartialCatalog) {
     EXPECT_EQ(notJson.error().kind, CatalogError::Kind::invalidData);
 }
 
-} // namespace
-
 // The shipped bundle carries an index that lets categories decode on first use; it must give the
 // same catalog as decoding in full, and must be ignored once the files no longer match it.
 TEST(UnitCatalog, IndexedBundleMatchesFullDecodingAndIsIgnoredWhenFilesChange) {
@@ -153,8 +151,6 @@ TEST(CatalogCheck, NamesEveryTextMissingAnInterfaceLanguage) {
                   "currency.USD: zh-Hans, zh-Hant, en, es, de, fr, ja, ko, pt-BR, it, th, ms, id",
                   "old.mass: th"}));
 }
-
-namespace {
 
 // The catalog files and the display groups are kept apart; a category in one only would either
 // never show or show empty.

@@ -77,8 +77,6 @@ class LauncherServiceTest : public zelvane::testing::DesktopFixture {
     LauncherService service_{app_, controller_};
 };
 
-} // namespace
-
 // Copying itself (with or without the unit, recents) is the panel controller's test.
 TEST_F(LauncherServiceTest, RunningAKRunnerMatchCopiesIt) {
     const auto matches = krunnerMatch("5 km to mi");
@@ -153,8 +151,6 @@ TEST_F(LauncherServiceTest, PublishingTellsWhyWhenTheNameIsTakenOrThereIsNoBus) 
     ASSERT_FALSE(offline);
     EXPECT_TRUE(offline.error().contains("no session bus")) << qPrintable(offline.error());
 }
-
-namespace {
 
 // A conversion of the user's own: one Pint is half a Litre.
 const std::string brewLibrary = R"json({"version": 1, "conversions": [{

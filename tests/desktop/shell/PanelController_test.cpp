@@ -48,8 +48,6 @@ class PanelControllerTest : public zelvane::testing::DesktopFixture {
     PanelController controller_{app_, settings_, window_, QIcon()};
 };
 
-} // namespace
-
 TEST_F(PanelControllerTest, ShowingOpensOnThePageAtTheComputedFrameAndHidingReturnsToTheConverter) {
     controller_.show(PanelController::settings);
     EXPECT_TRUE(window_.isVisible());
@@ -210,8 +208,6 @@ TEST_F(PanelControllerTest, DragsPlaceThePanelAndStoreAKnownPlaceAndMaximizeTogg
 
 // Where the panel opens and how drags move and size it, on screens of given sizes.
 using namespace zelvane::panel;
-
-namespace {
 
 // A 1440 × 900 screen with a 25-point top panel, and a second one to its right.
 const ScreenArea mainScreen{{0, 0, 1440, 900}, {0, 25, 1440, 875}};
