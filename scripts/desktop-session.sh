@@ -2,20 +2,23 @@
 # Runs a command inside a private desktop: a virtual X server on a free display, the openbox
 # window manager, a tray host (trayer) with --tray, a session bus, and a private 0700
 # XDG_RUNTIME_DIR. Waits until each is up, stops them all afterwards, and exits with the
-# command's status.
-#   scripts/desktop-session.sh [--tray] [--size WxH] CMD...
+# command's status. With --wayland, the weston compositor runs in a window of the X server
+# (so it has a seat and takes xdotool's keys) and WAYLAND_DISPLAY names it.
+#   scripts/desktop-session.sh [--tray] [--wayland] [--size WxH] CMD...
 set -euo pipefail
 
 tray=false
+wayland=false
 size=1600x1000
 while [[ $# -gt 0 ]]; do
     case $1 in
     --tray) tray=true; shift ;;
+    --wayland) wayland=true; shift ;;
     --size) size=$2; shift 2 ;;
     *) break ;;
     esac
 done
-[[ $# -gt 0 ]] || { echo "usage: $0 [--tray] [--size WxH] CMD..." >&2; exit 2; }
+[[ $# -gt 0 ]] || { echo "usage: $0 [--tray] [--wayland] [--size WxH] CMD..." >&2; exit 2; }
 
 work=$(mktemp -d "${TMPDIR:-/tmp}/zelvane-session-XXXXXX")
 pids=()
@@ -68,6 +71,16 @@ if $tray; then
         --transparent false >"$work/trayer.log" 2>&1 &
     pids+=($!)
     await "trayer" xdotool search --classname trayer
+fi
+
+if $wayland; then
+    # No on-screen keyboard over the clients: the keys come from xdotool.
+    printf '[input-method]\npath=/bin/true\n' >"$work/weston.ini"
+    weston --config="$work/weston.ini" --backend=x11-backend.so --socket=wayland-zelvane \
+        --width="${size%x*}" --height="${size#*x}" >"$work/weston.log" 2>&1 &
+    pids+=($!)
+    await "weston" test -S "$XDG_RUNTIME_DIR/wayland-zelvane"
+    export WAYLAND_DISPLAY=wayland-zelvane
 fi
 
 status=0

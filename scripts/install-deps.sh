@@ -21,10 +21,15 @@ packages=(
     # The panel's end-to-end tests and screenshots: a virtual X server, a window manager, a tray
     # host, a session bus, key and clipboard tools, a screen grabber and xprop.
     xvfb openbox trayer dbus xdotool xclip imagemagick x11-utils
+    # The same panel as a native client of a real Wayland compositor drawn into that X server.
+    weston qt6-wayland wl-clipboard
     # Packaging and its test: the Debian package tools, desktop entry and AppStream validators.
     dpkg-dev file desktop-file-utils appstream strace
     # The launcher search's tests call the panel over D-Bus as the desktop's launchers do.
     libglib2.0-bin
+    # GNOME's custom keybindings schema: the shortcut's fallback on GNOME without a portal is
+    # written there, and its test writes it to a private key file.
+    gnome-settings-daemon-common
 )
 
 # Locales whose decimal separator is a comma: the tests prove that no result depends on the

@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Für ein anderes Tastenkürzel in den Tastatureinstellungen der Arbeitsumgebung ein eigenes Kürzel mit diesem Befehl anlegen: zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>In den Systemeinstellungen einrichten</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>Zelvane-Panel ein- oder ausblenden</translation>

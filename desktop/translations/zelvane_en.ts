@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>Set up in desktop settings</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>Show or hide the Zelvane panel</translation>

@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Para usar otro atajo, añade uno en los ajustes de teclado de tu escritorio que ejecute el comando: zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>Configurar en los ajustes del escritorio</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>Mostrar u ocultar el panel de Zelvane</translation>

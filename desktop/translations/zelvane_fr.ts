@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Pour utiliser un autre raccourci, ajoutez-en un dans les paramètres clavier de votre bureau avec la commande : zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>Configurer dans les paramètres du bureau</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>Afficher ou masquer le panneau de Zelvane</translation>

@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Untuk memakai pintasan lain, tambahkan pintasan di pengaturan keyboard desktop Anda yang menjalankan perintah: zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>Atur di pengaturan desktop</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>Tampilkan atau sembunyikan panel Zelvane</translation>

@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Per usare un’altra scorciatoia, aggiungine una nelle impostazioni della tastiera del desktop con il comando: zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>Configura nelle impostazioni del desktop</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>Mostra o nascondi il pannello di Zelvane</translation>

@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>別のショートカットを使うには、デスクトップのキーボード設定で次のコマンドを実行するショートカットを追加してください：zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>デスクトップの設定で登録</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>Zelvane のパネルの表示／非表示を切り替え</translation>

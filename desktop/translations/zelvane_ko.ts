@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>다른 단축키를 사용하려면 데스크톱 키보드 설정에서 다음 명령을 실행하는 단축키를 추가하세요: zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>데스크톱 설정에 등록</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>Zelvane 패널 표시 또는 숨기기</translation>

@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>Untuk menggunakan pintasan lain, tambahkan pintasan dalam tetapan papan kekunci desktop anda yang menjalankan arahan: zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>Sediakan dalam tetapan desktop</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>Tunjukkan atau sembunyikan panel Zelvane</translation>

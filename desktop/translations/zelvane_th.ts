@@ -83,6 +83,10 @@
         <source>To use another shortcut, add one in your desktop's keyboard settings that runs the command: zelvane --toggle</source>
         <translation>หากต้องการใช้ปุ่มลัดอื่น ให้เพิ่มปุ่มลัดในการตั้งค่าแป้นพิมพ์ของเดสก์ท็อปโดยใช้คำสั่ง: zelvane --toggle</translation>
     </message>
+    <message id="panel.hotKey.setUp">
+        <source>Set up in desktop settings</source>
+        <translation>ตั้งค่าในการตั้งค่าเดสก์ท็อป</translation>
+    </message>
     <message id="panel.hotKey.portalDescription">
         <source>Show or hide the Zelvane panel</source>
         <translation>แสดงหรือซ่อนแผง Zelvane</translation>

@@ -69,6 +69,17 @@ Flickable {
                 Accessible.role: Accessible.StaticText
                 Accessible.name: text
             }
+            Button {
+                objectName: "setUpShortcutButton"
+                // Where no portal binds the keys, the desktop's own shortcut settings can.
+                visible: GlobalShortcut.canSetUpInDesktop
+                text: qsTrId("panel.hotKey.setUp")
+                font.pixelSize: PanelStyle.captionSize + 0.5
+                Layout.leftMargin: 44
+                Layout.bottomMargin: 6
+                Accessible.name: text
+                onClicked: GlobalShortcut.setUpInDesktop()
+            }
             SettingsRow {
                 title: qsTrId("panel.login"); symbol: "power"; tileColor: 0x34A853
                 ToggleSwitch {

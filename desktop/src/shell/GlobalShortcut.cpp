@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include "DesktopSettings.h"
+#include "GnomeKeybinding.h"
 #include "HotKey.h"
 #include "SaveFailures.h"
 #include "ShortcutPortal.h"
@@ -31,6 +32,9 @@ void GlobalShortcut::apply() {
         // Whatever X11 grab was held goes: it would seem to work while it does not.
         hotKey_->release();
         setState(false, {}, {});
+        if (!keys && GnomeKeybinding::isAvailable() && !GnomeKeybinding::bound().isEmpty())
+            if (auto removed = GnomeKeybinding::unbind(); !removed)
+                fail(removed.error());
         portal().bind(keys);
         return;
     }
@@ -52,9 +56,36 @@ ShortcutPortal& GlobalShortcut::portal() {
             const auto keys = HotKey::combination(settings_.hotKey());
             setState(true, trigger.isEmpty() && keys ? keys->label : trigger, {});
         });
-        connect(portal_.get(), &ShortcutPortal::failed, this, &GlobalShortcut::fail);
+        connect(portal_.get(), &ShortcutPortal::failed, this, &GlobalShortcut::fallBack);
     }
     return *portal_;
+}
+
+void GlobalShortcut::fallBack(const QString& reason) {
+    const auto keys = HotKey::combination(settings_.hotKey());
+    if (!keys || !GnomeKeybinding::isAvailable())
+        return fail(reason);
+    const auto wanted = GnomeKeybinding::accelerator(settings_.hotKey());
+    const auto bound = GnomeKeybinding::bound();
+    if (bound == wanted)
+        return setState(true, keys->label, {});
+    // Ours already, on other keys: the user chose new ones.
+    if (!bound.isEmpty())
+        return setUpInDesktop();
+    fail(reason);
+    canSetUpInDesktop_ = true;
+    emit stateChanged();
+}
+
+void GlobalShortcut::setUpInDesktop() {
+    const auto keys = HotKey::combination(settings_.hotKey());
+    if (!keys)
+        return;
+    const auto bound = GnomeKeybinding::bind(GnomeKeybinding::accelerator(settings_.hotKey()),
+                                             GnomeKeybinding::toggleCommand());
+    if (!bound)
+        return fail(bound.error());
+    setState(true, keys->label, {});
 }
 
 void GlobalShortcut::fail(const QString& reason) {
@@ -64,8 +95,9 @@ void GlobalShortcut::fail(const QString& reason) {
 }
 
 void GlobalShortcut::setState(bool active, const QString& keys, const QString& problem) {
-    if (active == active_ && keys == keys_ && problem == problem_)
+    if (active == active_ && keys == keys_ && problem == problem_ && !canSetUpInDesktop_)
         return;
+    canSetUpInDesktop_ = false;
     active_ = active;
     keys_ = keys;
     problem_ = problem;

@@ -28,6 +28,9 @@ class GlobalShortcut : public QObject, public LatestInstance<GlobalShortcut> {
     Q_PROPERTY(QString keys READ keys NOTIFY stateChanged)
     /// Why the chosen keys do not work; "" when they do or when none are chosen.
     Q_PROPERTY(QString problem READ problem NOTIFY stateChanged)
+    /// The keys do not work, but the desktop's own shortcut settings can take them
+    /// (`setUpInDesktop`).
+    Q_PROPERTY(bool canSetUpInDesktop READ canSetUpInDesktop NOTIFY stateChanged)
 
   public:
     /// Binds the chosen keys now and again whenever the choice changes.
@@ -37,6 +40,9 @@ class GlobalShortcut : public QObject, public LatestInstance<GlobalShortcut> {
     bool active() const { return active_; }
     const QString& keys() const { return keys_; }
     const QString& problem() const { return problem_; }
+    bool canSetUpInDesktop() const { return canSetUpInDesktop_; }
+    /// Asks the desktop's shortcut settings to run `zelvane --toggle` on the chosen keys.
+    Q_INVOKABLE void setUpInDesktop();
     const HotKey& hotKey() const { return *hotKey_; }
     /// Binds the keys chosen now, releasing the ones held before.
     void apply();
@@ -55,6 +61,8 @@ class GlobalShortcut : public QObject, public LatestInstance<GlobalShortcut> {
     ShortcutPortal& portal();
     void setState(bool active, const QString& keys, const QString& problem);
     void fail(const QString& reason);
+    /// No portal bound the keys: the desktop's own shortcut settings may hold them.
+    void fallBack(const QString& reason);
 
     DesktopSettings& settings_;
     std::unique_ptr<HotKey> hotKey_;
@@ -63,6 +71,7 @@ class GlobalShortcut : public QObject, public LatestInstance<GlobalShortcut> {
     bool active_ = false;
     QString keys_;
     QString problem_;
+    bool canSetUpInDesktop_ = false;
 };
 
 } // namespace zelvane

@@ -82,8 +82,14 @@ PanelController::PanelController(AppState& app, DesktopSettings& settings, QQuic
     connect(copier_.get(), &ResultCopier::copied, this,
             [this](const QString& text) { showToast(qtTrId("panel.copied").arg(text)); });
     connect(shortcut_.get(), &GlobalShortcut::activated, this, &PanelController::toggle);
-    connect(shortcut_.get(), &GlobalShortcut::taken, this,
-            [this](const QString& keys) { showToast(qtTrId("panel.hotKey.taken").arg(keys)); });
+    connect(shortcut_.get(), &GlobalShortcut::taken, this, [this](const QString& keys) {
+        toldShortcutProblem_ = true;
+        showToast(qtTrId("panel.hotKey.taken").arg(keys));
+    });
+    connect(shortcut_.get(), &GlobalShortcut::stateChanged, this,
+            &PanelController::tellShortcutProblem);
+    tellShortcutProblem();
+    warnWithoutTray();
     connect(&SaveFailures::instance(), &SaveFailures::failed, this,
             [this](const QString& message) { showToast(qtTrId("panel.unsaved").arg(message)); });
 
@@ -98,6 +104,23 @@ PanelController::PanelController(AppState& app, DesktopSettings& settings, QQuic
 }
 
 PanelController::~PanelController() = default;
+
+void PanelController::warnWithoutTray() const {
+    if (QSystemTrayIcon::isSystemTrayAvailable())
+        return;
+    QStringList ways;
+    if (shortcut_->active())
+        ways << "with " + shortcut_->keys();
+    ways << "by starting zelvane again";
+    qCWarning(zelvaneLog, "no system tray here; open the panel %s or from its taskbar entry",
+              qPrintable(ways.join(", ")));
+}
+
+void PanelController::tellShortcutProblem() {
+    // Once per run: the settings page keeps telling it.
+    if (!shortcut_->problem().isEmpty() && !std::exchange(toldShortcutProblem_, true))
+        showToast(qtTrId("panel.hotKey.notWorking").arg(shortcut_->problem()));
+}
 
 QVariant PanelController::toastVariant() const {
     return toast_ ? QVariant(*toast_) : QVariant();

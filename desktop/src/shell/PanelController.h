@@ -118,6 +118,9 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     void setComposited(bool composited);
     void watchActivation();
     bool panelHasTaskbarEntry() const;
+    void tellShortcutProblem();
+    /// Without a tray host, says how else the panel opens here.
+    void warnWithoutTray() const;
 
     AppState& app_;
     DesktopSettings& settings_;
@@ -136,6 +139,7 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     /// activation must not bring it straight back.
     QElapsedTimer autoHidden_;
     bool activeSinceShown_ = false;
+    bool toldShortcutProblem_ = false;
 };
 
 } // namespace zelvane

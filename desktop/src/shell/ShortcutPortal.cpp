@@ -126,6 +126,17 @@ void ShortcutPortal::bind(const std::optional<KeyCombination>& keys) {
 }
 
 void ShortcutPortal::askVersion() {
+    // A call on a connection that never was gets no answer at all.
+    if (!bus_.isConnected()) {
+        QMetaObject::invokeMethod(
+            this,
+            [this, flow = flow_] {
+                if (flow == flow_)
+                    fail("there is no session bus to reach the desktop's portal on");
+            },
+            Qt::QueuedConnection);
+        return;
+    }
     auto message = QDBusMessage::createMethodCall(portalService, desktopPath,
                                                   "org.freedesktop.DBus.Properties", "Get");
     message.setArguments({shortcutsInterface, "version"});

@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QMenu>
 #include <QSystemTrayIcon>
 
@@ -24,10 +25,10 @@ TrayIcon::TrayIcon(DesktopSettings& settings, ResultCopier& copier, QIcon icon, 
     fillMenu(*menu_);
     connect(menu_.get(), &QMenu::aboutToShow, this, [this] { fillMenu(*menu_); });
     icon_->setContextMenu(menu_.get());
-    icon_->show();
-    if (!QSystemTrayIcon::isSystemTrayAvailable())
-        qCWarning(zelvaneLog, "no system tray here; bring the panel up with the hot key or by "
-                              "starting zelvane again");
+    // Without a tray host, Qt falls back to its X11 tray code, which outside X11 only warns.
+    if (QSystemTrayIcon::isSystemTrayAvailable() ||
+        QGuiApplication::platformName() == QLatin1String("xcb"))
+        icon_->show();
     connect(&settings_, &DesktopSettings::lastCopiedChanged, this, &TrayIcon::updateToolTip);
     connect(&settings_, &DesktopSettings::showsLastResultChanged, this, &TrayIcon::updateToolTip);
     updateToolTip();

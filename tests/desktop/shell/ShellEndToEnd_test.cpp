@@ -270,6 +270,8 @@ TEST_F(ShellEndToEnd, WithoutATrayHostTheAppSaysSoOnceAndAPlainLaunchShowsThePan
     ASSERT_TRUE(app.waitForFinished(5000));
     const QString errors = QString::fromUtf8(app.readAllStandardError());
     EXPECT_EQ(errors.count("no system tray here"), 1) << errors.toStdString();
+    EXPECT_TRUE(errors.contains("with Alt+Super+U, by starting zelvane again"))
+        << "the ways there are";
     server.terminate();
     server.waitForFinished(5000);
 }

@@ -1,4 +1,7 @@
 #include "DesktopFixture.h"
+#include "DesktopSettings.h"
+#include "GlobalShortcut.h"
+#include "GnomeKeybinding.h"
 #include "HotKey.h"
 #include "PrivateBus.h"
 #include "ShortcutPortal.h"
@@ -10,6 +13,7 @@
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QSignalSpy>
 
 #include <gtest/gtest.h>
@@ -238,4 +242,69 @@ TEST_F(ShortcutPortalTest, ABusWithoutThePortalIsReportedAtOnce) {
     EXPECT_TRUE(reported[0][0].toString().contains("no global shortcuts portal"))
         << qPrintable(reported[0][0].toString());
     EXPECT_FALSE(alone.session());
+}
+
+namespace {
+
+// GNOME's settings of this test's own config home, in a key file.
+class GnomeShortcutTest : public zelvane::testing::DesktopFixture {
+  protected:
+    void SetUp() override {
+        ::setenv("GSETTINGS_BACKEND", "keyfile", 1);
+        ::setenv("XDG_CURRENT_DESKTOP", "ubuntu:GNOME", 1);
+        ASSERT_TRUE(GnomeKeybinding::isAvailable()) << "GNOME's keybinding schemas are missing";
+    }
+    void TearDown() override {
+        for (const char* name : {"GSETTINGS_BACKEND", "XDG_CURRENT_DESKTOP", "WAYLAND_DISPLAY"})
+            ::unsetenv(name);
+    }
+    static QString gsettings(const QStringList& arguments) {
+        QProcess process;
+        process.start("gsettings", arguments);
+        process.waitForFinished();
+        return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+    }
+    static QString bindings() { return gsettings({"get", mediaKeys, "custom-keybindings"}); }
+
+    static inline const QString mediaKeys = "org.gnome.settings-daemon.plugins.media-keys";
+    static inline const QString usersOwn = "'/org/gnome/settings-daemon/plugins/media-keys/"
+                                           "custom-keybindings/custom0/'";
+    static inline const QString ours = "'/org/gnome/settings-daemon/plugins/media-keys/"
+                                       "custom-keybindings/zelvane/'";
+};
+
+} // namespace
+
+TEST_F(GnomeShortcutTest, OurBindingGoesBesideTheUsersOwnOnceAndLeavesThemWhenRemoved) {
+    gsettings({"set", mediaKeys, "custom-keybindings", "[" + usersOwn + "]"});
+    ASSERT_TRUE(GnomeKeybinding::bind("<Alt><Super>u", "/opt/z 'x'/zelvane --toggle"));
+    ASSERT_TRUE(GnomeKeybinding::bind("<Primary><Alt>u", "zelvane --toggle"));
+    EXPECT_EQ(bindings(), "[" + usersOwn + ", " + ours + "]");
+    EXPECT_EQ(GnomeKeybinding::bound(), "<Primary><Alt>u");
+    ASSERT_TRUE(GnomeKeybinding::unbind());
+    EXPECT_EQ(bindings(), "[" + usersOwn + "]");
+    EXPECT_EQ(GnomeKeybinding::bound(), "");
+    ::setenv("XDG_CURRENT_DESKTOP", "KDE", 1);
+    EXPECT_FALSE(GnomeKeybinding::isAvailable());
+}
+
+// A Wayland session on GNOME without the portal: the settings offer the desktop's own binding,
+// which then counts as working; choosing no keys takes it out again.
+TEST_F(GnomeShortcutTest, WithoutAPortalTheDesktopsOwnSettingsTakeTheShortcut) {
+    ::setenv("WAYLAND_DISPLAY", "wayland-test", 1);
+    DesktopSettings settings(store);
+    GlobalShortcut shortcut(settings);
+    ASSERT_TRUE(waitUntil([&] { return shortcut.canSetUpInDesktop(); }, 3000))
+        << qPrintable(shortcut.problem());
+    EXPECT_FALSE(shortcut.active());
+    shortcut.setUpInDesktop();
+    EXPECT_TRUE(shortcut.active());
+    EXPECT_EQ(shortcut.keys(), "Alt+Super+U");
+    EXPECT_TRUE(bindings().contains(ours));
+
+    settings.setHotKey(HotKeyChoice::ctrlAltU);
+    ASSERT_TRUE(waitUntil([&] { return GnomeKeybinding::bound() == "<Primary><Alt>u"; }, 3000));
+    EXPECT_TRUE(shortcut.active());
+    settings.setHotKey(HotKeyChoice::none);
+    EXPECT_FALSE(bindings().contains(ours));
 }
