@@ -5,6 +5,7 @@
 #include "DesktopSettings.h"
 #include "GnomeKeybinding.h"
 #include "HotKey.h"
+#include "KdeShortcut.h"
 #include "SaveFailures.h"
 #include "ShortcutPortal.h"
 
@@ -35,6 +36,9 @@ void GlobalShortcut::apply() {
         if (!keys && GnomeKeybinding::isAvailable() && !GnomeKeybinding::bound().isEmpty())
             if (auto removed = GnomeKeybinding::unbind(); !removed)
                 fail(removed.error());
+        if (!keys && std::exchange(kdeBound_, false))
+            if (auto removed = kde().unbind(); !removed)
+                fail(removed.error());
         portal().bind(keys);
         return;
     }
@@ -61,8 +65,21 @@ ShortcutPortal& GlobalShortcut::portal() {
     return *portal_;
 }
 
+KdeShortcut& GlobalShortcut::kde() {
+    if (!kde_) {
+        kde_ = std::make_unique<KdeShortcut>();
+        connect(kde_.get(), &KdeShortcut::activated, this, &GlobalShortcut::activated);
+    }
+    return *kde_;
+}
+
 void GlobalShortcut::fallBack(const QString& reason) {
     const auto keys = HotKey::combination(settings_.hotKey());
+    if (keys && KdeShortcut::isKdeSession()) {
+        const auto bound = kde().bind(*keys);
+        kdeBound_ = bound.hasValue();
+        return bound ? setState(true, keys->label, {}) : fail(reason + "; " + bound.error());
+    }
     if (!keys || !GnomeKeybinding::isAvailable())
         return fail(reason);
     const auto wanted = GnomeKeybinding::accelerator(settings_.hotKey());

@@ -15,6 +15,7 @@ namespace zelvane {
 
 class DesktopSettings;
 class HotKey;
+class KdeShortcut;
 class ShortcutPortal;
 
 class GlobalShortcut : public QObject, public LatestInstance<GlobalShortcut> {
@@ -59,6 +60,7 @@ class GlobalShortcut : public QObject, public LatestInstance<GlobalShortcut> {
 
   private:
     ShortcutPortal& portal();
+    KdeShortcut& kde();
     void setState(bool active, const QString& keys, const QString& problem);
     void fail(const QString& reason);
     /// No portal bound the keys: the desktop's own shortcut settings may hold them.
@@ -68,6 +70,9 @@ class GlobalShortcut : public QObject, public LatestInstance<GlobalShortcut> {
     std::unique_ptr<HotKey> hotKey_;
     /// Created on first use: only sessions that let no program grab keys need it.
     std::unique_ptr<ShortcutPortal> portal_;
+    /// Holds the keys in a Plasma session whose portal did not bind them.
+    std::unique_ptr<KdeShortcut> kde_;
+    bool kdeBound_ = false;
     bool active_ = false;
     QString keys_;
     QString problem_;

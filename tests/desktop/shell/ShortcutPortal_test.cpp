@@ -3,6 +3,7 @@
 #include "GlobalShortcut.h"
 #include "GnomeKeybinding.h"
 #include "HotKey.h"
+#include "KdeShortcut.h"
 #include "PrivateBus.h"
 #include "ShortcutPortal.h"
 
@@ -14,7 +15,9 @@
 #include <QDBusVirtualObject>
 #include <QElapsedTimer>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSignalSpy>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -307,4 +310,96 @@ TEST_F(GnomeShortcutTest, WithoutAPortalTheDesktopsOwnSettingsTakeTheShortcut) {
     EXPECT_TRUE(shortcut.active());
     settings.setHotKey(HotKeyChoice::none);
     EXPECT_FALSE(bindings().contains(ours));
+}
+
+namespace {
+
+/// One key sequence as KDE's service marshals it.
+struct KeyInts {
+    QList<int> keys;
+};
+
+QDBusArgument& operator<<(QDBusArgument& argument, const KeyInts& sequence) {
+    argument.beginStructure();
+    argument << sequence.keys;
+    argument.endStructure();
+    return argument;
+}
+
+const QDBusArgument& operator>>(const QDBusArgument& argument, KeyInts& sequence) {
+    argument.beginStructure();
+    argument >> sequence.keys;
+    argument.endStructure();
+    return argument;
+}
+
+// KDE's global shortcut service as a client meets it: it gives an action the keys asked for
+// unless another action holds them, and tells of a press with its component's signal.
+class StandInKGlobalAccel : public QDBusVirtualObject {
+  public:
+    explicit StandInKGlobalAccel(QDBusConnection bus) : bus_(std::move(bus)) {
+        qDBusRegisterMetaType<KeyInts>();
+        qDBusRegisterMetaType<QList<KeyInts>>();
+        bus_.registerService("org.kde.kglobalaccel");
+        bus_.registerVirtualObject("/kglobalaccel", this);
+    }
+    int heldElsewhere = 0;
+    QStringList calls;
+
+    void press() {
+        auto signal = QDBusMessage::createSignal(
+            "/component/zelvane", "org.kde.kglobalaccel.Component", "globalShortcutPressed");
+        signal << QString("zelvane") << QString("toggle") << qlonglong(1);
+        bus_.send(signal);
+    }
+    QString introspect(const QString&) const override { return {}; }
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override {
+        calls << message.member();
+        QVariantList answer;
+        if (message.member() == "setShortcutKeys") {
+            auto keys = qdbus_cast<QList<KeyInts>>(message.arguments().value(1));
+            if (!keys.isEmpty() && keys.front().keys.value(0) == heldElsewhere)
+                keys.clear();
+            answer << QVariant::fromValue(keys);
+        } else if (message.member() == "getComponent") {
+            answer << QVariant::fromValue(QDBusObjectPath("/component/zelvane"));
+        }
+        return connection.send(message.createReply(answer));
+    }
+
+  private:
+    QDBusConnection bus_;
+};
+
+} // namespace
+
+// The service answers from a thread of its own, as another process would, while the client
+// waits for it.
+TEST_F(ShortcutPortalTest, KdesServiceTakesTheKeysTellsOfAPressAndForgetsThem) {
+    QThread thread;
+    thread.start();
+    auto* service = new StandInKGlobalAccel(bus_.connect());
+    service->moveToThread(&thread);
+    const auto stop = qScopeGuard([&] {
+        service->deleteLater();
+        thread.quit();
+        thread.wait();
+    });
+    KdeShortcut client(bus_.connect());
+    QSignalSpy activated(&client, &KdeShortcut::activated);
+    const auto keys = *HotKey::combination(HotKeyChoice::altSuperU);
+    ASSERT_TRUE(client.bind(keys));
+    EXPECT_EQ(KdeShortcut::qtKeys(keys), (Qt::ALT | Qt::META | Qt::Key_U).toCombined());
+    service->press();
+    EXPECT_TRUE(waitUntil([&] { return activated.count() == 1; }));
+    ASSERT_TRUE(client.unbind());
+    EXPECT_EQ(service->calls,
+              QStringList({"doRegister", "setShortcutKeys", "getComponent", "unregister"}));
+
+    service->heldElsewhere = KdeShortcut::qtKeys(keys);
+    const auto refused = client.bind(keys);
+    ASSERT_FALSE(refused);
+    EXPECT_TRUE(refused.error().contains("another action")) << qPrintable(refused.error());
+    PrivateBus empty;
+    EXPECT_FALSE(KdeShortcut(empty.connect()).bind(keys)) << "no service, no shortcut";
 }
