@@ -96,11 +96,7 @@ TEST(CustomCompile, ParametersAndUnitReferences) {
     ASSERT_TRUE(feet);
     EXPECT_NEAR(feet->mapping->fromBase(0.3048), 1, 1e-12);
 
-    struct Case {
-        const char* forward;
-        CustomError error;
-    };
-    for (const auto& [forward, error] : std::initializer_list<Case>{
+    for (const auto& [forward, error] : std::initializer_list<std::pair<const char*, CustomError>>{
              {"x * k", CustomError::unknownName("k")},
              {"convert(x, length.ft, length.zz)", CustomError::unknownUnit("length.zz")},
              // Operands are bound left to right.
@@ -118,11 +114,7 @@ TEST(CustomCompile, ParametersAndUnitReferences) {
 TEST(CustomSteps, TextBindsOnlyAsTightlyAsNeededAndIsWhatCompiles) {
     using Op = CustomStep::Op;
     CustomStep convert{Op::convert, std::nullopt, "length.m", "length.ft", {}};
-    struct Case {
-        std::vector<CustomStep> steps;
-        const char* text;
-    };
-    for (const auto& [steps, text] : std::vector<Case>{
+    for (const auto& [steps, text] : std::vector<std::pair<std::vector<CustomStep>, const char*>>{
              {{step(Op::add, number(5)), step(Op::mul, number(2))}, "(x + 5) * 2"},
              {{step(Op::sub, number(1)), step(Op::divInto, number(10))}, "10 / (x - 1)"},
              {{step(Op::add, number(1)), convert, step(Op::mul, number(2))},

@@ -112,14 +112,6 @@ TEST(CustomLibraryJson, MissingIdsAreFreshEachTime) {
     EXPECT_NE(first.conversions[0].id, decoded(text).conversions[0].id);
 }
 
-// Of two equal ids the later wins: ConversionContext's test.
-TEST(CustomLibraryLookup, ConversionForCategoryIdOnly) {
-    CustomLibrary library{1, {{"ab12cd34", "B", "", {}, {}, {}, {}}}, {}};
-    ASSERT_NE(library.conversion("custom.ab12cd34"), nullptr);
-    for (const char* id : {"ab12cd34", "Custom.ab12cd34"})
-        EXPECT_EQ(library.conversion(id), nullptr) << id;
-}
-
 TEST(CustomParameterNames, ValidityRules) {
     std::string twentyAccented;
     for (int i = 0; i < 20; ++i)

@@ -5,33 +5,11 @@
 
 #include <gtest/gtest.h>
 
+#include "PhraseCatalog.h"
 #include "RavoDozu/CustomResolver.h"
 
 namespace ravodozu {
 namespace {
-
-UnitCatalog testCatalog() {
-    auto text = [](const char* en) { return LocalizedText{{{"en", en}}}; };
-    std::vector<UnitCategory> categories = {
-        {"length",
-         text("Length"),
-         "m",
-         {{"m", "m", text("Metre"), LinearConversion{1}},
-          {"ft", "ft", text("Foot"), LinearConversion{0.3048}}}},
-        {"temperature",
-         text("Temperature"),
-         "k",
-         {{"k", "K", text("Kelvin"), LinearConversion{1}},
-          {"c", "°C", text("Celsius"), AffineConversion{1, 273.15}}}},
-    };
-    CurrencyCatalog currency{
-        "currency",
-        text("Currency"),
-        "USD",
-        {"USD", "EUR"},
-        {{"USD", "$", text("US Dollar")}, {"EUR", "€", text("Euro")}, {"GBP", "£", text("Pound")}}};
-    return UnitCatalog(std::move(categories), std::move(currency));
-}
 
 ExchangeRates testRates(double updatedAt = 100) {
     return {"USD", {{"EUR", 0.5}, {"JPY", 150}}, updatedAt, "test", std::nullopt};
@@ -66,7 +44,7 @@ CustomExtraUnit extra(std::string id, std::string category, std::string referenc
 
 class CustomResolverTest : public ::testing::Test {
   protected:
-    UnitCatalog catalog = testCatalog();
+    UnitCatalog catalog = zelvane::testing::phraseCatalog();
     CustomResolver resolver{catalog, testRates()};
 };
 
@@ -74,7 +52,7 @@ TEST_F(CustomResolverTest, ReferenceLookupFindsBuiltInAndRatedCurrencyUnitsOnly)
     EXPECT_EQ(resolver.conversion("length.ft"), (Conversion{LinearConversion{0.3048}}));
     EXPECT_EQ(resolver.conversion("currency.EUR"), (Conversion{LinearConversion{2}}));
     EXPECT_EQ(resolver.conversion("currency.USD"), (Conversion{LinearConversion{1}}));
-    for (const char* missing : {"currency.GBP", "currency.JPY", "length.m.x"})
+    for (const char* missing : {"currency.CNY", "currency.JPY", "length.m.x"})
         EXPECT_FALSE(resolver.conversion(missing)) << missing;
 
     CustomResolver withoutRates{catalog, std::nullopt};
@@ -140,7 +118,7 @@ TEST_F(CustomResolverTest, ExtraUnitsAreAnchoredToTheirReferenceUnit) {
 // The cache is one per process; these tests use libraries no other test resolves.
 class CustomResolveCacheTest : public ::testing::Test {
   protected:
-    UnitCatalog catalog = testCatalog();
+    UnitCatalog catalog = zelvane::testing::phraseCatalog();
 
     static CustomLibrary library(std::string id) {
         return {1, {conversion(std::move(id), {unit("a", "A", {}), unit("b", "B", ratio(2))})}, {}};

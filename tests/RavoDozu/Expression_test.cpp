@@ -86,11 +86,7 @@ TEST(Tokenizing, NumbersNamesAndTypographicCharacters) {
 }
 
 TEST(Precedence, TreesHaveTheExpectedShape) {
-    struct Case {
-        const char* text;
-        Expr expected;
-    };
-    const std::vector<Case> cases{
+    const std::pair<const char*, Expr> cases[] = {
         {"1+2*3", bin(Op::add, num(1), mul(num(2), num(3)))},
         {"1-2-3", bin(Op::subtract, bin(Op::subtract, num(1), num(2)), num(3))},
         {"-2^2", Expr::negate(bin(Op::power, num(2), num(2)))},
@@ -105,8 +101,8 @@ TEST(Precedence, TreesHaveTheExpectedShape) {
         {"2x^2", mul(num(2), bin(Op::power, var("x"), num(2)))},
         {"Foo.bar(2)", mul(var("Foo.bar"), num(2))},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(parsed(c.text), c.expected) << c.text;
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(parsed(text), expected) << text;
     EXPECT_EQ(parsed("convert(convert(x, a.b, c.d), c.d, e.f)").unitReferences(),
               (std::vector<std::string>{"a.b", "c.d", "e.f"}));
 }
@@ -128,11 +124,7 @@ TEST(Limits, LengthNestingAndDepth) {
 }
 
 TEST(Errors, CodePositionAndDetail) {
-    struct Case {
-        const char* text;
-        ExpressionError expected;
-    };
-    const std::vector<Case> cases{
+    const std::pair<const char*, ExpressionError> cases[] = {
         {"", {Code::empty, 0, {}}},
         {"(1+2", {Code::missingClosingParenthesis, 4, {}}},
         {"１", {Code::unexpectedCharacter, 0, {}}},
@@ -145,8 +137,8 @@ TEST(Errors, CodePositionAndDetail) {
         // Characters are checked over the whole text before the grammar.
         {"foo(2) $", {Code::unexpectedCharacter, 7, {}}},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(errorOf(c.text), c.expected) << c.text << ", expected " << c.expected.describe();
+    for (const auto& [text, expected] : cases)
+        EXPECT_EQ(errorOf(text), expected) << text << ", expected " << expected.describe();
 }
 
 constexpr double inf = std::numeric_limits<double>::infinity();

@@ -22,11 +22,7 @@ TEST(LocalizedText, FallsBackWithinALanguageBeforeTheNextOne) {
     const auto simplifiedOnly = text({{"en", "Length"}, {"zh-Hans", "长度"}});
     const auto german = text({{"de", "Länge"}});
     const auto portuguese = text({{"pt", "Comprimento"}, {"pt-BR", "Comprimento (BR)"}});
-    const struct {
-        std::vector<std::string> languages;
-        const LocalizedText& names;
-        const char* expected;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, LocalizedText, const char*> cases[] = {
         {{"pt-BR"}, shipped, "Comprimento"},
         {{"pt-PT", "en"}, shipped, "Comprimento"},
         {{"pt_BR"}, shipped, "Comprimento"},
@@ -38,8 +34,8 @@ TEST(LocalizedText, FallsBackWithinALanguageBeforeTheNextOne) {
         {{"en"}, text({}), ""},
         // The exact code wins over an earlier language's normalised form only in list order.
         {{"pt-BR"}, portuguese, "Comprimento (BR)"}};
-    for (const auto& c : cases)
-        EXPECT_EQ(c.names.resolve(c.languages), c.expected) << c.languages.front();
+    for (const auto& [languages, names, expected] : cases)
+        EXPECT_EQ(names.resolve(languages), expected) << languages.front();
 }
 
 TEST(LocalizedText, NormalisesLanguageCodes) {
@@ -56,11 +52,7 @@ Environment lang(std::string value) {
 }
 
 TEST(PlatformLocale, LanguagesAndRegion) {
-    const struct {
-        Environment environment;
-        std::vector<std::string> languages;
-        std::optional<std::string> region;
-    } cases[] = {
+    const std::tuple<Environment, std::vector<std::string>, std::optional<std::string>> cases[] = {
         {{}, {}, std::nullopt},
         {lang("ca_ES.UTF-8@valencia"), {"ca-ES"}, "ES"}, // modifier dropped
         {{.language = "fr_CA:fr:C", .lang = "en_US"}, {"fr-CA", "fr"}, "US"},
@@ -68,9 +60,10 @@ TEST(PlatformLocale, LanguagesAndRegion) {
         {{.lcAll = "C", .lang = "de_DE.UTF-8"}, {}, std::nullopt}, // LC_ALL=C hides LANG
         {{.lcMessages = "it_IT", .lang = "en_US"}, {"it-IT"}, "US"},
         {{.lang = "en_US.UTF-8", .lcMeasurement = "de_DE.UTF-8"}, {"en-US"}, "DE"}};
-    for (std::size_t i = 0; i < std::size(cases); ++i) {
-        EXPECT_EQ(preferredLanguages(cases[i].environment), cases[i].languages) << "case " << i;
-        EXPECT_EQ(regionCode(cases[i].environment), cases[i].region) << "case " << i;
+    for (const auto& [environment, languages, region] : cases) {
+        EXPECT_EQ(preferredLanguages(environment), languages)
+            << environment.lcAll << " " << environment.lang;
+        EXPECT_EQ(regionCode(environment), region) << environment.lcAll << " " << environment.lang;
     }
 }
 

@@ -92,12 +92,7 @@ TEST(PresetsFile, MissingOrUnreadableGivesEmptyTables) {
 }
 
 TEST(Detect, CountryThenFirstLanguage) {
-    struct Case {
-        std::optional<std::string> country;
-        Languages languages;
-        RegionProfile expected;
-    };
-    const Case cases[] = {
+    const std::tuple<std::optional<std::string>, Languages, RegionProfile> cases[] = {
         {"us", {"fr-FR"}, RegionProfile::unitedStates},             // lower case, beats language
         {"CH", {"fr"}, RegionProfile::germany},                     // shared: the earlier case
         {"CA", {"fr-CA"}, RegionProfile::france},                   // unknown country
@@ -106,9 +101,9 @@ TEST(Detect, CountryThenFirstLanguage) {
         {std::nullopt, {"sv", "de"}, RegionProfile::mainlandChina}, // only the first counts
     };
     auto tables = tablesOf(sampleFile);
-    for (const auto& c : cases)
-        EXPECT_EQ(tables.detect(c.country, c.languages), c.expected)
-            << c.country.value_or("-") << " " << c.languages.front();
+    for (const auto& [country, languages, expected] : cases)
+        EXPECT_EQ(tables.detect(country, languages), expected)
+            << country.value_or("-") << " " << languages.front();
 }
 
 TEST(MatchingRegions, CountriesFirstThenLanguagesWithoutDuplicates) {

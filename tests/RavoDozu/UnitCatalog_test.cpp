@@ -4,8 +4,6 @@
 #include "RavoDozu/UserPreferences.h"
 
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <set>
 
 #include <gtest/gtest.h>
@@ -14,6 +12,7 @@
 #include "TempDirectory.h"
 
 using namespace ravodozu;
+using zelvane::testing::readFile;
 using zelvane::testing::TempDirectory;
 
 namespace {
@@ -84,13 +83,9 @@ TEST(UnitCatalog, IndexedBundleMatchesFullDecodingAndIsIgnoredWhenFilesChange) {
     auto shipped = UnitCatalog::loadBundled();
     ASSERT_TRUE(shipped) << shipped.error().describe();
     auto units = ResourceBundle::core().root / "units";
-    auto read = [&](const char* name) {
-        std::ifstream file(units / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    };
-    auto core = read("core.json");
-    auto currency = read("currency.json");
-    auto index = read("catalog-index.json");
+    auto core = readFile(units / "core.json");
+    auto currency = readFile(units / "currency.json");
+    auto index = readFile(units / "catalog-index.json");
     ASSERT_FALSE(index.empty());
 
     TempDirectory full;

@@ -29,19 +29,16 @@ const std::string dash = "\u2014";
 // Every case formats with the formatter's own locale, so these hold under any process locale;
 // CTest runs this suite a second time under a German process locale to prove it.
 TEST(ValueFormatter, FormatsWithFourSignificantDigits) {
-    const struct {
-        double value;
-        const char* english;
-        const char* german;
-    } cases[] = {{999999, "999,999", "999.999"},
-                 {100000, "1 × 10⁵", "1 × 10⁵"},
-                 {0.000001, "0.000001", "0,000001"},
-                 {0.0000009, "9 × 10⁻⁷", "9 × 10⁻⁷"},
-                 {12.345, "12.35", "12,35"},
-                 {-0.0, "0", "0"},
-                 {9.9995, "10", "10"},
-                 {-999999.5, "-1 × 10⁶", "-1 × 10⁶"},
-                 {-infinity, "\u2014", "\u2014"}};
+    const std::tuple<double, const char*, const char*> cases[] = {
+        {999999, "999,999", "999.999"},
+        {100000, "1 × 10⁵", "1 × 10⁵"},
+        {0.000001, "0.000001", "0,000001"},
+        {0.0000009, "9 × 10⁻⁷", "9 × 10⁻⁷"},
+        {12.345, "12.35", "12,35"},
+        {-0.0, "0", "0"},
+        {9.9995, "10", "10"},
+        {-999999.5, "-1 × 10⁶", "-1 × 10⁶"},
+        {-infinity, "\u2014", "\u2014"}};
     for (const auto& [value, english, german] : cases) {
         EXPECT_EQ(ValueFormatter(4, "en_US").format(value), english) << value;
         EXPECT_EQ(ValueFormatter(4, "de_DE").format(value), german) << value;

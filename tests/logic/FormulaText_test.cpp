@@ -49,12 +49,8 @@ TEST(FormulaLine, StatesTheRule) {
 }
 
 TEST(CoefficientText, FractionDigitsBelowAMillionElseSignificantDigitsAndZeroForNonFinite) {
-    struct Case {
-        CoefficientStyle style;
-        double value;
-        CoefficientText expected;
-    };
-    for (const auto& [style, value, expected] : std::vector<Case>{
+    for (const auto& [style, value, expected] :
+         std::vector<std::tuple<CoefficientStyle, double, CoefficientText>>{
              {compactCoefficients, -1234.5, {"-1,234.5", true}},
              {compactCoefficients, 999999.9996, {"1,000,000", false}},
              {compactCoefficients, 1234567, {"1,234,570", false}},

@@ -85,11 +85,7 @@ void everyText(std::u32string_view alphabet, int length,
 TEST(PhraseReaders, KeepWhatTheOldGrammarRead) {
     PhraseReference reference;
     const auto context = testing::phraseContext();
-    struct Alphabet {
-        std::u32string_view letters;
-        std::string prefix;
-        int length;
-    };
+    using Alphabet = std::tuple<std::u32string_view, std::string, int>;
     for (const auto* locale : {"en_US.UTF-8", "de_DE.UTF-8", "fr_FR.UTF-8", "zh_CN.UTF-8"}) {
         const Environment environment{.lcAll = locale};
         for (const auto& [letters, prefix, length] :

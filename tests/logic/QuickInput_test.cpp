@@ -8,11 +8,10 @@
 namespace zelvane {
 
 void PrintTo(const QuickInput& q, std::ostream* out) {
-    *out << "{" << q.number << ", " << q.categoryId << ", " << q.fromUnitId << ", "
-         << q.toUnitId.value_or("(none)");
+    *out << q.number << " " << q.categoryId << " " << q.fromUnitId << " "
+         << q.toUnitId.value_or("-");
     for (const auto& id : q.mixedUnitIds)
         *out << " " << id;
-    *out << "}";
 }
 
 namespace {
@@ -54,8 +53,6 @@ TEST(ReadPhrase, FindsCategoryAndUnits) {
             << text << " in " << currentCategory;
 }
 
-// Phrases as people type them, per display locale: numbers in the locale (and forgiving of the
-// other convention), "in", "as" and arrows, compound amounts and mixed targets.
 TEST(ReadPhrase, ReadsPhrasesAsPeopleTypeThem) {
     const auto context = phraseContext();
     const auto en = in("en_US.UTF-8");

@@ -7,7 +7,7 @@
 
 #include <gtest/gtest.h>
 
-#include "CliRun.h"
+#include "CliFixture.h"
 #include "RavoDozu/BoundedJson.h"
 #include "TempDirectory.h"
 

@@ -14,11 +14,6 @@ namespace {
 
 class UserStateTest : public ::testing::Test {
   protected:
-    void SetUp() override {
-        auto catalog = ravodozu::UnitCatalog::loadBundled();
-        ASSERT_TRUE(catalog);
-        catalog_ = std::make_shared<const ravodozu::UnitCatalog>(std::move(catalog).value());
-    }
     void storeData(std::string_view key, std::string bytes) {
         ASSERT_TRUE(store.set(key, SettingData{std::move(bytes)}));
     }
@@ -31,7 +26,8 @@ class UserStateTest : public ::testing::Test {
     zelvane::testing::TempDirectory home;
     SettingsStore store{home.path() / "settings.json"};
     UserState state{store};
-    std::shared_ptr<const ravodozu::UnitCatalog> catalog_;
+    std::shared_ptr<const ravodozu::UnitCatalog> catalog_ =
+        std::make_shared<const ravodozu::UnitCatalog>(ravodozu::UnitCatalog::loadBundled().value());
 };
 
 TEST_F(UserStateTest, RecordsThatDoNotDecodeReadAsTheirDefaults) {

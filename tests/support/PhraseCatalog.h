@@ -1,5 +1,5 @@
-// A small hand-made catalog for phrase and row tests: a few units per category, with the ids,
-// symbols and names the phrases refer to, and currencies with fixed rates.
+// A small hand-made catalog for the phrase, row, context and custom-unit tests: a few units per
+// category, with the ids, symbols and names the phrases refer to, and currencies with fixed rates.
 #pragma once
 
 #include "RavoDozu/ConversionContext.h"
