@@ -272,9 +272,9 @@ TEST_F(HostileInput, LauncherCallsAnswerInBoundedTimeWhateverTheyAsk) {
         // both ends' message handling take, which no answer can avoid.
         const auto carried =
             call(hostile.path, hostile.interface, "NoSuchMethod", hostile.arguments).second;
-        // Far below what converting every id or term would take (seconds), with room for a
-        // loaded machine.
-        EXPECT_LT(milliseconds - carried, 250) << qPrintable(hostile.what);
+        // Far below what converting every id or term would take (seconds); the rest is room
+        // for a machine under heavy load.
+        EXPECT_LT(milliseconds - carried, 500) << qPrintable(hostile.what);
         EXPECT_LT(milliseconds, 1000) << qPrintable(hostile.what);
     }
 }
