@@ -1,6 +1,6 @@
 // A settings file that cannot be written: the panel says once what it could not save and keeps
 // the changes in memory. What is kept of a damaged file is SettingsStoreLimits' test, against the
-// store and zelvane-cli, and HostileInput's, against the real program.
+// store and zelvane-cli.
 #include <filesystem>
 
 #include <gtest/gtest.h>

@@ -114,7 +114,6 @@ QSet<QString> placeholders(const QString& text) {
     return found;
 }
 
-// Every id the sources name, and every composed id.
 TEST(Translations, EveryKeyThePanelUsesIsAnEnglishText) {
     QStringList missing;
     for (auto it = composedIds().begin(); it != composedIds().end(); ++it)

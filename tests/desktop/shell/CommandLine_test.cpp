@@ -37,8 +37,6 @@ TEST(LaunchCommand, ReadsEachOptionAndRefusesTheRest) {
         {{"--toggle"}, Toggle{}},
         {{"--toggle", "--"}, Toggle{}},
         {{"--hide"}, Hide{}},
-        {{"--quit"}, Quit{}},
-        {{"--background"}, Background{}},
         {{"--show"}, Show{"converter"}},
         {{"--show", "formula"}, Show{"formula"}},
     };

@@ -1,7 +1,7 @@
 // The real zelvane driven as a user would, on the X display of scripts/desktop-session.sh (keys
-// through xdotool, the clipboard through xclip), and under faults of the process around it: many
-// starts at once, a killed instance, the X server going away, a desktop without a tray host.
-// Skipped without a display.
+// and clicks through xdotool), and under faults of the process around it: many starts at once, a
+// killed instance, the X server going away, a desktop without a tray host. Skipped without a
+// display.
 #include "AppProcesses.h"
 
 #include <QJsonDocument>
@@ -178,18 +178,6 @@ TEST_F(ShellEndToEnd, KeysHeldByAnotherProgramAreReportedAndThePanelStillWorks) 
     EXPECT_TRUE(QTest::qWaitFor([&] { return appErrors().contains("held by another program"); }));
     EXPECT_EQ(zelvane({"--show"}).status, 0);
     EXPECT_TRUE(waitForPanel(true));
-}
-
-TEST_F(ShellEndToEnd, ReturnOnATypedPhraseCopiesTheResult) {
-    launch({"--show"});
-    ASSERT_TRUE(waitForPanel(true));
-    run("xdotool", {"windowactivate", "--sync", windows(300).front()});
-    QTest::qWait(300);
-    run("xdotool", {"type", "--delay", "20", "5 km to mi"});
-    key("Return");
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return run("xclip", {"-o", "-selection", "clipboard"}).text == "3.107 mi";
-    }));
 }
 
 TEST_F(ShellEndToEnd, ClickingTheTrayIconToggles) {

@@ -1,6 +1,6 @@
 // The tables a category or unit is drawn from (category themes and their icons, unit flags, the
-// region-to-emoji rule), the shipped icons, the Theme singleton with the colours QML sees, the
-// icon provider and the flag and icon components.
+// region-to-emoji rule), the shipped icons, the icon provider and the flag and icon components,
+// which draw what the Theme singleton hands QML.
 #include <QDirIterator>
 #include <QFile>
 #include <QQmlComponent>
@@ -17,7 +17,6 @@
 #include "IconAssets.h"
 #include "IconProvider.h"
 #include "RavoDozu/UnitCatalog.h"
-#include "Theme.h"
 #include "ThemeIcon.h"
 #include "UnitFlag.h"
 
@@ -72,22 +71,6 @@ TEST(IconAssets, EveryListedNameIsAFileThatRendersAndNoFileIsUnlisted) {
             << name << " is not among the resources";
 }
 
-// Qt's renderer has no currentColor: a tintable icon must use the ink and nothing else, or
-// part of it keeps its grey whatever the panel asks for.
-TEST(IconAssets, TintableIconsAreDrawnInTheInkAlone) {
-    static const QRegularExpression colour(
-        QStringLiteral(R"(#[0-9a-fA-F]{3,6}\b|currentColor|rgb\()"));
-    const auto ink = QString::fromLatin1(IconAssets::ink.data(), IconAssets::ink.size());
-    for (auto name : IconAssets::names()) {
-        if (!IconAssets::isTintable(name))
-            continue;
-        auto text = QString::fromUtf8(IconProvider::svg(QString::fromUtf8(name.data()), {}));
-        ASSERT_FALSE(text.isEmpty()) << name;
-        for (auto match : colour.globalMatch(text))
-            EXPECT_EQ(match.captured(), ink) << name;
-    }
-}
-
 TEST(IconAssets, EverySymbolTheCategoriesAndViewsAskForIsShipped) {
     auto catalog = ravodozu::UnitCatalog::loadBundled();
     ASSERT_TRUE(catalog) << catalog.error().describe();
@@ -102,15 +85,6 @@ TEST(IconAssets, EverySymbolTheCategoriesAndViewsAskForIsShipped) {
     std::ranges::copy_if(wanted, std::inserter(missing, missing.end()),
                          [](const auto& name) { return !IconAssets::file(name); });
     EXPECT_EQ(missing, std::set<std::string>{});
-}
-
-// The colours, glyphs and tinted symbols reach QML through CategoryIcon (below); here the icons
-// that take no tint.
-TEST(Theme, IconSourcesTintOnlyWhatCanBeTinted) {
-    Theme theme(nullptr);
-    EXPECT_EQ(theme.iconSource("gearshape"), "image://zelvane-icon/gearshape");
-    EXPECT_EQ(theme.iconSource("FlagTW", QColor(Qt::red)), "image://zelvane-icon/FlagTW");
-    EXPECT_EQ(theme.iconSource("no.such.symbol"), "");
 }
 
 TEST(IconProvider, RendersTintedAtTheRequestedSize) {
