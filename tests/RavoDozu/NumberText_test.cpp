@@ -11,7 +11,6 @@
 #include "RavoDozu/CustomCompiler.h"
 #include "RavoDozu/Expr.h"
 #include "RavoDozu/KeypadState.h"
-#include "RavoDozu/ValueFormatter.h"
 
 using namespace ravodozu;
 
@@ -19,14 +18,12 @@ namespace {
 constexpr double infinity = std::numeric_limits<double>::infinity();
 
 TEST(ReadNumber, WholeTextsInOneFixedForm) {
-    const struct {
-        const char* text;
-        double value;
-    } readable[] = {{"1.5", 1.5},      {"-0.25", -0.25},        {"+2", 2},       {".5", 0.5},
-                    {"5.", 5},         {"1e3", 1000},           {"2E-3", 0.002}, {"1e+2", 100},
-                    {"inf", infinity}, {"-Infinity", -infinity}};
-    for (const auto& c : readable)
-        EXPECT_EQ(readNumber(c.text), c.value) << c.text;
+    const std::pair<const char*, double> readable[] = {
+        {"1.5", 1.5},      {"-0.25", -0.25},        {"+2", 2},       {".5", 0.5},
+        {"5.", 5},         {"1e3", 1000},           {"2E-3", 0.002}, {"1e+2", 100},
+        {"inf", infinity}, {"-Infinity", -infinity}};
+    for (const auto& [text, value] : readable)
+        EXPECT_EQ(readNumber(text), value) << text;
     EXPECT_TRUE(std::isnan(readNumber("nan").value_or(0)));
 
     for (const char* text : {"", ".", "+", "-", "+-1", "++1", " 1", "1 ", "1,5", "1'000", "1e",
@@ -82,17 +79,10 @@ std::vector<std::string> numberResults() {
             shortestNumberText(2.5),
             significantNumberText(1.0 / 3, 7),
             plainNumberText(0.125),
-            shown(ValueFormatter(4, "en_US").parse("1,234.5")),
-            shown(ValueFormatter(4, "en_US").parse("1.5e999")),
-            shown(ValueFormatter(4, "de_DE").parse("1.234,5")),
-            ValueFormatter(4, "en_US").format(1234.5),
             shown(evaluateNumberExpression("0.3048 * 3 / 2.5")),
             shown(evaluateNumberExpression("1.5e999 / 2")),
             formula("1.5x + .25"),
-            formula("2.5e-1 * x"),
             keypadInputText(1.0 / 3),
-            keypadInputText(0.0001),
-            numberText(0.3048),
             numberText(1.5e20)};
 }
 

@@ -70,14 +70,9 @@ TEST(RatesClientConfiguration, RelayOnlyWhenUsableAndHostsFromTheEnvironment) {
 }
 
 TEST(RatesClientFetch, TakesTheFirstSourceThatDeliversAnIntactSnapshot) {
-    struct Case {
-        const char* name;
-        int relayStatus; ///< 0: a 200 sent in chunks, without a declared length.
-        std::string relay;
-        std::string erapi;
-        const char* expected;
-        int requests;
-    };
+    // What the relay answers (status 0: a 200 sent in chunks, without a declared length) and
+    // ExchangeRate-API's body; the source taken, and the requests made.
+    using Case = std::tuple<const char*, int, std::string, std::string, const char*, int>;
     const std::string erapiError =
         R"({"result":"error","base_code":"USD","time_last_update_unix":1,"rates":{}})";
     const Case cases[] = {
@@ -87,17 +82,15 @@ TEST(RatesClientFetch, TakesTheFirstSourceThatDeliversAnIntactSnapshot) {
          erapiBody, "ExchangeRate-API", 2},
         {"ExchangeRate-API reports an error", 503, "", erapiError, "Frankfurter (ECB)", 3},
     };
-    for (const auto& test : cases) {
-        SCOPED_TRACE(test.name);
-        PublicServices services(200, test.erapi);
+    for (const auto& [name, relayStatus, relayText, erapi, expected, requests] : cases) {
+        SCOPED_TRACE(name);
+        PublicServices services(200, erapi);
         LoopbackServer relay;
-        relay.answer("/rates", test.relayStatus ? test.relayStatus : 200, test.relay,
-                     test.relayStatus == 0);
+        relay.answer("/rates", relayStatus ? relayStatus : 200, relayText, relayStatus == 0);
         auto result = services.client(relay.url("/rates")).fetchBlocking();
         ASSERT_TRUE(result);
-        EXPECT_EQ(result->source, test.expected);
-        EXPECT_EQ(relay.hits() + services.erapi.hits() + services.frankfurter.hits(),
-                  test.requests);
+        EXPECT_EQ(result->source, expected);
+        EXPECT_EQ(relay.hits() + services.erapi.hits() + services.frankfurter.hits(), requests);
     }
 }
 

@@ -81,16 +81,12 @@ TEST(SupportPromptJson, EachMistypedKeyFallsBackAlone) {
 }
 
 TEST(TipPlanner, SmallestCoveringTotalWithCheaperUnitOnTies) {
-    struct Case {
-        std::int64_t amount;
-        std::optional<Plan> plan;
-    };
-    const Case cases[] = {
+    const std::pair<std::int64_t, std::optional<Plan>> cases[] = {
         {0, std::nullopt},     {10, Plan{1, 10}},    {11, Plan{10, 2}},
         {1000, Plan{100, 10}}, {1001, std::nullopt}, {INT64_MIN, std::nullopt},
     };
-    for (const auto& item : cases)
-        EXPECT_EQ(planTip(item.amount), item.plan) << item.amount;
+    for (const auto& [amount, plan] : cases)
+        EXPECT_EQ(planTip(amount), plan) << amount;
 }
 
 TEST(TipPlanner, EveryPlanCoversTheAmountWithinTheQuantityRange) {

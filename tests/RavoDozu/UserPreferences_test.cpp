@@ -49,8 +49,7 @@ TEST(Decoding, AnythingButAnObjectFails) {
 TEST(Decoding, ARecordNestedPastTheLimitIsRefusedWithoutACrash) {
     std::string deep = std::string(100000, '[') + std::string(100000, ']');
     EXPECT_FALSE(UserPreferences::decode(deep));
-    EXPECT_FALSE(
-        UserPreferences::decode("{\"region\": \"korea\", \"unitOrder\": " + deep + "}"));
+    EXPECT_FALSE(UserPreferences::decode("{\"region\": \"korea\", \"unitOrder\": " + deep + "}"));
 }
 
 TEST(Categories, DerivedListsLeaveOutHiddenAndStopAtTen) {

@@ -20,12 +20,8 @@ TEST_F(Commands, AnswersAndExitCodes) {
         {{"format", "--", "-0.5"}, 0, "-0.5\n"},
         {{"format", "--digits", "2", "--", "3.14159"}, 0, "3.1\n"},
         {{"format", "--", "--digits"}, 2, std::nullopt, "not a number: --digits"},
-        {{"format", "--", "--help"}, 2},
-        {{"format", "--", "1", "2"}, 2},
-        {{"--", "format", "--", "-2"}, 0, "-2\n"},
         {{"--", "--version"}, 2},
         {{"format", "1234.5", "--currency", "2", "--locale", "de_DE"}, 0, "1.234,50\n"},
-        {{"format", "12abc"}, 2},
         // The shortest value that reads back; the caret counts characters, not bytes.
         {{"eval", "0.1+0.2"}, 0, "0.30000000000000004\n"},
         {{"eval", "-x * k", "--x", "2", "--param", "k=3"}, 0, "-6\n"},
@@ -33,17 +29,13 @@ TEST_F(Commands, AnswersAndExitCodes) {
          1,
          std::nullopt,
          "error: unknownFunction at 6 (foo)\ne\u0301×2 + foo(x)\n      ^\n"},
-        {{"eval", "x * k"}, 1, std::nullopt, "error: unknownName k\n"},
         {{"eval", "x", "--x", "three"}, 2},
         {{"eval", "x", "--param", "pi=3"}, 2}, // a reserved name
-        {{"units", "nonsense"}, 1, std::nullopt, "unknown category: nonsense\n"},
-        {{"units"}, 2},
         // Without the named bundle the one beside the program is used.
         {.arguments = {"categories"}, .environment = "ZELVANE_BUNDLE_DIR=/nonexistent LD_PRELOAD="},
         {{"presets", "atlantis"}, 1, std::nullopt, "unknown region: atlantis\n"},
         {{"presets"}, 2, std::nullopt, "usage: zelvane-cli presets REGION [--json]"},
         {{"show", "nonsense"}, 1, std::nullopt, "unknown category: nonsense\n"},
-        {{"show", "length", "--from", "kg"}, 1},
     });
     for (const char* option : {"--help", "-h"})
         for (const char* listed : {"--version", "--lang CODE", "convert ", "format ", "units "})
@@ -57,10 +49,6 @@ TEST_F(Commands, CatalogAndRegionsAsJson) {
     EXPECT_EQ(
         element(runJson({"units", "temperature", "--json"})["units"], "id", "c")["conversion"],
         json::parse(R"({"type":"affine","factor":1.0,"offset":273.15})"));
-    // Names the data lacks come from CLDR (UnitCatalog's test); the language reaches them.
-    EXPECT_EQ(element(runJson({"--lang", "pt-BR", "units", "length", "--json"})["units"], "id",
-                      "km")["name"],
-              "quilômetro");
 
     auto presets = runJson({"presets", "unitedStates", "--json"})["presets"];
     ASSERT_EQ(presets.size(), 35u);

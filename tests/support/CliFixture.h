@@ -1,17 +1,58 @@
-// A test with its own config home: settings written through SettingsStore, zelvane-cli run
-// against them, alone or as a table of runs and their answers.
+// zelvane-cli run as a user would, and a test with its own config home: settings written through
+// SettingsStore, zelvane-cli run against them, alone or as a table of runs and their answers.
 #pragma once
 
+#include <array>
+#include <cstdio>
 #include <optional>
+#include <sys/wait.h>
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
 
-#include "CliRun.h"
 #include "SettingsStore.h"
 #include "TempDirectory.h"
 
 namespace zelvane::testing {
+
+struct CliResult {
+    int exitCode;
+    std::string out;
+    std::string err;
+};
+
+inline std::string shellQuoted(const std::string& word) {
+    std::string quoted = "'";
+    for (char c : word)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+/// Runs `zelvane-cli ARGS…` with `environment` prefixed ("XDG_CONFIG_HOME=/tmp/x LANG=de_DE").
+inline CliResult runCli(const std::vector<std::string>& arguments,
+                        const std::string& environment = "", const std::string& input = "") {
+    auto errPath =
+        std::filesystem::temp_directory_path() / ("zelvane-cli-err-" + std::to_string(::getpid()));
+    std::string command = environment + " " + shellQuoted(ZELVANE_CLI);
+    for (const auto& argument : arguments)
+        command += " " + shellQuoted(argument);
+    command += " 2>" + shellQuoted(errPath.string());
+    if (input.empty())
+        command += " </dev/null";
+    else
+        command = "printf '%s' " + shellQuoted(input) + " | " + command;
+
+    CliResult result{-1, {}, {}};
+    FILE* pipe = ::popen(command.c_str(), "r");
+    std::array<char, 4096> buffer{};
+    for (std::size_t n; (n = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0;)
+        result.out.append(buffer.data(), n);
+    int status = ::pclose(pipe);
+    result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    result.err = readFile(errPath);
+    std::filesystem::remove(errPath);
+    return result;
+}
 
 /// One run of zelvane-cli and what it must answer. An expected text that is empty or ends in a
 /// line break is the whole stream; any other must occur in it; none is not checked.
@@ -39,10 +80,7 @@ class CliTest : public ::testing::Test {
     TempDirectory home;
 
     std::filesystem::path storeFile() const { return home.path() / "zelvane" / "settings.json"; }
-    std::string storeText() const {
-        std::ifstream file(storeFile(), std::ios::binary);
-        return {std::istreambuf_iterator<char>(file), {}};
-    }
+    std::string storeText() const { return readFile(storeFile()); }
 
     /// Stores a record's bytes (its JSON) under `key`.
     void store(std::string_view key, std::string_view bytes) {

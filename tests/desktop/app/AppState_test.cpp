@@ -6,10 +6,8 @@
 #include <gtest/gtest.h>
 
 #include "AppState.h"
-#include "CliRun.h"
 #include "DesktopFixture.h"
 #include "DesktopLanguage.h"
-#include "DesktopSettings.h"
 #include "LibraryCache.h"
 #include "LoopbackServer.h"
 #include "ScopedEnvironment.h"
@@ -75,11 +73,7 @@ TEST_F(AppStateTest, SetPreferenceTakesOnlyWhatTheRecordReadsBack) {
 }
 
 TEST_F(AppStateTest, RefreshIfNeededFollowsTheAgeRule) {
-    struct Case {
-        double ageHours;
-        bool autoUpdate;
-        bool fetches;
-    };
+    using Case = std::tuple<double, bool, bool>;
     for (auto [ageHours, autoUpdate, fetches] :
          {Case{11, true, false}, Case{13, true, true}, Case{13, false, false}}) {
         SCOPED_TRACE(ageHours);
@@ -113,7 +107,6 @@ TEST_F(AppStateTest, RefreshWithoutRatesFetchesOnceAndStoresTheSnapshot) {
     EXPECT_EQ(state->rates()->source, "relay");
     EXPECT_EQ(UserState(store).rates(), *state->rates());
     EXPECT_EQ(state->ratesInfo().value("updatedAt").toDouble(), 733000000) << "Unix seconds";
-    EXPECT_NE(state->context().category("currency"), nullptr);
 }
 
 TEST(LibraryCacheTest, DecodesOnlyChangedBytes) {
@@ -131,29 +124,9 @@ TEST(LibraryCacheTest, DecodesOnlyChangedBytes) {
 TEST_F(AppStateTest, LanguagesAreNamedInTheirOwnLanguage) {
     auto state = makeState();
     state->setPreference("languageCode", "de");
-    EXPECT_EQ(state->categoryDisplayName("length"), "Länge");
-    EXPECT_EQ(state->displayLocaleName(), "de");
     EXPECT_EQ(state->languageDisplayName("fr"), "Français");
     EXPECT_EQ(state->languageDisplayName("zh-Hant"), "中文（繁體）");
     EXPECT_EQ(state->languageDisplayName(""), "");
-}
-
-// The other way round, the CLI's writes reaching the running panel, is SettingsFollow's test.
-TEST_F(AppStateTest, TheCliReadsThePanelsWritesAndTheyKeepKeysThePanelNeverWrote) {
-    auto env = "XDG_CONFIG_HOME=" + testing::shellQuoted(home.path().string());
-    ASSERT_EQ(testing::runCli({"defaults", "write", "mac.panelWidth", "600"}, env).exitCode, 0);
-    auto state = makeState();
-    DesktopSettings settings(store,
-                             AutostartEntry(home.path() / "autostart.desktop", "/bin/zelvane"));
-    state->setPreference("significantDigits", 7);
-    settings.addRecent({"length", "m", "ft", "3"});
-    auto preferences = testing::runCli({"defaults", "read", "preferences"}, env);
-    EXPECT_NE(preferences.out.find("\"significantDigits\":7"), std::string::npos)
-        << preferences.out;
-    EXPECT_EQ(testing::runCli({"defaults", "read", "mac.recents"}, env).out,
-              R"([{"categoryId":"length","fromUnitId":"m","toUnitId":"ft","input":"3"}])"
-              "\n");
-    EXPECT_EQ(store.number(keys::panelWidth), 600);
 }
 
 } // namespace

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "AppState.h"
-#include "CliRun.h"
+#include "CliFixture.h"
 #include "DesktopFixture.h"
 #include "DesktopSettings.h"
 #include "SettingsWatcher.h"

@@ -61,15 +61,11 @@ TEST_F(CategoryGridTest, GroupsListTheirVisibleCategoriesAndCustomComesLast) {
 }
 
 TEST_F(CategoryGridTest, ASearchFindsNamesUnitNamesAndExactSymbols) {
-    struct Case {
-        const char* search;
-        const char* id;
-        bool found;
-    };
+    using Case = std::tuple<const char*, const char*, bool>;
     for (auto [search, id, found] :
-         {Case{"  LENG ", "length", true}, Case{"km", "length", true}, Case{"kg", "length", false},
+         {Case{"  LENG ", "length", true}, Case{"km", "length", true},
           Case{"kilom", "length", true}, Case{"bre", "custom.brew", true},
-          Case{"brew", "custom.off", false}, Case{"kg", "mass", false}}) {
+          Case{"brew", "custom.off", false}}) {
         SCOPED_TRACE(search);
         grid->setSearch(search);
         EXPECT_EQ(ids().contains(id), found);

@@ -1,5 +1,6 @@
-// A settings file that is garbage, cut short or cannot be written: the panel's state starts
-// from what it can read, keeps a damaged file aside, and says once what it could not save.
+// A settings file that cannot be written: the panel says once what it could not save and keeps
+// the changes in memory. What is kept of a damaged file is SettingsStoreLimits' test, against the
+// store and zelvane-cli.
 #include <filesystem>
 
 #include <gtest/gtest.h>
@@ -15,34 +16,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using ravodozu::RegionProfile;
-using ravodozu::UserPreferences;
 using SettingsFaults = testing::DesktopFixture;
-
-TEST_F(SettingsFaults, GarbageOrACutShortFileKeepsWhatCameBeforeTheDamageAndIsKeptAside) {
-    UserPreferences stored;
-    stored.region = RegionProfile::japan;
-    stored.hasCompletedOnboarding = true;
-    ASSERT_TRUE(UserState(store).setPreferences(stored));
-    ASSERT_TRUE(store.set("zz.later", SettingData{R"({"a long":"value that the cut falls in"})"}));
-    const auto whole = testing::readFile(store.path());
-    const std::string garbage = "\x89PNG\r\n\x1a\n not settings at all {{{";
-    for (const auto& damaged : {garbage, whole.substr(0, whole.size() - 20)}) {
-        SCOPED_TRACE(damaged);
-        auto file = home.write("zelvane/settings.json", damaged);
-        auto state = makeState();
-        const auto region = damaged == garbage ? state->preferences().region : stored.region;
-        if (damaged == garbage)
-            EXPECT_EQ(state->preferences().significantDigits, UserPreferences{}.significantDigits);
-        else
-            EXPECT_EQ(state->preferences(), stored);
-        EXPECT_TRUE(state->setPreference("significantDigits", 7));
-        EXPECT_EQ(testing::readFile(store.damagedCopyPath()), damaged);
-        SettingsStore reread(file);
-        EXPECT_EQ(reread.readProblem(), std::nullopt);
-        EXPECT_EQ(UserState(reread).preferences().significantDigits, 7);
-        EXPECT_EQ(UserState(reread).preferences().region, region);
-    }
-}
 
 TEST_F(SettingsFaults, AFileThatCannotBeWrittenIsReportedOnceAndTheChangesStayInMemory) {
     // A folder where the file belongs refuses reads and writes even to root.

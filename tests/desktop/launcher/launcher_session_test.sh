@@ -31,11 +31,6 @@ call() { # PATH METHOD ARGUMENTS...
     gdbus call --session --timeout 20 --dest org.zelvane.Zelvane --object-path "$path" \
         --method "$method" "$@"
 }
-gnome() { # METHOD ARGUMENTS...
-    local method=$1
-    shift
-    call /SearchProvider "org.gnome.Shell.SearchProvider2.$method" "$@"
-}
 owner() { # the process that holds the bus name
     gdbus call --session --dest org.freedesktop.DBus --object-path /org/freedesktop/DBus \
         --method org.freedesktop.DBus.GetConnectionUnixProcessID org.zelvane.Zelvane \
@@ -51,25 +46,17 @@ stop() {
 early=""
 trap 'stop; [ -z "$early" ] || kill "$early" 2>/dev/null || true' EXIT
 
-# The first call starts the panel.
+# The first call starts the panel. What the answers hold is LauncherService's test; here that
+# they reach a launcher, empty ones too.
 expect_contains "KRunner match" "$(call /krunner org.kde.krunner1.Match '5 km to mi')" \
     "'3.107 mi', 'zelvane', 100"
-ids=$(gnome GetInitialResultSet "['5', 'km', 'to', 'mi']")
+ids=$(call /SearchProvider org.gnome.Shell.SearchProvider2.GetInitialResultSet \
+    "['5', 'km', 'to', 'mi']")
 expect_contains "GNOME results" "$ids" '["length","km","mi","5"]'
-metas=$(gnome GetResultMetas "['[\"length\",\"km\",\"mi\",\"5\"]']")
-expect_contains "GNOME result metas" "$metas" "'name': <'3.107 mi'>"
 
 [ "$(call /krunner org.kde.krunner1.Match 'firefox')" = "(@a(sssida{sv}) [],)" ] ||
     fail "a KRunner query that is no conversion"
-[ "$(gnome GetInitialResultSet "['firefox']")" = "(@as [],)" ] ||
-    fail "a GNOME query that is no conversion"
 [ "$(call /krunner org.kde.krunner1.Actions)" = "(@a(sss) [],)" ] || fail "KRunner actions"
-
-# Choosing a result records it among the recents, which the settings file keeps.
-gnome ActivateResult '["length","km","mi","5"]' "['5', 'km', 'to', 'mi']" 0 >/dev/null
-settings=$(cat "$XDG_CONFIG_HOME/zelvane/settings.json" 2>/dev/null || true)
-expect_contains "recents after choosing" "$settings" "mac.recents"
-expect_contains "recents after choosing" "$settings" "length"
 
 # A panel started before the session's bus holds no name on it. The bus then starts a second
 # zelvane for the launcher's query, which hands its bus to the running panel and leaves; the

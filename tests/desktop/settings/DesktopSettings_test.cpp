@@ -88,11 +88,7 @@ TEST_F(DesktopSettingsTest, PresetsAndSizeSteps) {
     settings.setPanelSize({561, 420});
     EXPECT_FALSE(settings.currentPreset().isValid());
 
-    struct Case {
-        PanelSize from;
-        int direction;
-        PanelSize to;
-    };
+    using Case = std::tuple<PanelSize, int, PanelSize>;
     for (auto [from, direction, to] :
          {Case{{364, 382}, 1, {560, 420}}, Case{{560, 420}, 1, {760, 560}},
           Case{{760, 560}, 1, {760, 560}}, Case{{600, 450}, -1, {560, 420}},

@@ -1,7 +1,7 @@
 // The real zelvane driven as a user would, on the X display of scripts/desktop-session.sh (keys
-// through xdotool, the clipboard through xclip), and under faults of the process around it: many
-// starts at once, a killed instance, the X server going away, a desktop without a tray host.
-// Skipped without a display.
+// and clicks through xdotool), and under faults of the process around it: many starts at once, a
+// killed instance, the X server going away, a desktop without a tray host. Skipped without a
+// display.
 #include "AppProcesses.h"
 
 #include <QJsonDocument>
@@ -44,8 +44,11 @@ class ShellEndToEnd : public zelvane::testing::AppProcesses {
     bool listening() const {
         return QTest::qWaitFor([&] { return QFile::exists(socketPath()); }, 5000);
     }
-    /// Starts the instance and waits until it answers a second start.
-    void launch(const QStringList& arguments = {}) {
+    /// Starts the instance (a later launch than the first, unless told) and waits until it
+    /// answers a second start.
+    void launch(const QStringList& arguments = {}, bool first = false) {
+        if (!first)
+            writeDefault("mac.hasLaunched", "true");
         app_ = &start(arguments);
         ASSERT_TRUE(app_->waitForStarted());
         ASSERT_TRUE(listening());
@@ -130,8 +133,8 @@ class ForeignGrab {
 
 } // namespace
 
-TEST_F(ShellEndToEnd, TheFirstLaunchShowsThePanelAndLaterOnesStartHidden) {
-    launch();
+TEST_F(ShellEndToEnd, TheFirstLaunchShowsThePanelAndLaterOnesHandOverTheirCommand) {
+    launch({}, true);
     EXPECT_TRUE(waitForPanel(true));
     EXPECT_EQ(readDefault("mac.hasLaunched"), "true");
     EXPECT_EQ(zelvane({"--quit"}).status, 0);
@@ -141,22 +144,15 @@ TEST_F(ShellEndToEnd, TheFirstLaunchShowsThePanelAndLaterOnesStartHidden) {
     launch();
     QTest::qWait(700);
     EXPECT_FALSE(panelShown());
-}
-
-TEST_F(ShellEndToEnd, ASecondLaunchHandsItsCommandToTheRunningPanel) {
-    writeDefault("mac.hasLaunched", "true");
-    launch();
-    EXPECT_EQ(zelvane({"--toggle"}).status, 0);
-    EXPECT_TRUE(waitForPanel(true));
-    EXPECT_EQ(zelvane({"--toggle"}).status, 0);
-    EXPECT_TRUE(waitForPanel(false));
-    EXPECT_EQ(zelvane({}).status, 0);
-    EXPECT_TRUE(waitForPanel(true));
+    for (const auto& [arguments, shown] :
+         {std::pair{QStringList{"--toggle"}, true}, {QStringList{"--toggle"}, false}, {{}, true}}) {
+        EXPECT_EQ(zelvane(arguments).status, 0);
+        EXPECT_TRUE(waitForPanel(shown)) << arguments.join(' ').toStdString();
+    }
     EXPECT_EQ(app_->state(), QProcess::Running);
 }
 
 TEST_F(ShellEndToEnd, TheHotKeyShowsAndHidesThePanel) {
-    writeDefault("mac.hasLaunched", "true");
     launch();
     key("alt+super+u");
     EXPECT_TRUE(waitForPanel(true));
@@ -167,7 +163,6 @@ TEST_F(ShellEndToEnd, TheHotKeyShowsAndHidesThePanel) {
 }
 
 TEST_F(ShellEndToEnd, NoHotKeyHoldsNoKeys) {
-    writeDefault("mac.hasLaunched", "true");
     writeDefault("mac.hotKey", "\"none\"");
     launch();
     EXPECT_TRUE(ForeignGrab().grab());
@@ -177,7 +172,6 @@ TEST_F(ShellEndToEnd, NoHotKeyHoldsNoKeys) {
 }
 
 TEST_F(ShellEndToEnd, KeysHeldByAnotherProgramAreReportedAndThePanelStillWorks) {
-    writeDefault("mac.hasLaunched", "true");
     ForeignGrab other;
     ASSERT_TRUE(other.grab());
     launch();
@@ -186,24 +180,7 @@ TEST_F(ShellEndToEnd, KeysHeldByAnotherProgramAreReportedAndThePanelStillWorks) 
     EXPECT_TRUE(waitForPanel(true));
 }
 
-TEST_F(ShellEndToEnd, ReturnOnATypedPhraseCopiesTheResult) {
-    writeDefault("mac.hasLaunched", "true");
-    launch({"--show"});
-    ASSERT_TRUE(waitForPanel(true));
-    const QString panel = windows(300).front();
-    run("xdotool", {"windowactivate", "--sync", panel});
-    QTest::qWait(300);
-    run("xdotool", {"type", "--delay", "20", "5 km to mi"});
-    key("Return");
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        return run("xclip", {"-o", "-selection", "clipboard"}).text.startsWith("3.1");
-    }));
-    EXPECT_TRUE(run("xclip", {"-o", "-selection", "clipboard"}).text.endsWith("mi"));
-    EXPECT_TRUE(readDefault("mac.recents").contains("\"toUnitId\":\"mi\""));
-}
-
 TEST_F(ShellEndToEnd, ClickingTheTrayIconToggles) {
-    writeDefault("mac.hasLaunched", "true");
     launch();
     QStringList icons;
     if (!QTest::qWaitFor([&] { return !(icons = windows(1, 64)).isEmpty(); }, 3000))
@@ -216,7 +193,6 @@ TEST_F(ShellEndToEnd, ClickingTheTrayIconToggles) {
 }
 
 TEST_F(ShellEndToEnd, ClickingElsewhereHidesAPanelOutsideTheTaskbar) {
-    writeDefault("mac.hasLaunched", "true");
     writeDefault("mac.showsInDock", "false");
     launch({"--show"});
     ASSERT_TRUE(waitForPanel(true));
@@ -231,11 +207,9 @@ TEST_F(ShellEndToEnd, TenStartsAtTheSameMomentEndWithOneInstance) {
     EXPECT_TRUE(QTest::qWaitFor([&] { return running() == 1; }, 8000)) << running() << " running";
     QTest::qWait(500);
     EXPECT_EQ(running(), 1);
-    for (auto& process : processes_) {
-        if (process->state() == QProcess::NotRunning) {
-            EXPECT_EQ(process->exitCode(), 0) << process->readAllStandardError().toStdString();
-        }
-    }
+    for (auto& process : processes_)
+        EXPECT_TRUE(process->state() != QProcess::NotRunning || process->exitCode() == 0)
+            << process->readAllStandardError().toStdString();
 }
 
 TEST_F(ShellEndToEnd, AnInstanceKilledOutrightIsReplacedByTheNextStart) {

@@ -68,29 +68,8 @@ TEST(SingleInstanceChild, Run) {
     std::_Exit(childWasPrimary);
 }
 
-// A second start hands its arguments (none, too) to the running one and leaves; a start that
-// knows the session bus offers it first.
-TEST(SingleInstance, ASecondStartOffersItsBusThenHandsOverItsArguments) {
-    TempDirectory folder;
-    SingleInstance instance(QString::fromStdString(folder.path()));
-    ASSERT_EQ(instance.start({}).value(), SingleInstance::Role::primary);
-    QStringList events;
-    instance.setBusHandler([&](const QString& address, const std::function<void()>& done) {
-        events << "bus " + address;
-        done();
-    });
-    QObject::connect(&instance, &SingleInstance::argumentsReceived,
-                     [&](const QStringList& arguments) { events << arguments.join(' '); });
-
-    const QString address = "unix:path=/run/user/1000/bus";
-    EXPECT_EQ(
-        exitCodeOf(startChild(QString::fromStdString(folder.path()), {"--background"}, address)),
-        0);
-    EXPECT_EQ(exitCodeOf(startChild(QString::fromStdString(folder.path()), {})), 0);
-    QTRY_COMPARE(events.size(), 3);
-    EXPECT_EQ(events, QStringList({"bus " + address, "--background", ""}));
-}
-
+// A second start handing its bus and its arguments (none, too) to the running one: the real
+// program's, in ShellEndToEnd and the launcher session test.
 // A running zelvane from before bus addresses were handed over reads one list of arguments and
 // answers; a newer start must still get through to it.
 TEST(SingleInstance, AnInstanceThatReadsOnlyArgumentsStillTakesAStartThatOffersABus) {

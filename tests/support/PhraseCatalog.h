@@ -1,5 +1,5 @@
-// A small hand-made catalog for phrase and row tests: a few units per category, with the ids,
-// symbols and names the phrases refer to, and currencies with fixed rates.
+// A small hand-made catalog for the phrase, row, context and custom-unit tests: a few units per
+// category, with the ids, symbols and names the phrases refer to, and currencies with fixed rates.
 #pragma once
 
 #include "RavoDozu/ConversionContext.h"
@@ -35,9 +35,7 @@ inline UnitCatalog phraseCatalog() {
          {{{"en", "Mass"}}},
          "kg",
          {phraseUnit("kg", "kg", "kilogram", LinearConversion{1}),
-          phraseUnit("g", "g", "gram", LinearConversion{0.001}),
           phraseUnit("lb", "lb", "pound", LinearConversion{0.45359237}),
-          phraseUnit("oz", "oz", "ounce", LinearConversion{0.028349523125}),
           phraseUnit("st", "st", "stone", LinearConversion{6.35029318})}},
         {"temperature",
          {{{"en", "Temperature"}}},
