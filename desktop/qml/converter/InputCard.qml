@@ -31,6 +31,12 @@ PanelGlass {
         field.selectAll()
     }
 
+    function convertOnCtrl(event) {
+        event.accepted = (event.modifiers & Qt.ControlModifier) !== 0
+        if (event.accepted)
+            flow.convertFromSelection()
+    }
+
     // Keeps the field in step with the draft or the model without overwriting what the user is
     // typing: "4 " stays "4 " although the model holds "4".
     function syncField() {
@@ -83,6 +89,9 @@ PanelGlass {
                 onAccepted: card.flow.commit()
                 Keys.onDownPressed: event => event.accepted = card.flow.moveSelection(1)
                 Keys.onUpPressed: event => event.accepted = card.flow.moveSelection(-1)
+                // Ctrl+Return converts from the selected row; a plain Return is the field's.
+                Keys.onReturnPressed: event => card.convertOnCtrl(event)
+                Keys.onEnterPressed: event => card.convertOnCtrl(event)
             }
             RoundIconButton {
                 objectName: "clearButton"

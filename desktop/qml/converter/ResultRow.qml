@@ -46,8 +46,10 @@ Item {
     }
     HoverHandler { id: pointer }
     TapHandler {
+        id: leftTap
         acceptedButtons: Qt.LeftButton
-        onTapped: (point, button) => item.tap((point.modifiers & Qt.ControlModifier) !== 0)
+        // The event point handed to onTapped carries no modifiers; the handler's point does.
+        onTapped: item.tap((leftTap.point.modifiers & Qt.ControlModifier) !== 0)
     }
     TapHandler {
         acceptedButtons: Qt.RightButton
