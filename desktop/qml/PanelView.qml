@@ -92,20 +92,27 @@ Item {
                 anchors.topMargin: 8
                 spacing: panelLayout.spacing
 
-                RowLayout {
+                Item {
                     Layout.fillWidth: true
-                    Layout.preferredHeight: 16
-                    WindowButtons {}
+                    Layout.preferredHeight: 20
+                    WindowButtons {
+                        anchors.left: parent.left
+                        anchors.verticalCenter: parent.verticalCenter
+                        buttons: DesktopDecoration.leftButtons
+                    }
                     Text {
+                        anchors.centerIn: parent
                         text: qsTrId("panel.appName")
                         color: PanelStyle.secondaryText
                         font.pixelSize: PanelStyle.captionSize + 0.5
                         font.weight: Font.DemiBold
-                        horizontalAlignment: Text.AlignHCenter
-                        Layout.fillWidth: true
-                        Layout.rightMargin: 52
                         Accessible.role: Accessible.TitleBar
                         Accessible.name: text
+                    }
+                    WindowButtons {
+                        anchors.right: parent.right
+                        anchors.verticalCenter: parent.verticalCenter
+                        buttons: DesktopDecoration.rightButtons
                     }
                 }
 
