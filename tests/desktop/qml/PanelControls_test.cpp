@@ -1,4 +1,5 @@
-// The panel's controls as a mouse and a keyboard reach them.
+// The panel's controls as a mouse and a keyboard reach them: the result rows and the way back
+// from every page.
 #include "PanelFixture.h"
 
 namespace zelvane {
@@ -6,7 +7,21 @@ namespace {
 
 using testing::waitFor;
 
-using PanelControlsTest = testing::PanelFixture;
+class PanelControlsTest : public testing::PanelFixture {
+  protected:
+    /// The first shown item named `name`: pages left behind linger a moment, hidden.
+    QQuickItem* shown(const char* name) const { return shownFrom(view_->contentItem(), name); }
+    static QQuickItem* shownFrom(QQuickItem* from, const char* name) {
+        if (!from->isVisible())
+            return nullptr;
+        if (from->objectName() == QLatin1String(name))
+            return from;
+        for (auto* child : from->childItems())
+            if (auto* found = shownFrom(child, name))
+                return found;
+        return nullptr;
+    }
+};
 
 // A click copies a row; a Ctrl-click, and Ctrl+Return on the selected row, convert from its unit.
 TEST_F(PanelControlsTest, ARowCopiesOnAClickAndBecomesTheSourceWithCtrl) {
@@ -29,6 +44,25 @@ TEST_F(PanelControlsTest, ARowCopiesOnAClickAndBecomesTheSourceWithCtrl) {
         }
         EXPECT_EQ(model().fromUnitId() == unit, converts) << way;
         EXPECT_EQ(QGuiApplication::clipboard()->text().isEmpty(), converts) << way;
+    }
+}
+
+// The top bar stays over every page, and each other page has a Back button; Esc still leaves it.
+TEST_F(PanelControlsTest, EveryPageKeepsTheTopBarAndAWayBack) {
+    for (auto page :
+         {PanelController::categories, PanelController::settings, PanelController::formula}) {
+        for (std::string_view way : {"click", "escape"}) {
+            controller_->show(page);
+            QQuickItem* back = nullptr;
+            ASSERT_TRUE(waitFor([&] { return (back = shown("backButton")); })) << page;
+            for (const char* name : {"categoryChip", "pinButton", "settingsButton"})
+                EXPECT_TRUE(shown(name)) << page << " " << name;
+            if (way == "click")
+                click(back);
+            else
+                press(Qt::Key_Escape);
+            EXPECT_EQ(this->page().toStdString(), "converter") << page << " " << way;
+        }
     }
 }
 
