@@ -43,6 +43,7 @@ AbstractButton {
         CategoryIcon {
             categoryId: cell.categoryId
             dark: PanelStyle.dark
+            customGlyphs: AppState.customGlyphs
             size: 22
             Layout.alignment: Qt.AlignHCenter
         }

@@ -41,6 +41,7 @@ AbstractButton {
         CategoryIcon {
             categoryId: chip.categoryId
             dark: PanelStyle.dark
+            customGlyphs: AppState.customGlyphs
             size: 14
         }
         Text {

@@ -62,6 +62,7 @@ PanelGlass {
 
             UnitFlag {
                 visible: card.flow.fromUnitId.length > 0
+                dark: PanelStyle.dark
                 categoryId: card.flow.categoryId
                 unitId: card.flow.fromUnitId
                 size: card.layout.wide ? 20 : 17

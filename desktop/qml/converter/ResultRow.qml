@@ -65,6 +65,7 @@ Item {
 
         UnitFlag {
             categoryId: item.categoryId
+            dark: PanelStyle.dark
             unitId: item.unitId
             size: item.layout.wide ? 16 : 14
         }

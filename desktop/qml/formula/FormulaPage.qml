@@ -60,6 +60,7 @@ ColumnLayout {
             categoryId: page.categoryId
             size: 18
             dark: PanelStyle.dark
+            customGlyphs: AppState.customGlyphs
         }
     }
     PanelGlass {

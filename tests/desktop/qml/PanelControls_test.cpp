@@ -1,6 +1,7 @@
-// The panel's controls as a mouse and a keyboard reach them: the result rows and the way back
-// from every page.
+// The panel's controls as a mouse and a keyboard reach them: the result rows, the way back from
+// every page, and the icons that follow the user's library and appearance.
 #include "PanelFixture.h"
+#include "SettingsKeys.h"
 
 namespace zelvane {
 namespace {
@@ -63,6 +64,46 @@ TEST_F(PanelControlsTest, EveryPageKeepsTheTopBarAndAWayBack) {
                 press(Qt::Key_Escape);
             EXPECT_EQ(this->page().toStdString(), "converter") << page << " " << way;
         }
+    }
+}
+
+// A custom category's glyph shows on the chip, in the starred bar and on the categories page;
+// flags beside units follow the dark appearance.
+TEST_F(PanelControlsTest, IconsFollowTheLibrarysGlyphsAndTheAppearance) {
+    ASSERT_TRUE(store_.set(
+        keys::customLibrary,
+        SettingData{R"({"version":1,"conversions":[{"id":"brew","name":"Brew","glyph":"🍺",)"
+                    R"("units":[{"id":"cup","name":"Cup"}]}],"extras":[]})"}));
+    app_.reload();
+    auto preferences = app_.preferences();
+    preferences.customCategoryIds = {"custom.brew"};
+    app_.setPreferences(preferences);
+    app_.toggleStar("custom.brew");
+    const auto glyphOf = [&](const char* holder) {
+        QQuickItem* found = nullptr;
+        waitFor([&] { return (found = shown(holder)); });
+        const auto* glyph = found ? find<QQuickItem>(found, QStringLiteral("glyph")) : nullptr;
+        return glyph && glyph->isVisible() ? glyph->property("text").toString() : QString();
+    };
+    EXPECT_EQ(glyphOf("starredChip_custom.brew"), "🍺");
+    model().switchCategory("custom.brew");
+    EXPECT_EQ(glyphOf("categoryChip"), "🍺");
+    controller_->show(PanelController::categories);
+    item("categorySearch")->forceActiveFocus();
+    type("Brew");
+    EXPECT_EQ(glyphOf("categoryCell_custom.brew"), "🍺");
+
+    controller_->show(PanelController::converter);
+    model().switchCategory("length");
+    replaceInput("1");
+    ASSERT_TRUE(app_.setPreference("appearance", "dark"));
+    ASSERT_TRUE(waitFor([&] { return controller_->dark(); }));
+    for (const char* holder : {"resultRow_0", "inputField"}) {
+        QQuickItem* place = nullptr;
+        ASSERT_TRUE(waitFor([&] { return (place = shown(holder)); })) << holder;
+        const auto* flag = find<QQuickItem>(place->parentItem(), QStringLiteral("banknote"));
+        ASSERT_TRUE(flag) << holder;
+        EXPECT_TRUE(flag->parentItem()->property("dark").toBool()) << holder;
     }
 }
 
