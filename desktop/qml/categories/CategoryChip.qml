@@ -20,6 +20,7 @@ AbstractButton {
     implicitWidth: content.implicitWidth + 16
     Accessible.role: Accessible.Button
     Accessible.name: name
+    Accessible.onPressAction: clicked()
     Accessible.description: help.length > 0 ? help : name
     ToolTip.visible: hovered && help.length > 0
     ToolTip.delay: 700

@@ -69,6 +69,7 @@ ColumnLayout {
                 text: qsTrId("group." + modelData)
                 Accessible.role: Accessible.PageTab
                 Accessible.name: text
+                Accessible.onPressAction: clicked()
                 Accessible.description: text
                 Accessible.checked: current
                 onClicked: cells.group = modelData

@@ -137,8 +137,10 @@ PanelGlass {
                 font.pixelSize: PanelStyle.captionSize + 0.5
                 elide: Text.ElideRight
                 Layout.fillWidth: true
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
+                // Read out by a screen reader on request: Qt 6.4 has no way to announce a change.
+                Accessible.role: Accessible.StatusBar
+                Accessible.name: card.flow.keyHint.length > 0 ? text + " · " + card.flow.keyHint
+                                                              : text
             }
             Text {
                 objectName: "keyHint"

@@ -202,6 +202,7 @@ ColumnLayout {
                         enabled: !rates.loading
                         font.pixelSize: PanelStyle.captionSize + 0.5
                         Accessible.name: qsTrId("currency.update")
+                        Accessible.onPressAction: clicked()
                         Accessible.description: rates.text
                         onClicked: AppState.refreshRates()
                     }
@@ -226,6 +227,7 @@ ColumnLayout {
                         text: qsTrId("panel.quit")
                         font.pixelSize: PanelStyle.captionSize + 0.5
                         Accessible.name: text
+                        Accessible.onPressAction: clicked()
                         Accessible.description: text
                         onClicked: Qt.quit()
                     }
