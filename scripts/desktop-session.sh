@@ -2,7 +2,8 @@
 # Runs a command inside a private desktop: a virtual X server on a free display, the openbox
 # window manager, a tray host (trayer) with --tray, a session bus, and a private 0700
 # XDG_RUNTIME_DIR. Waits until each is up, stops them all afterwards, and exits with the
-# command's status.
+# command's status. The session bus starts the accessibility bus (at-spi2-core) when a program
+# first asks for it.
 #   scripts/desktop-session.sh [--tray] [--size WxH] CMD...
 set -euo pipefail
 

@@ -21,6 +21,9 @@ packages=(
     # The panel's end-to-end tests and screenshots: a virtual X server, a window manager, a tray
     # host, a session bus, key and clipboard tools, a screen grabber and xprop.
     xvfb openbox trayer dbus xdotool xclip imagemagick x11-utils
+    # The accessibility end-to-end test operates the panel as a screen reader does, over the
+    # AT-SPI bus: its bus launcher and registry, started on demand by the session bus.
+    at-spi2-core
     # Packaging and its test: the Debian package tools, desktop entry and AppStream validators.
     dpkg-dev file desktop-file-utils appstream strace
     # The launcher search's tests call the panel over D-Bus as the desktop's launchers do.
