@@ -3,7 +3,8 @@
 # window manager, a tray host (trayer) with --tray, a session bus, and a private 0700
 # XDG_RUNTIME_DIR. Waits until each is up, stops them all afterwards, and exits with the
 # command's status. With --wayland, the weston compositor runs in a window of the X server
-# (so it has a seat and takes xdotool's keys) and WAYLAND_DISPLAY names it.
+# (so it has a seat and takes xdotool's keys) and WAYLAND_DISPLAY names it. The session bus
+# starts the accessibility bus (at-spi2-core) when a program first asks for it.
 #   scripts/desktop-session.sh [--tray] [--wayland] [--size WxH] CMD...
 set -euo pipefail
 

@@ -23,6 +23,9 @@ packages=(
     xvfb openbox trayer dbus xdotool xclip imagemagick x11-utils
     # The same panel as a native client of a real Wayland compositor drawn into that X server.
     weston qt6-wayland wl-clipboard
+    # The accessibility end-to-end test operates the panel as a screen reader does, over the
+    # AT-SPI bus: its bus launcher and registry, started on demand by the session bus.
+    at-spi2-core
     # Packaging and its test: the Debian package tools, desktop entry and AppStream validators.
     dpkg-dev file desktop-file-utils appstream strace
     # The launcher search's tests call the panel over D-Bus as the desktop's launchers do.

@@ -3,9 +3,10 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Zelvane
 
-// The panel's content: one page at a time inside the glass card, with the window controls,
-// grips, size badge and toast over every page. The pages live in a LanguageScope; the input flow
-// (draft and selection) and the page shown live outside it and outlast a change of language.
+// The panel's content: the window buttons and the top bar over one page at a time inside the
+// glass card, with the grips, size badge and toast over every page. The pages live in a
+// LanguageScope; the input flow (draft and selection) and the page shown live outside it and
+// outlast a change of language.
 Item {
     id: panel
 
@@ -92,21 +93,35 @@ Item {
                 anchors.topMargin: 8
                 spacing: panelLayout.spacing
 
-                RowLayout {
+                Item {
                     Layout.fillWidth: true
-                    Layout.preferredHeight: 16
-                    WindowButtons {}
+                    Layout.preferredHeight: 20
+                    WindowButtons {
+                        anchors.left: parent.left
+                        anchors.verticalCenter: parent.verticalCenter
+                        buttons: DesktopDecoration.leftButtons
+                    }
                     Text {
+                        anchors.centerIn: parent
                         text: qsTrId("panel.appName")
                         color: PanelStyle.secondaryText
                         font.pixelSize: PanelStyle.captionSize + 0.5
                         font.weight: Font.DemiBold
-                        horizontalAlignment: Text.AlignHCenter
-                        Layout.fillWidth: true
-                        Layout.rightMargin: 52
                         Accessible.role: Accessible.TitleBar
                         Accessible.name: text
                     }
+                    WindowButtons {
+                        anchors.right: parent.right
+                        anchors.verticalCenter: parent.verticalCenter
+                        buttons: DesktopDecoration.rightButtons
+                    }
+                }
+                TopBar {
+                    Layout.fillWidth: true
+                    categoryId: AppState.converter.categoryId
+                    page: panel.page
+                    onSwitchCategory: panel.togglePage("categories")
+                    onOpenSettings: panel.togglePage("settings")
                 }
 
                 Loader {
@@ -118,9 +133,6 @@ Item {
                     sourceComponent: ConverterPage {
                         layout: panelLayout
                         flow: panel.flow
-                        panelPage: panel.page
-                        onSwitchCategory: panel.togglePage("categories")
-                        onOpenSettings: panel.togglePage("settings")
                         onExplain: panel.show("formula")
                     }
                 }
@@ -131,6 +143,7 @@ Item {
                     visible: active
                     sourceComponent: CategoryPage {
                         layout: panelLayout
+                        onBack: panel.show("converter")
                         onPick: categoryId => {
                             AppState.converter.switchCategory(categoryId)
                             panel.show("converter")
@@ -144,19 +157,9 @@ Item {
                     visible: active
                     sourceComponent: SettingsPage {
                         layout: panelLayout
+                        initialScroll: panel.settingsScroll
                         onBack: panel.show("converter")
-                        // A page built anew for another language scrolls back to where the old one was,
-                        // once its content is tall enough again.
-                        property real pendingScroll: -1
-                        Component.onCompleted: pendingScroll = panel.settingsScroll
-                        onContentHeightChanged: {
-                            if (pendingScroll >= 0 && contentHeight - height >= pendingScroll) {
-                                contentY = pendingScroll
-                                pendingScroll = -1
-                            }
-                        }
-                        onMovementStarted: pendingScroll = -1
-                        onContentYChanged: if (pendingScroll < 0) panel.settingsScroll = contentY
+                        onScrolled: contentY => panel.settingsScroll = contentY
                     }
                 }
                 Loader {

@@ -291,6 +291,10 @@
         <source>Back</source>
         <translation>Zurück</translation>
     </message>
+    <message id="panel.back">
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
     <message id="sidebar.search">
         <source>Search categories and units</source>
         <translation>Kategorien und Einheiten suchen</translation>

@@ -291,6 +291,10 @@
         <source>Back</source>
         <translation>Back</translation>
     </message>
+    <message id="panel.back">
+        <source>Back</source>
+        <translation>Back</translation>
+    </message>
     <message id="sidebar.search">
         <source>Search categories and units</source>
         <translation>Search categories and units</translation>

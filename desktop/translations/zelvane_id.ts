@@ -291,6 +291,10 @@
         <source>Back</source>
         <translation>Kembali</translation>
     </message>
+    <message id="panel.back">
+        <source>Back</source>
+        <translation>Kembali</translation>
+    </message>
     <message id="sidebar.search">
         <source>Search categories and units</source>
         <translation>Cari kategori dan satuan</translation>

@@ -291,6 +291,10 @@
         <source>Back</source>
         <translation>戻る</translation>
     </message>
+    <message id="panel.back">
+        <source>Back</source>
+        <translation>戻る</translation>
+    </message>
     <message id="sidebar.search">
         <source>Search categories and units</source>
         <translation>カテゴリや単位を検索</translation>

@@ -291,6 +291,10 @@
         <source>Back</source>
         <translation>뒤로</translation>
     </message>
+    <message id="panel.back">
+        <source>Back</source>
+        <translation>뒤로</translation>
+    </message>
     <message id="sidebar.search">
         <source>Search categories and units</source>
         <translation>카테고리 및 단위 검색</translation>

@@ -291,6 +291,10 @@
         <source>Back</source>
         <translation>返回</translation>
     </message>
+    <message id="panel.back">
+        <source>Back</source>
+        <translation>返回</translation>
+    </message>
     <message id="sidebar.search">
         <source>Search categories and units</source>
         <translation>搜尋類別或單位</translation>

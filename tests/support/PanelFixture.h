@@ -98,9 +98,10 @@ class PanelFixture : public ::testing::Test {
     void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(view_.get(), key, modifiers);
     }
-    void click(const QQuickItem* target) {
+    void click(const QQuickItem* target, Qt::MouseButton button = Qt::LeftButton,
+               Qt::KeyboardModifiers modifiers = {}) {
         QTest::mouseClick(
-            view_.get(), Qt::LeftButton, {},
+            view_.get(), button, modifiers,
             target->mapToScene({target->width() / 2, target->height() / 2}).toPoint());
     }
     int rowCount() { return flow().rows()->count(); }

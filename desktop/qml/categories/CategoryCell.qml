@@ -22,6 +22,7 @@ AbstractButton {
     implicitHeight: 64
     Accessible.role: Accessible.Button
     Accessible.name: name
+    Accessible.onPressAction: clicked()
     Accessible.description: qsTrId("panel.star.hint")
     Accessible.checked: selected
     // A name too long even for two lines is elided; the whole name shows on hover.
@@ -43,6 +44,7 @@ AbstractButton {
         CategoryIcon {
             categoryId: cell.categoryId
             dark: PanelStyle.dark
+            customGlyphs: AppState.customGlyphs
             size: 22
             Layout.alignment: Qt.AlignHCenter
         }

@@ -20,6 +20,7 @@ AbstractButton {
     implicitWidth: content.implicitWidth + 16
     Accessible.role: Accessible.Button
     Accessible.name: name
+    Accessible.onPressAction: clicked()
     Accessible.description: help.length > 0 ? help : name
     ToolTip.visible: hovered && help.length > 0
     ToolTip.delay: 700
@@ -41,6 +42,7 @@ AbstractButton {
         CategoryIcon {
             categoryId: chip.categoryId
             dark: PanelStyle.dark
+            customGlyphs: AppState.customGlyphs
             size: 14
         }
         Text {

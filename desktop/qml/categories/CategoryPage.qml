@@ -10,6 +10,7 @@ ColumnLayout {
     required property PanelLayout layout
 
     signal pick(string categoryId)
+    signal back()
 
     CategoryGrid { id: cells }
 
@@ -21,26 +22,30 @@ ColumnLayout {
             PanelController.showToast(qsTrId("star.limit").arg(AppState.starLimit))
     }
 
-    TextField {
-        id: searchField
-        objectName: "categorySearch"
+    PageHeader {
         Layout.fillWidth: true
-        placeholderText: qsTrId("sidebar.search")
-        leftPadding: 30
-        font.pixelSize: PanelStyle.bodySize + 1
-        color: PanelStyle.text
-        placeholderTextColor: PanelStyle.faintText
-        Accessible.name: qsTrId("sidebar.search")
-        Accessible.description: qsTrId("panel.hint.categories")
-        background: PanelGlass { strong: true; cornerRadius: 10 }
-        onTextEdited: cells.search = text
-        Keys.onReturnPressed: if (cells.count > 0) page.pick(cells.categoryAt(0))
-        SymbolIcon {
-            anchors.verticalCenter: parent.verticalCenter
-            x: 10
-            symbol: "magnifyingglass"
-            size: 13
-            color: PanelStyle.secondaryText
+        onBack: page.back()
+        TextField {
+            id: searchField
+            objectName: "categorySearch"
+            Layout.fillWidth: true
+            placeholderText: qsTrId("sidebar.search")
+            leftPadding: 30
+            font.pixelSize: PanelStyle.bodySize + 1
+            color: PanelStyle.text
+            placeholderTextColor: PanelStyle.faintText
+            Accessible.name: qsTrId("sidebar.search")
+            Accessible.description: qsTrId("panel.hint.categories")
+            background: PanelGlass { strong: true; cornerRadius: 10 }
+            onTextEdited: cells.search = text
+            Keys.onReturnPressed: if (cells.count > 0) page.pick(cells.categoryAt(0))
+            SymbolIcon {
+                anchors.verticalCenter: parent.verticalCenter
+                x: 10
+                symbol: "magnifyingglass"
+                size: 13
+                color: PanelStyle.secondaryText
+            }
         }
     }
     // The groups wrap onto a second line rather than hide behind the panel's edge.
@@ -64,6 +69,7 @@ ColumnLayout {
                 text: qsTrId("group." + modelData)
                 Accessible.role: Accessible.PageTab
                 Accessible.name: text
+                Accessible.onPressAction: clicked()
                 Accessible.description: text
                 Accessible.checked: current
                 onClicked: cells.group = modelData

@@ -19,6 +19,7 @@ AbstractButton {
     focusPolicy: Qt.TabFocus
     Accessible.role: Accessible.Button
     Accessible.name: label
+    Accessible.onPressAction: clicked()
     Accessible.description: help.length > 0 ? help : label
 
     ToolTip.visible: hovered && ToolTip.text.length > 0

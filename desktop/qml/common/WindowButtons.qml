@@ -1,74 +1,59 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Window
 import Zelvane
 
-// Close, minimise and maximise; their symbols appear while the pointer is over the group.
+// The window's buttons on one side of the title, in the desktop's order: round flat buttons
+// with the usual glyphs in the panel's colours.
 Row {
-    id: lights
+    id: group
 
-    readonly property bool revealed: hover.hovered || close.activeFocus || minimize.activeFocus
-                                     || maximize.activeFocus
+    // "close", "minimize" and "maximize", as DesktopDecoration lists them for this side.
+    required property var buttons
 
-    spacing: 8
-    HoverHandler { id: hover }
+    spacing: 2
 
-    component Light: AbstractButton {
-        id: light
-        required property color fill
-        required property string symbol
-        required property string label
-
-        implicitWidth: 12
-        implicitHeight: 12
-        focusPolicy: Qt.TabFocus
-        Accessible.role: Accessible.Button
-        Accessible.name: label
-        Accessible.description: label
-        ToolTip.visible: hovered
-        ToolTip.delay: 900
-        ToolTip.text: label
-        hoverEnabled: true
-
-        background: Rectangle {
-            radius: width / 2
-            color: light.fill
-            border.width: 0.5
-            border.color: Qt.darker(light.fill, 1.25)
-        }
-        contentItem: Item {
-            SymbolIcon {
-                anchors.centerIn: parent
-                symbol: light.symbol
-                size: 8
-                color: Qt.rgba(0, 0, 0, 0.6)
-                visible: lights.revealed
+    function describe(name) {
+        switch (name) {
+        case "close":
+            return {
+                objectName: "windowClose",
+                symbol: "xmark",
+                label: qsTrId("panel.window.close")
+            }
+        case "minimize":
+            return {
+                objectName: "windowMinimize",
+                symbol: "minus",
+                label: qsTrId("panel.window.minimize")
             }
         }
+        return {
+            objectName: "windowMaximize",
+            symbol: "square",
+            label: qsTrId("panel.window.maximize")
+        }
+    }
+    function press(name) {
+        if (name === "close")
+            PanelController.hide()
+        else if (name === "minimize")
+            group.Window.window.showMinimized()
+        else
+            PanelPlacement.toggleMaximize()
     }
 
-    Light {
-        id: close
-        objectName: "windowClose"
-        fill: "#FF5F57"
-        symbol: "xmark"
-        label: qsTrId("panel.window.close")
-        onClicked: PanelController.hide()
-    }
-    Light {
-        id: minimize
-        objectName: "windowMinimize"
-        fill: "#FEBC2E"
-        symbol: "minus"
-        label: qsTrId("panel.window.minimize")
-        onClicked: lights.Window.window.showMinimized()
-    }
-    Light {
-        id: maximize
-        objectName: "windowMaximize"
-        fill: "#28C840"
-        symbol: "arrow.up.left.and.arrow.down.right"
-        label: qsTrId("panel.window.maximize")
-        onClicked: PanelPlacement.toggleMaximize()
+    Repeater {
+        model: group.buttons
+        RoundIconButton {
+            id: button
+            required property string modelData
+            readonly property var look: group.describe(modelData)
+            objectName: look.objectName
+            symbol: look.symbol
+            label: look.label
+            diameter: 20
+            tint: modelData === "close" && hovered ? PanelStyle.danger : PanelStyle.secondaryText
+            onClicked: group.press(modelData)
+        }
     }
 }

@@ -2,31 +2,20 @@ import QtQuick
 import QtQuick.Layouts
 import Zelvane
 
-// The converter: category bar, the input, steps or rates, and the results.
+// The converter: the input, steps or rates, and the results.
 ColumnLayout {
     id: page
 
     required property PanelLayout layout
     required property InputFlow flow
-    required property string panelPage
 
     readonly property var theme: PanelStyle.categoryTheme(flow.categoryId)
     readonly property alias input: input
 
-    signal switchCategory()
-    signal openSettings()
     signal explain()
 
     spacing: layout.spacing
 
-    TopBar {
-        Layout.fillWidth: true
-        layout: page.layout
-        categoryId: AppState.converter.categoryId
-        page: page.panelPage
-        onSwitchCategory: page.switchCategory()
-        onOpenSettings: page.openSettings()
-    }
     InputCard {
         id: input
         Layout.fillWidth: true

@@ -15,6 +15,7 @@ AbstractButton {
     implicitWidth: row.implicitWidth + 10
     Accessible.role: Accessible.Button
     Accessible.name: text
+    Accessible.onPressAction: clicked()
     Accessible.description: qsTrId("explain.hint")
     ToolTip.visible: hovered
     ToolTip.delay: 700
@@ -23,6 +24,8 @@ AbstractButton {
     background: Rectangle {
         radius: 6
         color: button.hovered ? PanelStyle.hover : "transparent"
+        border.width: button.visualFocus ? 1.5 : 0
+        border.color: button.tint
     }
     contentItem: RowLayout {
         id: row

@@ -31,6 +31,12 @@ PanelGlass {
         field.selectAll()
     }
 
+    function convertOnCtrl(event) {
+        event.accepted = (event.modifiers & Qt.ControlModifier) !== 0
+        if (event.accepted)
+            flow.convertFromSelection()
+    }
+
     // Keeps the field in step with the draft or the model without overwriting what the user is
     // typing: "4 " stays "4 " although the model holds "4".
     function syncField() {
@@ -56,6 +62,7 @@ PanelGlass {
 
             UnitFlag {
                 visible: card.flow.fromUnitId.length > 0
+                dark: PanelStyle.dark
                 categoryId: card.flow.categoryId
                 unitId: card.flow.fromUnitId
                 size: card.layout.wide ? 20 : 17
@@ -83,6 +90,9 @@ PanelGlass {
                 onAccepted: card.flow.commit()
                 Keys.onDownPressed: event => event.accepted = card.flow.moveSelection(1)
                 Keys.onUpPressed: event => event.accepted = card.flow.moveSelection(-1)
+                // Ctrl+Return converts from the selected row; a plain Return is the field's.
+                Keys.onReturnPressed: event => card.convertOnCtrl(event)
+                Keys.onEnterPressed: event => card.convertOnCtrl(event)
             }
             RoundIconButton {
                 objectName: "clearButton"
@@ -127,8 +137,10 @@ PanelGlass {
                 font.pixelSize: PanelStyle.captionSize + 0.5
                 elide: Text.ElideRight
                 Layout.fillWidth: true
-                Accessible.role: Accessible.StaticText
-                Accessible.name: text
+                // Read out by a screen reader on request: Qt 6.4 has no way to announce a change.
+                Accessible.role: Accessible.StatusBar
+                Accessible.name: card.flow.keyHint.length > 0 ? text + " · " + card.flow.keyHint
+                                                              : text
             }
             Text {
                 objectName: "keyHint"

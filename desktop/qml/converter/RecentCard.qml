@@ -56,8 +56,10 @@ ColumnLayout {
             Layout.fillWidth: true
             implicitHeight: 24
             padding: 0
+            focusPolicy: Qt.TabFocus
             Accessible.role: Accessible.Button
             Accessible.name: title
+            Accessible.onPressAction: clicked()
             Accessible.description: qsTrId("panel.recent.hint")
             background: HoverRowStyle { hovered: entry.hovered || entry.visualFocus }
             contentItem: RowLayout {

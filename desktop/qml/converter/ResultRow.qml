@@ -46,8 +46,10 @@ Item {
     }
     HoverHandler { id: pointer }
     TapHandler {
+        id: leftTap
         acceptedButtons: Qt.LeftButton
-        onTapped: (point, button) => item.tap((point.modifiers & Qt.ControlModifier) !== 0)
+        // The event point handed to onTapped carries no modifiers; the handler's point does.
+        onTapped: item.tap((leftTap.point.modifiers & Qt.ControlModifier) !== 0)
     }
     TapHandler {
         acceptedButtons: Qt.RightButton
@@ -63,6 +65,7 @@ Item {
 
         UnitFlag {
             categoryId: item.categoryId
+            dark: PanelStyle.dark
             unitId: item.unitId
             size: item.layout.wide ? 16 : 14
         }
@@ -115,6 +118,12 @@ Item {
         }
     }
 
+    // Named and pressed explicitly: Qt 6.4 leaves a menu entry made on demand without a name.
+    component Entry: MenuItem {
+        Accessible.name: text
+        Accessible.onPressAction: clicked()
+    }
+
     // Made on demand: a menu in every row would cost each keystroke that rebuilds the rows
     // a dozen objects per row.
     Component {
@@ -122,30 +131,30 @@ Item {
         Menu {
             objectName: "rowMenu"
             onClosed: destroy()
-            MenuItem {
+            Entry {
                 objectName: "rowCopyWithUnit"
                 text: qsTrId("converter.copyWithUnit")
                 onTriggered: PanelText.writeClipboard(item.textWithUnit)
             }
-            MenuItem {
+            Entry {
                 objectName: "rowCopyValue"
                 text: qsTrId("converter.copyValue")
                 onTriggered: PanelText.writeClipboard(item.valueText)
             }
-            MenuItem {
+            Entry {
                 objectName: "rowMakeSource"
                 text: qsTrId("converter.rowHint")
                 onTriggered: item.tap(true)
             }
             MenuSeparator { visible: !item.isPreview; height: visible ? implicitHeight : 0 }
-            MenuItem {
+            Entry {
                 objectName: "rowTogglePin"
                 visible: !item.isPreview
                 height: visible ? implicitHeight : 0
                 text: qsTrId(item.isPinned ? "picker.unpin" : "picker.pin")
                 onTriggered: AppState.converter.togglePinned(item.unitId)
             }
-            MenuItem {
+            Entry {
                 objectName: "rowHide"
                 visible: !item.isPreview
                 height: visible ? implicitHeight : 0

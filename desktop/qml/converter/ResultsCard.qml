@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import QtQuick.Window
 import Zelvane
 
 // The converted values: pinned rows, then (when wanted) the others, then the recent conversions.
@@ -13,6 +14,12 @@ PanelGlass {
 
     readonly property ShownRows rows: flow.rows
     readonly property bool showsOthers: rows.showsOthers
+    // The toggle also ends the rows when there is no separator to carry it, or when the rows
+    // outgrow the card: the list keeps only the rows near the view, so the separator's toggle
+    // may not exist when Tab comes by, and Tab goes to this one.
+    readonly property bool endToggle: rows.othersCount > 0
+        && (!showsOthers || rows.pinnedCount === 0
+            || rows.count * (layout.rowHeight + 6) + 26 > list.height)
 
     signal openRecent(int index)
 
@@ -22,6 +29,23 @@ PanelGlass {
             if (card.flow.selection >= 0)
                 list.positionViewAtIndex(card.flow.selection, ListView.Contain)
         }
+    }
+    // Tab may reach a control the list has scrolled away (a toggle, a recent entry).
+    Connections {
+        target: card.Window.window
+        function onActiveFocusItemChanged() { card.reveal(card.Window.activeFocusItem) }
+    }
+    function reveal(item) {
+        let inList = false
+        for (let up = item; up && !inList; up = up.parent)
+            inList = up === list.contentItem
+        if (!inList)
+            return
+        const top = item.mapToItem(list.contentItem, 0, 0).y
+        if (top < list.contentY)
+            list.contentY = top
+        else if (top + item.height > list.contentY + list.height)
+            list.contentY = top + item.height - list.height
     }
 
     component OthersToggle: AbstractButton {
@@ -34,9 +58,15 @@ PanelGlass {
         text: qsTrId(card.showsOthers ? "converter.hideOthers" : "converter.showOthers")
         Accessible.role: Accessible.Button
         Accessible.name: text
+        Accessible.onPressAction: clicked()
         Accessible.description: text
         onClicked: AppState.converter.setShowsOtherUnits(!card.showsOthers)
-        background: Rectangle { radius: 7; color: toggle.hovered ? PanelStyle.hover : "transparent" }
+        background: Rectangle {
+            radius: 7
+            color: toggle.hovered ? PanelStyle.hover : "transparent"
+            border.width: toggle.visualFocus ? 1.5 : 0
+            border.color: card.theme.deep
+        }
         contentItem: RowLayout {
             id: toggleRow
             spacing: 4
@@ -94,7 +124,12 @@ PanelGlass {
                     height: 1
                     color: PanelStyle.separator
                 }
-                OthersToggle { id: hideToggle; anchors.right: parent.right; anchors.verticalCenter: parent.verticalCenter }
+                OthersToggle {
+                    id: hideToggle
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    focusPolicy: card.endToggle ? Qt.NoFocus : Qt.TabFocus
+                }
             }
             ResultRow {
                 objectName: "resultRow_" + entry.index
@@ -121,7 +156,7 @@ PanelGlass {
             bottomPadding: 6
             spacing: 6
             Item {
-                visible: card.rows.othersCount > 0 && (!card.showsOthers || card.rows.pinnedCount === 0)
+                visible: card.endToggle
                 width: parent.width
                 height: visible ? 26 : 0
                 OthersToggle { anchors.horizontalCenter: parent.horizontalCenter }

@@ -31,6 +31,7 @@ RowLayout {
         implicitWidth: stepRow.implicitWidth + 14
         Accessible.role: Accessible.ButtonMenu
         Accessible.name: qsTrId("converter.step.title")
+        Accessible.onPressAction: clicked()
         Accessible.description: stepLabel.text
         onClicked: menu.open()
 

@@ -5,7 +5,7 @@ import Zelvane
 
 // The step choices: automatic, the presets, or a typed step that must read as a positive number.
 Popup {
-    id: menu
+    id: stepMenu
 
     required property var theme
     property string customText: ""
@@ -32,15 +32,16 @@ Popup {
         border.color: PanelStyle.cardBorder
     }
 
-    component Choice: ItemDelegate {
+    // A menu entry for screen readers, though the pop-up is no Menu: it holds a text field.
+    component Choice: MenuItem {
         id: choice
         required property string title
         property bool marked: false
         width: parent ? parent.width : 0
         height: 26
         padding: 0
-        Accessible.role: Accessible.MenuItem
         Accessible.name: title
+        Accessible.onPressAction: clicked()
         Accessible.checked: marked
         background: HoverRowStyle { hovered: choice.hovered || choice.visualFocus }
         contentItem: RowLayout {
@@ -57,11 +58,14 @@ Popup {
 
     contentItem: Column {
         spacing: 1
+        // The pop-up's own item takes no name from QML: its content carries the menu's.
+        Accessible.role: Accessible.PopupMenu
+        Accessible.name: qsTrId("converter.step.title")
         Choice {
             objectName: "stepAuto"
             title: qsTrId("converter.step.auto")
-            marked: !menu.current
-            onClicked: menu.choose(undefined)
+            marked: !stepMenu.current
+            onClicked: stepMenu.choose(undefined)
         }
         Rectangle { width: parent.width; height: 1; color: PanelStyle.separator }
         Repeater {
@@ -70,8 +74,8 @@ Popup {
                 required property string modelData
                 objectName: "stepPreset_" + modelData
                 title: modelData
-                marked: menu.current === modelData
-                onClicked: menu.choose(modelData)
+                marked: stepMenu.current === modelData
+                onClicked: stepMenu.choose(modelData)
             }
         }
         Rectangle { width: parent.width; height: 1; color: PanelStyle.separator }
@@ -83,7 +87,7 @@ Popup {
                 objectName: "stepCustomField"
                 Layout.fillWidth: true
                 placeholderText: qsTrId("converter.step.custom")
-                text: menu.customText
+                text: stepMenu.customText
                 font.pixelSize: PanelStyle.bodySize
                 color: PanelStyle.text
                 placeholderTextColor: PanelStyle.faintText
@@ -93,19 +97,20 @@ Popup {
                     radius: 6
                     color: PanelStyle.hover
                     border.width: custom.activeFocus ? 1 : 0
-                    border.color: menu.theme.deep
+                    border.color: stepMenu.theme.deep
                 }
-                onTextEdited: menu.customText = text
-                onAccepted: if (menu.customAccepted) menu.choose(menu.customText)
+                onTextEdited: stepMenu.customText = text
+                onAccepted: if (stepMenu.customAccepted) stepMenu.choose(stepMenu.customText)
             }
             Button {
                 objectName: "stepCustomDone"
                 text: qsTrId("common.done")
-                enabled: menu.customAccepted
+                enabled: stepMenu.customAccepted
                 font.pixelSize: PanelStyle.bodySize
                 Accessible.name: text
+                Accessible.onPressAction: clicked()
                 Accessible.description: qsTrId("converter.step.custom")
-                onClicked: menu.choose(menu.customText)
+                onClicked: stepMenu.choose(stepMenu.customText)
             }
         }
     }

@@ -16,6 +16,7 @@ AbstractButton {
     implicitWidth: Math.min(row.implicitWidth + 16, 140)
     Accessible.role: Accessible.ButtonMenu
     Accessible.name: qsTrId("converter.inputUnit")
+    Accessible.onPressAction: clicked()
     Accessible.description: symbolText
 
     background: Rectangle {

@@ -52,24 +52,15 @@ ColumnLayout {
         Accessible.name: text
     }
 
-    RowLayout {
+    PageHeader {
         Layout.fillWidth: true
-        RoundIconButton {
-            objectName: "formulaBack"
-            symbol: "chevron.left"
-            label: qsTrId("panel.hint.back")
-            onClicked: page.back()
-        }
-        CategoryIcon { categoryId: page.categoryId; size: 18; dark: PanelStyle.dark }
-        Text {
-            text: qsTrId("explain.title")
-            color: PanelStyle.text
-            font.pixelSize: PanelStyle.titleSize + 1
-            font.weight: Font.DemiBold
-            Layout.fillWidth: true
-            elide: Text.ElideRight
-            Accessible.role: Accessible.Heading
-            Accessible.name: text
+        title: qsTrId("explain.title")
+        onBack: page.back()
+        CategoryIcon {
+            categoryId: page.categoryId
+            size: 18
+            dark: PanelStyle.dark
+            customGlyphs: AppState.customGlyphs
         }
     }
     PanelGlass {

@@ -20,6 +20,7 @@ ComboBox {
     implicitHeight: 26
     font.pixelSize: PanelStyle.bodySize
     Accessible.name: accessibleName
+    Accessible.onPressAction: popup.open()
     Accessible.description: displayText
 
     onActivated: index => {
@@ -58,6 +59,7 @@ ComboBox {
         enabled: !modelData.divider
         highlighted: box.highlightedIndex === index
         Accessible.name: modelData.label || ""
+        Accessible.onPressAction: clicked()
         background: Item {
             HoverRowStyle {
                 anchors.fill: parent

@@ -43,6 +43,8 @@ Row {
             width: implicitWidth * segments.fit
             Accessible.role: Accessible.RadioButton
             Accessible.name: modelData.label
+            Accessible.onPressAction: clicked()
+            Accessible.onToggleAction: clicked()
             Accessible.description: segments.accessibleName
             Accessible.checked: selected
             onClicked: segments.chosen(modelData.value)

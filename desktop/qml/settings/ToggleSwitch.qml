@@ -14,6 +14,14 @@ Switch {
     implicitHeight: 20
     Accessible.name: accessibleName
     Accessible.description: accessibleName
+    // Left to Qt, these actions would set `checked` without `toggled`: nothing would be stored.
+    Accessible.onPressAction: flip()
+    Accessible.onToggleAction: flip()
+
+    function flip() {
+        toggle()
+        toggled()
+    }
 
     indicator: Rectangle {
         x: 0

@@ -11,6 +11,7 @@
 #include "QtConversions.h"
 #include "RavoDozu/RegionProfile.h"
 #include "SaveFailures.h"
+#include "Theme.h"
 #include "ZelvaneVersion.h"
 
 namespace zelvane {
@@ -177,6 +178,10 @@ QString AppState::categoryDisplayName(const QString& categoryId) const {
 
 QString AppState::languageDisplayName(const QString& languageCode) const {
     return toQString(zelvane::languageDisplayName(toStdString(languageCode)));
+}
+
+QVariantMap AppState::customGlyphs() const {
+    return Theme::customGlyphs(*customLibrary_);
 }
 
 QStringList AppState::interfaceLanguages() {

@@ -40,6 +40,8 @@ class AppState : public QObject, public LatestInstance<AppState> {
     Q_PROPERTY(RatesStatus ratesStatus READ ratesStatus NOTIFY ratesStatusChanged)
     Q_PROPERTY(bool hasRates READ hasRates NOTIFY ratesChanged)
     Q_PROPERTY(zelvane::ConverterModel* converter READ converter CONSTANT)
+    /// Custom category id → the glyph its icon shows, as `Theme.categoryTheme` takes them.
+    Q_PROPERTY(QVariantMap customGlyphs READ customGlyphs NOTIFY customLibraryChanged)
     /// ICU id of the locale numbers are shown and read in.
     Q_PROPERTY(QString displayLocaleName READ displayLocaleName NOTIFY preferencesChanged)
     /// The chosen interface language, or "" for the system's.
@@ -80,6 +82,7 @@ class AppState : public QObject, public LatestInstance<AppState> {
     RatesStatus ratesStatus() const { return ratesStatus_; }
     bool hasRates() const { return rates_ != nullptr; }
     QVariantMap preferencesMap() const;
+    QVariantMap customGlyphs() const;
     QString displayLocaleName() const;
     QString languageCode() const;
     QString displayLanguage() const;

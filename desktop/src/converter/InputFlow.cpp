@@ -226,6 +226,11 @@ void InputFlow::tap(int row, bool asSource) {
     setSelection(-1);
 }
 
+void InputFlow::convertFromSelection() {
+    if (selection_ >= 0)
+        tap(selection_, true);
+}
+
 void InputFlow::pickUnit(const QString& unitId) {
     if (quick_)
         applyQuick(*quick_);

@@ -90,6 +90,9 @@ class InputFlow : public QObject {
     Q_INVOKABLE void commit();
     /// A click on drawn row `row`: copies it, or with `asSource` makes its unit the source.
     Q_INVOKABLE void tap(int row, bool asSource);
+    /// Ctrl+Return: the selected row's unit becomes the source, as a Ctrl-click on it would
+    /// make it; nothing without a selection.
+    Q_INVOKABLE void convertFromSelection();
     /// The unit picker's choice: a previewed phrase is applied first.
     Q_INVOKABLE void pickUnit(const QString& unitId);
     /// Whether the field's `text` already shows `fieldText`: blanks around it and line breaks

@@ -55,6 +55,7 @@ constexpr auto shippedNames = std::to_array<std::string_view>({
     "power",
     "ruler",
     "scalemass",
+    "square",
     "square.dashed",
     "star",
     "star.fill",

@@ -100,12 +100,17 @@ TEST_F(PanelViewTest, PageShortcutsAndButtonsToggleBackToTheConverter) {
 
     press(Qt::Key_Comma, Qt::ControlModifier);
     EXPECT_EQ(page().toStdString(), "settings");
-    auto* gear = item("settingsButton");
-    // The settings button lives on the converter page; its second press is the shortcut's.
     press(Qt::Key_Comma, Qt::ControlModifier);
     EXPECT_EQ(page().toStdString(), "converter");
-    QTest::mouseClick(view_.get(), Qt::LeftButton, {}, gear->mapToScene({13, 13}).toPoint());
-    EXPECT_EQ(page().toStdString(), "settings");
+    // The chip and the gear stay over every page: their second click leaves their page.
+    const std::pair<const char*, const char*> buttons[] = {{"categoryChip", "categories"},
+                                                           {"settingsButton", "settings"}};
+    for (const auto& [button, target] : buttons) {
+        click(item(button));
+        EXPECT_EQ(page().toStdString(), target);
+        click(item(button));
+        EXPECT_EQ(page().toStdString(), "converter") << button;
+    }
 }
 
 TEST_F(PanelViewTest, TheFooterHintFollowsTheWidth) {

@@ -17,64 +17,14 @@ namespace {
 
 using zelvane::testing::readFile;
 
-struct Output {
-    int status;
-    QString text;
-};
-
 class ShellEndToEnd : public zelvane::testing::AppProcesses {
   protected:
-    Output run(const QString& program, const QStringList& arguments,
-               const Changes& changes = {}) const {
-        QProcess process;
-        process.setProcessEnvironment(environment(changes));
-        process.start(program, arguments);
-        process.waitForFinished(10000);
-        return {process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()).trimmed()};
-    }
-    Output zelvane(const QStringList& arguments) const { return run(ZELVANE_APP, arguments); }
-    void writeDefault(const QString& key, const QString& json) const {
-        ASSERT_EQ(run(ZELVANE_CLI, {"defaults", "write", key, json}).status, 0);
-    }
-    QString readDefault(const QString& key) const {
-        return run(ZELVANE_CLI, {"defaults", "read", key}).text;
-    }
-
-    /// Whether an instance answers on the socket within five seconds.
-    bool listening() const {
-        return QTest::qWaitFor([&] { return QFile::exists(socketPath()); }, 5000);
-    }
-    /// Starts the instance (a later launch than the first, unless told) and waits until it
-    /// answers a second start.
+    /// Starts the instance as a later launch than the first, unless told.
     void launch(const QStringList& arguments = {}, bool first = false) {
         if (!first)
             writeDefault("mac.hasLaunched", "true");
-        app_ = &start(arguments);
-        ASSERT_TRUE(app_->waitForStarted());
-        ASSERT_TRUE(listening());
-        QTest::qWait(300);
+        AppProcesses::launch(arguments);
     }
-    QString appErrors() { return QString::fromUtf8(app_->readAllStandardError()); }
-
-    /// The app's visible windows at least `minimumWidth` wide (the panel; the tray icon is small).
-    QStringList windows(int minimumWidth, int maximumWidth = 100000) const {
-        const QString pid = QString::number(app_->processId());
-        QStringList found;
-        for (const QString& id : run("xdotool", {"search", "--onlyvisible", "--pid", pid})
-                                     .text.split('\n', Qt::SkipEmptyParts)) {
-            const QString shape = run("xdotool", {"getwindowgeometry", "--shell", id}).text;
-            const int width = shape.section("WIDTH=", 1).section('\n', 0, 0).toInt();
-            if (width >= minimumWidth && width <= maximumWidth)
-                found << id;
-        }
-        return found;
-    }
-    bool panelShown() const { return !windows(300).isEmpty(); }
-    bool waitForPanel(bool shown) const {
-        return QTest::qWaitFor([&] { return panelShown() == shown; }, 5000);
-    }
-    void key(const QString& keys) const { run("xdotool", {"key", "--clearmodifiers", keys}); }
-
     /// A display of its own, without a window manager or a tray host; gone with `server`.
     static QString startDisplay(QProcess& server) {
         server.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
@@ -92,8 +42,6 @@ class ShellEndToEnd : public zelvane::testing::AppProcesses {
         QJsonDocument::fromJson(QByteArray::fromStdString(readFile(settings())), &error);
         return error.error == QJsonParseError::NoError;
     }
-
-    QProcess* app_ = nullptr;
 };
 
 /// Another X client holding Alt+Super+U, as a desktop's own shortcut would.

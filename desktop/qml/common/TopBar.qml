@@ -2,11 +2,11 @@ import QtQuick
 import QtQuick.Layouts
 import Zelvane
 
-// The converter's header: the current category with the starred ones beside it, pin and settings.
+// The header over every page: the current category with the starred ones beside it, pin and
+// settings. The chip and the gear open their pages, or return from them to the converter.
 RowLayout {
     id: bar
 
-    required property PanelLayout layout
     required property string categoryId
     required property string page
 
