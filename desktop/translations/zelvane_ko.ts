@@ -231,6 +231,26 @@
         <source>Hide unit</source>
         <translation>단위 숨기기</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>단위 검색</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>다시 표시</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>숨김</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, 현재 단위</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, 숨김</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>사용자 지정</translation>

@@ -231,6 +231,26 @@
         <source>Hide unit</source>
         <translation>Ocultar unidade</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>Buscar unidade</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>Mostrar de novo</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>Oculta</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, atual</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, oculta</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Personalizada</translation>

@@ -105,6 +105,8 @@ PanelGlass {
                 symbolText: card.flow.fromUnitId.length > 0 ? card.flow.fromUnitSymbol : "—"
                 tint: card.theme.deep
                 onClicked: picker.open()
+                Keys.onReturnPressed: picker.open()
+                Keys.onEnterPressed: picker.open()
 
                 UnitPicker {
                     id: picker

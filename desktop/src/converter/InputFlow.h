@@ -119,7 +119,7 @@ class InputFlow : public QObject {
     AppState& app_;
     ConverterModel& model_;
     ShownRows rows_;
-    UnitChoices units_{rows_};
+    UnitChoices units_{rows_, app_};
     std::optional<QString> draft_;
     std::optional<QuickInput> quick_;
     int selection_ = -1;
