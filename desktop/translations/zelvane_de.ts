@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1, ausgeblendet</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Zum Umsortieren ziehen oder Alt+↑ / Alt+↓ drücken</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Eigene</translation>

@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1, hidden</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Drag or press Alt+↑ / Alt+↓ to reorder</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Custom</translation>

@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1, oculta</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Arrastra o pulsa Alt+↑ / Alt+↓ para reordenar</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Personalizada</translation>

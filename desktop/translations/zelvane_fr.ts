@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1, masquée</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Glissez ou appuyez sur Alt+↑ / Alt+↓ pour réordonner</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Personnalisée</translation>

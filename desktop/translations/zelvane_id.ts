@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1, tersembunyi</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Seret atau tekan Alt+↑ / Alt+↓ untuk mengurutkan ulang</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Kustom</translation>

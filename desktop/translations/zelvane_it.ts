@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1, nascosta</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Trascina o premi Alt+↑ / Alt+↓ per riordinare</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Personalizzata</translation>

@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1、非表示</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>ドラッグまたは Alt+↑ / Alt+↓ で並べ替え</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>カスタム</translation>

@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1, 숨김</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>드래그하거나 Alt+↑ / Alt+↓를 눌러 순서 변경</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>사용자 지정</translation>

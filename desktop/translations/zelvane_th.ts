@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1, ซ่อนอยู่</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>ลากหรือกด Alt+↑ / Alt+↓ เพื่อจัดลำดับ</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>กำหนดเอง</translation>

@@ -251,6 +251,10 @@
         <source>%1, hidden</source>
         <translation>%1，已隐藏</translation>
     </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>拖动或按 Alt+↑ / Alt+↓ 调整顺序</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>自定义</translation>

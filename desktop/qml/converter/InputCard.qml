@@ -81,8 +81,11 @@ PanelGlass {
                     card.syncField()
                 }
                 onAccepted: card.flow.commit()
-                Keys.onDownPressed: event => event.accepted = card.flow.moveSelection(1)
-                Keys.onUpPressed: event => event.accepted = card.flow.moveSelection(-1)
+                // With Alt the selected pinned row moves instead of the selection.
+                Keys.onDownPressed: event => event.accepted = event.modifiers & Qt.AltModifier
+                    ? card.flow.moveSelectedRow(1) : card.flow.moveSelection(1)
+                Keys.onUpPressed: event => event.accepted = event.modifiers & Qt.AltModifier
+                    ? card.flow.moveSelectedRow(-1) : card.flow.moveSelection(-1)
             }
             RoundIconButton {
                 objectName: "clearButton"

@@ -4,6 +4,7 @@
 
 #include "PanelFixture.h"
 #include "PanelPlacement.h"
+#include "QtConversions.h"
 
 namespace zelvane {
 namespace {
@@ -284,6 +285,62 @@ TEST_F(PanelViewTest, TheUnitPickerAnswersTheKeyboardAndNamesItsEntries) {
     ASSERT_TRUE(entry->actionInterface());
     entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     EXPECT_EQ(model().fromUnitId(), "ft");
+}
+
+// Pinned rows, starred chips and favourite cells move by drag and by Alt with the arrows, into
+// the stored order; what the keyboard moved keeps the keyboard.
+TEST_F(PanelViewTest, RowsChipsAndCellsMoveByDragAndByAltArrows) {
+    struct Case {
+        std::string kind;
+        bool byDrag;
+        int from;
+        int to;
+    };
+    const Case cases[] = {{"row", true, 0, 2},   {"row", false, 2, 0}, {"chip", true, 0, 2},
+                          {"chip", false, 2, 1}, {"cell", true, 3, 0}, {"cell", false, 0, 2}};
+    app_.setPreference("pinnedOverrides",
+                       QVariantMap{{"length", QStringList{"km", "ft", "mi", "cm"}}});
+    app_.setPreference("starredCategories", QStringList{"mass", "time", "area"});
+    for (const auto& [kind, byDrag, from, to] : cases) {
+        SCOPED_TRACE(kind + (byDrag ? " dragged" : " by keys"));
+        controller_->show(kind == "cell" ? PanelController::categories
+                                         : PanelController::converter);
+        auto stored = [&] {
+            const auto preferences = app_.userState().preferences();
+            return toQStringList(kind == "row"    ? preferences.pinnedUnits("length")
+                                 : kind == "chip" ? preferences.effectiveStarredCategories()
+                                                  : preferences.effectiveFavoriteCategories());
+        };
+        const QStringList before = stored();
+        auto itemAt = [&](int index) {
+            const QString name = kind == "row"    ? "resultRow_" + QString::number(index)
+                                 : kind == "chip" ? "starredChip_" + before[index]
+                                                  : "categoryCell_" + before[index];
+            QQuickItem* found = nullptr;
+            EXPECT_TRUE(waitFor([&] { return (found = item(name.toLatin1().constData())); }));
+            return found;
+        };
+        QStringList expected = before;
+        expected.move(from, to);
+        const Qt::Key step = to > from ? Qt::Key_Down : Qt::Key_Up;
+        if (byDrag) {
+            drag(itemAt(from), itemAt(to));
+        } else if (kind == "row") {
+            item("inputField")->forceActiveFocus();
+            for (int row = 0; row <= from; ++row)
+                press(Qt::Key_Down);
+            for (int moved = from; moved != to; moved += to > from ? 1 : -1)
+                press(step, Qt::AltModifier);
+            EXPECT_EQ(selection(), to);
+        } else {
+            const QString name = itemAt(from)->objectName();
+            itemAt(from)->forceActiveFocus(Qt::TabFocusReason);
+            for (int moved = from; moved != to; moved += to > from ? 1 : -1)
+                press(step, Qt::AltModifier);
+            EXPECT_EQ(view_->activeFocusItem()->objectName(), name);
+        }
+        EXPECT_EQ(stored(), expected);
+    }
 }
 
 TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheOldValueSelected) {
