@@ -263,6 +263,10 @@ bool UserPreferences::toggleStar(std::string_view categoryId) {
     return true;
 }
 
+void UserPreferences::moveStarred(const Offsets& offsets, std::size_t destination) {
+    starredCategories = moveElements(effectiveStarredCategories(), offsets, destination);
+}
+
 void UserPreferences::addFavorite(std::string_view categoryId,
                                   std::optional<std::string_view> before) {
     if (before && *before == categoryId)

@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>Einheit ausblenden</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>Einheit suchen</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>Wieder anzeigen</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>Ausgeblendet</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, aktuell</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, ausgeblendet</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Zum Umsortieren ziehen oder Alt+↑ / Alt+↓ drücken</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Eigene</translation>

@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>Hide unit</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>Find a unit</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>Show again</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>Hidden</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, current</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, hidden</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Drag or press Alt+↑ / Alt+↓ to reorder</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Custom</translation>

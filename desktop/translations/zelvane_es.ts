@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>Ocultar unidad</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>Buscar unidad</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>Mostrar de nuevo</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>Oculta</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, actual</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, oculta</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Arrastra o pulsa Alt+↑ / Alt+↓ para reordenar</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Personalizada</translation>

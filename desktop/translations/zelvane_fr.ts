@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>Masquer l’unité</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>Chercher une unité</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>Afficher à nouveau</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>Masquée</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, actuelle</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, masquée</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Glissez ou appuyez sur Alt+↑ / Alt+↓ pour réordonner</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Personnalisée</translation>

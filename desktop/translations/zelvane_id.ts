@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>Sembunyikan satuan</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>Cari satuan</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>Tampilkan lagi</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>Tersembunyi</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, saat ini</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, tersembunyi</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Seret atau tekan Alt+↑ / Alt+↓ untuk mengurutkan ulang</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Kustom</translation>

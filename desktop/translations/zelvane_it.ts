@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>Nascondi unità</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>Cerca un’unità</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>Mostra di nuovo</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>Nascosta</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, attuale</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, nascosta</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Trascina o premi Alt+↑ / Alt+↓ per riordinare</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Personalizzata</translation>

@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>単位を非表示</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>単位を検索</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>再表示</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>非表示</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1、現在の単位</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1、非表示</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>ドラッグまたは Alt+↑ / Alt+↓ で並べ替え</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>カスタム</translation>

@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>단위 숨기기</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>단위 검색</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>다시 표시</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>숨김</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, 현재 단위</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, 숨김</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>드래그하거나 Alt+↑ / Alt+↓를 눌러 순서 변경</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>사용자 지정</translation>

@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>Sembunyikan unit</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>Cari unit</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>Papar semula</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>Tersembunyi</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, semasa</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, tersembunyi</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>Seret atau tekan Alt+↑ / Alt+↓ untuk menyusun semula</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>Tersuai</translation>

@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>ซ่อนหน่วย</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>ค้นหาหน่วย</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>แสดงอีกครั้ง</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>ซ่อนอยู่</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1, หน่วยปัจจุบัน</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1, ซ่อนอยู่</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>ลากหรือกด Alt+↑ / Alt+↓ เพื่อจัดลำดับ</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>กำหนดเอง</translation>

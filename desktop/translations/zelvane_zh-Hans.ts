@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>隐藏单位</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>搜索单位</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>重新显示</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>已隐藏</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1，当前单位</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1，已隐藏</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>拖动或按 Alt+↑ / Alt+↓ 调整顺序</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>自定义</translation>

@@ -235,6 +235,30 @@
         <source>Hide unit</source>
         <translation>隱藏單位</translation>
     </message>
+    <message id="picker.filter">
+        <source>Find a unit</source>
+        <translation>搜尋單位</translation>
+    </message>
+    <message id="picker.showAgain">
+        <source>Show again</source>
+        <translation>重新顯示</translation>
+    </message>
+    <message id="picker.hiddenTag">
+        <source>Hidden</source>
+        <translation>已隱藏</translation>
+    </message>
+    <message id="picker.a11y.current">
+        <source>%1, current</source>
+        <translation>%1，目前單位</translation>
+    </message>
+    <message id="picker.a11y.hidden">
+        <source>%1, hidden</source>
+        <translation>%1，已隱藏</translation>
+    </message>
+    <message id="panel.move.hint">
+        <source>Drag or press Alt+↑ / Alt+↓ to reorder</source>
+        <translation>拖曳或按 Alt+↑ / Alt+↓ 調整順序</translation>
+    </message>
     <message id="panel.customTag">
         <source>Custom</source>
         <translation>自訂</translation>

@@ -77,6 +77,8 @@ TEST(Edits, StarsAndFavourites) {
     EXPECT_TRUE(p.toggleStar("fuel"));
     EXPECT_TRUE(p.toggleStar("angle"));
     EXPECT_EQ(p.starredCategories->back(), "angle");
+    p.moveStarred({9}, 0);
+    EXPECT_EQ(p.starredCategories->front(), "angle");
 
     p.favoriteCategories = Ids{"mass", "length", "time"};
     p.addFavorite("time", "mass"); // an existing favourite moves before its anchor

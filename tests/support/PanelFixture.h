@@ -104,6 +104,17 @@ class PanelFixture : public ::testing::Test {
             view_.get(), button, modifiers,
             target->mapToScene({target->width() / 2, target->height() / 2}).toPoint());
     }
+    // Presses on one item, moves over to another in steps and lets go there.
+    void drag(const QQuickItem* from, const QQuickItem* onto) {
+        auto centre = [](const QQuickItem* target) {
+            return target->mapToScene({target->width() / 2, target->height() / 2}).toPoint();
+        };
+        const QPoint start = centre(from), end = centre(onto);
+        QTest::mousePress(view_.get(), Qt::LeftButton, {}, start);
+        for (int step = 1; step <= 10; ++step)
+            QTest::mouseMove(view_.get(), start + (end - start) * step / 10, 10);
+        QTest::mouseRelease(view_.get(), Qt::LeftButton, {}, end, 10);
+    }
     int rowCount() { return flow().rows()->count(); }
     QString page() const { return view_->rootObject()->property("page").toString(); }
     void resize(int width, int height) {

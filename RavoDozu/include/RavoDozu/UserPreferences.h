@@ -122,6 +122,7 @@ struct UserPreferences {
 
     /// Stars or unstars a category; false (and no change) when the starred list is full.
     bool toggleStar(std::string_view categoryId);
+    void moveStarred(const Offsets& offsets, std::size_t destination);
     /// Adds a favourite just before `before` when that is a favourite, else at the end. Adding
     /// a category before itself does nothing.
     void addFavorite(std::string_view categoryId,

@@ -17,6 +17,22 @@ ColumnLayout {
     spacing: layout.spacing
     Component.onCompleted: searchField.forceActiveFocus()
 
+    // Only the favourites have an order of the user's: their cells move, found ones do not.
+    readonly property bool reorders: cells.group === "favorites" && cells.search.trim().length === 0
+
+    function cellAt(point) {
+        const inGrid = grid.contentItem.mapFromItem(null, point.x, point.y)
+        return grid.indexAt(inGrid.x, inGrid.y)
+    }
+    // A cell that had the keyboard keeps it in its new place.
+    function moveFavorite(offset, destination) {
+        const hadFocus = grid.itemAtIndex(offset).cell.activeFocus
+        AppState.moveFavorites([offset], destination)
+        const moved = grid.itemAtIndex(destination > offset ? destination - 1 : destination)
+        if (hadFocus && moved)
+            moved.cell.forceActiveFocus(Qt.TabFocusReason)
+    }
+
     function star(categoryId) {
         if (!AppState.toggleStar(categoryId))
             PanelController.showToast(qsTrId("star.limit").arg(AppState.starLimit))
@@ -107,12 +123,16 @@ ColumnLayout {
         Accessible.name: qsTrId("drawer.allCategories")
         delegate: Item {
             id: place
+            required property int index
             required property string categoryId
             required property string name
             required property bool isStarred
+            readonly property alias cell: cell
             width: grid.cellWidth
             height: grid.cellHeight
+            z: cellDrag.active ? 1 : 0
             CategoryCell {
+                id: cell
                 objectName: "categoryCell_" + place.categoryId
                 anchors.fill: parent
                 anchors.margins: 3
@@ -120,8 +140,26 @@ ColumnLayout {
                 name: place.name
                 selected: AppState.converter.categoryId === place.categoryId
                 starred: place.isStarred
+                transform: Translate {
+                    x: cellDrag.active ? cellDrag.activeTranslation.x : 0
+                    y: cellDrag.active ? cellDrag.activeTranslation.y : 0
+                }
+                Accessible.description: page.reorders
+                    ? qsTrId("panel.star.hint") + " · " + qsTrId("panel.move.hint")
+                    : qsTrId("panel.star.hint")
+                Keys.onPressed: event => cellDrag.keyPressed(event)
                 onClicked: page.pick(place.categoryId)
                 onStar: page.star(place.categoryId)
+
+                DragBackdrop { visible: cellDrag.active; radius: 12 }
+                ReorderHandler {
+                    id: cellDrag
+                    enabled: page.reorders
+                    index: place.index
+                    count: grid.count
+                    placeAt: point => page.cellAt(point)
+                    onMoveRequested: (offset, destination) => page.moveFavorite(offset, destination)
+                }
             }
         }
     }

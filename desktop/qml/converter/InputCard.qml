@@ -88,8 +88,11 @@ PanelGlass {
                     card.syncField()
                 }
                 onAccepted: card.flow.commit()
-                Keys.onDownPressed: event => event.accepted = card.flow.moveSelection(1)
-                Keys.onUpPressed: event => event.accepted = card.flow.moveSelection(-1)
+                // With Alt the selected pinned row moves instead of the selection.
+                Keys.onDownPressed: event => event.accepted = event.modifiers & Qt.AltModifier
+                    ? card.flow.moveSelectedRow(1) : card.flow.moveSelection(1)
+                Keys.onUpPressed: event => event.accepted = event.modifiers & Qt.AltModifier
+                    ? card.flow.moveSelectedRow(-1) : card.flow.moveSelection(-1)
                 // Ctrl+Return converts from the selected row; a plain Return is the field's.
                 Keys.onReturnPressed: event => card.convertOnCtrl(event)
                 Keys.onEnterPressed: event => card.convertOnCtrl(event)
@@ -115,6 +118,8 @@ PanelGlass {
                 symbolText: card.flow.fromUnitId.length > 0 ? card.flow.fromUnitSymbol : "—"
                 tint: card.theme.deep
                 onClicked: picker.open()
+                Keys.onReturnPressed: picker.open()
+                Keys.onEnterPressed: picker.open()
 
                 UnitPicker {
                     id: picker

@@ -31,7 +31,8 @@ Item {
     implicitHeight: layout.rowHeight + 6
     Accessible.role: Accessible.Button
     Accessible.name: textWithUnit + " — " + unitName
-    Accessible.description: qsTrId("panel.row.help")
+    Accessible.description: isPinned && !isPreview
+        ? qsTrId("panel.row.help") + " · " + qsTrId("panel.move.hint") : qsTrId("panel.row.help")
     Accessible.onPressAction: tap(false)
 
     ToolTip.visible: hovering && !pin.hovered

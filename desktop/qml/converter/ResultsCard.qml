@@ -23,6 +23,12 @@ PanelGlass {
 
     signal openRecent(int index)
 
+    // The drawn row at a point of the scene, -1 where there is none.
+    function rowAt(point) {
+        const inList = list.contentItem.mapFromItem(null, point.x, point.y)
+        return list.indexAt(inList.x, inList.y)
+    }
+
     Connections {
         target: card.flow
         function onSelectionChanged() {
@@ -111,6 +117,19 @@ PanelGlass {
             required property string magnitude
             required property bool isMixed
             width: ListView.view.width
+            z: rowDrag.active ? 1 : 0
+            transform: Translate { y: rowDrag.active ? rowDrag.activeTranslation.y : 0 }
+
+            // Pinned rows are dragged among themselves into the user's pinned order.
+            ReorderHandler {
+                id: rowDrag
+                enabled: entry.isPinned && !card.flow.isPreview
+                xAxis.enabled: false
+                index: entry.index
+                count: card.rows.pinnedCount
+                placeAt: point => card.rowAt(point)
+                onMoveRequested: (offset, destination) => card.flow.movePinnedRow(offset, destination)
+            }
 
             Item {
                 visible: entry.index === card.rows.pinnedCount && entry.index > 0
@@ -147,6 +166,7 @@ PanelGlass {
                 isPicked: card.flow.selection === entry.index
                 isPreview: card.flow.isPreview
                 onTap: asSource => card.flow.tap(entry.index, asSource)
+                DragBackdrop { visible: rowDrag.active }
             }
         }
         footer: Column {

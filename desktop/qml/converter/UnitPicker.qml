@@ -3,27 +3,58 @@ import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import Zelvane
 
-// The units of the shown category; picking one makes it the source unit.
-Popup {
+// Every unit of the shown category, the source unit first and the hidden ones last; picking one
+// makes it the source unit, a hidden one can be shown again. Typing filters the list, the arrows
+// move through it, Enter picks, Esc closes. A dialog only for its title, which names it to screen
+// readers; the title is not drawn.
+Dialog {
     id: picker
 
     required property InputFlow flow
+    readonly property UnitChoices units: flow.units
 
     objectName: "unitPicker"
-    width: 240
-    height: Math.min(list.contentHeight + 12, 300)
+    title: qsTrId("converter.inputUnit")
+    header: null
+    footer: null
+    width: 300
+    height: Math.min(filterField.implicitHeight + column.spacing + Math.max(list.contentHeight, 30)
+                     + topPadding + bottomPadding, 330)
+    // Kept inside the panel, shortened when the panel is low.
+    margins: 6
     padding: 6
     focus: true
 
     function pick(unitId) {
-        flow.pickUnit(unitId)
+        // The source unit stays as it is: picking it again would rewrite the typed value.
+        if (unitId !== flow.fromUnitId)
+            flow.pickUnit(unitId)
         close()
+    }
+    function pickCurrent() {
+        if (list.currentItem)
+            pick(list.currentItem.unitId)
+    }
+    // The list is rebuilt with the unit in its new place; the keyboard stays on it.
+    function showAgain(unitId) {
+        units.showAgain(unitId)
+        list.currentIndex = units.indexOf(unitId)
+        filterField.forceActiveFocus()
+    }
+
+    onAboutToShow: {
+        filterField.clear()
+        units.filter = ""
+    }
+    onOpened: {
+        list.currentIndex = 0
+        filterField.forceActiveFocus()
     }
 
     // Filled only while open: a closed picker would otherwise rebuild its rows with every
     // keystroke.
     Binding {
-        target: picker.flow.units
+        target: picker.units
         property: "active"
         value: picker.visible
     }
@@ -34,60 +65,59 @@ Popup {
         border.width: 1
         border.color: PanelStyle.cardBorder
     }
-    contentItem: ListView {
-        id: list
-        clip: true
-        model: picker.flow.units
-        keyNavigationEnabled: true
-        boundsBehavior: Flickable.StopAtBounds
-        ScrollIndicator.vertical: ScrollIndicator {}
+    contentItem: ColumnLayout {
+        id: column
+        spacing: 4
+        // Esc closes the picker, wherever its focus is, before the panel's own Esc sees it.
+        Keys.onShortcutOverride: event => event.accepted = event.key === Qt.Key_Escape
+        Keys.onEscapePressed: picker.close()
 
-        delegate: ItemDelegate {
-            id: item
-            required property string unitId
-            required property string unitName
-            required property string unitSymbol
-            readonly property bool current: unitId === picker.flow.fromUnitId
+        TextField {
+            id: filterField
+            objectName: "unitFilter"
+            focus: true
+            Layout.fillWidth: true
+            placeholderText: qsTrId("picker.filter")
+            font.pixelSize: PanelStyle.bodySize
+            color: PanelStyle.text
+            placeholderTextColor: PanelStyle.faintText
+            leftPadding: 8
+            background: Rectangle { radius: 8; color: PanelStyle.hover }
+            Accessible.role: Accessible.EditableText
+            Accessible.name: qsTrId("picker.filter")
+            Accessible.description: qsTrId("converter.inputUnit")
 
-            objectName: "unitChoice_" + unitId
-            width: ListView.view.width
-            height: 28
-            padding: 0
-            highlighted: ListView.isCurrentItem
-            Accessible.role: Accessible.MenuItem
-            Accessible.name: unitName
-            Accessible.description: unitSymbol
-            Accessible.checked: current
-            background: HoverRowStyle { hovered: item.hovered || item.highlighted }
-            contentItem: RowLayout {
-                spacing: 8
-                Item { implicitWidth: 2 }
-                UnitFlag {
-                    categoryId: picker.flow.categoryId
-                    unitId: item.unitId
-                    size: 14
-                }
-                Text {
-                    text: item.unitName
-                    color: PanelStyle.text
-                    font.pixelSize: PanelStyle.bodySize
-                    font.weight: item.current ? Font.DemiBold : Font.Normal
-                    elide: Text.ElideRight
-                    Layout.fillWidth: true
-                }
-                Text {
-                    text: item.unitSymbol
-                    color: PanelStyle.secondaryText
-                    font.pixelSize: PanelStyle.captionSize + 0.5
-                }
-                SymbolIcon {
-                    symbol: "checkmark"
-                    size: 11
-                    opacity: item.current ? 1 : 0
-                }
-                Item { implicitWidth: 2 }
+            onTextEdited: {
+                picker.units.filter = text
+                list.currentIndex = 0
             }
-            onClicked: picker.pick(unitId)
+            Keys.onUpPressed: list.decrementCurrentIndex()
+            Keys.onDownPressed: list.incrementCurrentIndex()
+            Keys.onReturnPressed: picker.pickCurrent()
+            Keys.onEnterPressed: picker.pickCurrent()
+        }
+        ListView {
+            id: list
+            objectName: "unitChoices"
+            Layout.fillWidth: true
+            Layout.fillHeight: true
+            clip: true
+            model: picker.units
+            boundsBehavior: Flickable.StopAtBounds
+            // The list is rebuilt with every typed letter; rows made ahead of time, off screen,
+            // would only be thrown away half made.
+            cacheBuffer: 0
+            ScrollIndicator.vertical: ScrollIndicator {}
+            Accessible.role: Accessible.List
+            Accessible.name: qsTrId("converter.inputUnit")
+
+            delegate: UnitChoice {
+                width: ListView.view.width
+                categoryId: picker.flow.categoryId
+                highlighted: ListView.isCurrentItem
+                onClicked: picker.pick(unitId)
+                onShowAgain: picker.showAgain(unitId)
+            }
         }
     }
 }

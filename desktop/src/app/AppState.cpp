@@ -254,6 +254,12 @@ bool AppState::toggleStar(const QString& categoryId) {
     return changed;
 }
 
+void AppState::moveStarred(const QVariantList& offsets, int destination) {
+    editPreferences([&](auto& p) {
+        p.moveStarred(toOffsets(offsets), static_cast<std::size_t>(std::max(destination, 0)));
+    });
+}
+
 void AppState::addFavorite(const QString& categoryId, const QString& before) {
     auto beforeId = toStdString(before);
     editPreferences([&](auto& p) {

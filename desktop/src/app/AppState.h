@@ -109,6 +109,7 @@ class AppState : public QObject, public LatestInstance<AppState> {
 
     // The preferences' own edits, each persisted.
     Q_INVOKABLE bool toggleStar(const QString& categoryId);
+    Q_INVOKABLE void moveStarred(const QVariantList& offsets, int destination);
     Q_INVOKABLE void addFavorite(const QString& categoryId, const QString& before = {});
     Q_INVOKABLE void moveFavorite(const QString& categoryId, int targetIndex);
     Q_INVOKABLE void moveFavorites(const QVariantList& offsets, int destination);

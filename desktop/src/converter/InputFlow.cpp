@@ -189,6 +189,27 @@ bool InputFlow::moveSelection(int delta) {
     return true;
 }
 
+void InputFlow::movePinnedRow(int row, int destination) {
+    const int pinned = rows_.pinnedCount();
+    if (quick_ || row < 0 || row >= pinned)
+        return;
+    const QStringList ids = unitIds();
+    const QString selected = selection_ >= 0 ? ids[selection_] : QString();
+    app_.moveVisiblePinned(categoryId(), ids.mid(0, pinned), {row},
+                           std::clamp(destination, 0, pinned));
+    if (!selected.isEmpty())
+        setSelection(int(unitIds().indexOf(selected)));
+}
+
+bool InputFlow::moveSelectedRow(int delta) {
+    const int to = selection_ + delta;
+    const int pinned = rows_.pinnedCount();
+    if (quick_ || selection_ < 0 || selection_ >= pinned || to < 0 || to >= pinned)
+        return false;
+    movePinnedRow(selection_, delta > 0 ? to + 1 : to);
+    return true;
+}
+
 void InputFlow::applyQuick(QuickInput quick) {
     draft_.reset();
     model_.open(toQString(quick.categoryId), toQString(quick.fromUnitId), toQString(quick.number));

@@ -85,6 +85,13 @@ class InputFlow : public QObject {
     Q_INVOKABLE bool dropDraft();
     /// Down (+1) and Up (-1) walk the drawn rows; whether the key was used.
     Q_INVOKABLE bool moveSelection(int delta);
+    /// Moves drawn pinned row `row` so that it lands before the row that stood at
+    /// `destination` (0 … the pinned count), as the user's pinned order; the selected unit stays
+    /// selected. Not while a phrase is previewed: its rows may be another category's.
+    Q_INVOKABLE void movePinnedRow(int row, int destination);
+    /// Alt+Up (-1) and Alt+Down (+1) move the selected pinned row one place among the pinned
+    /// rows; whether it moved.
+    Q_INVOKABLE bool moveSelectedRow(int delta);
     /// Return: a phrase becomes the model's value and its target is copied; otherwise the
     /// selected drawn row (the first when none is) is copied.
     Q_INVOKABLE void commit();
@@ -122,7 +129,7 @@ class InputFlow : public QObject {
     AppState& app_;
     ConverterModel& model_;
     ShownRows rows_;
-    UnitChoices units_{rows_};
+    UnitChoices units_{rows_, app_};
     std::optional<QString> draft_;
     std::optional<QuickInput> quick_;
     int selection_ = -1;

@@ -186,16 +186,35 @@ TEST_F(InputFlowTest, AKeystrokeChangesTheRowsInPlace) {
               flow().shown().row(0).text);
 }
 
+// Every unit of the shown category once, the source first and the hidden last, only while the
+// picker is open; a filter keeps the units it names or that hold it in their name or symbol.
 TEST_F(InputFlowTest, TheUnitChoicesListEveryUnitOnceAndOnlyWhileOpen) {
-    showOthers(false);
+    app.toggleHidden("ft", "length");
     UnitChoices& units = *flow().units();
+    auto listed = [&](UnitChoices::Role role) {
+        QStringList values;
+        for (int row = 0; row < units.rowCount(); ++row)
+            values << units.data(units.index(row), role).toString();
+        return values;
+    };
     EXPECT_EQ(units.rowCount(), 0);
     units.setActive(true);
-    EXPECT_EQ(units.rowCount(), int(flow().shown().rowCount())) << "hidden others too";
-    flow().textEdited("5 g");
-    EXPECT_EQ(units.rowCount(), int(flow().shown().rowCount()));
-    EXPECT_EQ(units.data(units.index(0), UnitChoices::unitIdRole).toString().toStdString(),
-              flow().shown().row(0).unit->id);
+    EXPECT_EQ(units.rowCount(), int(app.context().category("length")->units.size()));
+    const auto ids = listed(UnitChoices::unitIdRole);
+    EXPECT_EQ(ids.front(), model().fromUnitId());
+    EXPECT_EQ(ids.back(), "ft");
+    EXPECT_EQ(listed(UnitChoices::isCurrentRole).count("true"), 1);
+    EXPECT_EQ(listed(UnitChoices::isHiddenRole).indexOf("true"), ids.size() - 1);
+
+    for (const auto& [filter, found] :
+         {std::pair<QString, QStringList>{"FEET", {"ft"}}, {" Nm", {"nm", "nmi"}}, {"zz", {}}}) {
+        units.setFilter(filter);
+        EXPECT_EQ(listed(UnitChoices::unitIdRole), found) << filter.toStdString();
+    }
+    units.setFilter({});
+
+    units.showAgain("km"); // not hidden: stays shown
+    EXPECT_FALSE(app.isHidden("km", "length"));
     units.setActive(false);
     EXPECT_EQ(units.rowCount(), 0);
 }

@@ -1,7 +1,10 @@
 // The panel's pages driven in-process: what keys and clicks reach, page changes and the
 // window's grips. The input's state machine itself is InputFlow's test.
+#include <QAccessible>
+
 #include "PanelFixture.h"
 #include "PanelPlacement.h"
+#include "QtConversions.h"
 
 namespace zelvane {
 namespace {
@@ -225,6 +228,124 @@ TEST_F(PanelViewTest, TheUnitPickerListsTheUnitsWhenOpenedAndAppliesAPreviewFirs
     EXPECT_EQ(model().categoryId(), "length");
     EXPECT_EQ(model().fromUnitId(), "m");
     EXPECT_EQ(model().input(), "5000") << "the phrase was applied, then converted";
+}
+
+// The picker by keyboard and screen reader: Enter on the unit button opens it on the source
+// unit, typing filters, Enter picks (a hidden unit too), Tab reaches "Show again", Esc closes.
+TEST_F(PanelViewTest, TheUnitPickerAnswersTheKeyboardAndNamesItsEntries) {
+    struct Case {
+        const char* typed;
+        std::vector<Qt::Key> keys;
+        const char* source; // afterwards
+        bool footHidden;
+        bool stillOpen;
+    };
+    const Case cases[] = {{"", {Qt::Key_Return}, "m", true, false},
+                          {"FOOT", {Qt::Key_Return}, "ft", true, false},
+                          {"km", {Qt::Key_Down, Qt::Key_Up, Qt::Key_Enter}, "km", true, false},
+                          {"foot", {Qt::Key_Tab, Qt::Key_Space}, "m", false, true},
+                          {"foot", {Qt::Key_Tab, Qt::Key_Escape}, "m", true, false}};
+    auto* picker = item<QObject>("unitPicker");
+    for (const auto& [typed, keys, source, footHidden, stillOpen] : cases) {
+        SCOPED_TRACE(typed);
+        picker->setProperty("visible", false);
+        model().selectFromUnit("m");
+        model().setInput("1");
+        if (!app_.isHidden("ft", "length"))
+            app_.toggleHidden("ft", "length");
+        item("unitButton")->forceActiveFocus(Qt::TabFocusReason);
+        press(Qt::Key_Return);
+        ASSERT_TRUE(waitFor([&] { return picker->property("opened").toBool(); }));
+        auto* list = item("unitChoices");
+        EXPECT_EQ(list->property("currentIndex").toInt(), 0);
+        type(typed);
+        for (Qt::Key key : keys)
+            press(key);
+        EXPECT_EQ(model().fromUnitId().toStdString(), source);
+        if (source == std::string("m")) {
+            EXPECT_EQ(model().input(), "1") << "picking the source unit changes nothing";
+        }
+        EXPECT_EQ(app_.isHidden("ft", "length"), footHidden);
+        EXPECT_EQ(picker->property("visible").toBool(), stillOpen);
+        EXPECT_TRUE(view_->isVisible()) << "Esc closes the picker only";
+    }
+
+    // Names say what each entry is, and pressing one picks it.
+    ASSERT_TRUE(app_.isHidden("ft", "length"));
+    click(item("unitButton"));
+    ASSERT_TRUE(waitFor([&] { return picker->property("opened").toBool(); }));
+    auto named = [&](const char* name) {
+        QQuickItem* found = nullptr;
+        EXPECT_TRUE(waitFor([&] { return (found = find<QQuickItem>(item("unitChoices"), name)); }));
+        return found ? QAccessible::queryAccessibleInterface(found) : nullptr;
+    };
+    auto* entry = named("unitChoice_m");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text(QAccessible::Name).toStdString(), "Meter (m), current");
+    type("foot");
+    entry = named("unitChoice_ft");
+    ASSERT_TRUE(entry);
+    EXPECT_EQ(entry->text(QAccessible::Name).toStdString(), "Foot (ft), hidden");
+    EXPECT_EQ(named("showAgain_ft")->text(QAccessible::Name), qtTrId("picker.showAgain"));
+    ASSERT_TRUE(entry->actionInterface());
+    entry->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+    EXPECT_EQ(model().fromUnitId(), "ft");
+}
+
+// Pinned rows, starred chips and favourite cells move by drag and by Alt with the arrows, into
+// the stored order; what the keyboard moved keeps the keyboard.
+TEST_F(PanelViewTest, RowsChipsAndCellsMoveByDragAndByAltArrows) {
+    struct Case {
+        std::string kind;
+        bool byDrag;
+        int from;
+        int to;
+    };
+    const Case cases[] = {{"row", true, 0, 2},   {"row", false, 2, 0}, {"chip", true, 0, 2},
+                          {"chip", false, 2, 1}, {"cell", true, 3, 0}, {"cell", false, 0, 2}};
+    app_.setPreference("pinnedOverrides",
+                       QVariantMap{{"length", QStringList{"km", "ft", "mi", "cm"}}});
+    app_.setPreference("starredCategories", QStringList{"mass", "time", "area"});
+    for (const auto& [kind, byDrag, from, to] : cases) {
+        SCOPED_TRACE(kind + (byDrag ? " dragged" : " by keys"));
+        controller_->show(kind == "cell" ? PanelController::categories
+                                         : PanelController::converter);
+        auto stored = [&] {
+            const auto preferences = app_.userState().preferences();
+            return toQStringList(kind == "row"    ? preferences.pinnedUnits("length")
+                                 : kind == "chip" ? preferences.effectiveStarredCategories()
+                                                  : preferences.effectiveFavoriteCategories());
+        };
+        const QStringList before = stored();
+        auto itemAt = [&](int index) {
+            const QString name = kind == "row"    ? "resultRow_" + QString::number(index)
+                                 : kind == "chip" ? "starredChip_" + before[index]
+                                                  : "categoryCell_" + before[index];
+            QQuickItem* found = nullptr;
+            EXPECT_TRUE(waitFor([&] { return (found = item(name.toLatin1().constData())); }));
+            return found;
+        };
+        QStringList expected = before;
+        expected.move(from, to);
+        const Qt::Key step = to > from ? Qt::Key_Down : Qt::Key_Up;
+        if (byDrag) {
+            drag(itemAt(from), itemAt(to));
+        } else if (kind == "row") {
+            item("inputField")->forceActiveFocus();
+            for (int row = 0; row <= from; ++row)
+                press(Qt::Key_Down);
+            for (int moved = from; moved != to; moved += to > from ? 1 : -1)
+                press(step, Qt::AltModifier);
+            EXPECT_EQ(selection(), to);
+        } else {
+            const QString name = itemAt(from)->objectName();
+            itemAt(from)->forceActiveFocus(Qt::TabFocusReason);
+            for (int moved = from; moved != to; moved += to > from ? 1 : -1)
+                press(step, Qt::AltModifier);
+            EXPECT_EQ(view_->activeFocusItem()->objectName(), name);
+        }
+        EXPECT_EQ(stored(), expected);
+    }
 }
 
 TEST_F(PanelViewTest, EveryShowStartsWithAnEmptyDraftAndTheOldValueSelected) {
