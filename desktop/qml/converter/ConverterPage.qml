@@ -23,6 +23,7 @@ ColumnLayout {
         flow: page.flow
         theme: page.theme
         onExplain: page.explain()
+        onRowMenuRequested: results.openSelectedMenu()
     }
     RowLayout {
         Layout.fillWidth: true
@@ -36,6 +37,7 @@ ColumnLayout {
         Item { Layout.fillWidth: true; visible: page.flow.categoryId !== "currency" }
     }
     ResultsCard {
+        id: results
         Layout.fillWidth: true
         Layout.fillHeight: true
         Layout.minimumHeight: 3 * (page.layout.rowHeight + 6)

@@ -18,6 +18,8 @@ PanelGlass {
         : ""
 
     signal explain()
+    // The Menu key or Shift+F10 on the field: the selected row's menu.
+    signal rowMenuRequested()
 
     strong: true
     implicitHeight: column.implicitHeight + 16
@@ -96,6 +98,13 @@ PanelGlass {
                 // Ctrl+Return converts from the selected row; a plain Return is the field's.
                 Keys.onReturnPressed: event => card.convertOnCtrl(event)
                 Keys.onEnterPressed: event => card.convertOnCtrl(event)
+                Keys.onPressed: event => {
+                    const menuKey = event.key === Qt.Key_Menu
+                        || (event.key === Qt.Key_F10 && event.modifiers & Qt.ShiftModifier)
+                    event.accepted = menuKey && card.flow.selection >= 0
+                    if (event.accepted)
+                        card.rowMenuRequested()
+                }
             }
             RoundIconButton {
                 objectName: "clearButton"

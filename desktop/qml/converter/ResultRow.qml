@@ -28,6 +28,13 @@ Item {
 
     signal tap(bool asSource)
 
+    // The menu from the keyboard (the Menu key, Shift+F10): under the row, its first entry current.
+    function openMenu() {
+        const menu = rowMenu.createObject(item)
+        menu.popup(item, 8, item.height)
+        menu.currentIndex = 0
+    }
+
     implicitHeight: layout.rowHeight + 6
     Accessible.role: Accessible.Button
     Accessible.name: textWithUnit + " — " + unitName

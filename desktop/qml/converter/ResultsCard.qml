@@ -23,6 +23,12 @@ PanelGlass {
 
     signal openRecent(int index)
 
+    function openSelectedMenu() {
+        const entry = list.itemAtIndex(flow.selection)
+        if (entry)
+            entry.row.openMenu()
+    }
+
     // The drawn row at a point of the scene, -1 where there is none.
     function rowAt(point) {
         const inList = list.contentItem.mapFromItem(null, point.x, point.y)
@@ -116,6 +122,7 @@ PanelGlass {
             required property bool isPinned
             required property string magnitude
             required property bool isMixed
+            readonly property ResultRow row: resultRow
             width: ListView.view.width
             z: rowDrag.active ? 1 : 0
             transform: Translate { y: rowDrag.active ? rowDrag.activeTranslation.y : 0 }
@@ -151,6 +158,7 @@ PanelGlass {
                 }
             }
             ResultRow {
+                id: resultRow
                 objectName: "resultRow_" + entry.index
                 width: parent.width
                 categoryId: card.flow.categoryId

@@ -99,6 +99,17 @@ TEST_F(PanelControlsTest, ARowCopiesOnAClickAndBecomesTheSourceWithCtrl) {
         EXPECT_EQ(model().fromUnitId() == unit, converts) << way;
         EXPECT_EQ(QGuiApplication::clipboard()->text().isEmpty(), converts) << way;
     }
+
+    // The Menu key or Shift+F10 opens the selected row's menu on its first entry, a copy.
+    for (const Qt::KeyboardModifier modifier : {Qt::NoModifier, Qt::ShiftModifier}) {
+        replaceInput("1");
+        press(Qt::Key_Down);
+        QGuiApplication::clipboard()->clear();
+        press(modifier == Qt::NoModifier ? Qt::Key_Menu : Qt::Key_F10, modifier);
+        ASSERT_TRUE(waitFor([&] { return menuOpen("rowMenu"); }));
+        press(Qt::Key_Return);
+        EXPECT_TRUE(waitFor([&] { return !QGuiApplication::clipboard()->text().isEmpty(); }));
+    }
 }
 
 // The top bar stays over every page, and each other page has a Back button; Esc still leaves it.
