@@ -154,6 +154,11 @@ void PanelController::show(Page page) {
         panel_.setGeometry(placement_->panelFrame().toRect());
         panel_.show();
         QTimer::singleShot(0, &app_, &AppState::refreshRatesIfNeeded);
+    } else if (!panel_.isActive() && QGuiApplication::platformName().startsWith("wayland")) {
+        // A Wayland client can neither raise nor focus its own window; mapped anew, the
+        // compositor puts it on top with the focus.
+        panel_.hide();
+        panel_.show();
     }
     panel_.raise();
     panel_.requestActivate();

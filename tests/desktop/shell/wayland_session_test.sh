@@ -1,15 +1,40 @@
 #!/usr/bin/env bash
 # The panel as a native Wayland client of weston: it starts without a Qt warning, opens on
-# --show, reads a typed phrase and copies its result on Return, and says that the shortcut is
-# not active where no portal binds it.
+# --show, reads a typed phrase and copies its result on Return, says that the shortcut is not
+# active where no portal binds it, moves where its strip is dragged without storing a place the
+# compositor never told, and --toggle raises it from under another window, then hides it.
+# What weston draws is read from screenshots of its X11 window.
 #   wayland_session_test.sh ZELVANE   (inside scripts/desktop-session.sh --wayland)
 set -euo pipefail
 app=$1
 [[ -n ${WAYLAND_DISPLAY:-} ]] || { echo "no Wayland compositor here" >&2; exit 1; }
-work=$(mktemp -d)
-trap 'kill "$pid" 2>/dev/null || true; rm -rf "$work"' EXIT
+work=$(mktemp -d) pid="" terminal=""
+trap 'kill "$pid" $terminal 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=wayland
 
+fail() { echo "FAIL: $*" >&2; cat "$work/stderr" >&2; exit 1; }
+shot() { sleep 1; import -window root "$work/$1.png"; }
+# "W H X Y" of where two screenshots differ, weston's top bar and clock left out.
+differs() {
+    convert "$work/$1.png" "$work/$2.png" -crop "${width}x$((height - 100))+0+60" +repage \
+        -compose difference -composite -threshold 10% -trim -format '%w %h %X %Y' info: |
+        tr -d +
+}
+drawn() { differs empty "$1"; }
+# Whether at least most of a panel's area changed between two screenshots.
+panel_changed() {
+    local pixels
+    pixels=$(compare -metric AE -fuzz 15% -crop "${width}x$((height - 100))+0+60" \
+        "$work/$1.png" "$work/$2.png" null: 2>&1 || true)
+    ((pixels > w * h * 4 / 5))
+}
+
+# Weston fades in at its start; the pointer waits in the corner, out of what is compared.
+sleep 2
+read -r width height <<<"$(xdotool getdisplaygeometry)"
+park() { xdotool mousemove $((width - 2)) $((height - 2)); }
+park
+shot empty
 "$app" --show 2>"$work/stderr" &
 pid=$!
 for _ in $(seq 100); do
@@ -29,11 +54,39 @@ for _ in $(seq 5); do
     copied=$(timeout 2 wl-paste --no-newline 2>/dev/null || true)
     [[ $copied == "5,000 m" ]] && break
 done
+[[ $copied == "5,000 m" ]] || fail "Return copied '$copied', not '5,000 m'"
+
+shot opened
+read -r w h x y <<<"$(drawn opened)"
+strip_x=$((x + w / 2)) strip_y=$((y + 60 + 14))
+xdotool mousemove "$strip_x" "$strip_y" mousedown 1
+for step in 1 2 3 4 5 6; do
+    xdotool mousemove $((strip_x + 20 * step)) $((strip_y + 12 * step))
+    sleep 0.1
+done
+xdotool mouseup 1
+park
+shot moved
+moved=$(drawn moved)
+read -r _ _ moved_x moved_y <<<"$moved"
+# The compositor may take the move up a few pixels after the press.
+((moved_x - x >= 110 && moved_x - x <= 130 && moved_y - y >= 62 && moved_y - y <= 82)) ||
+    fail "dragged by 120, 72 from $x $y, drawn at $moved"
+! grep -q '"mac.panelX"' "$XDG_CONFIG_HOME/zelvane/settings.json" || fail "a place was stored"
+
+# A Wayland compositor may place the raised panel anew.
+weston-terminal --maximized &
+terminal=$!
+shot covered
+"$app" --toggle
+shot raised
+panel_changed covered raised || fail "--toggle did not raise the covered panel"
+"$app" --toggle
+shot hidden
+panel_changed raised hidden || fail "--toggle did not hide the active panel"
+
 "$app" --quit
 wait "$pid"
-
-fail() { echo "FAIL: $*" >&2; cat "$work/stderr" >&2; exit 1; }
-[[ $copied == "5,000 m" ]] || fail "Return copied '$copied', not '5,000 m'"
 grep -q "no global shortcuts portal" "$work/stderr" || fail "the missing shortcut went unsaid"
 ! grep -E "^(qt\.|QObject|QML|qrc:)" "$work/stderr" || fail "Qt warned at start"
 echo "ok"
