@@ -96,12 +96,6 @@ TEST(CustomLibraryJson, BadElementsAreSkippedAndTheRestSurvive) {
     EXPECT_EQ(library.extras[0].id, "y");
 }
 
-TEST(CustomLibraryJson, AStepWithBothOperandsTakesTheNumber) {
-    auto both = decodeCustomStep(json::parse(R"({"op":"mul","number":2,"param":"k"})"));
-    ASSERT_TRUE(both);
-    EXPECT_EQ(both->operand, CustomOperand{2.0});
-}
-
 TEST(CustomLibraryJson, MissingIdsAreFreshEachTime) {
     const char* text = R"({"conversions":[{"name":"C","units":[{"name":"U"}]}],
                            "extras":[{"category":"length","reference":"m","unit":{"name":"V"}}]})";

@@ -61,20 +61,6 @@ TEST(PresetLookup, OwnThenUniversalThenFallback) {
     EXPECT_EQ(tables.preset(RegionProfile::germany, "nothing"), (Entry{"", "1", {}}));
 }
 
-TEST(PresetLookup, LastRecordForACaseWinsAndUnknownIdsAreSkipped) {
-    json file = {{"universal", json::object()},
-                 {"regions",
-                  {region("japan", {"JP"}, {"ja"}, {{"length", entry("shaku", {})}}),
-                   region("atlantis", {"AT"}, {"at"}),
-                   region("japan", {"JP"}, {"ja"}, {{"length", entry("m", {"m"})}}),
-                   region("korea", {"KR"}, {"ko"})}},
-                 {"unknownKey", true}};
-    auto tables = tablesOf(file);
-    EXPECT_EQ(tables.preset(RegionProfile::japan, "length"), (Entry{"m", "1", {"m"}}));
-    EXPECT_NE(tables.region(RegionProfile::korea), nullptr);
-    EXPECT_EQ(tables.detect("AT", Languages{}), RegionProfile::mainlandChina);
-}
-
 // One bad value anywhere makes the whole file unusable: every lookup falls back.
 TEST(PresetsFile, MissingOrUnreadableGivesEmptyTables) {
     json withoutPinned = sampleFile;

@@ -58,16 +58,15 @@ TEST(SupportPromptWidget, ThirtiethTapThenSixtyLaterAndThreeDaysApart) {
     for (int tap = 0; tap < 60; ++tap)
         EXPECT_FALSE(policy.recordWidgetTap(21 * day));
     EXPECT_TRUE(policy.recordWidgetTap(23 * day));
-}
 
-TEST(SupportPromptTipped, NoRequestsButTapsStillCount) {
-    SupportPromptPolicy policy;
+    // Once tipped: never asked again, though the taps still count.
     policy.markTipped();
+    const int taps = policy.widgetTaps;
     recordDistinctQueries(policy, 50);
     EXPECT_FALSE(policy.isQueryPromptDue());
     for (int tap = 0; tap < 100; ++tap)
-        EXPECT_FALSE(policy.recordWidgetTap(tap * day));
-    EXPECT_EQ(policy.widgetTaps, 100);
+        EXPECT_FALSE(policy.recordWidgetTap(30 * day + tap * day));
+    EXPECT_EQ(policy.widgetTaps, taps + 100);
 }
 
 TEST(SupportPromptJson, EachMistypedKeyFallsBackAlone) {

@@ -10,14 +10,6 @@
 
 namespace zelvane {
 
-void PrintTo(const PhraseParts& parts, std::ostream* out) {
-    *out << parts.value << " \"" << parts.source << '"';
-    if (parts.target)
-        *out << " \"" << *parts.target << '"';
-    for (const auto& [source, target] : parts.wordSplits)
-        *out << " [\"" << source << "\" \"" << target << "\"]";
-}
-
 namespace {
 
 using Splits = std::vector<std::pair<std::string, std::string>>;

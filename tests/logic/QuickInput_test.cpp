@@ -7,13 +7,6 @@
 
 namespace zelvane {
 
-void PrintTo(const QuickInput& q, std::ostream* out) {
-    *out << q.number << " " << q.categoryId << " " << q.fromUnitId << " "
-         << q.toUnitId.value_or("-");
-    for (const auto& id : q.mixedUnitIds)
-        *out << " " << id;
-}
-
 namespace {
 
 using namespace zelvane::testing;

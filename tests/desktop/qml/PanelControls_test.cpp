@@ -94,6 +94,7 @@ TEST_F(PanelControlsTest, ARowCopiesOnAClickAndBecomesTheSourceWithCtrl) {
         } else {
             press(Qt::Key_Down);
             press(Qt::Key_Down);
+            EXPECT_EQ(item("resultsList")->property("currentIndex").toInt(), 1);
             press(Qt::Key_Return, how == "return" ? Qt::NoModifier : Qt::ControlModifier);
         }
         EXPECT_EQ(model().fromUnitId() == unit, converts) << way;

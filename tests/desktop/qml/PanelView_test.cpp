@@ -63,38 +63,16 @@ TEST_F(PanelViewTest, PhrasesReadInTheDisplayLocaleCopyTheirTarget) {
     }
 }
 
-TEST_F(PanelViewTest, ArrowKeysAndReturnCopyTheDrawnRowsOnly) {
-    model().setShowsOtherUnits(false);
-    replaceInput("1");
-    auto* list = item("resultsList");
-    EXPECT_EQ(list->property("count").toInt(), flow().rows()->pinnedCount());
-    press(Qt::Key_Up);
-    EXPECT_EQ(selection(), -1);
-    for (int i = 0; i <= rowCount(); ++i)
-        press(Qt::Key_Down);
-    EXPECT_EQ(selection(), rowCount() - 1);
-    EXPECT_EQ(list->property("currentIndex").toInt(), selection());
-    press(Qt::Key_Return);
-    const auto& last = flow().shown().row(std::size_t(rowCount() - 1));
-    EXPECT_TRUE(QGuiApplication::clipboard()->text().startsWith(QString::fromStdString(last.text)));
-    EXPECT_EQ(settings_.recents().size(), 1u);
-}
-
-TEST_F(PanelViewTest, EscapeClearsTheDraftThenHidesAndLeavesOtherPages) {
+TEST_F(PanelViewTest, EscapeClearsTheDraftThenHides) {
     replaceInput("5 km");
     press(Qt::Key_Escape);
     EXPECT_FALSE(flow().hasDraft());
     EXPECT_TRUE(view_->isVisible());
     press(Qt::Key_Escape);
     EXPECT_FALSE(view_->isVisible());
-
-    controller_->show(PanelController::settings);
-    press(Qt::Key_Escape);
-    EXPECT_EQ(page().toStdString(), "converter");
-    EXPECT_TRUE(view_->isVisible());
 }
 
-TEST_F(PanelViewTest, PageShortcutsAndButtonsToggleBackToTheConverter) {
+TEST_F(PanelViewTest, PageShortcutsToggleBackToTheConverter) {
     press(Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(page().toStdString(), "categories");
     press(Qt::Key_K, Qt::ControlModifier);
@@ -105,27 +83,6 @@ TEST_F(PanelViewTest, PageShortcutsAndButtonsToggleBackToTheConverter) {
     EXPECT_EQ(page().toStdString(), "settings");
     press(Qt::Key_Comma, Qt::ControlModifier);
     EXPECT_EQ(page().toStdString(), "converter");
-    // The chip and the gear stay over every page: their second click leaves their page.
-    const std::pair<const char*, const char*> buttons[] = {{"categoryChip", "categories"},
-                                                           {"settingsButton", "settings"}};
-    for (const auto& [button, target] : buttons) {
-        click(item(button));
-        EXPECT_EQ(page().toStdString(), target);
-        click(item(button));
-        EXPECT_EQ(page().toStdString(), "converter") << button;
-    }
-}
-
-TEST_F(PanelViewTest, TheFooterHintFollowsTheWidth) {
-    const std::pair<int, const char*> cases[] = {{600, "panel.hint.full"},
-                                                 {559, "panel.hint.medium"},
-                                                 {520, "panel.hint.medium"},
-                                                 {519, "panel.hint.short"}};
-    for (auto [width, key] : cases) {
-        view_->resize(width, 420);
-        ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == width; }));
-        EXPECT_EQ(item("footerHint")->property("key").toString().toStdString(), key) << width;
-    }
 }
 
 TEST_F(PanelViewTest, TheFooterTextsNeverOverlapOnAnyPage) {
@@ -145,18 +102,6 @@ TEST_F(PanelViewTest, TheFooterTextsNeverOverlapOnAnyPage) {
     }
 }
 
-TEST_F(PanelViewTest, SegmentedChoicesStayInsideTheSmallPanel) {
-    controller_->show(PanelController::settings);
-    view_->resize(364, 382);
-    ASSERT_TRUE(waitFor([&] { return view_->rootObject()->width() == 364; }));
-    for (const char* name : {"trayChoice", "copyChoice"}) {
-        QQuickItem* choice = item(name);
-        ASSERT_TRUE(choice) << name;
-        const QPointF right = choice->mapToItem(view_->rootObject(), {choice->width(), 0});
-        EXPECT_LE(right.x(), 364 - 10) << name;
-    }
-}
-
 TEST_F(PanelViewTest, DoubleClickingABottomCornerRestoresTheMediumSize) {
     settings_.setPanelSizeF({700, 500});
     ASSERT_TRUE(waitFor([&] { return view_->rootObject()->height() == 500; }));
@@ -169,19 +114,11 @@ TEST_F(PanelViewTest, DoubleClickingABottomCornerRestoresTheMediumSize) {
 }
 
 TEST_F(PanelViewTest, AnEleventhStarIsRefusedWithAToast) {
-    const auto visible = app_.visibleCategoryIds();
-    for (const auto& id : visible) {
-        if (app_.effectiveStarredCategories().size() == 10)
-            break;
-        if (!app_.isStarred(id))
-            app_.toggleStar(id);
-    }
+    const QStringList visible = app_.visibleCategoryIds();
+    ASSERT_TRUE(app_.setPreference("starredCategories", visible.mid(0, 10)));
     const auto starred = app_.effectiveStarredCategories();
     ASSERT_EQ(starred.size(), 10);
-    QString eleventh;
-    for (const auto& id : visible)
-        if (!starred.contains(id) && eleventh.isEmpty())
-            eleventh = id;
+    const QString eleventh = visible.at(10);
 
     controller_->show(PanelController::categories);
     auto* search = item("categorySearch");
@@ -212,22 +149,6 @@ TEST_F(PanelViewTest, APreviewedRowCannotBePinnedOrHidden) {
     for (const char* name : {"rowTogglePin", "rowHide"})
         EXPECT_FALSE(item<QObject>(name)->property("visible").toBool()) << name;
     EXPECT_TRUE(item<QObject>("rowMakeSource")->property("visible").toBool());
-}
-
-TEST_F(PanelViewTest, TheUnitPickerListsTheUnitsWhenOpenedAndAppliesAPreviewFirst) {
-    replaceInput("5 km to mi");
-    ASSERT_TRUE(flow().isPreview());
-    click(item("unitButton"));
-    auto* picker = item<QObject>("unitPicker");
-    ASSERT_TRUE(waitFor([&] { return picker->property("opened").toBool(); }));
-    auto* list = picker->property("contentItem").value<QQuickItem*>();
-    QQuickItem* meter = nullptr;
-    ASSERT_TRUE(waitFor([&] { return (meter = find<QQuickItem>(list, "unitChoice_m")); }));
-    click(meter);
-    EXPECT_TRUE(waitFor([&] { return !picker->property("visible").toBool(); }));
-    EXPECT_EQ(model().categoryId(), "length");
-    EXPECT_EQ(model().fromUnitId(), "m");
-    EXPECT_EQ(model().input(), "5000") << "the phrase was applied, then converted";
 }
 
 // The picker by keyboard and screen reader: Enter on the unit button opens it on the source

@@ -1,7 +1,6 @@
 // The panel controller over real state objects: showing and hiding, copying and recents, the tray
 // menu, placement; and the geometry it places the panel by.
 #include "AppState.h"
-#include "ConverterModel.h"
 #include "DesktopFixture.h"
 #include "DesktopSettings.h"
 #include "PanelController.h"
@@ -164,16 +163,6 @@ TEST_F(PanelControllerTest, TheTrayMenuIsBuiltFromTheCurrentState) {
     EXPECT_EQ(menu.actions()[0]->text(), result);
     EXPECT_FALSE(menu.actions()[0]->isEnabled());
     EXPECT_TRUE(controller_.tray().icon().toolTip().endsWith("\n" + result));
-}
-
-TEST_F(PanelControllerTest, OpeningARecentSetsTheConverterUp) {
-    controller_.show(PanelController::formula);
-    settings_.setRecents({{"length", "km", "mi", "5"}});
-    controller_.openRecent(0);
-    const ConverterModel* model = app_.converter();
-    EXPECT_EQ(QStringList({model->categoryId(), model->fromUnitId(), model->input()}),
-              QStringList({"length", "km", "5"}));
-    EXPECT_EQ(controller_.page(), PanelController::converter);
 }
 
 // The drags' geometry is PanelGeometry's (below); here what the controller does with it.

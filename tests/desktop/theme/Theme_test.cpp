@@ -150,22 +150,6 @@ TEST_F(ThemeComponents, UnitFlagShowsTheRightKindOfFlag) {
     EXPECT_DOUBLE_EQ(plain->implicitWidth(), 0);
 }
 
-TEST_F(ThemeComponents, CategoryIconDrawsTheGlyphOrTheTintedSymbol) {
-    auto custom = create("CategoryIcon { categoryId: 'custom.bread'; size: 24;"
-                         " customGlyphs: ({'custom.bread': '🍞'}) }");
-    ASSERT_TRUE(custom);
-    EXPECT_TRUE(shows(custom.get(), "glyph"));
-    EXPECT_FALSE(shows(custom.get(), "symbol"));
-
-    auto speed = create("CategoryIcon { categoryId: 'speed'; size: 24; dark: true }");
-    ASSERT_TRUE(speed);
-    auto* symbol = child(speed.get(), "symbol");
-    EXPECT_TRUE(symbol->isVisible());
-    EXPECT_EQ(symbol->property("source").toUrl().toString(),
-              "image://zelvane-icon/gauge.with.dots.needle.67percent/ff8a5b");
-    EXPECT_EQ(symbol->property("status").toInt(), 1);
-}
-
 const CategoryTheme::CustomGlyphs noGlyphs;
 
 std::string flagOf(const char* region) {
