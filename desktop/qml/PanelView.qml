@@ -206,6 +206,16 @@ Item {
                 Loader {
                     Layout.fillWidth: true
                     Layout.fillHeight: true
+                    active: panel.page === "templates"
+                    visible: active
+                    sourceComponent: TemplatesPage {
+                        layout: panelLayout
+                        onBack: panel.show("units")
+                    }
+                }
+                Loader {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
                     active: panel.page === "formula"
                     visible: active
                     sourceComponent: FormulaPage {

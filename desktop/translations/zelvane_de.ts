@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>Eine Formel darf höchstens 400 Zeichen haben.</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>Fügt sie in deiner Sprache zu deinen Einheiten hinzu</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 zu deinen Einheiten hinzugefügt</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Erweiterungspakete</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>%1 verwenden</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>A formula may have at most 400 characters.</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Adopt</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>Adds it to your units in your language</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 added to your units</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Extension packs</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>Use %1</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>Una fórmula puede tener como máximo 400 caracteres.</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Adoptar</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>La añade a tus unidades en tu idioma</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 añadido a tus unidades</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Paquetes de extensión</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>Usar %1</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>Une formule compte 400 caractères au plus.</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Adopter</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>L'ajoute à vos unités dans votre langue</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 ajouté à vos unités</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Packs d'extension</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>Utiliser %1</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>Rumus paling banyak 400 karakter.</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Pakai</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>Menambahkannya ke unit Anda dalam bahasa Anda</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 ditambahkan ke unit Anda</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Paket ekstensi</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>Pakai %1</translation>
+    </message>
 </context>
 </TS>

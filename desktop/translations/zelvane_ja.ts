@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>数式は 400 文字までです。</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>使う</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>あなたの言語でマイ単位に追加します</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 をマイ単位に追加しました</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>拡張パック</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>%1 を使う</translation>
+    </message>
 </context>
 </TS>

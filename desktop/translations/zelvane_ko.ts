@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>수식은 최대 400자입니다.</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>사용</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>내 언어로 내 단위에 추가합니다</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1을(를) 내 단위에 추가했습니다</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>확장 팩</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>%1 사용</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>สูตรยาวได้ไม่เกิน 400 อักขระ</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>ใช้</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>เพิ่มลงในหน่วยของคุณเป็นภาษาของคุณ</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>เพิ่ม %1 ในหน่วยของคุณแล้ว</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>แพ็กส่วนขยาย</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>ใช้ %1</translation>
+    </message>
 </context>
 </TS>

@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>公式最多 400 个字符。</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>采用</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>以你的语言添加到我的单位</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>已将 %1 添加到我的单位</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>扩展包</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>使用 %1</translation>
+    </message>
 </context>
 </TS>

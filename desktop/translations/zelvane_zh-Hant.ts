@@ -1019,5 +1019,25 @@
         <source>A formula may have at most 400 characters.</source>
         <translation>公式最多 400 個字元。</translation>
     </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>採用</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>以你的語言新增到我的單位</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>已將 %1 新增到我的單位</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>擴充包</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>使用 %1</translation>
+    </message>
 </context>
 </TS>

@@ -120,6 +120,28 @@ TEST_F(CustomUnitsTest, AConversionIsMadeCheckedSavedEditedAndRemoved) {
     EXPECT_EQ(library()["conversions"][0]["name"], "Tea");
 }
 
+TEST_F(CustomUnitsTest, ATemplateIsAdoptedAndAPackSwitchedOff) {
+    controller_->show(PanelController::templates);
+    auto* list = await("templateList");
+    ASSERT_TRUE(list);
+    ASSERT_GT(list->property("count").toInt(), 0);
+    auto* first = await(
+        "adopt_" +
+        list->property("currentItem").value<QQuickItem*>()->property("templateId").toString());
+    ASSERT_TRUE(first);
+    QTest::qWait(50); // the list lays its rows out
+    click(first);
+    EXPECT_EQ(library()["conversions"].size(), 1u)
+        << controller_->toast().value_or("").toStdString();
+
+    // By keyboard: the toast of the adoption covers the bottom of the list.
+    auto* packSwitch = await("pack_biblical");
+    ASSERT_TRUE(packSwitch);
+    packSwitch->forceActiveFocus(Qt::TabFocusReason);
+    press(Qt::Key_Space);
+    EXPECT_EQ(app_.preferences().enabledPacks, std::vector<std::string>{"ancient_china"});
+}
+
 // Reached from the categories page and from the settings page, through the accessibility tree.
 TEST_F(CustomUnitsTest, ThePageOpensFromCategoriesAndSettings) {
     QAccessible::setActive(true);
