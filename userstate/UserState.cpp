@@ -327,6 +327,29 @@ Result<std::monostate, std::string> UserState::addCustomItem(const CustomShare::
     return saved(store_.apply(changes));
 }
 
+Result<std::monostate, std::string> UserState::replaceCustomItem(const CustomShare::Payload& item) {
+    if (auto problem = unreadableStore(store_))
+        return fail(*problem);
+    auto library = storedLibrary(store_);
+    if (!library)
+        return fail(library.error());
+    const auto* conversion = item.conversion();
+    const auto& id = conversion ? conversion->id : item.extra()->id;
+    const char* list = conversion ? "conversions" : "extras";
+    if (!library->contains(list))
+        return fail(noSuchItem(id));
+    auto& items = (*library)[list];
+    auto stored = std::ranges::find_if(items, [&](const ordered_json& element) {
+        return element.is_object() && element.value("id", ordered_json()) == id;
+    });
+    if (stored == items.end())
+        return fail(noSuchItem(id));
+    auto encoded =
+        conversion ? encodeCustomConversion(*conversion) : encodeCustomExtraUnit(*item.extra());
+    *stored = ordered_json::parse(encoded.dump());
+    return saved(store_.apply({dataChange(keys::customLibrary, *library)}));
+}
+
 Result<std::monostate, std::string> UserState::removeCustomItem(std::string_view id) {
     if (id.starts_with("custom."))
         id.remove_prefix(7);

@@ -84,6 +84,10 @@ class UserState {
     /// category to the preferences' "customCategoryIds"), keeping every stored element as it is.
     ravodozu::Result<std::monostate, std::string>
     addCustomItem(const ravodozu::CustomShare::Payload& item);
+    /// Puts `item` in the place of the stored conversion or extra unit with its id, keeping every
+    /// other stored element as it is; fails when there is none.
+    ravodozu::Result<std::monostate, std::string>
+    replaceCustomItem(const ravodozu::CustomShare::Payload& item);
     /// Removes the conversions and extra units with that id (or category id "custom." + id).
     ravodozu::Result<std::monostate, std::string> removeCustomItem(std::string_view id);
 

@@ -38,6 +38,13 @@ Item {
 
     onPageChanged: if (page !== "settings") settingsScroll = 0
 
+    // The draft being edited outlasts the pages, which a change of language builds anew.
+    CustomEditor { id: customEditor }
+    function editCustom(itemId) {
+        if (customEditor.edit(itemId))
+            show("editor")
+    }
+
     Rectangle {
         id: background
         anchors.fill: parent
@@ -144,6 +151,7 @@ Item {
                     sourceComponent: CategoryPage {
                         layout: panelLayout
                         onBack: panel.show("converter")
+                        onOpenCustom: panel.show("units")
                         onPick: categoryId => {
                             AppState.converter.switchCategory(categoryId)
                             panel.show("converter")
@@ -160,6 +168,49 @@ Item {
                         initialScroll: panel.settingsScroll
                         onBack: panel.show("converter")
                         onScrolled: contentY => panel.settingsScroll = contentY
+                        onOpenCustom: panel.show("units")
+                    }
+                }
+                Loader {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    active: panel.page === "units"
+                    visible: active
+                    sourceComponent: CustomUnitsPage {
+                        layout: panelLayout
+                        onBack: panel.show("converter")
+                        onEditItem: itemId => panel.editCustom(itemId)
+                        onNewConversion: {
+                            customEditor.startConversion()
+                            panel.show("editor")
+                        }
+                        onNewExtra: {
+                            customEditor.startExtra()
+                            panel.show("editor")
+                        }
+                        onOpenTemplates: panel.show("templates")
+                    }
+                }
+                Loader {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    active: panel.page === "editor"
+                    visible: active
+                    sourceComponent: CustomEditorPage {
+                        layout: panelLayout
+                        editor: customEditor
+                        onBack: panel.show("units")
+                        onSaved: panel.show("units")
+                    }
+                }
+                Loader {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    active: panel.page === "templates"
+                    visible: active
+                    sourceComponent: TemplatesPage {
+                        layout: panelLayout
+                        onBack: panel.show("units")
                     }
                 }
                 Loader {

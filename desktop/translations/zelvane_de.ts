@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>Version</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>Meine Einheiten</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>Öffnen</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>Eigene Umrechnungen und Einheiten</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>Neue Umrechnung</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>Neue Einheit in einer Kategorie</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>Fügt einer eingebauten Kategorie eine Einheit hinzu, auch Währungen</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>Vorlagen und Pakete</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>Aus Zwischenablage importieren</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>Noch keine eigenen Umrechnungen oder Einheiten. Erstelle eine oder übernimm eine Vorlage.</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>Einheiten: %1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>Einheit in %1</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>Bearbeiten</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>Duplizieren</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>Dupliziert</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1 (Kopie)</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>Link kopieren</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>Kopiert einen zelvane:-Link, den ein anderes Zelvane importieren kann</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>Als Text kopieren</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>Kopiert den Eintrag als lesbares JSON</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>Link zum Teilen kopiert</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>Text zum Teilen kopiert</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>%1 löschen?</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>Gelöscht</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>Rückgängig</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>Wiederhergestellt</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>Umrechnung bearbeiten</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>Einheit bearbeiten</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>Nachkommastellen</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>Wie eingestellt</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>Bezogen auf</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>Die eingebaute Einheit, für die x in der Regel steht</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>Einheiten</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>Einheit %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>Bezugseinheit</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>Name der Einheit</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>Einheit hinzufügen</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>Einheit %1 entfernen</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>Regel</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>Verhältnis</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>Schritte</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>Formel</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>Eine dieser Einheiten entspricht so vielen Bezugseinheiten</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>Formel in x (x ist der Bezugswert)</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>Umkehrformel (optional)</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>Leer gelassen, wird sie ermittelt</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ addieren</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− subtrahieren</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× multiplizieren</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ dividieren</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ potenzieren</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ Wert</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>umrechnen</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× Einheitenverhältnis</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ Einheitenverhältnis</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>Funktion</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>Schritt %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>Zahl oder Parameter</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>z. B. 1,8 oder k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>Nachkommastellen (round)</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>Von Einheit</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>Nach Einheit</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>Funktionsname</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>Schritt hinzufügen</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>Schritt %1 entfernen</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>Parameter hinzufügen</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>Eine benannte Zahl, die die Regeln über ihren Namen nutzen</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>Parametername</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>Standardwert</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>Notiz</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>Parameter %1 entfernen</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>„%1“ taugt nicht als Parametername: mit Buchstaben beginnen, nur Buchstaben, Ziffern und _, höchstens 20, kein Funktionsname, x, e oder pi.</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>Der Parametername „%1“ kommt zweimal vor.</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>Der Wert von „%1“ ist keine Zahl.</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>Sichern</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>Gesichert</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>Bezugseinheit</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>gleich der Bezugseinheit</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>rechnet exakt in beide Richtungen</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>rechnet per Suche zurück, geprüft</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>deine Umkehrformel stimmt</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>kann nicht zurückrechnen: Umkehrformel angeben</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>deine Umkehrformel passt nicht zur Formel</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>bei Zeichen %1: %2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>unbekannter Name %1: x oder einen Parameter verwenden</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>keine Einheit %1</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>das Verhältnis muss eine Zahl ungleich 0 sein</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>die Formel ist leer</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>nichts zu lesen</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>ein Zeichen, das nicht passt</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>das passt hier nicht</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>eine schließende Klammer fehlt</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>keine Funktion %1</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1 erwartet eine andere Anzahl Werte</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>eine Einheit schreibt man Kategorie.Einheit, etwa length.ft</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>hier wird eine Zahl oder ein Name erwartet</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>Jeder Name braucht Text.</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>Eine Umrechnung braucht 2 bis 12 Einheiten.</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>Höchstens 10 Parameter, jeder mit eigenem gültigem Namen.</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>Jede Einheit außer der Bezugseinheit braucht eine Regel.</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>Eine Kette darf höchstens 30 Schritte haben.</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>Eine Formel darf höchstens 400 Zeichen haben.</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Übernehmen</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>Fügt sie in deiner Sprache zu deinen Einheiten hinzu</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 zu deinen Einheiten hinzugefügt</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Erweiterungspakete</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>%1 verwenden</translation>
+    </message>
 </context>
 </TS>

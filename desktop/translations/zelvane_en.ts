@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>Version</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>My units</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>Open</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>Your own conversions and units</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>New conversion</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>New unit in a category</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>Adds one unit to a built-in category, currency included</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>Templates and packs</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>Import from clipboard</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>You have no conversions or units of your own yet. Make one, or adopt a template.</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>Units: %1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>Unit in %1</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>Edit</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>Duplicated</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1 (copy)</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>Copy link</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>Copies a zelvane: link that another Zelvane can import</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>Copy as text</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>Copies the item as readable JSON</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>Share link copied</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>Share text copied</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>Delete %1?</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>Deleted</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>Undo</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>Restored</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>Edit conversion</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>Edit unit</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>Decimal places</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>As in settings</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>Category</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>Defined against</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>The built-in unit x stands for in the rule</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>Units</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>Unit %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>Reference unit</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>Unit name</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>Symbol</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>Add unit</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>Remove unit %1</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>Rule</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>Ratio</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>Steps</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>Formula</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>One of this unit is this many reference units</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>Formula in x (x is the reference value)</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>Inverse formula (optional)</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>Left empty, it is worked out</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ add</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− subtract</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× multiply</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ divide</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ power</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ value</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>convert</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× unit ratio</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ unit ratio</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>function</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>Step %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>Number or parameter</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>e.g. 1.8 or k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>Decimal places (round)</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>From unit</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>To unit</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>Function name</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>Add step</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>Remove step %1</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>Parameters</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>Add parameter</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>A named number the rules can use by its name</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>Parameter name</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>Default value</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>Remove parameter %1</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>The parameter name “%1” is used twice.</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>The value of “%1” is not a number.</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>Save</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>Saved</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>reference unit</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>same as the reference unit</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>converts both ways exactly</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>converts back by searching, checked</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>your inverse formula checks out</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>cannot convert back: write an inverse formula</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>your inverse formula does not match the formula</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>at character %1: %2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>unknown name %1: use x or a parameter</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>no unit %1</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>the ratio must be a number other than 0</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>the formula is empty</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>nothing to read</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>a character that does not belong</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>this does not fit here</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>a closing parenthesis is missing</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>no function %1</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1 takes a different number of values</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>a unit is written category.unit, such as length.ft</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>a number or name is expected here</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>Every name needs some text.</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>A conversion needs 2 to 12 units.</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>At most 10 parameters, each with its own valid name.</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>Every unit but the reference unit needs a rule.</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>A chain may have at most 30 steps.</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>A formula may have at most 400 characters.</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Adopt</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>Adds it to your units in your language</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 added to your units</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Extension packs</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>Use %1</translation>
+    </message>
 </context>
 </TS>

@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>Versión</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>Mis unidades</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>Abrir</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>Tus propias conversiones y unidades</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>Nueva conversión</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>Nueva unidad en una categoría</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>Añade una unidad a una categoría incorporada, divisas incluidas</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>Plantillas y paquetes</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>Importar del portapapeles</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>Aún no tienes conversiones ni unidades propias. Crea una o adopta una plantilla.</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>Unidades: %1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>Unidad en %1</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>Editar</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>Duplicar</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>Duplicado</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1 (copia)</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>Copiar enlace</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>Copia un enlace zelvane: que otro Zelvane puede importar</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>Copiar como texto</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>Copia el elemento como JSON legible</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>Enlace para compartir copiado</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>Texto para compartir copiado</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>Eliminar</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>¿Eliminar %1?</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>Eliminado</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>Deshacer</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>Restaurado</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>Editar conversión</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>Editar unidad</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>Nombre</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>Decimales</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>Como en los ajustes</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>Categoría</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>Definida respecto a</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>La unidad incorporada que x representa en la regla</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>Unidades</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>Unidad %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>Unidad de referencia</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>Nombre de la unidad</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>Símbolo</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>Añadir unidad</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>Quitar la unidad %1</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>Regla</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>Proporción</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>Pasos</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>Fórmula</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>Una de estas unidades equivale a tantas unidades de referencia</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>Fórmula en x (x es el valor de referencia)</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>Fórmula inversa (opcional)</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>Si se deja vacía, se calcula</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ sumar</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− restar</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× multiplicar</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ dividir</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ potencia</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ valor</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>convertir</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× razón de unidades</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ razón de unidades</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>función</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>Paso %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>Número o parámetro</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>p. ej. 1,8 o k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>Decimales (round)</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>Desde la unidad</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>A la unidad</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>Nombre de la función</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>Añadir paso</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>Quitar el paso %1</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>Parámetros</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>Añadir parámetro</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>Un número con nombre que las reglas usan por su nombre</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>Nombre del parámetro</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>Valor por defecto</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>Nota</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>Quitar el parámetro %1</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>«%1» no sirve como nombre de parámetro: empieza por letra, usa letras, dígitos y _, máximo 20, y no uses nombres de funciones, x, e ni pi.</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>El nombre de parámetro «%1» se usa dos veces.</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>El valor de «%1» no es un número.</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>Guardar</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>Guardado</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>unidad de referencia</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>igual a la unidad de referencia</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>convierte en ambos sentidos con exactitud</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>vuelve a convertir por búsqueda, comprobado</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>tu fórmula inversa es correcta</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>no puede volver: escribe una fórmula inversa</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>tu fórmula inversa no coincide con la fórmula</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>en el carácter %1: %2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>nombre desconocido %1: usa x o un parámetro</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>no existe la unidad %1</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>la proporción debe ser un número distinto de 0</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>la fórmula está vacía</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>nada que leer</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>un carácter inesperado</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>esto no encaja aquí</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>falta un paréntesis de cierre</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>no existe la función %1</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1 espera otro número de valores</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>una unidad se escribe categoría.unidad, como length.ft</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>aquí se espera un número o un nombre</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>Cada nombre necesita texto.</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>Una conversión necesita de 2 a 12 unidades.</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>Como máximo 10 parámetros, cada uno con un nombre válido propio.</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>Toda unidad salvo la de referencia necesita una regla.</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>Una cadena puede tener como máximo 30 pasos.</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>Una fórmula puede tener como máximo 400 caracteres.</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Adoptar</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>La añade a tus unidades en tu idioma</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 añadido a tus unidades</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Paquetes de extensión</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>Usar %1</translation>
+    </message>
 </context>
 </TS>

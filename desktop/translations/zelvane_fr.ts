@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>Version</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>Mes unités</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>Ouvrir</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>Vos propres conversions et unités</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>Nouvelle conversion</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>Nouvelle unité dans une catégorie</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>Ajoute une unité à une catégorie intégrée, devises comprises</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>Modèles et packs</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>Importer depuis le presse-papiers</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>Aucune conversion ni unité personnelle pour l'instant. Créez-en une ou adoptez un modèle.</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>Unités : %1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>Unité dans %1</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>Modifier</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>Dupliquer</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>Dupliqué</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1 (copie)</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>Copier le lien</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>Copie un lien zelvane: qu'un autre Zelvane peut importer</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>Copier en texte</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>Copie l'élément en JSON lisible</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>Lien de partage copié</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>Texte de partage copié</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>Supprimer</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>Supprimer %1 ?</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>Supprimé</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>Restauré</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>Modifier la conversion</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>Modifier l'unité</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>Nom</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>Symbole</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>Décimales</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>Comme dans les réglages</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>Catégorie</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>Définie par rapport à</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>L'unité intégrée que x représente dans la règle</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>Unités</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>Unité %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>Unité de référence</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>Nom de l'unité</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>Symbole</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>Ajouter une unité</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>Retirer l'unité %1</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>Règle</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>Rapport</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>Étapes</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>Formule</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>Une de ces unités vaut autant d'unités de référence</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>Formule en x (x est la valeur de référence)</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>Formule inverse (facultative)</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>Laissée vide, elle est calculée</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ ajouter</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− soustraire</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× multiplier</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ diviser</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ puissance</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ valeur</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>convertir</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× rapport d'unités</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ rapport d'unités</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>fonction</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>Étape %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>Nombre ou paramètre</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>p. ex. 1,8 ou k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>Décimales (round)</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>De l'unité</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>Vers l'unité</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>Nom de la fonction</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>Ajouter une étape</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>Retirer l'étape %1</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>Paramètres</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>Ajouter un paramètre</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>Un nombre nommé que les règles utilisent par son nom</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>Nom du paramètre</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>Valeur par défaut</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>Retirer le paramètre %1</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>« %1 » ne peut pas nommer un paramètre : une lettre d'abord, lettres, chiffres et _, 20 au plus, ni nom de fonction, ni x, e ou pi.</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>Le nom de paramètre « %1 » est utilisé deux fois.</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>La valeur de « %1 » n'est pas un nombre.</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>Enregistrer</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>Enregistré</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>unité de référence</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>identique à l'unité de référence</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>se convertit exactement dans les deux sens</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>se reconvertit par recherche, vérifié</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>votre formule inverse est correcte</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>reconversion impossible : écrivez une formule inverse</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>votre formule inverse ne correspond pas à la formule</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>au caractère %1 : %2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>nom inconnu %1 : utilisez x ou un paramètre</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>aucune unité %1</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>le rapport doit être un nombre différent de 0</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>la formule est vide</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>rien à lire</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>un caractère inattendu</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>cela n'a pas sa place ici</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>il manque une parenthèse fermante</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>aucune fonction %1</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1 attend un autre nombre de valeurs</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>une unité s'écrit catégorie.unité, par ex. length.ft</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>un nombre ou un nom est attendu ici</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1 : %2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>Chaque nom doit contenir du texte.</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>Une conversion demande de 2 à 12 unités.</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>10 paramètres au plus, chacun avec un nom valide distinct.</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>Chaque unité sauf celle de référence doit avoir une règle.</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>Une chaîne compte 30 étapes au plus.</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>Une formule compte 400 caractères au plus.</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Adopter</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>L'ajoute à vos unités dans votre langue</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 ajouté à vos unités</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Packs d'extension</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>Utiliser %1</translation>
+    </message>
 </context>
 </TS>

@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>Versi</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>Unit saya</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>Buka</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>Konversi dan unit buatan Anda</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>Konversi baru</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>Unit baru dalam kategori</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>Menambahkan satu unit ke kategori bawaan, termasuk mata uang</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>Templat dan paket</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>Impor dari papan klip</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>Belum ada konversi atau unit buatan Anda. Buat satu, atau pakai templat.</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>Unit: %1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>Unit dalam %1</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>Ubah</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>Duplikat</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>Diduplikasi</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1 (salinan)</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>Salin tautan</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>Menyalin tautan zelvane: yang bisa diimpor Zelvane lain</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>Salin sebagai teks</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>Menyalin item sebagai JSON yang terbaca</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>Tautan berbagi disalin</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>Teks berbagi disalin</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>Hapus</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>Hapus %1?</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>Dihapus</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>Urungkan</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>Dipulihkan</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>Ubah konversi</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>Ubah unit</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>Nama</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>Simbol</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>Angka desimal</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>Sesuai pengaturan</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>Kategori</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>Didefinisikan terhadap</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>Unit bawaan yang diwakili x dalam aturan</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>Unit</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>Unit %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>Unit acuan</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>Nama unit</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>Simbol</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>Tambah unit</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>Hapus unit %1</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>Aturan</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>Rasio</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>Langkah</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>Rumus</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>Satu unit ini sama dengan sekian unit acuan</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>Rumus dalam x (x adalah nilai acuan)</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>Rumus kebalikan (opsional)</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>Jika kosong, akan dihitung</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ tambah</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− kurang</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× kali</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ bagi</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ pangkat</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ nilai</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>konversi</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× rasio unit</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ rasio unit</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>fungsi</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>Langkah %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>Angka atau parameter</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>mis. 1,8 atau k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>Angka desimal (round)</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>Dari unit</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>Ke unit</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>Nama fungsi</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>Tambah langkah</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>Hapus langkah %1</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>Parameter</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>Tambah parameter</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>Angka bernama yang dapat dipakai aturan lewat namanya</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>Nama parameter</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>Nilai bawaan</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>Catatan</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>Hapus parameter %1</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>“%1” tidak bisa menjadi nama parameter: awali dengan huruf, pakai huruf, angka dan _, maks. 20, bukan nama fungsi, x, e atau pi.</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>Nama parameter “%1” dipakai dua kali.</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>Nilai “%1” bukan angka.</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>Simpan</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>Disimpan</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>unit acuan</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>sama dengan unit acuan</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>dikonversi dua arah dengan tepat</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>dikonversi balik dengan pencarian, sudah dicek</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>rumus kebalikan Anda cocok</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>tidak bisa balik: tulis rumus kebalikan</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>rumus kebalikan Anda tidak cocok dengan rumusnya</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>pada karakter %1: %2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>nama tak dikenal %1: pakai x atau parameter</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>tidak ada unit %1</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>rasio harus angka selain 0</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>rumusnya kosong</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>tidak ada yang dibaca</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>karakter yang tidak semestinya</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>ini tidak cocok di sini</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>kurung tutup hilang</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>tidak ada fungsi %1</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1 memerlukan jumlah nilai yang berbeda</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>unit ditulis kategori.unit, misalnya length.ft</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>di sini perlu angka atau nama</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>Setiap nama perlu diisi.</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>Konversi perlu 2 sampai 12 unit.</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>Paling banyak 10 parameter, masing-masing dengan nama sah sendiri.</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>Setiap unit kecuali unit acuan perlu aturan.</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>Rangkaian paling banyak 30 langkah.</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>Rumus paling banyak 400 karakter.</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>Pakai</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>Menambahkannya ke unit Anda dalam bahasa Anda</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 ditambahkan ke unit Anda</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>Paket ekstensi</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>Pakai %1</translation>
+    </message>
 </context>
 </TS>

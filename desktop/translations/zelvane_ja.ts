@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>バージョン</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>マイ単位</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>開く</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>自分で作った換算と単位</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>新しい換算</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>カテゴリに単位を追加</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>通貨を含む組み込みカテゴリに単位を1つ追加します</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>テンプレートとパック</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>クリップボードから読み込む</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>自分の換算や単位はまだありません。作成するか、テンプレートを使いましょう。</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>単位: %1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>%1 の単位</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>編集</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>複製しました</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1（コピー）</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>リンクをコピー</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>別の Zelvane で読み込める zelvane: リンクをコピーします</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>テキストでコピー</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>項目を読みやすい JSON でコピーします</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>共有リンクをコピーしました</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>共有テキストをコピーしました</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>削除</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>%1 を削除しますか？</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>削除しました</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>元に戻す</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>元に戻しました</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>換算を編集</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>単位を編集</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>名前</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>記号</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>小数点以下の桁数</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>設定どおり</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>カテゴリ</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>基準の単位</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>規則の x が表す組み込み単位</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>単位</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>単位 %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>基準単位</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>単位名</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>記号</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>単位を追加</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>単位 %1 を削除</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>規則</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>比率</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>手順</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>数式</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>この単位 1 つは基準単位いくつ分か</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>x の数式（x は基準の値）</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>逆の数式（省略可）</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>空欄なら自動で求めます</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ 足す</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− 引く</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× 掛ける</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ 割る</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ べき乗</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ 値</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>換算</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× 単位比</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ 単位比</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>関数</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>手順 %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>数値またはパラメータ</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>例: 1.8 または k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>小数点以下の桁数 (round)</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>変換元の単位</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>変換先の単位</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>関数名</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>手順を追加</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>手順 %1 を削除</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>パラメータ</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>パラメータを追加</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>規則が名前で使える名前付きの数値</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>パラメータ名</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>既定値</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>メモ</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>パラメータ %1 を削除</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>「%1」はパラメータ名に使えません。英字で始め、英数字と _ のみ、20 文字以内で、関数名・x・e・pi は不可です。</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>パラメータ名「%1」が重複しています。</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>「%1」の値が数値ではありません。</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>保存しました</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>基準単位</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>基準単位と同じ</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>双方向に正確に換算</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>逆変換は探索で求め、確認済み</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>入力した逆の数式は正しい</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>逆変換できません: 逆の数式を入力してください</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>逆の数式が数式と一致しません</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>%1 文字目: %2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>不明な名前 %1: x かパラメータを使ってください</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>単位 %1 がありません</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>比率は 0 以外の数値にしてください</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>数式が空です</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>読み取る内容がありません</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>使えない文字です</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>ここには置けません</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>閉じかっこがありません</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>関数 %1 はありません</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1 の引数の数が違います</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>単位は length.ft のように カテゴリ.単位 と書きます</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>ここには数値か名前が必要です</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>すべての名前を入力してください。</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>換算には 2〜12 個の単位が必要です。</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>パラメータは 10 個まで、それぞれ有効で別々の名前にしてください。</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>基準単位以外の単位には規則が必要です。</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>手順は 30 個までです。</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>数式は 400 文字までです。</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>使う</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>あなたの言語でマイ単位に追加します</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1 をマイ単位に追加しました</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>拡張パック</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>%1 を使う</translation>
+    </message>
 </context>
 </TS>

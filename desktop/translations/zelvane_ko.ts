@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>버전</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>내 단위</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>열기</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>직접 만든 변환과 단위</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>새 변환</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>카테고리에 새 단위</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>통화를 포함한 기본 카테고리에 단위 하나를 추가합니다</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>템플릿과 팩</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>클립보드에서 가져오기</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>아직 직접 만든 변환이나 단위가 없습니다. 하나 만들거나 템플릿을 사용하세요.</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>단위: %1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>%1의 단위</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>편집</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>복제</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>복제했습니다</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1 (사본)</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>링크 복사</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>다른 Zelvane에서 가져올 수 있는 zelvane: 링크를 복사합니다</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>텍스트로 복사</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>항목을 읽기 쉬운 JSON으로 복사합니다</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>공유 링크를 복사했습니다</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>공유 텍스트를 복사했습니다</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>삭제</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>%1을(를) 삭제할까요?</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>삭제했습니다</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>실행 취소</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>복원했습니다</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>변환 편집</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>단위 편집</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>이름</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>기호</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>소수 자릿수</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>설정대로</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>카테고리</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>기준 단위</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>규칙에서 x가 나타내는 기본 단위</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>단위</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>단위 %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>기준 단위</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>단위 이름</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>기호</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>단위 추가</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>단위 %1 제거</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>규칙</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>비율</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>단계</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>수식</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>이 단위 1은 기준 단위 몇 개인가</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>x에 대한 수식 (x는 기준 값)</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>역 수식 (선택)</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>비워 두면 자동으로 구합니다</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ 더하기</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− 빼기</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× 곱하기</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ 나누기</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ 거듭제곱</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ 값</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>변환</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× 단위 비율</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ 단위 비율</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>함수</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>단계 %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>숫자 또는 매개변수</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>예: 1.8 또는 k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>소수 자릿수 (round)</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>원래 단위</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>대상 단위</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>함수 이름</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>단계 추가</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>단계 %1 제거</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>매개변수</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>매개변수 추가</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>규칙이 이름으로 쓸 수 있는 이름 붙은 숫자</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>매개변수 이름</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>기본값</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>메모</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>매개변수 %1 제거</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>“%1”은(는) 매개변수 이름이 될 수 없습니다. 문자로 시작하고 문자, 숫자, _만 20자 이내로 쓰며 함수 이름, x, e, pi는 안 됩니다.</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>매개변수 이름 “%1”이(가) 두 번 쓰였습니다.</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>“%1”의 값이 숫자가 아닙니다.</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>저장</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>저장했습니다</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>기준 단위</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>기준 단위와 같음</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>양방향으로 정확히 변환</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>역변환은 탐색으로 구하며 확인됨</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>입력한 역 수식이 맞습니다</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>역변환 불가: 역 수식을 입력하세요</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>역 수식이 수식과 맞지 않습니다</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>%1번째 문자: %2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>알 수 없는 이름 %1: x 또는 매개변수를 쓰세요</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>단위 %1이(가) 없습니다</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>비율은 0이 아닌 숫자여야 합니다</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>수식이 비어 있습니다</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>읽을 내용이 없습니다</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>쓸 수 없는 문자입니다</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>여기에 올 수 없습니다</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>닫는 괄호가 없습니다</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>함수 %1이(가) 없습니다</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1의 인수 개수가 다릅니다</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>단위는 length.ft처럼 카테고리.단위로 씁니다</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>여기에는 숫자나 이름이 와야 합니다</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>모든 이름을 입력해야 합니다.</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>변환에는 단위가 2~12개 필요합니다.</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>매개변수는 최대 10개이며 각각 유효한 고유 이름이어야 합니다.</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>기준 단위를 제외한 모든 단위에 규칙이 필요합니다.</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>단계는 최대 30개입니다.</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>수식은 최대 400자입니다.</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>사용</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>내 언어로 내 단위에 추가합니다</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>%1을(를) 내 단위에 추가했습니다</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>확장 팩</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>%1 사용</translation>
+    </message>
 </context>
 </TS>

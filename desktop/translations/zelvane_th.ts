@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>เวอร์ชัน</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>หน่วยของฉัน</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>เปิด</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>การแปลงและหน่วยที่คุณสร้างเอง</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>การแปลงใหม่</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>หน่วยใหม่ในหมวดหมู่</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>เพิ่มหน่วยหนึ่งหน่วยในหมวดหมู่ที่มีอยู่ รวมถึงสกุลเงิน</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>เทมเพลตและแพ็ก</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>นำเข้าจากคลิปบอร์ด</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>ยังไม่มีการแปลงหรือหน่วยของคุณเอง สร้างใหม่หรือใช้เทมเพลต</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>หน่วย: %1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>หน่วยใน %1</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>แก้ไข</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>ทำสำเนา</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>ทำสำเนาแล้ว</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1 (สำเนา)</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>คัดลอกลิงก์</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>คัดลอกลิงก์ zelvane: ที่ Zelvane เครื่องอื่นนำเข้าได้</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>คัดลอกเป็นข้อความ</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>คัดลอกรายการเป็น JSON ที่อ่านได้</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>คัดลอกลิงก์แชร์แล้ว</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>คัดลอกข้อความแชร์แล้ว</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>ลบ</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>ลบ %1 หรือไม่</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>ลบแล้ว</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>เลิกทำ</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>กู้คืนแล้ว</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>แก้ไขการแปลง</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>แก้ไขหน่วย</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>ชื่อ</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>สัญลักษณ์</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>ตำแหน่งทศนิยม</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>ตามการตั้งค่า</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>หมวดหมู่</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>กำหนดเทียบกับ</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>หน่วยที่มีอยู่ซึ่ง x แทนในกฎ</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>หน่วย</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>หน่วย %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>หน่วยอ้างอิง</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>ชื่อหน่วย</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>สัญลักษณ์</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>เพิ่มหน่วย</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>ลบหน่วย %1</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>กฎ</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>อัตราส่วน</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>ขั้นตอน</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>สูตร</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>หน่วยนี้ 1 หน่วยเท่ากับหน่วยอ้างอิงกี่หน่วย</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>สูตรใน x (x คือค่าอ้างอิง)</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>สูตรผกผัน (ไม่บังคับ)</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>หากเว้นว่าง จะคำนวณให้</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ บวก</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− ลบ</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× คูณ</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ หาร</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ ยกกำลัง</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ ค่า</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>แปลง</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× อัตราส่วนหน่วย</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ อัตราส่วนหน่วย</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>ฟังก์ชัน</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>ขั้นตอน %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>ตัวเลขหรือพารามิเตอร์</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>เช่น 1.8 หรือ k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>ตำแหน่งทศนิยม (round)</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>จากหน่วย</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>ไปยังหน่วย</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>ชื่อฟังก์ชัน</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>เพิ่มขั้นตอน</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>ลบขั้นตอน %1</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>พารามิเตอร์</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>เพิ่มพารามิเตอร์</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>ตัวเลขที่มีชื่อซึ่งกฎเรียกใช้ด้วยชื่อได้</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>ชื่อพารามิเตอร์</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>ค่าเริ่มต้น</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>หมายเหตุ</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>ลบพารามิเตอร์ %1</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>“%1” ใช้เป็นชื่อพารามิเตอร์ไม่ได้: ขึ้นต้นด้วยตัวอักษร ใช้ตัวอักษร ตัวเลข และ _ ไม่เกิน 20 ตัว และห้ามเป็นชื่อฟังก์ชัน x e หรือ pi</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>ชื่อพารามิเตอร์ “%1” ถูกใช้ซ้ำ</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>ค่าของ “%1” ไม่ใช่ตัวเลข</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>บันทึก</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>บันทึกแล้ว</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>หน่วยอ้างอิง</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>เท่ากับหน่วยอ้างอิง</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>แปลงได้ทั้งสองทางอย่างแม่นยำ</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>แปลงกลับด้วยการค้นหา ตรวจสอบแล้ว</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>สูตรผกผันของคุณถูกต้อง</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>แปลงกลับไม่ได้: โปรดเขียนสูตรผกผัน</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>สูตรผกผันไม่ตรงกับสูตร</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>ที่อักขระ %1: %2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>ไม่รู้จักชื่อ %1: ใช้ x หรือพารามิเตอร์</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>ไม่มีหน่วย %1</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>อัตราส่วนต้องเป็นตัวเลขที่ไม่ใช่ 0</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>สูตรว่างเปล่า</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>ไม่มีอะไรให้อ่าน</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>อักขระที่ใช้ไม่ได้</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>ส่วนนี้ไม่ควรอยู่ตรงนี้</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>ขาดวงเล็บปิด</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>ไม่มีฟังก์ชัน %1</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1 ต้องการจำนวนค่าที่ต่างออกไป</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>หน่วยเขียนเป็น หมวดหมู่.หน่วย เช่น length.ft</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>ตรงนี้ต้องเป็นตัวเลขหรือชื่อ</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>ทุกชื่อต้องมีข้อความ</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>การแปลงต้องมี 2 ถึง 12 หน่วย</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>พารามิเตอร์ได้ไม่เกิน 10 ตัว แต่ละตัวมีชื่อที่ถูกต้องไม่ซ้ำกัน</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>ทุกหน่วยยกเว้นหน่วยอ้างอิงต้องมีกฎ</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>ลำดับขั้นตอนมีได้ไม่เกิน 30 ขั้น</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>สูตรยาวได้ไม่เกิน 400 อักขระ</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>ใช้</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>เพิ่มลงในหน่วยของคุณเป็นภาษาของคุณ</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>เพิ่ม %1 ในหน่วยของคุณแล้ว</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>แพ็กส่วนขยาย</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>ใช้ %1</translation>
+    </message>
 </context>
 </TS>

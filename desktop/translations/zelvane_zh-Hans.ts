@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>版本</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>我的单位</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>你自己的换算和单位</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>新建换算</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>在类别中新建单位</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>向内置类别（包括货币）添加一个单位</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>模板和扩展包</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>从剪贴板导入</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>还没有自己的换算或单位。新建一个，或采用模板。</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>单位：%1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>%1 中的单位</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>复制</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>已复制</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1（副本）</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>复制链接</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>复制可在其他 Zelvane 中导入的 zelvane: 链接</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>复制为文本</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>以可读的 JSON 复制该项</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>已复制分享链接</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>已复制分享文本</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>删除 %1？</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>已删除</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>撤销</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>已恢复</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>编辑换算</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>编辑单位</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>符号</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>小数位数</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>跟随设置</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>类别</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>参照单位</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>规则中 x 所代表的内置单位</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>单位</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>单位 %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>基准单位</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>单位名称</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>符号</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>添加单位</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>移除单位 %1</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>规则</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>比例</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>步骤</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>公式</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>该单位 1 个等于多少基准单位</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>关于 x 的公式（x 为基准值）</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>反向公式（可选）</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>留空则自动求出</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ 加</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− 减</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× 乘</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ 除</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ 乘方</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ 值</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>换算</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× 单位比</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ 单位比</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>函数</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>步骤 %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>数字或参数</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>例如 1.8 或 k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>小数位数（round）</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>源单位</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>目标单位</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>函数名</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>添加步骤</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>移除步骤 %1</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>参数</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>添加参数</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>规则可按名称使用的具名数字</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>参数名</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>默认值</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>移除参数 %1</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>“%1”不能作参数名：须以字母开头，只用字母、数字和 _，最多 20 个，且不能是函数名、x、e 或 pi。</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>参数名“%1”重复使用。</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>“%1”的值不是数字。</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>已保存</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>基准单位</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>与基准单位相同</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>双向精确换算</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>反向换算通过搜索求得，已验证</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>你写的反向公式无误</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>无法反向换算：请填写反向公式</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>反向公式与公式不符</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>第 %1 个字符：%2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>未知名称 %1：请使用 x 或参数</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>没有单位 %1</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>比例必须是非 0 的数字</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>公式为空</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>没有可读取的内容</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>无法识别的字符</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>此处不应出现该内容</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>缺少右括号</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>没有函数 %1</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1 的参数个数不对</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>单位写作 类别.单位，例如 length.ft</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>此处应为数字或名称</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>每个名称都需要填写。</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>换算需要 2 至 12 个单位。</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>最多 10 个参数，且各有不同的有效名称。</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>除基准单位外，每个单位都需要规则。</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>步骤最多 30 个。</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>公式最多 400 个字符。</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>采用</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>以你的语言添加到我的单位</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>已将 %1 添加到我的单位</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>扩展包</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>使用 %1</translation>
+    </message>
 </context>
 </TS>

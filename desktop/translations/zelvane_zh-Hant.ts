@@ -583,5 +583,461 @@
         <source>Version</source>
         <translation>版本</translation>
     </message>
+    <message id="custom.title">
+        <source>My units</source>
+        <translation>我的單位</translation>
+    </message>
+    <message id="custom.open">
+        <source>Open</source>
+        <translation>打開</translation>
+    </message>
+    <message id="custom.openHelp">
+        <source>Your own conversions and units</source>
+        <translation>你自己的換算和單位</translation>
+    </message>
+    <message id="custom.newConversion">
+        <source>New conversion</source>
+        <translation>新增換算</translation>
+    </message>
+    <message id="custom.newExtra">
+        <source>New unit in a category</source>
+        <translation>在類別中新增單位</translation>
+    </message>
+    <message id="custom.newExtraHelp">
+        <source>Adds one unit to a built-in category, currency included</source>
+        <translation>向內建類別（包括貨幣）新增一個單位</translation>
+    </message>
+    <message id="custom.templates">
+        <source>Templates and packs</source>
+        <translation>範本和擴充包</translation>
+    </message>
+    <message id="custom.importClipboard">
+        <source>Import from clipboard</source>
+        <translation>從剪貼簿匯入</translation>
+    </message>
+    <message id="custom.empty">
+        <source>You have no conversions or units of your own yet. Make one, or adopt a template.</source>
+        <translation>還沒有自己的換算或單位。新增一個，或採用範本。</translation>
+    </message>
+    <message id="custom.unitCount">
+        <source>Units: %1</source>
+        <translation>單位：%1</translation>
+    </message>
+    <message id="custom.extraIn">
+        <source>Unit in %1</source>
+        <translation>%1 中的單位</translation>
+    </message>
+    <message id="custom.edit">
+        <source>Edit</source>
+        <translation>編輯</translation>
+    </message>
+    <message id="custom.duplicate">
+        <source>Duplicate</source>
+        <translation>複製</translation>
+    </message>
+    <message id="custom.duplicated">
+        <source>Duplicated</source>
+        <translation>已複製</translation>
+    </message>
+    <message id="custom.copyName">
+        <source>%1 (copy)</source>
+        <translation>%1（副本）</translation>
+    </message>
+    <message id="custom.share.link">
+        <source>Copy link</source>
+        <translation>拷貝連結</translation>
+    </message>
+    <message id="custom.share.linkHelp">
+        <source>Copies a zelvane: link that another Zelvane can import</source>
+        <translation>拷貝可在其他 Zelvane 中匯入的 zelvane: 連結</translation>
+    </message>
+    <message id="custom.share.text">
+        <source>Copy as text</source>
+        <translation>拷貝為文字</translation>
+    </message>
+    <message id="custom.share.textHelp">
+        <source>Copies the item as readable JSON</source>
+        <translation>以可讀的 JSON 拷貝該項</translation>
+    </message>
+    <message id="custom.share.linkCopied">
+        <source>Share link copied</source>
+        <translation>已拷貝分享連結</translation>
+    </message>
+    <message id="custom.share.textCopied">
+        <source>Share text copied</source>
+        <translation>已拷貝分享文字</translation>
+    </message>
+    <message id="custom.remove">
+        <source>Delete</source>
+        <translation>刪除</translation>
+    </message>
+    <message id="custom.remove.confirm">
+        <source>Delete %1?</source>
+        <translation>刪除 %1？</translation>
+    </message>
+    <message id="custom.removed">
+        <source>Deleted</source>
+        <translation>已刪除</translation>
+    </message>
+    <message id="custom.undo">
+        <source>Undo</source>
+        <translation>復原</translation>
+    </message>
+    <message id="custom.restored">
+        <source>Restored</source>
+        <translation>已還原</translation>
+    </message>
+    <message id="custom.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="custom.editConversion">
+        <source>Edit conversion</source>
+        <translation>編輯換算</translation>
+    </message>
+    <message id="custom.editExtra">
+        <source>Edit unit</source>
+        <translation>編輯單位</translation>
+    </message>
+    <message id="custom.name">
+        <source>Name</source>
+        <translation>名稱</translation>
+    </message>
+    <message id="custom.glyph">
+        <source>Symbol</source>
+        <translation>符號</translation>
+    </message>
+    <message id="custom.decimals">
+        <source>Decimal places</source>
+        <translation>小數位數</translation>
+    </message>
+    <message id="custom.decimals.auto">
+        <source>As in settings</source>
+        <translation>依照設定</translation>
+    </message>
+    <message id="custom.extra.category">
+        <source>Category</source>
+        <translation>類別</translation>
+    </message>
+    <message id="custom.extra.reference">
+        <source>Defined against</source>
+        <translation>參照單位</translation>
+    </message>
+    <message id="custom.extra.referenceHelp">
+        <source>The built-in unit x stands for in the rule</source>
+        <translation>規則中 x 所代表的內建單位</translation>
+    </message>
+    <message id="custom.units">
+        <source>Units</source>
+        <translation>單位</translation>
+    </message>
+    <message id="custom.unit">
+        <source>Unit %1</source>
+        <translation>單位 %1</translation>
+    </message>
+    <message id="custom.unit.baseName">
+        <source>Reference unit</source>
+        <translation>基準單位</translation>
+    </message>
+    <message id="custom.unit.name">
+        <source>Unit name</source>
+        <translation>單位名稱</translation>
+    </message>
+    <message id="custom.unit.symbol">
+        <source>Symbol</source>
+        <translation>符號</translation>
+    </message>
+    <message id="custom.unit.add">
+        <source>Add unit</source>
+        <translation>新增單位</translation>
+    </message>
+    <message id="custom.unit.remove">
+        <source>Remove unit %1</source>
+        <translation>移除單位 %1</translation>
+    </message>
+    <message id="custom.rule">
+        <source>Rule</source>
+        <translation>規則</translation>
+    </message>
+    <message id="custom.rule.ratio">
+        <source>Ratio</source>
+        <translation>比例</translation>
+    </message>
+    <message id="custom.rule.steps">
+        <source>Steps</source>
+        <translation>步驟</translation>
+    </message>
+    <message id="custom.rule.formula">
+        <source>Formula</source>
+        <translation>公式</translation>
+    </message>
+    <message id="custom.rule.ratioLabel">
+        <source>One of this unit is this many reference units</source>
+        <translation>該單位 1 個等於多少基準單位</translation>
+    </message>
+    <message id="custom.rule.forward">
+        <source>Formula in x (x is the reference value)</source>
+        <translation>關於 x 的公式（x 為基準值）</translation>
+    </message>
+    <message id="custom.rule.inverse">
+        <source>Inverse formula (optional)</source>
+        <translation>反向公式（選填）</translation>
+    </message>
+    <message id="custom.rule.inverseHint">
+        <source>Left empty, it is worked out</source>
+        <translation>留空則自動求出</translation>
+    </message>
+    <message id="custom.op.add">
+        <source>+ add</source>
+        <translation>+ 加</translation>
+    </message>
+    <message id="custom.op.sub">
+        <source>− subtract</source>
+        <translation>− 減</translation>
+    </message>
+    <message id="custom.op.mul">
+        <source>× multiply</source>
+        <translation>× 乘</translation>
+    </message>
+    <message id="custom.op.div">
+        <source>÷ divide</source>
+        <translation>÷ 除</translation>
+    </message>
+    <message id="custom.op.pow">
+        <source>^ power</source>
+        <translation>^ 乘方</translation>
+    </message>
+    <message id="custom.op.divInto">
+        <source>n ÷ value</source>
+        <translation>n ÷ 值</translation>
+    </message>
+    <message id="custom.op.convert">
+        <source>convert</source>
+        <translation>換算</translation>
+    </message>
+    <message id="custom.op.ratioMul">
+        <source>× unit ratio</source>
+        <translation>× 單位比</translation>
+    </message>
+    <message id="custom.op.ratioDiv">
+        <source>÷ unit ratio</source>
+        <translation>÷ 單位比</translation>
+    </message>
+    <message id="custom.op.fn">
+        <source>function</source>
+        <translation>函數</translation>
+    </message>
+    <message id="custom.step.op">
+        <source>Step %1</source>
+        <translation>步驟 %1</translation>
+    </message>
+    <message id="custom.step.operand">
+        <source>Number or parameter</source>
+        <translation>數字或參數</translation>
+    </message>
+    <message id="custom.step.operandHint">
+        <source>e.g. 1.8 or k</source>
+        <translation>例如 1.8 或 k</translation>
+    </message>
+    <message id="custom.step.digits">
+        <source>Decimal places (round)</source>
+        <translation>小數位數（round）</translation>
+    </message>
+    <message id="custom.step.from">
+        <source>From unit</source>
+        <translation>來源單位</translation>
+    </message>
+    <message id="custom.step.to">
+        <source>To unit</source>
+        <translation>目標單位</translation>
+    </message>
+    <message id="custom.step.function">
+        <source>Function name</source>
+        <translation>函數名稱</translation>
+    </message>
+    <message id="custom.step.add">
+        <source>Add step</source>
+        <translation>新增步驟</translation>
+    </message>
+    <message id="custom.step.remove">
+        <source>Remove step %1</source>
+        <translation>移除步驟 %1</translation>
+    </message>
+    <message id="custom.parameters">
+        <source>Parameters</source>
+        <translation>參數</translation>
+    </message>
+    <message id="custom.parameter.add">
+        <source>Add parameter</source>
+        <translation>新增參數</translation>
+    </message>
+    <message id="custom.parameter.help">
+        <source>A named number the rules can use by its name</source>
+        <translation>規則可按名稱使用的具名數字</translation>
+    </message>
+    <message id="custom.parameter.name">
+        <source>Parameter name</source>
+        <translation>參數名稱</translation>
+    </message>
+    <message id="custom.parameter.value">
+        <source>Default value</source>
+        <translation>預設值</translation>
+    </message>
+    <message id="custom.parameter.note">
+        <source>Note</source>
+        <translation>備註</translation>
+    </message>
+    <message id="custom.parameter.remove">
+        <source>Remove parameter %1</source>
+        <translation>移除參數 %1</translation>
+    </message>
+    <message id="custom.parameter.badName">
+        <source>“%1” cannot name a parameter: start with a letter, use letters, digits and _, at most 20, and no function name, x, e or pi.</source>
+        <translation>「%1」不能作參數名稱：須以字母開頭，只用字母、數字和 _，最多 20 個，且不能是函數名稱、x、e 或 pi。</translation>
+    </message>
+    <message id="custom.parameter.repeated">
+        <source>The parameter name “%1” is used twice.</source>
+        <translation>參數名稱「%1」重複使用。</translation>
+    </message>
+    <message id="custom.parameter.badValue">
+        <source>The value of “%1” is not a number.</source>
+        <translation>「%1」的值不是數字。</translation>
+    </message>
+    <message id="custom.save">
+        <source>Save</source>
+        <translation>儲存</translation>
+    </message>
+    <message id="custom.saved">
+        <source>Saved</source>
+        <translation>已儲存</translation>
+    </message>
+    <message id="custom.status.base">
+        <source>reference unit</source>
+        <translation>基準單位</translation>
+    </message>
+    <message id="custom.status.sameAsBase">
+        <source>same as the reference unit</source>
+        <translation>與基準單位相同</translation>
+    </message>
+    <message id="custom.status.exactLine">
+        <source>converts both ways exactly</source>
+        <translation>雙向精確換算</translation>
+    </message>
+    <message id="custom.status.searched">
+        <source>converts back by searching, checked</source>
+        <translation>反向換算透過搜尋求得，已驗證</translation>
+    </message>
+    <message id="custom.status.written">
+        <source>your inverse formula checks out</source>
+        <translation>你寫的反向公式無誤</translation>
+    </message>
+    <message id="custom.status.needsFormula">
+        <source>cannot convert back: write an inverse formula</source>
+        <translation>無法反向換算：請填寫反向公式</translation>
+    </message>
+    <message id="custom.status.mismatch">
+        <source>your inverse formula does not match the formula</source>
+        <translation>反向公式與公式不符</translation>
+    </message>
+    <message id="custom.error.expression">
+        <source>at character %1: %2</source>
+        <translation>第 %1 個字元：%2</translation>
+    </message>
+    <message id="custom.error.unknownName">
+        <source>unknown name %1: use x or a parameter</source>
+        <translation>未知名稱 %1：請使用 x 或參數</translation>
+    </message>
+    <message id="custom.error.unknownUnit">
+        <source>no unit %1</source>
+        <translation>沒有單位 %1</translation>
+    </message>
+    <message id="custom.error.invalidNumber">
+        <source>the ratio must be a number other than 0</source>
+        <translation>比例必須是非 0 的數字</translation>
+    </message>
+    <message id="custom.error.emptyFormula">
+        <source>the formula is empty</source>
+        <translation>公式為空</translation>
+    </message>
+    <message id="custom.parse.empty">
+        <source>nothing to read</source>
+        <translation>沒有可讀取的內容</translation>
+    </message>
+    <message id="custom.parse.unexpectedCharacter">
+        <source>a character that does not belong</source>
+        <translation>無法識別的字元</translation>
+    </message>
+    <message id="custom.parse.unexpectedToken">
+        <source>this does not fit here</source>
+        <translation>此處不應出現該內容</translation>
+    </message>
+    <message id="custom.parse.missingClosingParenthesis">
+        <source>a closing parenthesis is missing</source>
+        <translation>缺少右括號</translation>
+    </message>
+    <message id="custom.parse.unknownFunction">
+        <source>no function %1</source>
+        <translation>沒有函數 %1</translation>
+    </message>
+    <message id="custom.parse.wrongArgumentCount">
+        <source>%1 takes a different number of values</source>
+        <translation>%1 的參數個數不對</translation>
+    </message>
+    <message id="custom.parse.badUnitReference">
+        <source>a unit is written category.unit, such as length.ft</source>
+        <translation>單位寫作 類別.單位，例如 length.ft</translation>
+    </message>
+    <message id="custom.parse.expectedNumberOrName">
+        <source>a number or name is expected here</source>
+        <translation>此處應為數字或名稱</translation>
+    </message>
+    <message id="custom.problem.compile">
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
+    </message>
+    <message id="custom.problem.name">
+        <source>Every name needs some text.</source>
+        <translation>每個名稱都需要填寫。</translation>
+    </message>
+    <message id="custom.problem.units">
+        <source>A conversion needs 2 to 12 units.</source>
+        <translation>換算需要 2 至 12 個單位。</translation>
+    </message>
+    <message id="custom.problem.parameters">
+        <source>At most 10 parameters, each with its own valid name.</source>
+        <translation>最多 10 個參數，且各有不同的有效名稱。</translation>
+    </message>
+    <message id="custom.problem.rule">
+        <source>Every unit but the reference unit needs a rule.</source>
+        <translation>除基準單位外，每個單位都需要規則。</translation>
+    </message>
+    <message id="custom.problem.steps">
+        <source>A chain may have at most 30 steps.</source>
+        <translation>步驟最多 30 個。</translation>
+    </message>
+    <message id="custom.problem.formula">
+        <source>A formula may have at most 400 characters.</source>
+        <translation>公式最多 400 個字元。</translation>
+    </message>
+    <message id="custom.template.adopt">
+        <source>Adopt</source>
+        <translation>採用</translation>
+    </message>
+    <message id="custom.template.adoptHelp">
+        <source>Adds it to your units in your language</source>
+        <translation>以你的語言新增到我的單位</translation>
+    </message>
+    <message id="custom.template.adopted">
+        <source>%1 added to your units</source>
+        <translation>已將 %1 新增到我的單位</translation>
+    </message>
+    <message id="custom.packs">
+        <source>Extension packs</source>
+        <translation>擴充包</translation>
+    </message>
+    <message id="custom.pack.use">
+        <source>Use %1</source>
+        <translation>使用 %1</translation>
+    </message>
 </context>
 </TS>

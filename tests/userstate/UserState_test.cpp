@@ -70,7 +70,7 @@ TEST_F(UserStateTest, TheConverterStartsWhereItWasLeftWhileThatStillExists) {
     EXPECT_EQ(state.currentCategory(context()), "temperature") << "a category that is gone";
 }
 
-TEST_F(UserStateTest, CustomItemsAreAddedAndRemovedKeepingWhatIsStored) {
+TEST_F(UserStateTest, CustomItemsAreAddedReplacedAndRemovedKeepingWhatIsStored) {
     storeData(keys::customLibrary, R"({"version":1,"conversions":[{"id":"keep","future":1}],
                                        "extras":[]})");
     auto conversion = ravodozu::decodeCustomConversion(json::parse(
@@ -80,6 +80,13 @@ TEST_F(UserStateTest, CustomItemsAreAddedAndRemovedKeepingWhatIsStored) {
     EXPECT_EQ(stored(keys::customLibrary)["conversions"].size(), 2u);
     EXPECT_EQ(stored(keys::customLibrary)["conversions"][0]["future"], 1);
     EXPECT_EQ(state.preferences().customCategoryIds, std::vector<std::string>{"custom.brew"});
+
+    conversion->name = "Tea";
+    ASSERT_TRUE(state.replaceCustomItem({*conversion}));
+    EXPECT_EQ(stored(keys::customLibrary)["conversions"][1]["name"], "Tea");
+    EXPECT_EQ(stored(keys::customLibrary)["conversions"][0]["future"], 1);
+    conversion->id = "other";
+    EXPECT_FALSE(state.replaceCustomItem({*conversion}));
 
     ASSERT_TRUE(state.removeCustomItem("custom.brew"));
     EXPECT_EQ(stored(keys::customLibrary)["conversions"].size(), 1u);

@@ -11,6 +11,7 @@ ColumnLayout {
 
     signal pick(string categoryId)
     signal back()
+    signal openCustom()
 
     CategoryGrid { id: cells }
 
@@ -62,6 +63,13 @@ ColumnLayout {
                 size: 13
                 color: PanelStyle.secondaryText
             }
+        }
+        RoundIconButton {
+            objectName: "customUnitsButton"
+            symbol: "wand.and.stars"
+            label: qsTrId("custom.title")
+            help: qsTrId("custom.openHelp")
+            onClicked: page.openCustom()
         }
     }
     // The groups wrap onto a second line rather than hide behind the panel's edge.

@@ -16,6 +16,7 @@ ColumnLayout {
 
     signal back()
     signal scrolled(real contentY)
+    signal openCustom()
 
     spacing: layout.spacing
 
@@ -217,6 +218,22 @@ ColumnLayout {
                         Accessible.onPressAction: clicked()
                         Accessible.description: rates.text
                         onClicked: AppState.refreshRates()
+                    }
+                }
+            }
+
+            SettingsGroup {
+                title: qsTrId("custom.title")
+                SettingsRow {
+                    title: qsTrId("custom.openHelp"); symbol: "wand.and.stars"; tileColor: 0x8E5CF7; last: true
+                    Button {
+                        objectName: "openCustomButton"
+                        text: qsTrId("custom.open")
+                        font.pixelSize: PanelStyle.captionSize + 0.5
+                        Accessible.name: qsTrId("custom.title")
+                        Accessible.onPressAction: clicked()
+                        Accessible.description: qsTrId("custom.openHelp")
+                        onClicked: page.openCustom()
                     }
                 }
             }

@@ -3,7 +3,8 @@
 namespace zelvane::launch {
 
 const QStringList& pageNames() {
-    static const QStringList names{"converter", "categories", "settings", "formula"};
+    static const QStringList names{"converter", "categories", "settings", "formula",
+                                   "units",     "editor",     "templates"};
     return names;
 }
 
@@ -38,8 +39,8 @@ ravodozu::Result<Command, QString> parse(const QStringList& arguments) {
 }
 
 QString usage() {
-    return "usage: zelvane [--toggle | --show [converter|categories|settings|formula] | --hide |"
-           " --quit | --background]\n";
+    return "usage: zelvane [--toggle | --show [" + pageNames().join('|') +
+           "] | --hide | --quit | --background]\n";
 }
 
 } // namespace zelvane::launch

@@ -20,7 +20,7 @@ struct Toggle {
     bool operator==(const Toggle&) const = default;
 };
 struct Show {
-    QString page; ///< "converter", "categories", "settings" or "formula"
+    QString page; ///< one of `pageNames`
     bool operator==(const Show&) const = default;
 };
 struct Hide {

@@ -49,7 +49,7 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     Q_PROPERTY(bool composited READ composited NOTIFY compositedChanged)
 
   public:
-    enum Page { converter, categories, settings, formula };
+    enum Page { converter, categories, settings, formula, units, editor, templates };
     Q_ENUM(Page)
 
     /// How long a toast stays.

@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include "EditorUnits.h"
 #include "LocalizationBundle.h"
 #include "RavoDozu/RegionProfile.h"
 #include "RavoDozu/UserPreferences.h"
@@ -79,6 +80,7 @@ const QMap<QString, QStringList>& composedIds() {
             ids["group."] << text(group.id);
         ids["group."] << "custom";
         ids["panel.size."] = {"small", "medium", "large"};
+        ids["custom.op."] = zelvane::EditorUnits::stepOps();
         return ids;
     }();
     return all;
