@@ -197,7 +197,7 @@ Result<std::string, WriteError> shareLink(const Payload& payload) {
            detail::base64Encode(*compact, detail::Base64Alphabet::urlSafe, /*padded=*/false);
 }
 
-Result<Payload, ShareError> decodeShareText(std::string_view text) {
+Result<Payload, ShareError> arrivedShareText(std::string_view text) {
     auto trimmed = trimmedWhiteSpace(text);
     if (auto at = findLinkPrefix(trimmed)) {
         // Links broken over lines are rejoined; anything else after the link stays and fails.
@@ -212,14 +212,14 @@ Result<Payload, ShareError> decodeShareText(std::string_view text) {
         auto bytes = detail::base64Decode(encoded, detail::Base64Alphabet::standard);
         if (!bytes)
             return fail(ShareError::notAConversion());
-        return decodeShareData(*bytes);
+        return arrivedShareData(*bytes);
     }
     if (trimmed.starts_with('{'))
-        return decodeShareData(trimmed);
+        return arrivedShareData(trimmed);
     return fail(ShareError::notAConversion());
 }
 
-Result<Payload, ShareError> decodeShareData(std::string_view bytes) {
+Result<Payload, ShareError> arrivedShareData(std::string_view bytes) {
     if (bytes.size() > maxPayloadBytes)
         return fail(ShareError::tooLarge());
     auto document = detail::parseJson(bytes);
@@ -230,19 +230,36 @@ Result<Payload, ShareError> decodeShareData(std::string_view bytes) {
         return fail(ShareError::notAConversion());
     if (envelope->version > currentShareVersion)
         return fail(ShareError::newerVersion());
-    if (envelope->conversion) {
-        auto conversion = sanitizedConversion(std::move(*envelope->conversion));
-        if (!conversion)
-            return fail(conversion.error());
-        return Payload{std::move(conversion).value()};
-    }
-    if (envelope->extra) {
-        auto extra = sanitizedExtra(std::move(*envelope->extra));
-        if (!extra)
-            return fail(extra.error());
-        return Payload{std::move(extra).value()};
-    }
+    if (envelope->conversion)
+        return Payload{std::move(*envelope->conversion)};
+    if (envelope->extra)
+        return Payload{std::move(*envelope->extra)};
     return fail(ShareError::notAConversion());
+}
+
+Result<Payload, ShareError> sanitized(Payload arrived) {
+    auto wrapped = [](auto item) -> Result<Payload, ShareError> {
+        if (!item)
+            return fail(item.error());
+        return Payload{std::move(item).value()};
+    };
+    if (auto* conversion = std::get_if<CustomConversion>(&arrived.item))
+        return wrapped(sanitizedConversion(std::move(*conversion)));
+    return wrapped(sanitizedExtra(std::move(std::get<CustomExtraUnit>(arrived.item))));
+}
+
+Result<Payload, ShareError> decodeShareText(std::string_view text) {
+    auto arrived = arrivedShareText(text);
+    if (!arrived)
+        return fail(arrived.error());
+    return sanitized(std::move(arrived).value());
+}
+
+Result<Payload, ShareError> decodeShareData(std::string_view bytes) {
+    auto arrived = arrivedShareData(bytes);
+    if (!arrived)
+        return fail(arrived.error());
+    return sanitized(std::move(arrived).value());
 }
 
 Result<CustomConversion, ShareError> sanitizedConversion(CustomConversion conversion) {

@@ -224,6 +224,16 @@ Item {
                         onBack: panel.show("converter")
                     }
                 }
+                Loader {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    active: panel.page === "import"
+                    visible: active
+                    sourceComponent: ImportPage {
+                        layout: panelLayout
+                        onBack: panel.show("converter")
+                    }
+                }
                 PanelFooter {
                     Layout.fillWidth: true
                     layout: panelLayout

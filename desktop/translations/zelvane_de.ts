@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>%1 verwenden</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>Importieren</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>Umrechnung</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>Zusätzliche Einheit in %1</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>Einheiten: %1 · Parameter: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>Einheiten und Formeln</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>Unbekannte Einheitenverweise</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>Beim Import geändert</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>Hinzufügen</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>„%1“ hinzugefügt</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>Die Zwischenablage enthält keine geteilte Umrechnung oder Einheit</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>Dieses geteilte Element überschreitet eine Grenze (%1) und kann nicht importiert werden.</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>Das ist keine geteilte eigene Umrechnung oder Einheit.</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>Dieses geteilte Element ist größer als 64 KB und kann nicht importiert werden.</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>Dieses geteilte Element stammt aus einer neueren Version von Zelvane. Aktualisiere Zelvane, um es zu importieren.</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>„%1“ gekürzt auf „%2“</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>Die Regel der Bezugseinheit „%1“ wurde entfernt</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>Nachkommastellen %1 außerhalb des Bereichs wurden verworfen</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>Der Hinweis auf die Herkunft wurde entfernt</translation>
     </message>
 </context>
 </TS>

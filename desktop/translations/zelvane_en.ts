@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Use %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>Conversion</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>Extra unit in %1</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>Units: %1 · Parameters: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>Units and formulas</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>Unknown unit references</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>Changed on import</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>Add</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>Added “%1”</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>The clipboard holds no shared conversion or unit</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>This shared item breaks a limit (%1) and cannot be imported.</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>This is not a shared custom conversion or unit.</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>This shared item is larger than 64 KB and cannot be imported.</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>“%1” shortened to “%2”</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>The rule of the reference unit “%1” was removed</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>Decimals %1 out of range were dropped</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>The note on where it came from was removed</translation>
     </message>
 </context>
 </TS>

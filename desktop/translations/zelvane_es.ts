@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Usar %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>Conversión</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>Unidad adicional en %1</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>Unidades: %1 · Parámetros: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>Unidades y fórmulas</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>Referencias a unidades desconocidas</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>Cambiado al importar</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>Añadir</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>Se añadió «%1»</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>El portapapeles no contiene ninguna conversión ni unidad compartida</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>Este elemento compartido supera un límite (%1) y no se puede importar.</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>Esto no es una conversión ni una unidad personalizada compartida.</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>Este elemento compartido ocupa más de 64 KB y no se puede importar.</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>Este elemento compartido se creó con una versión más reciente de Zelvane. Actualiza Zelvane para importarlo.</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>«%1» acortado a «%2»</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>Se quitó la regla de la unidad de referencia «%1»</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>Se descartaron los decimales %1, fuera de rango</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>Se quitó la nota sobre su procedencia</translation>
     </message>
 </context>
 </TS>

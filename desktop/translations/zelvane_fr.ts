@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Utiliser %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>Importer</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>Conversion</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>Unité supplémentaire dans %1</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>Unités : %1 · Paramètres : %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>Unités et formules</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>Références d’unités inconnues</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>Modifié à l’importation</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>Ajouter</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>« %1 » ajouté</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>Le presse-papiers ne contient aucune conversion ni unité partagée</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>Cet élément partagé dépasse une limite (%1) et ne peut pas être importé.</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>Ce n’est pas une conversion ou une unité personnalisée partagée.</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>Cet élément partagé dépasse 64 Ko et ne peut pas être importé.</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>Cet élément partagé a été créé par une version plus récente de Zelvane. Mettez Zelvane à jour pour l’importer.</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>« %1 » raccourci en « %2 »</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>La règle de l’unité de référence « %1 » a été retirée</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>Les décimales %1, hors limites, ont été abandonnées</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>La mention de sa provenance a été retirée</translation>
     </message>
 </context>
 </TS>

@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Pakai %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>Impor</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>Konversi</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>Satuan tambahan di %1</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>Satuan: %1 · Parameter: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>Satuan dan rumus</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>Rujukan satuan yang tidak dikenal</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>Diubah saat impor</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>“%1” ditambahkan</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>Papan klip tidak berisi konversi atau satuan yang dibagikan</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>Item yang dibagikan ini melewati batas (%1) dan tidak dapat diimpor.</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>Ini bukan konversi atau satuan kustom yang dibagikan.</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>Item yang dibagikan ini lebih besar dari 64 KB dan tidak dapat diimpor.</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>Item yang dibagikan ini dibuat oleh versi Zelvane yang lebih baru. Perbarui Zelvane untuk mengimpornya.</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>“%1” dipendekkan menjadi “%2”</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>Aturan satuan acuan “%1” dihapus</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>Desimal %1 di luar rentang dibuang</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>Catatan asal-usulnya dihapus</translation>
     </message>
 </context>
 </TS>

@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Usa %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>Importa</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>Conversione</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>Unità aggiuntiva in %1</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>Unità: %1 · Parametri: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>Unità e formule</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>Riferimenti a unità sconosciute</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>Modificato durante l’importazione</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>Aggiungi</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>Annulla</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>“%1” aggiunto</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>Gli appunti non contengono alcuna conversione o unità condivisa</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>Questo elemento condiviso supera un limite (%1) e non può essere importato.</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>Questa non è una conversione o un’unità personalizzata condivisa.</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>Questo elemento condiviso supera i 64 KB e non può essere importato.</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>Questo elemento condiviso è stato creato da una versione più recente di Zelvane. Aggiorna Zelvane per importarlo.</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>“%1” accorciato in “%2”</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>La regola dell’unità di riferimento “%1” è stata rimossa</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>I decimali %1, fuori intervallo, sono stati scartati</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>La nota sulla provenienza è stata rimossa</translation>
     </message>
 </context>
 </TS>

@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>%1 を使う</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>インポート</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>換算</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>%1 の追加単位</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>単位: %1 · パラメーター: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>単位と式</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>不明な単位参照</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>インポート時に変更</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>追加</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>キャンセル</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>「%1」を追加しました</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>クリップボードに共有された換算や単位がありません</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>この共有項目は制限 (%1) を超えているため、インポートできません。</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>これは共有されたカスタム換算や単位ではありません。</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>この共有項目は 64 KB を超えているため、インポートできません。</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>この共有項目は新しいバージョンの Zelvane で作成されました。インポートするには Zelvane を更新してください。</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>「%1」を「%2」に短縮</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>基準単位「%1」のルールを削除しました</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>範囲外の小数桁数 %1 を破棄しました</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>入手元のメモを削除しました</translation>
     </message>
 </context>
 </TS>

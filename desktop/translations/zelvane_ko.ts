@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>%1 사용</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>가져오기</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>변환</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>%1의 추가 단위</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>단위: %1 · 매개변수: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>단위와 수식</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>알 수 없는 단위 참조</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>가져오면서 변경됨</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>추가</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>취소</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>“%1” 추가됨</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>클립보드에 공유된 변환이나 단위가 없습니다</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>이 공유 항목은 제한(%1)을 넘어서 가져올 수 없습니다.</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>공유된 사용자 변환이나 단위가 아닙니다.</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>이 공유 항목은 64KB보다 커서 가져올 수 없습니다.</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>이 공유 항목은 더 새로운 버전의 Zelvane에서 만들어졌습니다. 가져오려면 Zelvane을 업데이트하세요.</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>“%1”을(를) “%2”(으)로 줄임</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>기준 단위 “%1”의 규칙을 제거함</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>범위를 벗어난 소수 자릿수 %1을(를) 버림</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>출처 메모를 제거함</translation>
     </message>
 </context>
 </TS>

@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Guna %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>Penukaran</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>Unit tambahan dalam %1</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>Unit: %1 · Parameter: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>Unit dan formula</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>Rujukan unit yang tidak dikenali</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>Diubah semasa import</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>Tambah</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>Batal</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>“%1” ditambah</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>Papan klip tidak mengandungi penukaran atau unit yang dikongsi</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>Item kongsi ini melebihi had (%1) dan tidak boleh diimport.</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>Ini bukan penukaran atau unit tersuai yang dikongsi.</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>Item kongsi ini lebih besar daripada 64 KB dan tidak boleh diimport.</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>Item kongsi ini dibuat oleh versi Zelvane yang lebih baharu. Kemas kini Zelvane untuk mengimportnya.</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>“%1” dipendekkan kepada “%2”</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>Peraturan unit rujukan “%1” telah dibuang</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>Perpuluhan %1 di luar julat telah digugurkan</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>Catatan tentang asal usulnya telah dibuang</translation>
     </message>
 </context>
 </TS>

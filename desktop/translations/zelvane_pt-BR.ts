@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Usar %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>Importar</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>Conversão</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>Unidade extra em %1</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>Unidades: %1 · Parâmetros: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>Unidades e fórmulas</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>Referências a unidades desconhecidas</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>Alterado na importação</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>Adicionar</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>“%1” adicionado</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>A área de transferência não contém nenhuma conversão ou unidade compartilhada</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>Este item compartilhado ultrapassa um limite (%1) e não pode ser importado.</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>Isto não é uma conversão ou unidade personalizada compartilhada.</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>Este item compartilhado tem mais de 64 KB e não pode ser importado.</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>Este item compartilhado foi feito por uma versão mais recente do Zelvane. Atualize o Zelvane para importá-lo.</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>“%1” encurtado para “%2”</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>A regra da unidade de referência “%1” foi removida</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>As casas decimais %1, fora do intervalo, foram descartadas</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>A nota sobre a origem foi removida</translation>
     </message>
 </context>
 </TS>

@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>ใช้ %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>นำเข้า</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>การแปลง</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>หน่วยเพิ่มเติมใน %1</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>หน่วย: %1 · พารามิเตอร์: %2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>หน่วยและสูตร</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>การอ้างอิงหน่วยที่ไม่รู้จัก</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>เปลี่ยนแปลงเมื่อนำเข้า</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>เพิ่ม</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>ยกเลิก</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>เพิ่ม “%1” แล้ว</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>คลิปบอร์ดไม่มีการแปลงหรือหน่วยที่แชร์</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>รายการที่แชร์นี้เกินขีดจำกัด (%1) และนำเข้าไม่ได้</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>นี่ไม่ใช่การแปลงหรือหน่วยที่กำหนดเองที่แชร์</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>รายการที่แชร์นี้ใหญ่กว่า 64 KB และนำเข้าไม่ได้</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>รายการที่แชร์นี้สร้างด้วย Zelvane รุ่นที่ใหม่กว่า โปรดอัปเดต Zelvane เพื่อนำเข้า</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>ย่อ “%1” เป็น “%2”</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>นำกฎของหน่วยอ้างอิง “%1” ออกแล้ว</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>ทิ้งจำนวนทศนิยม %1 ที่อยู่นอกช่วงแล้ว</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>นำหมายเหตุที่มาออกแล้ว</translation>
     </message>
 </context>
 </TS>

@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>使用 %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>换算</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>%1 中的附加单位</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>单位：%1 · 参数：%2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>单位和公式</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>未知的单位引用</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>导入时的改动</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>已添加“%1”</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>剪贴板中没有共享的换算或单位</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>此共享项超出限制（%1），无法导入。</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>这不是共享的自定义换算或单位。</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>此共享项大于 64 KB，无法导入。</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>此共享项由更新版本的 Zelvane 创建。请更新 Zelvane 后再导入。</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>“%1”已缩短为“%2”</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>已移除基准单位“%1”的规则</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>已舍弃超出范围的小数位数 %1</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>已移除来源说明</translation>
     </message>
 </context>
 </TS>

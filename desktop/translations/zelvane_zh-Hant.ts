@@ -1038,6 +1038,81 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>使用 %1</translation>
+    <message id="import.title">
+        <source>Import</source>
+        <translation>匯入</translation>
+    </message>
+    <message id="import.conversion">
+        <source>Conversion</source>
+        <translation>換算</translation>
+    </message>
+    <message id="import.extra">
+        <source>Extra unit in %1</source>
+        <translation>%1 中的附加單位</translation>
+    </message>
+    <message id="import.counts">
+        <source>Units: %1 · Parameters: %2</source>
+        <translation>單位：%1 · 參數：%2</translation>
+    </message>
+    <message id="import.units">
+        <source>Units and formulas</source>
+        <translation>單位與公式</translation>
+    </message>
+    <message id="import.unknown">
+        <source>Unknown unit references</source>
+        <translation>未知的單位參照</translation>
+    </message>
+    <message id="import.changes">
+        <source>Changed on import</source>
+        <translation>匯入時的變更</translation>
+    </message>
+    <message id="import.add">
+        <source>Add</source>
+        <translation>加入</translation>
+    </message>
+    <message id="import.cancel">
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message id="import.added">
+        <source>Added “%1”</source>
+        <translation>已加入「%1」</translation>
+    </message>
+    <message id="import.nothing">
+        <source>The clipboard holds no shared conversion or unit</source>
+        <translation>剪貼簿中沒有分享的換算或單位</translation>
+    </message>
+    <message id="import.error.invalid">
+        <source>This shared item breaks a limit (%1) and cannot be imported.</source>
+        <translation>此分享項目超出限制（%1），無法匯入。</translation>
+    </message>
+    <message id="import.error.notAConversion">
+        <source>This is not a shared custom conversion or unit.</source>
+        <translation>這不是分享的自訂換算或單位。</translation>
+    </message>
+    <message id="import.error.tooLarge">
+        <source>This shared item is larger than 64 KB and cannot be imported.</source>
+        <translation>此分享項目大於 64 KB，無法匯入。</translation>
+    </message>
+    <message id="import.error.newerVersion">
+        <source>This shared item was made by a newer version of Zelvane. Update Zelvane to import it.</source>
+        <translation>此分享項目由較新版本的 Zelvane 建立。請更新 Zelvane 後再匯入。</translation>
+    </message>
+    <message id="import.change.cut">
+        <source>“%1” shortened to “%2”</source>
+        <translation>「%1」已縮短為「%2」</translation>
+    </message>
+    <message id="import.change.rule">
+        <source>The rule of the reference unit “%1” was removed</source>
+        <translation>已移除基準單位「%1」的規則</translation>
+    </message>
+    <message id="import.change.decimals">
+        <source>Decimals %1 out of range were dropped</source>
+        <translation>已捨棄超出範圍的小數位數 %1</translation>
+    </message>
+    <message id="import.change.source">
+        <source>The note on where it came from was removed</source>
+        <translation>已移除來源說明</translation>
     </message>
 </context>
 </TS>

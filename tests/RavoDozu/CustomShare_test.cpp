@@ -1,6 +1,7 @@
 // Sharing custom conversions: links and their base64, envelopes, limits, clean-up and preview.
 #include "../../RavoDozu/src/Base64.h"
 #include "RavoDozu/CustomShare.h"
+#include "RavoDozu/ShareCleanUp.h"
 
 #include <gtest/gtest.h>
 #include <nlohmann/json.hpp>
@@ -154,6 +155,32 @@ TEST(ShareSanitize, ConversionCleanUp) {
     EXPECT_EQ(result->glyph, " 👍🏽");
     EXPECT_FALSE(result->units[0].rule) << "the reference unit's rule is removed";
     EXPECT_EQ(result->decimals, std::nullopt);
+}
+
+TEST(ShareCleanUp, ListsWhatTheImportChangedAndNothingElse) {
+    auto conversion = lengths();
+    conversion.name = "  Field lengths";
+    conversion.glyph = "abc";
+    conversion.units[0].rule = ratio(5);
+    conversion.units[2].symbol = " mi ";
+    conversion.decimals = 11;
+    auto arrived = arrivedShareText(envelopeText(encodeCustomConversion(conversion)));
+    ASSERT_TRUE(arrived);
+    EXPECT_EQ(arrived->conversion()->id, "ab12cd34") << "as it arrived";
+    auto kept = sanitized(*arrived);
+    ASSERT_TRUE(kept);
+    using Kind = CleanUpChange::Kind;
+    const std::vector<CleanUpChange> expected = {
+        {Kind::nameCut, "  Field lengths", "Field lengths"},
+        {Kind::glyphCut, "abc", "ab"},
+        {Kind::decimalsRemoved, "11", ""},
+        {Kind::ruleRemoved, "Metre", ""},
+        {Kind::symbolCut, " mi ", "mi"},
+        {Kind::sourceRemoved, "template:laps", ""},
+    };
+    EXPECT_EQ(cleanUpChanges(*arrived, *kept), expected);
+    const Payload clean{hand()};
+    EXPECT_EQ(cleanUpChanges(clean, *sanitized(clean)), std::vector<CleanUpChange>{});
 }
 
 TEST(SharePreview, ConversionLinesReferencesAndUnknowns) {

@@ -1,4 +1,4 @@
-// Custom conversions: listing, sharing, importing, adopting templates and removing them.
+// Custom conversions: listing, adding, sharing, importing, adopting templates and removing them.
 #include "CliFixture.h"
 
 using zelvane::testing::CliResult;
@@ -85,6 +85,50 @@ TEST_F(ShareCommands, RefusedImportsSayWhyAndStoreNothing) {
         {{"import", "--yes", "zelvane:%%%"}, 1, std::nullopt, "not a shared custom conversion"},
     });
     EXPECT_FALSE(std::filesystem::exists(storeFile()));
+}
+
+TEST_F(ShareCommands, AddRefusesBadInputAndStoresNothing) {
+    const std::string badFormula = R"json({"format":"zelvane.custom","version":1,"conversion":{
+        "name":"Odd","units":[{"name":"M"},{"name":"Bad","rule":{"type":"formula","forward":"x +"}}]}})json";
+    expectRuns({
+        {{"custom", "add", "--name", "X", "--unit", "A"}, 1, "", "at least one more --unit"},
+        {{"custom", "add", "--name", "X", "--unit", "A", "--unit", "B"}, 1, "", "needs its ratio"},
+        {{"custom", "add", "--name", "X", "--unit", "A=2", "--unit", "B=1"}, 1, "", "no ratio"},
+        {{"custom", "add", "--name", "X", "--unit", "A", "--unit", "B=0"}, 1, "", "positive"},
+        {{"custom", "add", "--name", " ", "--unit", "A", "--unit", "B=2"}, 1, "", "name is empty"},
+        {{"custom", "add", "--extra", "length", "--unit", "R=5"}, 1, "", "CATEGORY.UNIT"},
+        {{"custom", "add", "--extra", "length.zz", "--unit", "R=5"},
+         1,
+         "",
+         "unknownUnit length.zz"},
+        {.arguments = {"custom", "add", "-"},
+         .exitCode = 1,
+         .err = "Bad: expression",
+         .input = badFormula},
+        {.arguments = {"custom", "add", "-"}, .exitCode = 1, .err = "not a shared", .input = "{"},
+        {{"custom", "add", "--unit", "A", "no-such-file"}, 2, "", "not both"},
+        {{"custom", "list", "--name", "X"}, 2},
+    });
+    EXPECT_FALSE(std::filesystem::exists(storeFile()));
+}
+
+TEST_F(ShareCommands, AddCreatesFromFlagsOrShareJsonWithEachUnitsStatus) {
+    expectRuns({
+        {{"custom", "add", "--name", "Brew", "--unit", "Litre:L", "--unit", "Pint:pt=0.5"},
+         0,
+         "pt       Pint             exactLine"},
+        {{"custom", "add", "--extra", "length.m", "--unit", "Rod:rd=5.0292"},
+         0,
+         "length (against m)"},
+        {.arguments = {"custom", "add", "-"},
+         .out = "Stadion          exactLine",
+         .input = R"json({"format":"zelvane.custom","version":1,"conversion":{"name":"Roads",
+            "units":[{"name":"Metre"},{"name":"Stadion","rule":{"type":"ratio","value":185}}]}})json"},
+        {{"convert", "2 rd to m"}, 0, "→ 10.06 m"},
+    });
+    auto listed = runJson({"custom", "list", "--json"});
+    EXPECT_EQ(listed["conversions"].size(), 2u);
+    EXPECT_EQ(listed["extras"][0]["status"], "exactLine");
 }
 
 TEST_F(ShareCommands, RemoveTakesTheItemAndItsCategoryAndNothingElse) {

@@ -54,6 +54,9 @@ if [ "$app" = with-app ]; then
 fi
 
 desktop-file-validate "$usr/share/applications/zelvane.desktop" || fail "desktop entry"
+# zelvane: links open in the panel's import preview.
+grep -q '^MimeType=x-scheme-handler/zelvane;$' "$usr/share/applications/zelvane.desktop" &&
+    grep -q '^Exec=zelvane %u$' "$usr/share/applications/zelvane.desktop" || fail "link handler"
 appstreamcli validate --no-net "$usr"/share/metainfo/*.metainfo.xml >"$work/appstream" ||
     { cat "$work/appstream" >&2; fail "AppStream metadata"; }
 for size in 16x16 22x22 24x24 32x32 48x48 64x64 128x128 256x256 scalable; do

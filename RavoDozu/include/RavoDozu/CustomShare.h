@@ -98,6 +98,13 @@ Result<Payload, ShareError> decodeShareText(std::string_view text);
 /// Size check, envelope check and clean-up of envelope JSON.
 Result<Payload, ShareError> decodeShareData(std::string_view bytes);
 
+/// `decodeShareText` and `decodeShareData` without the clean-up: the item as it arrived, for
+/// telling the receiver what the clean-up changed. Never to be stored as it is.
+Result<Payload, ShareError> arrivedShareText(std::string_view text);
+Result<Payload, ShareError> arrivedShareData(std::string_view bytes);
+/// `sanitizedConversion` or `sanitizedExtra` of the item.
+Result<Payload, ShareError> sanitized(Payload arrived);
+
 /// An incoming conversion made safe: fresh ids, no source, texts trimmed and cut, limits on
 /// units, parameters, steps and formulas checked.
 Result<CustomConversion, ShareError> sanitizedConversion(CustomConversion conversion);

@@ -27,31 +27,6 @@ ColumnLayout {
 
     spacing: layout.spacing
 
-    component Section: ColumnLayout {
-        required property string title
-        default property alias body: content.data
-        spacing: 4
-        Layout.fillWidth: true
-        Text {
-            text: parent.title
-            color: PanelStyle.secondaryText
-            font.pixelSize: PanelStyle.captionSize
-            font.weight: Font.DemiBold
-            font.capitalization: Font.AllUppercase
-            Accessible.role: Accessible.Heading
-            Accessible.name: text
-        }
-        ColumnLayout { id: content; spacing: 3; Layout.fillWidth: true }
-    }
-    component Line: Text {
-        color: PanelStyle.text
-        font.pixelSize: PanelStyle.bodySize + 1
-        wrapMode: Text.Wrap
-        Layout.fillWidth: true
-        Accessible.role: Accessible.StaticText
-        Accessible.name: text
-    }
-
     PageHeader {
         Layout.fillWidth: true
         title: qsTrId("explain.title")
@@ -78,15 +53,15 @@ ColumnLayout {
                 id: body
                 width: scroller.width
                 spacing: 12
-                Section {
+                PageSection {
                     title: qsTrId("explain.definition")
-                    Line {
+                    PageLine {
                         text: page.fromUnitId
                               ? page.flow.fromUnitName + " (" + page.flow.fromUnitSymbol + ") · "
                                 + AppState.categoryDisplayName(page.categoryId) : "—"
                         font.weight: Font.DemiBold
                     }
-                    Line {
+                    PageLine {
                         visible: !!page.base
                         text: page.base ? qsTrId("explain.relativeTo").arg(
                                               page.base.name + " (" + page.base.symbol + ")")
@@ -95,12 +70,12 @@ ColumnLayout {
                         font.pixelSize: PanelStyle.bodySize
                     }
                 }
-                Section {
+                PageSection {
                     visible: page.lines.length > 0
                     title: qsTrId("explain.formulas")
                     Repeater {
                         model: page.lines
-                        Line {
+                        PageLine {
                             required property string modelData
                             text: modelData
                             color: page.theme.deep
@@ -108,14 +83,14 @@ ColumnLayout {
                         }
                     }
                 }
-                Section {
+                PageSection {
                     visible: page.example.length > 0
                     title: qsTrId("explain.example")
-                    Line { text: page.example }
+                    PageLine { text: page.example }
                 }
-                Section {
+                PageSection {
                     title: qsTrId("explain.notes")
-                    Line {
+                    PageLine {
                         text: qsTrId(page.noteKey)
                         color: PanelStyle.secondaryText
                         font.pixelSize: PanelStyle.bodySize

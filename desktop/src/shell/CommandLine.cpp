@@ -31,6 +31,7 @@ std::string CommandLine::helpText() {
            "  --hide         hide the panel\n"
            "  --quit         end the running copy\n"
            "  --background   start without showing the panel\n"
+           "  zelvane:LINK   preview a shared custom conversion or unit and offer to add it\n"
            "  -h, --help     this help\n"
            "  --version      the version\n"
            "  --             ends the options\n\n"

@@ -15,10 +15,11 @@ namespace zelvane {
 /// arguments, optionally followed by a QString, the sender's session bus address: a 32-bit
 /// count, then per text a 32-bit byte length (0xffffffff for a null text) and its UTF-16.
 /// Every byte is looked at once, however the message is split, and nothing past the limits is
-/// held: a later start sends a few short arguments and one address.
+/// held: a later start sends a few short arguments, or one share link, and one address.
 class HandOverReader {
   public:
-    static constexpr std::size_t maxMessageBytes = 64 * 1024;
+    /// Room for the longest share link (about 87,400 characters of UTF-16) and the rest.
+    static constexpr std::size_t maxMessageBytes = 256 * 1024;
     static constexpr std::uint32_t maxArguments = 64;
 
     enum class State {

@@ -18,6 +18,13 @@ ravodozu::Result<Command, QString> parse(const QStringList& arguments) {
     if (arguments.isEmpty())
         return Command{Reopen{}};
     const QString& option = arguments.front();
+    if (option.startsWith("zelvane:", Qt::CaseInsensitive)) {
+        if (arguments.size() > 1)
+            return ravodozu::fail(QString("unexpected argument: %1").arg(arguments[1]));
+        if (option.size() > maxLinkLength)
+            return ravodozu::fail(QString("the link is longer than any shared item can be"));
+        return Command{Import{option}};
+    }
     const qsizetype allowed = option == "--show" ? 2 : 1;
     if (arguments.size() > allowed)
         return ravodozu::fail(QString("unexpected argument: %1").arg(arguments[allowed]));
@@ -40,7 +47,7 @@ ravodozu::Result<Command, QString> parse(const QStringList& arguments) {
 
 QString usage() {
     return "usage: zelvane [--toggle | --show [" + pageNames().join('|') +
-           "] | --hide | --quit | --background]\n";
+           "] | --hide | --quit | --background | zelvane:LINK]\n";
 }
 
 } // namespace zelvane::launch

@@ -8,6 +8,7 @@
 #include <string>
 #include <variant>
 
+#include "RavoDozu/CustomShare.h"
 #include "RavoDozu/Result.h"
 
 namespace zelvane::launch {
@@ -20,7 +21,7 @@ struct Toggle {
     bool operator==(const Toggle&) const = default;
 };
 struct Show {
-    QString page; ///< one of `pageNames`
+    QString page; ///< One of `pageNames`.
     bool operator==(const Show&) const = default;
 };
 struct Hide {
@@ -33,8 +34,18 @@ struct Quit {
 struct Background {
     bool operator==(const Background&) const = default;
 };
+/// A zelvane: link, as the desktop opens one with the panel: preview it for import.
+struct Import {
+    QString link;
+    bool operator==(const Import&) const = default;
+};
 
-using Command = std::variant<Reopen, Toggle, Show, Hide, Quit, Background>;
+using Command = std::variant<Reopen, Toggle, Show, Hide, Quit, Background, Import>;
+
+/// The longest link that can carry a shared item: "zelvane:" and the Base64 of the largest
+/// envelope. A longer one is refused before it reaches the running instance.
+inline constexpr qsizetype maxLinkLength =
+    ravodozu::CustomShare::linkPrefix.size() + (ravodozu::CustomShare::maxPayloadBytes + 2) / 3 * 4;
 
 /// The page names `--show` accepts, in the panel's page order.
 const QStringList& pageNames();

@@ -1,6 +1,7 @@
 #include "PanelController.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QPalette>
 #include <QQuickWindow>
 #include <QSystemTrayIcon>
@@ -9,6 +10,7 @@
 
 #include "AppState.h"
 #include "ConverterModel.h"
+#include "CustomImport.h"
 #include "DesktopSettings.h"
 #include "GlobalShortcut.h"
 #include "InputFlow.h"
@@ -61,7 +63,8 @@ PanelController::PanelController(AppState& app, DesktopSettings& settings, QQuic
       tray_(std::make_unique<TrayIcon>(settings, *copier_, std::move(trayIcon))),
       placement_(
           std::make_unique<PanelPlacement>(settings, panel, [this] { return tray_->geometry(); })),
-      shortcut_(std::make_unique<GlobalShortcut>(settings)) {
+      shortcut_(std::make_unique<GlobalShortcut>(settings)),
+      import_(std::make_unique<CustomImport>(app)) {
     panel_.setTitle("Zelvane");
 
     toastTimer_.setSingleShot(true);
@@ -90,6 +93,12 @@ PanelController::PanelController(AppState& app, DesktopSettings& settings, QQuic
             &PanelController::tellShortcutProblem);
     tellShortcutProblem();
     warnWithoutTray();
+    connect(import_.get(), &CustomImport::added, this,
+            [this](const QString& name, const QString& categoryId) {
+                app_.converter()->switchCategory(categoryId);
+                setPage(converter);
+                showToast(qtTrId("import.added").arg(name));
+            });
     connect(&SaveFailures::instance(), &SaveFailures::failed, this,
             [this](const QString& message) { showToast(qtTrId("panel.unsaved").arg(message)); });
 
@@ -139,6 +148,7 @@ void PanelController::handle(const launch::Command& command) {
         void operator()(launch::Hide) const { self.hide(); }
         void operator()(launch::Quit) const { QCoreApplication::quit(); }
         void operator()(launch::Background) const {}
+        void operator()(const launch::Import& link) const { self.openImport(link.link); }
     };
     std::visit(Handler{*this}, command);
 }
@@ -169,7 +179,8 @@ void PanelController::show(Page page) {
 }
 
 QString PanelController::pageName() const {
-    return launch::pageNames().at(page_);
+    // The import page shows an item read from a link or the clipboard: nothing to --show.
+    return page_ == import ? QStringLiteral("import") : launch::pageNames().at(page_);
 }
 
 void PanelController::showPage(const QString& name) {
@@ -246,6 +257,18 @@ void PanelController::openConversion(const Recent& conversion) {
     app_.converter()->open(toQString(conversion.categoryId), toQString(conversion.fromUnitId),
                            toQString(conversion.input));
     setPage(converter);
+}
+
+void PanelController::openImport(const QString& text) {
+    import_->read(text);
+    show(import);
+}
+
+void PanelController::importFromClipboard() {
+    if (import_->read(QGuiApplication::clipboard()->text()))
+        show(import);
+    else
+        showToast(qtTrId("import.nothing"));
 }
 
 void PanelController::showToast(const QString& text) {

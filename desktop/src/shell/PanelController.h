@@ -24,6 +24,7 @@ class QQuickWindow;
 namespace zelvane {
 
 class AppState;
+class CustomImport;
 class DesktopSettings;
 class GlobalShortcut;
 class PanelPlacement;
@@ -49,7 +50,8 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     Q_PROPERTY(bool composited READ composited NOTIFY compositedChanged)
 
   public:
-    enum Page { converter, categories, settings, formula, units, editor, templates };
+    /// The pages, those `zelvane --show` names first in its order.
+    enum Page { converter, categories, settings, formula, units, editor, templates, import };
     Q_ENUM(Page)
 
     /// How long a toast stays.
@@ -73,6 +75,7 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     TrayIcon& tray() const { return *tray_; }
     ResultCopier& copier() const { return *copier_; }
     GlobalShortcut& shortcut() const { return *shortcut_; }
+    CustomImport& importer() const { return *import_; }
 
     /// Does what a start of zelvane asked for.
     void handle(const launch::Command& command);
@@ -95,6 +98,11 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     void openConversion(const Recent& conversion);
     /// Opens a recent conversion in the converter: `index` in the recents model.
     Q_INVOKABLE void openRecent(int index);
+    /// Previews the shared item in `text` (a link anywhere in it, or share JSON) on the import
+    /// page, or why it cannot be imported.
+    void openImport(const QString& text);
+    /// `openImport` of the clipboard's text; a toast instead when it holds no shared item.
+    Q_INVOKABLE void importFromClipboard();
     /// Replaces any toast; it goes after `toastMilliseconds`.
     Q_INVOKABLE void showToast(const QString& text);
 
@@ -129,6 +137,7 @@ class PanelController : public QObject, public LatestInstance<PanelController> {
     std::unique_ptr<TrayIcon> tray_;
     std::unique_ptr<PanelPlacement> placement_;
     std::unique_ptr<GlobalShortcut> shortcut_;
+    std::unique_ptr<CustomImport> import_;
     Page page_ = converter;
     int openCount_ = 0;
     std::optional<QString> toast_;

@@ -150,6 +150,8 @@ TEST_F(HostileInput, OversizedAndMalformedMessagesAreDroppedAtOnce) {
         std::string("\0\0\0\x01\0\0\0\x03xyz", 11), // UTF-16 of an odd length
         endless,
         message(std::vector<std::u16string>(HandOverReader::maxArguments + 1, u"x")),
+        // A link past the message limit.
+        message({u"zelvane:" + std::u16string(HandOverReader::maxMessageBytes / 2, u'A')}),
     };
     for (const auto& bytes : hostile) {
         Client client(socketPath());
@@ -170,6 +172,10 @@ TEST_F(HostileInput, OversizedAndMalformedMessagesAreDroppedAtOnce) {
         ;
     EXPECT_TRUE(flood.reply(3000));
     EXPECT_TRUE(handsOver());
+    // Links that carry no share are taken, and the preview says so.
+    for (const QString& link : {QString::fromUtf8("zelvane:\x01\x7f\xc3\xbf\xef\xbf\xbd"),
+                                QString("zelvane:").repeated(5000)})
+        EXPECT_TRUE(handsOver({link}));
     EXPECT_EQ(panel.state(), QProcess::Running);
 }
 

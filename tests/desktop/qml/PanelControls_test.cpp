@@ -115,8 +115,8 @@ TEST_F(PanelControlsTest, ARowCopiesOnAClickAndBecomesTheSourceWithCtrl) {
 
 // The top bar stays over every page, and each other page has a Back button; Esc still leaves it.
 TEST_F(PanelControlsTest, EveryPageKeepsTheTopBarAndAWayBack) {
-    for (auto page :
-         {PanelController::categories, PanelController::settings, PanelController::formula}) {
+    for (auto page : {PanelController::categories, PanelController::settings,
+                      PanelController::formula, PanelController::import}) {
         for (std::string_view way : {"click", "screen reader", "escape"}) {
             controller_->show(page);
             QQuickItem* back = nullptr;

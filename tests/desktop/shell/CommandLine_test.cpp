@@ -39,6 +39,7 @@ TEST(LaunchCommand, ReadsEachOptionAndRefusesTheRest) {
         {{"--hide"}, Hide{}},
         {{"--show"}, Show{"converter"}},
         {{"--show", "formula"}, Show{"formula"}},
+        {{"ZELVANE:eyJ9"}, Import{"ZELVANE:eyJ9"}}, // read whatever follows; the page says why not
     };
     for (const auto& [arguments, command] : commands)
         EXPECT_EQ(parse(arguments).value(), command) << arguments.join(' ').toStdString();
@@ -47,6 +48,9 @@ TEST(LaunchCommand, ReadsEachOptionAndRefusesTheRest) {
         {{"--toggle", "now"}, "unexpected argument: now"},
         {{"settings"}, "unknown option: settings"},
         {{"--", "--toggle"}, "unexpected argument: --toggle"}, // the launch takes no operands
+        {{"zelvane:a", "zelvane:b"}, "unexpected argument: zelvane:b"},
+        {{"zelvane:" + QString(zelvane::launch::maxLinkLength, 'A')},
+         "the link is longer than any shared item can be"},
     };
     for (const auto& [arguments, error] : refused)
         EXPECT_EQ(parse(arguments).error(), error);

@@ -3,6 +3,7 @@
 // killed instance, the X server going away, a desktop without a tray host. Skipped without a
 // display.
 #include "AppProcesses.h"
+#include "RavoDozu/CustomShare.h"
 
 #include <QJsonDocument>
 #include <QTest>
@@ -97,6 +98,25 @@ TEST_F(ShellEndToEnd, TheFirstLaunchShowsThePanelAndLaterOnesHandOverTheirComman
         EXPECT_EQ(zelvane(arguments).status, 0);
         EXPECT_TRUE(waitForPanel(shown)) << arguments.join(' ').toStdString();
     }
+    EXPECT_EQ(app_->state(), QProcess::Running);
+}
+
+TEST_F(ShellEndToEnd, ALinkGivenToALaterLaunchOpensItsPreviewAndReturnAddsIt) {
+    launch({"--background"});
+    ravodozu::CustomConversion brew;
+    brew.name = "Brew";
+    brew.units = {{"l", "Litre", "L", std::nullopt},
+                  {"p", "Pint", "pt", ravodozu::CustomRule{ravodozu::CustomRule::Ratio{0.5}}}};
+    const auto link = ravodozu::CustomShare::shareLink({brew});
+    ASSERT_TRUE(link);
+    // Longer than any item can be: refused by the launch, the running panel never hears of it.
+    EXPECT_EQ(zelvane({"zelvane:" + QString(100'000, 'A')}).status, 2);
+    EXPECT_EQ(zelvane({QString::fromStdString(*link)}).status, 0);
+    ASSERT_TRUE(waitForPanel(true));
+    EXPECT_EQ(readDefault("customLibrary"), "") << "nothing is added before the user accepts";
+    key("Return"); // the preview's Add has the focus
+    EXPECT_TRUE(
+        QTest::qWaitFor([&] { return readDefault("customLibrary").contains("Brew"); }, 5000));
     EXPECT_EQ(app_->state(), QProcess::Running);
 }
 
