@@ -1038,6 +1038,7 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Use %1</translation>
+    </message>
     <message id="import.title">
         <source>Import</source>
         <translation>Import</translation>

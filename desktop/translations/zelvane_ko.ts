@@ -1038,6 +1038,7 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>%1 사용</translation>
+    </message>
     <message id="import.title">
         <source>Import</source>
         <translation>가져오기</translation>
