@@ -18,7 +18,8 @@ QtObject {
         switch (page) {
         case "categories": return "panel.hint.categories"
         case "settings": return "panel.hint.settings"
-        case "formula": case "units": case "editor": case "templates": return "panel.hint.back"
+        case "formula": case "units": case "editor": case "templates": case "import":
+            return "panel.hint.back"
         }
         return width >= 600 ? "panel.hint.full" : width >= 520 ? "panel.hint.medium" : "panel.hint.short"
     }
