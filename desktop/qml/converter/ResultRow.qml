@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls.Basic
 import QtQuick.Layouts
+import QtQuick.Window
 import Zelvane
 
 // One converted value: flag, unit, value, and a pin that keeps the unit at the top. Click
@@ -28,9 +29,12 @@ Item {
 
     signal tap(bool asSource)
 
-    // The menu from the keyboard (the Menu key, Shift+F10): under the row, its first entry current.
+    // The menu from the keyboard (the Menu key, Shift+F10): under the row, its first entry
+    // current, and the keys back where they were once it closes.
     function openMenu() {
+        const previous = Window.activeFocusItem
         const menu = rowMenu.createObject(item)
+        menu.closed.connect(() => previous && previous.forceActiveFocus())
         menu.popup(item, 8, item.height)
         menu.currentIndex = 0
     }
@@ -138,6 +142,13 @@ Item {
         id: rowMenu
         Menu {
             objectName: "rowMenu"
+            // As wide as its longest entry: a fixed width cuts longer languages' texts.
+            width: {
+                let widest = 0
+                for (let index = 0; index < count; ++index)
+                    widest = Math.max(widest, itemAt(index).implicitWidth)
+                return Math.max(implicitWidth, widest + leftPadding + rightPadding)
+            }
             onClosed: destroy()
             Entry {
                 objectName: "rowCopyWithUnit"

@@ -68,7 +68,8 @@ class PanelControlsTest : public testing::PanelFixture {
         return nullptr;
     }
     bool menuOpen(const char* name) const {
-        return item<QObject>(name)->property("opened").toBool();
+        const auto* menu = item<QObject>(name); // a row's menu goes once it is closed
+        return menu && menu->property("opened").toBool();
     }
     /// The pixels of `target` as drawn now.
     QImage drawn(const QQuickItem* target) const {
@@ -111,6 +112,14 @@ TEST_F(PanelControlsTest, ARowCopiesOnAClickAndBecomesTheSourceWithCtrl) {
         press(Qt::Key_Return);
         EXPECT_TRUE(waitFor([&] { return !QGuiApplication::clipboard()->text().isEmpty(); }));
     }
+    // Closed with Esc, the menu leaves the keys with the field.
+    const QString selected = flow().unitIds().at(0);
+    press(Qt::Key_Menu);
+    ASSERT_TRUE(waitFor([&] { return menuOpen("rowMenu"); }));
+    press(Qt::Key_Escape);
+    ASSERT_TRUE(waitFor([&] { return !menuOpen("rowMenu"); }));
+    press(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(model().fromUnitId(), selected);
 }
 
 // The top bar stays over every page, and each other page has a Back button; Esc still leaves it.
