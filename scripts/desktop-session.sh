@@ -3,7 +3,8 @@
 # window manager, a tray host (trayer) with --tray, a session bus, and a private 0700
 # XDG_RUNTIME_DIR. Waits until each is up, stops them all afterwards, and exits with the
 # command's status. With --wayland, the weston compositor runs in a window of the X server
-# (so it has a seat and takes xdotool's keys) and WAYLAND_DISPLAY names it. The session bus
+# (so it has a seat and takes xdotool's keys) and WAYLAND_DISPLAY names it; XWAYLAND_DISPLAY
+# names its X server for X11 clients of that session. The session bus
 # starts the accessibility bus (at-spi2-core) when a program first asks for it.
 #   scripts/desktop-session.sh [--tray] [--wayland] [--size WxH] CMD...
 set -euo pipefail
@@ -78,10 +79,14 @@ if $wayland; then
     # No on-screen keyboard over the clients: the keys come from xdotool.
     printf '[input-method]\npath=/bin/true\n' >"$work/weston.ini"
     weston --config="$work/weston.ini" --backend=x11-backend.so --socket=wayland-zelvane \
-        --width="${size%x*}" --height="${size#*x}" >"$work/weston.log" 2>&1 &
+        --xwayland --width="${size%x*}" --height="${size#*x}" >"$work/weston.log" 2>&1 &
     pids+=($!)
     await "weston" test -S "$XDG_RUNTIME_DIR/wayland-zelvane"
+    await "Xwayland" grep -q "xserver listening on display" "$work/weston.log"
     export WAYLAND_DISPLAY=wayland-zelvane
+    # X11 clients of the Wayland session (XWayland) connect here; DISPLAY stays the X server.
+    XWAYLAND_DISPLAY=$(sed -n 's/.*xserver listening on display \(:[0-9]*\).*/\1/p' "$work/weston.log")
+    export XWAYLAND_DISPLAY
 fi
 
 status=0

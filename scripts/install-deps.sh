@@ -21,8 +21,9 @@ packages=(
     # The panel's end-to-end tests and screenshots: a virtual X server, a window manager, a tray
     # host, a session bus, key and clipboard tools, a screen grabber and xprop.
     xvfb openbox trayer dbus xdotool xclip imagemagick x11-utils
-    # The same panel as a native client of a real Wayland compositor drawn into that X server.
-    weston qt6-wayland wl-clipboard
+    # The same panel as a native client of a real Wayland compositor drawn into that X server, and
+    # as an X11 client of its XWayland.
+    weston xwayland qt6-wayland wl-clipboard
     # The accessibility end-to-end test operates the panel as a screen reader does, over the
     # AT-SPI bus: its bus launcher and registry, started on demand by the session bus.
     at-spi2-core

@@ -2,7 +2,8 @@
 # The panel as a native Wayland client of weston: it starts without a Qt warning, opens on
 # --show, reads a typed phrase and copies its result on Return, says that the shortcut is not
 # active where no portal binds it, moves where its strip is dragged without storing a place the
-# compositor never told, and --toggle raises it from under another window, then hides it.
+# compositor never told, and --toggle raises it from under another window, then hides it; then
+# the same panel through XWayland.
 # What weston draws is read from screenshots of its X11 window.
 #   wayland_session_test.sh ZELVANE   (inside scripts/desktop-session.sh --wayland)
 set -euo pipefail
@@ -89,4 +90,18 @@ panel_changed raised hidden || fail "--toggle did not hide the active panel"
 wait "$pid"
 grep -q "no global shortcuts portal" "$work/stderr" || fail "the missing shortcut went unsaid"
 ! grep -E "^(qt\.|QObject|QML|qrc:)" "$work/stderr" || fail "Qt warned at start"
+
+# The same session with the panel an X11 client of XWayland: an X11 grab would work only while
+# an X11 window has the focus, so the shortcut is asked of the portal, and its absence said.
+DISPLAY=$XWAYLAND_DISPLAY QT_QPA_PLATFORM=xcb "$app" --show 2>"$work/stderr" &
+pid=$!
+for _ in $(seq 50); do
+    DISPLAY=$XWAYLAND_DISPLAY xdotool search --onlyvisible --class zelvane >/dev/null && break
+    sleep 0.2
+done
+DISPLAY=$XWAYLAND_DISPLAY xdotool search --onlyvisible --class zelvane >/dev/null ||
+    fail "no panel through XWayland"
+"$app" --quit
+wait "$pid"
+grep -q "no global shortcuts portal" "$work/stderr" || fail "XWayland: the shortcut went unsaid"
 echo "ok"
