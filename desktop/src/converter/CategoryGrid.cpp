@@ -72,14 +72,14 @@ auto CategoryGrid::sections(const ravodozu::ConversionContext& context) const
     };
     for (const auto& group : ravodozu::categoryGroups())
         add({group.id, group.categoryIds});
-    Section custom{"custom", {}};
-    for (const auto& conversion : context.customLibrary().conversions)
-        custom.categoryIds.push_back("custom." + conversion.id);
-    add(std::move(custom));
     Section packs{"packs", {}};
     for (const auto& pack : context.packCategories().entries())
         packs.categoryIds.push_back(pack.category.id);
     add(std::move(packs));
+    Section custom{"custom", {}};
+    for (const auto& conversion : context.customLibrary().conversions)
+        custom.categoryIds.push_back("custom." + conversion.id);
+    add(std::move(custom));
     return found;
 }
 

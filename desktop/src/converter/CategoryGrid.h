@@ -26,7 +26,8 @@ class CategoryGrid : public QAbstractListModel {
     Q_PROPERTY(QString group READ group WRITE setGroup NOTIFY groupChanged)
     /// A search that is not blank lists what it finds instead of the group.
     Q_PROPERTY(QString search READ search WRITE setSearch NOTIFY searchChanged)
-    /// "favorites", then the groups that hold a visible category, "custom" and "packs" last.
+    /// "favorites", then the groups that hold a visible category ("packs" after the built-in
+    /// ones), "custom" last.
     Q_PROPERTY(QStringList groups READ groups NOTIFY groupsChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
 

@@ -72,7 +72,7 @@ CategoryTheme makeTheme(const BuiltInTheme& entry) {
 
 CategoryTheme CategoryTheme::forCategory(std::string_view categoryId,
                                          const CustomGlyphs& customGlyphs) {
-    if (!ravodozu::isCustomCategoryId(categoryId) && !ravodozu::isPackId(categoryId))
+    if (!ravodozu::isCustomCategoryId(categoryId) && !ravodozu::packOfCategoryId(categoryId))
         return makeTheme(builtInTheme(categoryId));
     auto theme = makeTheme(customTheme);
     if (auto found = customGlyphs.find(categoryId); found != customGlyphs.end())

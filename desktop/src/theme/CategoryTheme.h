@@ -44,9 +44,9 @@ struct CategoryTheme {
     /// `packCategoryId`).
     using CustomGlyphs = std::map<std::string, std::string, std::less<>>;
 
-    /// A custom or pack category ("custom." or "pack." + id) gets the custom theme with its
-    /// glyph from `customGlyphs` (none when it has no entry); a built-in id gets its entry, and
-    /// an id without one the "length" theme.
+    /// A custom or pack category ("custom." + id, `packCategoryId`) gets the custom theme with
+    /// its glyph from `customGlyphs` (none when it has no entry); a built-in id gets its entry,
+    /// and an id without one the "length" theme.
     static CategoryTheme forCategory(std::string_view categoryId, const CustomGlyphs& customGlyphs);
 
     /// The glyphs of the library's conversions, and the glyph of its pack for every pack
