@@ -175,7 +175,6 @@ ColumnLayout {
                                     choices: category.modelData.variants
                                     current: category.modelData.variant
                                     Layout.fillWidth: true
-                                    Layout.maximumWidth: implicitWidth
                                     onChosen: value => packs.chooseVariant(category.modelData.categoryId, value)
                                 }
                             }
