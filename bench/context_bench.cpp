@@ -45,6 +45,18 @@ void BuildContextUnchangedLibrary(benchmark::State& state) {
 }
 BENCHMARK(BuildContextUnchangedLibrary);
 
+// The two built-in packs switched on, as the panel builds a context for every question.
+void BuildContextWithPacks(benchmark::State& state) {
+    auto preferences = std::make_shared<const UserPreferences>();
+    auto library = std::make_shared<const CustomLibrary>();
+    auto packs = std::make_shared<const std::vector<ExtensionPack>>(*loadPacks());
+    auto variants = std::make_shared<const PackVariants>();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            ConversionContext(catalog(), preferences, nullptr, library, packs, variants));
+}
+BENCHMARK(BuildContextWithPacks);
+
 // Length has about fifty units: every row the panel lists, converted and formatted.
 void ShownUnitsFormatted(benchmark::State& state) {
     ConversionContext context(catalog(), std::make_shared<const UserPreferences>(), nullptr,

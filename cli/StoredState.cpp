@@ -23,11 +23,15 @@ const StoredState& StoredState::load(const Session& session) {
         if (!library)
             loaded.libraryProblem = library.error();
         loaded.library = std::make_shared<const CustomLibrary>(library.valueOr(CustomLibrary{}));
+        if (auto packs = loadPacks())
+            loaded.packs = std::make_shared<const std::vector<ExtensionPack>>(std::move(*packs));
+        loaded.packVariants = std::make_shared<const PackVariants>(user.packVariants());
         // Settings that exist but cannot be read in full: go on with what was read, but say so.
         if (auto problem = user.readProblem())
             std::cerr << "zelvane-cli: " << problem->message << "\n";
         loaded.context_ = std::make_shared<const ConversionContext>(
-            session.sharedCatalog(), loaded.preferences, loaded.rates, loaded.library);
+            session.sharedCatalog(), loaded.preferences, loaded.rates, loaded.library, loaded.packs,
+            loaded.packVariants);
         return loaded;
     }();
     return state;
@@ -41,6 +45,8 @@ std::vector<std::string> StoredState::categoryIds() const {
         if (std::ranges::find(ids, id) == ids.end())
             ids.push_back(id);
     }
+    for (const auto& pack : context_->packCategories().entries())
+        ids.push_back(pack.category.id);
     return ids;
 }
 
@@ -51,7 +57,8 @@ std::shared_ptr<const ConversionContext> sessionContext(const Session& session) 
     auto preferences = std::make_shared<UserPreferences>(*state.preferences);
     preferences->languageCode = session.languageOverride;
     return std::make_shared<const ConversionContext>(session.sharedCatalog(), preferences,
-                                                     state.rates, state.library);
+                                                     state.rates, state.library, state.packs,
+                                                     state.packVariants);
 }
 
 } // namespace zelvane::cli

@@ -14,14 +14,16 @@ namespace zelvane::cli {
 /// The user's state in the standard settings file, for every command of this process.
 zelvane::UserState& userState();
 
-/// The stored "preferences", "rates" and "customLibrary", decoded as the panel decodes them
-/// (see zelvane::UserState), with why a stored library did not decode kept for the commands
-/// that must not write over it.
+/// The stored "preferences", "rates", "customLibrary" and "packVariants", decoded as the panel
+/// decodes them (see zelvane::UserState), with why a stored library did not decode kept for
+/// the commands that must not write over it, and the bundle's extension packs.
 struct StoredState {
     std::shared_ptr<const ravodozu::UserPreferences> preferences;
     std::shared_ptr<const ravodozu::ExchangeRates> rates; ///< Null when none are stored.
     std::shared_ptr<const ravodozu::CustomLibrary> library;
     std::string libraryProblem; ///< Why a stored library did not decode; empty when it did.
+    std::shared_ptr<const std::vector<ravodozu::ExtensionPack>> packs; ///< Null when unreadable.
+    std::shared_ptr<const ravodozu::PackVariants> packVariants;
 
     /// Read from the store on first use, then the same for the rest of the process.
     static const StoredState& load(const Session& session);
@@ -31,7 +33,8 @@ struct StoredState {
     const std::shared_ptr<const ravodozu::ConversionContext>& sharedContext() const {
         return context_;
     }
-    /// Every category id the converter knows, built-in in group order, then custom ones.
+    /// Every category id the converter knows: built-in in group order, then custom ones, then
+    /// those of the enabled packs.
     std::vector<std::string> categoryIds() const;
 
   private:

@@ -16,6 +16,9 @@ std::string categoryDisplayName(std::string_view categoryId,
         return catalog.currency().name.resolve(languages);
     if (const auto* category = catalog.category(categoryId))
         return category->name.resolve(languages);
+    // Packs measure the same quantities as the catalog and each other: the pack tells them apart.
+    if (const auto* pack = context.packCategories().find(categoryId))
+        return pack->category.name.resolve(languages) + " · " + pack->pack->name.resolve(languages);
     return {};
 }
 

@@ -10,9 +10,9 @@
 namespace zelvane {
 
 /// A custom category ("custom." + id): the name of that conversion in the context's custom
-/// library, or "" when it has none. Any other id: the category's name in the first of
-/// `languages` that has one (the catalog's own names stand in for interface translations).
-/// "" for an id that names no category.
+/// library, or "" when it has none. A pack category: its name, " · " and the pack's name. Any
+/// other id: the category's name in the first of `languages` that has one (the catalog's own
+/// names stand in for interface translations). "" for an id that names no category.
 std::string categoryDisplayName(std::string_view categoryId,
                                 const ravodozu::ConversionContext& context,
                                 std::span<const std::string> languages);

@@ -90,7 +90,7 @@ class PhraseUnits {
         // The lists are only worked out when the current category does not have the unit.
         if (lists_.empty()) {
             const auto& preferences = context_.preferences();
-            lists_ = {preferences.effectiveFavoriteCategories(), preferences.visibleCategoryIds()};
+            lists_ = {preferences.effectiveFavoriteCategories(), context_.visibleCategoryIds()};
         }
         for (const auto& list : lists_)
             for (const auto& id : list)

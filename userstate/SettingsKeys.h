@@ -10,6 +10,7 @@ inline constexpr std::string_view rates = "rates";
 inline constexpr std::string_view customLibrary = "customLibrary";
 inline constexpr std::string_view categoryMemory = "categoryMemory";
 inline constexpr std::string_view keypad = "keypad";
+inline constexpr std::string_view packVariants = "packVariants";
 /// Obsolete; removed when the converter model is created.
 inline constexpr std::string_view recentCategories = "recentCategories";
 

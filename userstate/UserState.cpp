@@ -106,6 +106,9 @@ const std::map<std::string_view, Check, std::less<>>& recordChecks() {
             {keys::keypad, dataCheck([](std::string_view bytes) {
                  return decodingProblem(decodeKeypad, bytes);
              })},
+            {keys::packVariants, dataCheck([](std::string_view bytes) {
+                 return decodingProblem(decodePackVariants, bytes);
+             })},
             {keys::recents, dataCheck([](std::string_view bytes) {
                  return decodingProblem(decodeRecents, bytes);
              })},
@@ -274,6 +277,21 @@ StoreResult UserState::rememberConverter(const KeypadState& state) {
     memory[state.categoryId] = state.encode();
     return store_.apply({{std::string(keys::categoryMemory), SettingData{memory.dump()}},
                          {std::string(keys::keypad), SettingData{state.encode().dump()}}});
+}
+
+PackVariants UserState::packVariants() const {
+    auto bytes = store_.data(keys::packVariants);
+    return (bytes ? valueOf(decodePackVariants(*bytes)) : std::nullopt).value_or(PackVariants{});
+}
+
+StoreResult UserState::choosePackVariant(std::string_view categoryId, std::string_view variantId) {
+    return store_.update(keys::packVariants, [&](std::optional<SettingValue> stored) {
+        const auto* data = stored ? std::get_if<SettingData>(&*stored) : nullptr;
+        auto variants = (data ? valueOf(decodePackVariants(data->bytes)) : std::nullopt)
+                            .value_or(PackVariants{});
+        variants.insert_or_assign(std::string(categoryId), std::string(variantId));
+        return std::optional<SettingValue>(SettingData{json(variants).dump()});
+    });
 }
 
 std::string UserState::currentCategory(const ConversionContext& context) const {

@@ -15,6 +15,7 @@
 #include "RavoDozu/CustomShare.h"
 #include "RavoDozu/ExchangeRates.h"
 #include "RavoDozu/KeypadState.h"
+#include "RavoDozu/PackCategories.h"
 #include "RavoDozu/UserPreferences.h"
 #include "SettingsKeys.h"
 #include "SettingsStore.h"
@@ -69,6 +70,13 @@ class UserState {
     /// "categoryMemory", in one write.
     [[nodiscard]] StoreResult rememberConverter(const ravodozu::KeypadState& state);
 
+    /// "packVariants": empty when missing or undecodable.
+    ravodozu::PackVariants packVariants() const;
+    /// Chooses the variant of one pack category in the stored choices as they are now; the
+    /// others stay as they are (all of them are dropped when the stored ones do not decode).
+    [[nodiscard]] StoreResult choosePackVariant(std::string_view categoryId,
+                                                std::string_view variantId);
+
     /// The category the converter is in: the one it was left in while it still exists, else
     /// the first favourite, else "temperature".
     std::string currentCategory(const ravodozu::ConversionContext& context) const;
@@ -93,7 +101,7 @@ class UserState {
 
     /// Why the owner of `key` could not read `value`; none when it can, or when the key holds
     /// no record. Checked by every write of a record ("preferences", "rates", "customLibrary",
-    /// "categoryMemory", "keypad", "mac.recents", "mac.hotKey", ...).
+    /// "categoryMemory", "keypad", "packVariants", "mac.recents", "mac.hotKey", ...).
     static std::optional<std::string> recordProblem(std::string_view key,
                                                     const SettingValue& value);
 

@@ -31,6 +31,38 @@ CategoryRef currencyCategoryFor(const std::shared_ptr<const UnitCatalog>& catalo
     return cached;
 }
 
+// Pack categories are built once per catalog, packs, variants and set of enabled packs, so an
+// unchanged state costs a context only this comparison.
+std::shared_ptr<const PackCategories>
+packCategoriesFor(const std::shared_ptr<const UnitCatalog>& catalog,
+                  const std::shared_ptr<const std::vector<ExtensionPack>>& packs,
+                  const std::shared_ptr<const PackVariants>& variants,
+                  const std::vector<std::string>& enabledPacks) {
+    static const auto none = std::make_shared<const PackCategories>();
+    static const auto firstVariants = std::make_shared<const PackVariants>();
+    if (!packs || enabledPacks.empty())
+        return none;
+    const auto& chosen = variants ? variants : firstVariants;
+
+    static std::mutex lock;
+    static std::weak_ptr<const UnitCatalog> cachedCatalog;
+    static std::weak_ptr<const std::vector<ExtensionPack>> cachedPacks;
+    static std::weak_ptr<const PackVariants> cachedVariants;
+    static std::vector<std::string> cachedEnabled;
+    static std::shared_ptr<const PackCategories> cached;
+
+    std::lock_guard guard(lock);
+    if (cached && cachedCatalog.lock() == catalog && cachedPacks.lock() == packs &&
+        cachedVariants.lock() == chosen && cachedEnabled == enabledPacks)
+        return cached;
+    cached = std::make_shared<const PackCategories>(packs, enabledPacks, *chosen, *catalog);
+    cachedCatalog = catalog;
+    cachedPacks = packs;
+    cachedVariants = chosen;
+    cachedEnabled = enabledPacks;
+    return cached;
+}
+
 template <class Map> auto* entry(const Map& map, std::string_view key) {
     auto found = map.find(key);
     return found == map.end() ? nullptr : &found->second;
@@ -40,10 +72,23 @@ template <class Map> auto* entry(const Map& map, std::string_view key) {
 ConversionContext::ConversionContext(std::shared_ptr<const UnitCatalog> catalog,
                                      std::shared_ptr<const UserPreferences> preferences,
                                      std::shared_ptr<const ExchangeRates> rates,
-                                     std::shared_ptr<const CustomLibrary> customLibrary)
+                                     std::shared_ptr<const CustomLibrary> customLibrary,
+                                     std::shared_ptr<const std::vector<ExtensionPack>> packs,
+                                     std::shared_ptr<const PackVariants> packVariants)
     : catalog_(std::move(catalog)), preferences_(std::move(preferences)), rates_(std::move(rates)),
       customLibrary_(std::move(customLibrary)),
-      custom_(resolvedLibrary(*catalog_, rates_.get(), customLibrary_)) {}
+      custom_(resolvedLibrary(*catalog_, rates_.get(), customLibrary_)),
+      packCategories_(
+          packCategoriesFor(catalog_, packs, packVariants, preferences_->enabledPacks)) {}
+
+std::vector<std::string> ConversionContext::visibleCategoryIds() const {
+    auto ids = preferences_->visibleCategoryIds();
+    const auto& hidden = preferences_->hiddenCategories;
+    for (const auto& pack : packCategories_->entries())
+        if (std::ranges::find(hidden, pack.category.id) == hidden.end())
+            ids.push_back(pack.category.id);
+    return ids;
+}
 
 CategoryRef ConversionContext::category(std::string_view categoryId) const {
     if (const auto* customCategory = entry(custom_->categories, categoryId))
@@ -60,16 +105,22 @@ CategoryRef ConversionContext::category(std::string_view categoryId) const {
 CategoryRef ConversionContext::builtInCategory(std::string_view categoryId) const {
     if (categoryId == catalog_->currencyCategoryId())
         return currencyCategoryFor(catalog_, rates_);
-    const auto* category = catalog_->category(categoryId);
-    return category ? CategoryRef(catalog_, category) : nullptr;
+    if (const auto* category = catalog_->category(categoryId))
+        return CategoryRef(catalog_, category);
+    const auto* pack = packCategories_->find(categoryId);
+    return pack ? CategoryRef(packCategories_, &pack->category) : nullptr;
 }
 
 RegionProfile::Entry ConversionContext::preset(std::string_view categoryId) const {
-    const auto* customCategory = entry(custom_->categories, categoryId);
-    if (!customCategory)
+    std::string from;
+    if (const auto* customCategory = entry(custom_->categories, categoryId))
+        from = customCategory->base;
+    else if (const auto* pack = packCategories_->find(categoryId))
+        from = packPrefixed(pack->source->referenceUnit);
+    else
         return preferences_->effectivePreset(categoryId);
     const auto* pinned = entry(preferences_->pinnedOverrides, categoryId);
-    return {customCategory->base, "1", pinned ? *pinned : std::vector<std::string>{}};
+    return {std::move(from), "1", pinned ? *pinned : std::vector<std::string>{}};
 }
 
 ConversionContext::ShownUnits ConversionContext::shownUnits(std::string_view categoryId,

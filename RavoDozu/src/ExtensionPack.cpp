@@ -112,4 +112,18 @@ bool isPackId(std::string_view id) {
     return id.starts_with("pack.");
 }
 
+std::string packCategoryId(std::string_view packId, std::string_view categoryId) {
+    return packPrefixed(packId) + "." + std::string(categoryId);
+}
+
+std::optional<std::string_view> packOfCategoryId(std::string_view categoryId) {
+    if (!isPackId(categoryId))
+        return std::nullopt;
+    categoryId.remove_prefix(5);
+    auto dot = categoryId.find('.');
+    if (dot == 0 || dot == std::string_view::npos || dot + 1 == categoryId.size())
+        return std::nullopt;
+    return categoryId.substr(0, dot);
+}
+
 } // namespace ravodozu

@@ -1,6 +1,7 @@
 #include "RavoDozu/UserPreferences.h"
 
 #include "JsonReader.h"
+#include "RavoDozu/ExtensionPack.h"
 
 namespace ravodozu {
 
@@ -24,11 +25,18 @@ void eraseFirst(Ids& list, std::string_view id) {
         list.erase(found);
 }
 
-Ids keepingVisible(const Ids& ids, const Ids& visible) {
+// The preferences cannot list a pack's categories, so a pack category is taken as visible while
+// its pack is switched on and the category is not hidden.
+Ids keepingVisible(const Ids& ids, const UserPreferences& preferences) {
+    const auto visible = preferences.visibleCategoryIds();
     Ids kept;
-    for (const auto& id : ids)
-        if (contains(visible, id))
+    for (const auto& id : ids) {
+        auto pack = packOfCategoryId(id);
+        if (pack ? contains(preferences.enabledPacks, *pack) &&
+                       !contains(preferences.hiddenCategories, id)
+                 : contains(visible, id))
             kept.push_back(id);
+    }
     return kept;
 }
 
@@ -226,17 +234,15 @@ std::vector<std::string> UserPreferences::visibleCategoryIds() const {
 }
 
 std::vector<std::string> UserPreferences::effectiveFavoriteCategories() const {
-    auto visible = visibleCategoryIds();
     auto favorites =
-        keepingVisible(favoriteCategories.value_or(defaultFavoriteCategories()), visible);
-    if (favorites.empty() && !visible.empty())
+        keepingVisible(favoriteCategories.value_or(defaultFavoriteCategories()), *this);
+    if (auto visible = visibleCategoryIds(); favorites.empty() && !visible.empty())
         favorites.push_back(visible.front());
     return favorites;
 }
 
 std::vector<std::string> UserPreferences::effectiveStarredCategories() const {
-    auto starred = keepingVisible(starredCategories.value_or(defaultStarredCategories()),
-                                  visibleCategoryIds());
+    auto starred = keepingVisible(starredCategories.value_or(defaultStarredCategories()), *this);
     if (starred.size() > maxStarredCategories)
         starred.resize(maxStarredCategories);
     return starred;

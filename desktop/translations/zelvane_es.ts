@@ -347,6 +347,10 @@
         <source>Custom</source>
         <translation>Personalizadas</translation>
     </message>
+    <message id="group.packs">
+        <source>Packs</source>
+        <translation>Paquetes</translation>
+    </message>
     <message id="panel.star">
         <source>Add to favorites</source>
         <translation>Marcar como favorita</translation>
@@ -1038,6 +1042,10 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Usar %1</translation>
+    </message>
+    <message id="custom.pack.variant">
+        <source>Variant of %1 (%2)</source>
+        <translation>Variante de %1 (%2)</translation>
     </message>
     <message id="import.title">
         <source>Import</source>

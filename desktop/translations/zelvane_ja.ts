@@ -347,6 +347,10 @@
         <source>Custom</source>
         <translation>カスタム</translation>
     </message>
+    <message id="group.packs">
+        <source>Packs</source>
+        <translation>パック</translation>
+    </message>
     <message id="panel.star">
         <source>Add to favorites</source>
         <translation>お気に入りに追加</translation>
@@ -1038,6 +1042,10 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>%1 を使う</translation>
+    </message>
+    <message id="custom.pack.variant">
+        <source>Variant of %1 (%2)</source>
+        <translation>%1の基準（%2）</translation>
     </message>
     <message id="import.title">
         <source>Import</source>

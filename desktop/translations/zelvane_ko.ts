@@ -347,6 +347,10 @@
         <source>Custom</source>
         <translation>사용자 지정</translation>
     </message>
+    <message id="group.packs">
+        <source>Packs</source>
+        <translation>팩</translation>
+    </message>
     <message id="panel.star">
         <source>Add to favorites</source>
         <translation>즐겨찾기에 추가</translation>
@@ -1038,6 +1042,10 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>%1 사용</translation>
+    </message>
+    <message id="custom.pack.variant">
+        <source>Variant of %1 (%2)</source>
+        <translation>%1 기준 (%2)</translation>
     </message>
     <message id="import.title">
         <source>Import</source>

@@ -347,6 +347,10 @@
         <source>Custom</source>
         <translation>Tersuai</translation>
     </message>
+    <message id="group.packs">
+        <source>Packs</source>
+        <translation>Pek</translation>
+    </message>
     <message id="panel.star">
         <source>Add to favorites</source>
         <translation>Tambah ke kegemaran</translation>
@@ -1038,6 +1042,10 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>Guna %1</translation>
+    </message>
+    <message id="custom.pack.variant">
+        <source>Variant of %1 (%2)</source>
+        <translation>Varian %1 (%2)</translation>
     </message>
     <message id="import.title">
         <source>Import</source>

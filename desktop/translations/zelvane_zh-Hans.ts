@@ -347,6 +347,10 @@
         <source>Custom</source>
         <translation>自定义</translation>
     </message>
+    <message id="group.packs">
+        <source>Packs</source>
+        <translation>扩展包</translation>
+    </message>
     <message id="panel.star">
         <source>Add to favorites</source>
         <translation>收藏</translation>
@@ -1038,6 +1042,10 @@
     <message id="custom.pack.use">
         <source>Use %1</source>
         <translation>使用 %1</translation>
+    </message>
+    <message id="custom.pack.variant">
+        <source>Variant of %1 (%2)</source>
+        <translation>%1的标准（%2）</translation>
     </message>
     <message id="import.title">
         <source>Import</source>

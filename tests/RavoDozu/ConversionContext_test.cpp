@@ -1,4 +1,4 @@
-// The categories a context offers (built-in, currency, custom; extra units join the currency
+// The categories a context offers (built-in, currency, custom, pack; extra units join the currency
 // category over stored rates in zelvane-cli's convert test), presets, shown units and formats.
 #include "RavoDozu/ConversionContext.h"
 
@@ -28,10 +28,30 @@ struct ContextTest : ::testing::Test {
     UserPreferences preferences;
     std::shared_ptr<const ExchangeRates> rates;
     CustomLibrary library;
+    PackVariants variants;
 
     ConversionContext context() const {
-        return {catalog, std::make_shared<const UserPreferences>(preferences), rates,
-                std::make_shared<const CustomLibrary>(library)};
+        return {catalog, std::make_shared<const UserPreferences>(preferences),
+                rates,   std::make_shared<const CustomLibrary>(library),
+                packs(), std::make_shared<const PackVariants>(variants)};
+    }
+    // One pack, "china", whose length has two variants: 1 chi is 0.2 m, then 0.3 m.
+    static std::shared_ptr<const std::vector<ExtensionPack>> packs() {
+        static const auto loaded = [] {
+            LocalizedText name{{{"en", "Length"}}};
+            ExtensionPack::Category length{
+                "length",
+                name,
+                "length",
+                "chi",
+                {"m"},
+                {{"chi", "chi", name, 1}, {"zhang", "zhang", name, 10}},
+                {{"early", name, name, 0.2, name}, {"late", name, name, 0.3, name}},
+                {}};
+            return std::make_shared<const std::vector<ExtensionPack>>(
+                std::vector{ExtensionPack{"china", "", name, name, name, {length}}});
+        }();
+        return loaded;
     }
     static std::vector<std::string> ids(const std::vector<const UnitDefinition*>& units) {
         std::vector<std::string> result;
@@ -92,6 +112,33 @@ TEST_F(ContextTest, PresetsForCustomAndBuiltInCategories) {
     auto ctx = context();
     EXPECT_EQ(ctx.preset("custom.pace").pinned, std::vector<std::string>{"k"});
     EXPECT_TRUE(ctx.preset("mass").pinned.empty()) << "an empty override still overrides";
+}
+
+TEST_F(ContextTest, EnabledPacksAddTheirCategoriesUnderTheChosenVariant) {
+    preferences.enabledPacks = {"china"};
+    preferences.starredCategories = {"pack.china.length"};
+    const std::vector<std::tuple<std::string, double>> cases = {
+        {"", 2}, {"late", 3}, {"unknown", 2}};
+    for (const auto& [variant, metres] : cases) {
+        variants["pack.china.length"] = variant;
+        auto ctx = context();
+        EXPECT_EQ(ctx.visibleCategoryIds().back(), "pack.china.length");
+        auto length = ctx.category("pack.china.length");
+        ASSERT_TRUE(length) << variant;
+        EXPECT_DOUBLE_EQ(Converter::convert(1, *length->unit("pack.zhang"), *length->unit("m")),
+                         metres)
+            << variant;
+        EXPECT_EQ(ctx.preset("pack.china.length").from, "pack.chi");
+        EXPECT_EQ(ids(ctx.shownUnits("pack.china.length", "pack.chi").others),
+                  (std::vector<std::string>{"pack.zhang", "m"}));
+        EXPECT_TRUE(ctx.preferences().isStarred("pack.china.length"));
+    }
+
+    preferences.enabledPacks.clear();
+    auto ctx = context();
+    EXPECT_FALSE(ctx.category("pack.china.length"));
+    EXPECT_EQ(ctx.visibleCategoryIds(), preferences.visibleCategoryIds());
+    EXPECT_FALSE(ctx.preferences().isStarred("pack.china.length"));
 }
 
 // Pinned rows first, hidden and source units left out: see ShownConversion's tests.

@@ -106,6 +106,8 @@ TEST_F(UserStateTest, RecordsAreCheckedAsTheirOwnersReadThem) {
         {keys::keypad, SettingData{keypad}, true},
         {keys::keypad, SettingData{R"({"categoryId":"length"})"}, false},
         {keys::preferences, std::string("{}"), false},
+        {keys::packVariants, SettingData{R"({"pack.biblical.mass":"abd"})"}, true},
+        {keys::packVariants, SettingData{R"({"pack.biblical.mass":2})"}, false},
         {keys::recents, SettingData{"[" + recent + R"(,"input":"1"}])"}, true},
         {keys::recents, SettingData{"[" + recent + R"(,"input":1}])"}, false},
         {keys::hotKey, std::string("controlOptionU"), true},

@@ -9,6 +9,7 @@
 #include "RavoDozu/CustomLibrary.h"
 #include "RavoDozu/CustomResolver.h"
 #include "RavoDozu/ExchangeRates.h"
+#include "RavoDozu/PackCategories.h"
 #include "RavoDozu/RegionProfile.h"
 #include "RavoDozu/UnitCatalog.h"
 #include "RavoDozu/UserPreferences.h"
@@ -32,29 +33,39 @@ struct ValueDisplay {
     std::string format(double value) const;
 };
 
-/// Built from the catalog, the preferences, the rates (null until known) and the custom library.
+/// Built from the catalog, the preferences, the rates (null until known), the custom library,
+/// and the loaded extension packs (null: none) with the user's variants (null: the first ones).
 /// Cheap to build: an empty library is not resolved, an unchanged one comes from the shared
-/// resolve cache. Safe to use from any thread.
+/// resolve cache, and the pack categories are built again only when the packs, the variants or
+/// the enabled packs change. Safe to use from any thread.
 class ConversionContext {
   public:
     ConversionContext(std::shared_ptr<const UnitCatalog> catalog,
                       std::shared_ptr<const UserPreferences> preferences,
                       std::shared_ptr<const ExchangeRates> rates,
-                      std::shared_ptr<const CustomLibrary> customLibrary);
+                      std::shared_ptr<const CustomLibrary> customLibrary,
+                      std::shared_ptr<const std::vector<ExtensionPack>> packs = nullptr,
+                      std::shared_ptr<const PackVariants> packVariants = nullptr);
 
     const UnitCatalog& catalog() const { return *catalog_; }
     const UserPreferences& preferences() const { return *preferences_; }
     const ExchangeRates* rates() const { return rates_.get(); }
     const CustomLibrary& customLibrary() const { return *customLibrary_; }
     const ResolvedCustomLibrary& custom() const { return *custom_; }
+    /// The categories of the enabled packs.
+    const PackCategories& packCategories() const { return *packCategories_; }
 
-    /// A custom category as resolved; otherwise the currency category built from the rates or a
-    /// category of the catalog, followed by the user's extra units for it. Null when the id
-    /// names none of these.
+    /// The preferences' visible categories followed by those of the enabled packs that are not
+    /// hidden.
+    std::vector<std::string> visibleCategoryIds() const;
+
+    /// A custom category as resolved; otherwise the currency category built from the rates, a
+    /// category of the catalog or of an enabled pack, followed by the user's extra units for
+    /// it. Null when the id names none of these.
     CategoryRef category(std::string_view categoryId) const;
 
-    /// Where a category starts: for a custom one its base unit, "1" and the user's pins; else
-    /// the region preset with the user's pins.
+    /// Where a category starts: for a custom one its base unit, for a pack one its reference
+    /// unit, each with "1" and the user's pins; else the region preset with the user's pins.
     RegionProfile::Entry preset(std::string_view categoryId) const;
 
     /// The units listed under a source unit: pinned ones in pinned order, then the others in the
@@ -75,7 +86,7 @@ class ConversionContext {
     }
 
   private:
-    /// The currency category or a catalog category, without extra units.
+    /// The currency category, a catalog category or a pack category, without extra units.
     CategoryRef builtInCategory(std::string_view categoryId) const;
 
     std::shared_ptr<const UnitCatalog> catalog_;
@@ -83,6 +94,7 @@ class ConversionContext {
     std::shared_ptr<const ExchangeRates> rates_;
     std::shared_ptr<const CustomLibrary> customLibrary_;
     ResolvedLibraryRef custom_;
+    std::shared_ptr<const PackCategories> packCategories_;
 };
 
 } // namespace ravodozu

@@ -98,4 +98,12 @@ std::string packPrefixed(std::string_view id);
 /// Whether `id` begins with "pack.".
 bool isPackId(std::string_view id);
 
+/// The id a pack category has among the converter's categories: "pack.<pack>.<category>".
+/// Unlike the id `unitCategory` gives, it stays the same whichever variant is chosen, so what
+/// the user keeps per category (pins, hidden units, stars, the last unit used) survives a
+/// change of variant.
+std::string packCategoryId(std::string_view packId, std::string_view categoryId);
+/// The pack id inside such an id; none for any other id.
+std::optional<std::string_view> packOfCategoryId(std::string_view categoryId);
+
 } // namespace ravodozu

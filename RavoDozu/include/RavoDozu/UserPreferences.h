@@ -112,10 +112,12 @@ struct UserPreferences {
     // Categories
 
     /// Built-in then custom category ids, without the hidden ones (order and duplicates kept).
+    /// Pack categories are not here: only the loaded packs know them (see ConversionContext).
     std::vector<std::string> visibleCategoryIds() const;
-    /// The favourites (or the defaults) that are visible; never empty while anything is visible.
+    /// The favourites (or the defaults) that are visible, a pack category counting as visible
+    /// while its pack is enabled; never empty while anything is visible.
     std::vector<std::string> effectiveFavoriteCategories() const;
-    /// The starred (or default starred) categories that are visible, at most 10.
+    /// The starred (or default starred) categories visible as for favourites, at most 10.
     std::vector<std::string> effectiveStarredCategories() const;
     bool isFavorite(std::string_view categoryId) const;
     bool isStarred(std::string_view categoryId) const;

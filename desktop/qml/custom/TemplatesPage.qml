@@ -4,7 +4,7 @@ import QtQuick.Layouts
 import Zelvane
 
 // Ready-made conversions to adopt with one click, grouped by tag, and the extension packs with
-// their switches.
+// their switches and the variant each of their categories is read in.
 ColumnLayout {
     id: page
 
@@ -146,16 +146,45 @@ ColumnLayout {
                                 onToggled: packs.setEnabled(pack.packId, checked)
                             }
                         }
+                        Text {
+                            text: pack.summary
+                            color: PanelStyle.secondaryText
+                            font.pixelSize: PanelStyle.captionSize
+                            wrapMode: Text.Wrap
+                            Layout.fillWidth: true
+                        }
+                        // Each category read in the period or standard chosen for it.
                         Repeater {
-                            model: [pack.summary].concat(pack.categories).concat([pack.disclaimer])
-                            Text {
-                                required property string modelData
-                                text: modelData
-                                color: PanelStyle.secondaryText
-                                font.pixelSize: PanelStyle.captionSize
-                                wrapMode: Text.Wrap
+                            model: pack.categories
+                            RowLayout {
+                                id: category
+                                required property var modelData
+                                spacing: 8
                                 Layout.fillWidth: true
+                                Text {
+                                    text: category.modelData.name
+                                    color: PanelStyle.text
+                                    font.pixelSize: PanelStyle.captionSize
+                                    Layout.preferredWidth: 72
+                                    elide: Text.ElideRight
+                                }
+                                ChoiceBox {
+                                    objectName: "variant_" + category.modelData.categoryId
+                                    accessibleName: qsTrId("custom.pack.variant")
+                                                        .arg(category.modelData.name).arg(pack.name)
+                                    choices: category.modelData.variants
+                                    current: category.modelData.variant
+                                    Layout.fillWidth: true
+                                    onChosen: value => packs.chooseVariant(category.modelData.categoryId, value)
+                                }
                             }
+                        }
+                        Text {
+                            text: pack.disclaimer
+                            color: PanelStyle.secondaryText
+                            font.pixelSize: PanelStyle.captionSize
+                            wrapMode: Text.Wrap
+                            Layout.fillWidth: true
                         }
                     }
                 }

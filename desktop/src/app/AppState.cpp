@@ -21,6 +21,13 @@ namespace {
 /// Rates older than this are refreshed when the user wants them kept up to date.
 constexpr double ratesMaximumAge = 12 * 60 * 60;
 
+// The bundle does not change while the panel runs.
+std::shared_ptr<const std::vector<ravodozu::ExtensionPack>> bundledPacks() {
+    static const auto packs = std::make_shared<const std::vector<ravodozu::ExtensionPack>>(
+        ravodozu::loadPacks().valueOr(std::vector<ravodozu::ExtensionPack>{}));
+    return packs;
+}
+
 } // namespace
 
 AppState::AppState(std::shared_ptr<const ravodozu::UnitCatalog> catalog, SettingsStore& store,
@@ -37,6 +44,8 @@ AppState::AppState(std::shared_ptr<const ravodozu::UnitCatalog> catalog, Setting
     if (auto stored = userState_.rates())
         rates_ = std::make_shared<const ravodozu::ExchangeRates>(std::move(*stored));
     customLibrary_ = LibraryCache::shared().library(userState_.customLibraryData());
+    packs_ = bundledPacks();
+    packVariants_ = std::make_shared<const ravodozu::PackVariants>(userState_.packVariants());
     if (auto* application = QCoreApplication::instance())
         connect(application, &QCoreApplication::aboutToQuit, this, &AppState::cancelFetch);
 }
@@ -53,7 +62,17 @@ void AppState::setPreferences(ravodozu::UserPreferences preferences) {
 }
 
 ravodozu::ConversionContext AppState::context() const {
-    return {catalog_, preferences_, rates_, customLibrary_};
+    return {catalog_, preferences_, rates_, customLibrary_, packs_, packVariants_};
+}
+
+void AppState::choosePackVariant(const std::string& categoryId, const std::string& variantId) {
+    auto written = userState_.choosePackVariant(categoryId, variantId);
+    // Unsaved, the choice still applies to what the panel shows.
+    SaveFailures::instance().report(written);
+    auto variants = written ? userState_.packVariants() : *packVariants_;
+    variants.insert_or_assign(categoryId, variantId);
+    packVariants_ = std::make_shared<const ravodozu::PackVariants>(std::move(variants));
+    emit packVariantsChanged();
 }
 
 ConverterModel* AppState::converter() {
@@ -181,7 +200,7 @@ QString AppState::languageDisplayName(const QString& languageCode) const {
 }
 
 QVariantMap AppState::customGlyphs() const {
-    return Theme::customGlyphs(*customLibrary_);
+    return Theme::customGlyphs(*customLibrary_, *packs_);
 }
 
 QStringList AppState::interfaceLanguages() {
@@ -245,6 +264,10 @@ void AppState::reload() {
     if (library != customLibrary_) {
         customLibrary_ = std::move(library);
         emit customLibraryChanged();
+    }
+    if (auto variants = userState_.packVariants(); variants != *packVariants_) {
+        packVariants_ = std::make_shared<const ravodozu::PackVariants>(std::move(variants));
+        emit packVariantsChanged();
     }
 }
 
@@ -332,7 +355,7 @@ QStringList AppState::pinnedUnits(const QString& categoryId) const {
 }
 
 QStringList AppState::visibleCategoryIds() const {
-    return toQStringList(preferences_->visibleCategoryIds());
+    return toQStringList(context().visibleCategoryIds());
 }
 
 QStringList AppState::effectiveFavoriteCategories() const {

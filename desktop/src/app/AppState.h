@@ -1,5 +1,5 @@
-// AppState: everything the panel knows (catalog, preferences, rates, custom library) and the
-// background rate refresh, observable from QML as the singleton `AppState`.
+// AppState: everything the panel knows (catalog, preferences, rates, custom library, packs) and
+// the background rate refresh, observable from QML as the singleton `AppState`.
 #pragma once
 
 #include <memory>
@@ -40,7 +40,8 @@ class AppState : public QObject, public LatestInstance<AppState> {
     Q_PROPERTY(RatesStatus ratesStatus READ ratesStatus NOTIFY ratesStatusChanged)
     Q_PROPERTY(bool hasRates READ hasRates NOTIFY ratesChanged)
     Q_PROPERTY(zelvane::ConverterModel* converter READ converter CONSTANT)
-    /// Custom category id → the glyph its icon shows, as `Theme.categoryTheme` takes them.
+    /// Custom and pack category id → the glyph its icon shows, as `Theme.categoryTheme` takes
+    /// them.
     Q_PROPERTY(QVariantMap customGlyphs READ customGlyphs NOTIFY customLibraryChanged)
     /// ICU id of the locale numbers are shown and read in.
     Q_PROPERTY(QString displayLocaleName READ displayLocaleName NOTIFY preferencesChanged)
@@ -72,9 +73,14 @@ class AppState : public QObject, public LatestInstance<AppState> {
     /// Null until a snapshot is known.
     const ravodozu::ExchangeRates* rates() const { return rates_.get(); }
     const ravodozu::CustomLibrary& customLibrary() const { return *customLibrary_; }
+    /// The bundle's extension packs, loaded once per process (none when they do not load).
+    const std::vector<ravodozu::ExtensionPack>& packs() const { return *packs_; }
+    const ravodozu::PackVariants& packVariants() const { return *packVariants_; }
+    /// Stores the variant of a pack category; observers hear of it.
+    void choosePackVariant(const std::string& categoryId, const std::string& variantId);
     UserState& userState() { return userState_; }
 
-    /// A snapshot of catalog, preferences, rates and custom library as they are now.
+    /// A snapshot of catalog, preferences, rates, custom library and packs as they are now.
     ravodozu::ConversionContext context() const;
     /// The converter model, created on first use.
     ConverterModel* converter();
@@ -130,8 +136,8 @@ class AppState : public QObject, public LatestInstance<AppState> {
     Q_INVOKABLE QStringList effectiveFavoriteCategories() const;
     Q_INVOKABLE QStringList effectiveStarredCategories() const;
 
-    /// Takes in what another process changed in the settings file: preferences, rates and the
-    /// custom library; observers hear only of what changed.
+    /// Takes in what another process changed in the settings file: preferences, rates, the
+    /// custom library and the pack variants; observers hear only of what changed.
     void reload();
 
   signals:
@@ -139,6 +145,7 @@ class AppState : public QObject, public LatestInstance<AppState> {
     void ratesChanged();
     void ratesStatusChanged();
     void customLibraryChanged();
+    void packVariantsChanged();
 
   private:
     /// Applies `edit` to the stored preferences and shows the result.
@@ -153,6 +160,8 @@ class AppState : public QObject, public LatestInstance<AppState> {
     std::shared_ptr<const ravodozu::UserPreferences> preferences_;
     std::shared_ptr<const ravodozu::ExchangeRates> rates_;
     std::shared_ptr<const ravodozu::CustomLibrary> customLibrary_;
+    std::shared_ptr<const std::vector<ravodozu::ExtensionPack>> packs_;
+    std::shared_ptr<const ravodozu::PackVariants> packVariants_;
     RatesStatus ratesStatus_ = idle;
     std::optional<ravodozu::RatesClient::Fetch> fetch_;
     ConverterModel* converter_ = nullptr;

@@ -62,7 +62,7 @@ QString CategoryGrid::categoryAt(int row) const {
 
 auto CategoryGrid::sections(const ravodozu::ConversionContext& context) const
     -> std::vector<Section> {
-    const auto visibleIds = context.preferences().visibleCategoryIds();
+    const auto visibleIds = context.visibleCategoryIds();
     const std::set<std::string, std::less<>> visible(visibleIds.begin(), visibleIds.end());
     std::vector<Section> found;
     auto add = [&](Section section) {
@@ -72,6 +72,10 @@ auto CategoryGrid::sections(const ravodozu::ConversionContext& context) const
     };
     for (const auto& group : ravodozu::categoryGroups())
         add({group.id, group.categoryIds});
+    Section packs{"packs", {}};
+    for (const auto& pack : context.packCategories().entries())
+        packs.categoryIds.push_back(pack.category.id);
+    add(std::move(packs));
     Section custom{"custom", {}};
     for (const auto& conversion : context.customLibrary().conversions)
         custom.categoryIds.push_back("custom." + conversion.id);
@@ -84,7 +88,7 @@ std::vector<std::string> CategoryGrid::listedIds(const ravodozu::ConversionConte
     const auto& preferences = context.preferences();
     const QString lowered = search_.trimmed().toLower();
     if (!lowered.isEmpty()) {
-        auto ids = preferences.visibleCategoryIds();
+        auto ids = context.visibleCategoryIds();
         std::erase_if(ids,
                       [&](const auto& id) { return !matches(id, lowered, context, languages); });
         return ids;

@@ -17,7 +17,7 @@ namespace zelvane {
 class AppState;
 
 /// Made by the page it serves, over the latest AppState; follows the preferences (stars, hidden
-/// categories, language) and the custom library.
+/// categories, language, enabled packs) and the custom library.
 class CategoryGrid : public QAbstractListModel {
     Q_OBJECT
     QML_ELEMENT
@@ -26,7 +26,8 @@ class CategoryGrid : public QAbstractListModel {
     Q_PROPERTY(QString group READ group WRITE setGroup NOTIFY groupChanged)
     /// A search that is not blank lists what it finds instead of the group.
     Q_PROPERTY(QString search READ search WRITE setSearch NOTIFY searchChanged)
-    /// "favorites", then the groups that hold a visible category, "custom" last.
+    /// "favorites", then the groups that hold a visible category ("packs" after the built-in
+    /// ones), "custom" last.
     Q_PROPERTY(QStringList groups READ groups NOTIFY groupsChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
 

@@ -18,8 +18,11 @@ namespace zelvane {
 
 namespace {
 
-/// The category the converter opens with when no favourite is visible.
-constexpr const char* fallbackCategory = "temperature";
+/// The first favourite, or "temperature" when no favourite is visible.
+std::string firstFavorite(const ravodozu::UserPreferences& preferences) {
+    auto favorites = preferences.effectiveFavoriteCategories();
+    return favorites.empty() ? "temperature" : favorites.front();
+}
 
 const ravodozu::UnitDefinition* unitNamed(const ravodozu::UnitCategory& category,
                                           std::string_view unitId) {
@@ -33,8 +36,7 @@ const ravodozu::UnitDefinition* unitNamed(const ravodozu::UnitCategory& category
 ConverterModel::ConverterModel(AppState& app, QObject* parent) : QObject(parent), app_(app) {
     SaveFailures::instance().report(app_.userState().forgetObsoleteKeys());
 
-    auto favorites = app_.preferences().effectiveFavoriteCategories();
-    categoryId_ = favorites.empty() ? fallbackCategory : favorites.front();
+    categoryId_ = firstFavorite(app_.preferences());
     // The remembered unit is taken as it was, even if it is gone: the views show no rows then,
     // and a switch away and back finds the preset again.
     auto memory = app_.userState().categoryMemory();
@@ -44,7 +46,16 @@ ConverterModel::ConverterModel(AppState& app, QObject* parent) : QObject(parent)
                      : ravodozu::KeypadState::starting(categoryId_, app_.context());
     fromUnitId_ = start.fromUnitId;
     input_ = start.input;
+    // Before the flow connects, so that it shows the category this falls back to.
+    connect(&app_, &AppState::preferencesChanged, this, &ConverterModel::leaveVanishedCategory);
+    connect(&app_, &AppState::customLibraryChanged, this, &ConverterModel::leaveVanishedCategory);
     flow_ = new InputFlow(app_, *this, this);
+}
+
+void ConverterModel::leaveVanishedCategory() {
+    if (app_.context().category(categoryId_))
+        return;
+    switchCategory(toQString(firstFavorite(app_.preferences())));
 }
 
 QString ConverterModel::categoryId() const {

@@ -75,6 +75,9 @@ class ConverterModel : public QObject {
     void assign(std::string categoryId, std::string fromUnitId, std::string input);
     void persist();
     double inputValue() const;
+    /// A category that is gone (its pack switched off, its conversion removed) gives way to
+    /// the first favourite.
+    void leaveVanishedCategory();
 
     AppState& app_;
     std::string categoryId_;

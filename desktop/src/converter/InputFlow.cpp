@@ -35,6 +35,7 @@ InputFlow::InputFlow(AppState& app, ConverterModel& model, QObject* parent)
     connect(&app_, &AppState::preferencesChanged, this, bump);
     connect(&app_, &AppState::ratesChanged, this, bump);
     connect(&app_, &AppState::customLibraryChanged, this, bump);
+    connect(&app_, &AppState::packVariantsChanged, this, bump);
     connect(&model_, &ConverterModel::categoryIdChanged, this, &InputFlow::refresh);
     connect(&model_, &ConverterModel::fromUnitIdChanged, this, &InputFlow::refresh);
     connect(&model_, &ConverterModel::inputChanged, this, &InputFlow::refresh);

@@ -33,6 +33,7 @@ RecentsModel::RecentsModel(AppState& app, DesktopSettings& settings, QObject* pa
     connect(&app_, &AppState::preferencesChanged, this, &RecentsModel::rebuild);
     connect(&app_, &AppState::ratesChanged, this, &RecentsModel::rebuild);
     connect(&app_, &AppState::customLibraryChanged, this, &RecentsModel::rebuild);
+    connect(&app_, &AppState::packVariantsChanged, this, &RecentsModel::rebuild);
     rebuild();
 }
 

@@ -5,16 +5,22 @@
 #include "AppState.h"
 #include "DisplayLanguage.h"
 #include "QtConversions.h"
+#include "RavoDozu/PackCategories.h"
 
 namespace zelvane {
 
 PacksModel::PacksModel(QObject* parent) : QAbstractListModel(parent), app_(*AppState::instance()) {
-    if (auto loaded = ravodozu::loadPacks())
-        packs_ = std::move(loaded).value();
-    connect(&app_, &AppState::preferencesChanged, this, [this] {
-        if (count() > 0)
-            emit dataChanged(index(0), index(count() - 1));
-    });
+    connect(&app_, &AppState::preferencesChanged, this, &PacksModel::refresh);
+    connect(&app_, &AppState::packVariantsChanged, this, &PacksModel::refresh);
+}
+
+int PacksModel::count() const {
+    return int(app_.packs().size());
+}
+
+void PacksModel::refresh() {
+    if (count() > 0)
+        emit dataChanged(index(0), index(count() - 1));
 }
 
 void PacksModel::setEnabled(const QString& packId, bool enabled) {
@@ -26,6 +32,10 @@ void PacksModel::setEnabled(const QString& packId, bool enabled) {
     app_.setPreference("enabledPacks", toQStringList(ids));
 }
 
+void PacksModel::chooseVariant(const QString& categoryId, const QString& variantId) {
+    app_.choosePackVariant(toStdString(categoryId), toStdString(variantId));
+}
+
 int PacksModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : count();
 }
@@ -33,7 +43,7 @@ int PacksModel::rowCount(const QModelIndex& parent) const {
 QVariant PacksModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= count())
         return {};
-    const auto& pack = packs_[std::size_t(index.row())];
+    const auto& pack = app_.packs()[std::size_t(index.row())];
     const auto languages = languageList(app_.preferences());
     switch (role) {
     case packIdRole:
@@ -47,15 +57,24 @@ QVariant PacksModel::data(const QModelIndex& index, int role) const {
     case disclaimerRole:
         return toQString(pack.disclaimer.resolve(languages));
     case categoriesRole: {
-        // "Length: Han, Tang, Song" — each category with the periods it can be read in.
-        QStringList lines;
+        QVariantList categories;
         for (const auto& category : pack.categories) {
-            QStringList variants;
+            const auto id = ravodozu::packCategoryId(pack.id, category.id);
+            const auto* chosen = ravodozu::chosenVariant(category, id, app_.packVariants());
+            if (!chosen)
+                continue;
+            QVariantList variants;
             for (const auto& variant : category.variants)
-                variants << toQString(variant.name.resolve(languages));
-            lines << toQString(category.name.resolve(languages)) + ": " + variants.join(", ");
+                variants << QVariantMap{
+                    {"value", toQString(variant.id)},
+                    {"label", toQString(variant.name.resolve(languages) + " · " +
+                                        variant.period.resolve(languages))}};
+            categories << QVariantMap{{"categoryId", toQString(id)},
+                                      {"name", toQString(category.name.resolve(languages))},
+                                      {"variant", toQString(chosen->id)},
+                                      {"variants", variants}};
         }
-        return lines;
+        return categories;
     }
     case enabledRole:
         return std::ranges::count(app_.preferences().enabledPacks, pack.id) > 0;

@@ -6,10 +6,6 @@
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
-#include <vector>
-
-#include "RavoDozu/ExtensionPack.h"
-
 namespace zelvane {
 
 class AppState;
@@ -27,15 +23,19 @@ class PacksModel : public QAbstractListModel {
         nameRole,
         summaryRole,
         disclaimerRole,
+        /// Each category as {categoryId, name, variant: the chosen variant's id, variants:
+        /// [{value: id, label: "name · period"}]}, as a ChoiceBox takes them.
         categoriesRole,
         enabledRole,
     };
 
     explicit PacksModel(QObject* parent = nullptr);
 
-    int count() const { return int(packs_.size()); }
+    int count() const;
     /// Switches the pack on or off in the preferences.
     Q_INVOKABLE void setEnabled(const QString& packId, bool enabled);
+    /// Reads the pack category (its `packCategoryId`) in that variant from now on.
+    Q_INVOKABLE void chooseVariant(const QString& categoryId, const QString& variantId);
 
     int rowCount(const QModelIndex& parent = {}) const override;
     QVariant data(const QModelIndex& index, int role) const override;
@@ -45,8 +45,9 @@ class PacksModel : public QAbstractListModel {
     void countChanged();
 
   private:
+    void refresh();
+
     AppState& app_;
-    std::vector<ravodozu::ExtensionPack> packs_;
 };
 
 } // namespace zelvane

@@ -72,7 +72,7 @@ CategoryTheme makeTheme(const BuiltInTheme& entry) {
 
 CategoryTheme CategoryTheme::forCategory(std::string_view categoryId,
                                          const CustomGlyphs& customGlyphs) {
-    if (!ravodozu::isCustomCategoryId(categoryId))
+    if (!ravodozu::isCustomCategoryId(categoryId) && !ravodozu::packOfCategoryId(categoryId))
         return makeTheme(builtInTheme(categoryId));
     auto theme = makeTheme(customTheme);
     if (auto found = customGlyphs.find(categoryId); found != customGlyphs.end())
@@ -80,10 +80,15 @@ CategoryTheme CategoryTheme::forCategory(std::string_view categoryId,
     return theme;
 }
 
-CategoryTheme::CustomGlyphs CategoryTheme::customGlyphs(const ravodozu::CustomLibrary& library) {
+CategoryTheme::CustomGlyphs
+CategoryTheme::customGlyphs(const ravodozu::CustomLibrary& library,
+                            std::span<const ravodozu::ExtensionPack> packs) {
     CustomGlyphs glyphs;
     for (const auto& conversion : library.conversions)
         glyphs.emplace("custom." + conversion.id, conversion.glyph);
+    for (const auto& pack : packs)
+        for (const auto& category : pack.categories)
+            glyphs.emplace(ravodozu::packCategoryId(pack.id, category.id), pack.glyph);
     return glyphs;
 }
 

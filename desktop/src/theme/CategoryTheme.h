@@ -4,10 +4,12 @@
 #include <cstdint>
 #include <map>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
 #include "RavoDozu/CustomLibrary.h"
+#include "RavoDozu/ExtensionPack.h"
 
 namespace zelvane {
 
@@ -31,23 +33,26 @@ struct CategoryTheme {
     Rgb end = 0;   ///< Second colour of the gradient.
     Rgb shade = 0; ///< The dark tone, the same in both appearances.
     std::string symbol;
-    /// A short text (an emoji, say) drawn instead of the symbol; only custom categories have one.
+    /// A short text (an emoji, say) drawn instead of the symbol; only custom and pack categories
+    /// have one.
     std::optional<std::string> glyph;
 
     /// The accent for text and strokes: the dark tone on light panels, `end` on dark ones.
     AdaptiveColour deep() const { return {shade, end}; }
 
-    /// The glyph of each custom category, by category id ("custom." + conversion id).
+    /// The glyph of each custom or pack category, by category id ("custom." + conversion id,
+    /// `packCategoryId`).
     using CustomGlyphs = std::map<std::string, std::string, std::less<>>;
 
-    /// A custom category ("custom." + id) gets the custom theme with its glyph from
-    /// `customGlyphs` (none when it has no entry); a built-in id gets its entry, and an id
-    /// without one the "length" theme.
+    /// A custom or pack category ("custom." + id, `packCategoryId`) gets the custom theme with
+    /// its glyph from `customGlyphs` (none when it has no entry); a built-in id gets its entry,
+    /// and an id without one the "length" theme.
     static CategoryTheme forCategory(std::string_view categoryId, const CustomGlyphs& customGlyphs);
 
-    /// The glyphs of the library's conversions; of two conversions with one id the first counts,
-    /// as it does everywhere else.
-    static CustomGlyphs customGlyphs(const ravodozu::CustomLibrary& library);
+    /// The glyphs of the library's conversions, and the glyph of its pack for every pack
+    /// category; of two conversions with one id the first counts, as it does everywhere else.
+    static CustomGlyphs customGlyphs(const ravodozu::CustomLibrary& library,
+                                     std::span<const ravodozu::ExtensionPack> packs = {});
 
     bool operator==(const CategoryTheme&) const = default;
 };

@@ -95,9 +95,10 @@ QString Theme::iconSource(const QString& name, const QVariant& colour) const {
     return source;
 }
 
-QVariantMap Theme::customGlyphs(const ravodozu::CustomLibrary& library) {
+QVariantMap Theme::customGlyphs(const ravodozu::CustomLibrary& library,
+                                std::span<const ravodozu::ExtensionPack> packs) {
     QVariantMap map;
-    for (const auto& [id, glyph] : CategoryTheme::customGlyphs(library))
+    for (const auto& [id, glyph] : CategoryTheme::customGlyphs(library, packs))
         map.insert(toQString(id), toQString(glyph));
     return map;
 }

@@ -6,7 +6,10 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+#include <span>
+
 #include "RavoDozu/CustomLibrary.h"
+#include "RavoDozu/ExtensionPack.h"
 
 class QQmlEngine;
 class QJSEngine;
@@ -43,8 +46,10 @@ class Theme : public QObject {
     /// under that name.
     Q_INVOKABLE QString iconSource(const QString& name, const QVariant& colour = {}) const;
 
-    /// The glyphs of a library's custom conversions, as `categoryTheme` takes them.
-    static QVariantMap customGlyphs(const ravodozu::CustomLibrary& library);
+    /// The glyphs of a library's custom conversions and of the packs' categories, as
+    /// `categoryTheme` takes them.
+    static QVariantMap customGlyphs(const ravodozu::CustomLibrary& library,
+                                    std::span<const ravodozu::ExtensionPack> packs);
 };
 
 } // namespace zelvane

@@ -8,6 +8,7 @@
 
 #include "PanelFixture.h"
 #include "QtConversions.h"
+#include "RavoDozu/Converter.h"
 
 namespace zelvane {
 namespace {
@@ -120,7 +121,7 @@ TEST_F(CustomUnitsTest, AConversionIsMadeCheckedSavedEditedAndRemoved) {
     EXPECT_EQ(library()["conversions"][0]["name"], "Tea");
 }
 
-TEST_F(CustomUnitsTest, ATemplateIsAdoptedAndAPackSwitchedOff) {
+TEST_F(CustomUnitsTest, ATemplateIsAdoptedAPackVariantPickedAndThePackSwitchedOff) {
     controller_->show(PanelController::templates);
     auto* list = await("templateList");
     ASSERT_TRUE(list);
@@ -134,12 +135,38 @@ TEST_F(CustomUnitsTest, ATemplateIsAdoptedAndAPackSwitchedOff) {
     EXPECT_EQ(library()["conversions"].size(), 1u)
         << controller_->toast().value_or("").toStdString();
 
-    // By keyboard: the toast of the adoption covers the bottom of the list.
-    auto* packSwitch = await("pack_biblical");
+    // By keyboard: the toast of the adoption covers the bottom of the list. The second variant
+    // of a category is picked, and the converter showing it reads it so at once.
+    const std::string length = "pack.ancient_china.length";
+    model().switchCategory(toQString(length));
+    auto* variants = await(toQString("variant_" + length));
+    ASSERT_TRUE(variants);
+    variants->forceActiveFocus(Qt::TabFocusReason);
+    press(Qt::Key_Space);
+    press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    const auto& second = app_.packs()[0].categories[0].variants[1];
+    EXPECT_EQ(app_.userState().packVariants().at(length), second.id);
+    auto category = app_.context().category(length);
+    ASSERT_TRUE(category);
+    EXPECT_DOUBLE_EQ(
+        ravodozu::Converter::convert(1, *category->unit("pack.zhang"), *category->unit("m")),
+        10 * second.referenceValue);
+    const auto& shown = flow().shown();
+    ASSERT_EQ(shown.fromUnit->id, "pack.chi");
+    const auto& metre = shown.row(shown.rowCount() - 2);
+    ASSERT_EQ(metre.unit->id, "m");
+    EXPECT_EQ(metre.text, app_.context().formatValue(second.referenceValue, length,
+                                                     toStdString(app_.displayLocaleName())));
+
+    // Switched off, its categories go, and the converter falls back to the first favourite.
+    auto* packSwitch = await("pack_ancient_china");
     ASSERT_TRUE(packSwitch);
     packSwitch->forceActiveFocus(Qt::TabFocusReason);
     press(Qt::Key_Space);
-    EXPECT_EQ(app_.preferences().enabledPacks, std::vector<std::string>{"ancient_china"});
+    EXPECT_EQ(app_.preferences().enabledPacks, std::vector<std::string>{"biblical"});
+    EXPECT_FALSE(app_.visibleCategoryIds().contains(toQString(length)));
+    EXPECT_EQ(model().categoryId(), app_.effectiveFavoriteCategories().front());
 }
 
 // Reached from the categories page and from the settings page, through the accessibility tree.
