@@ -1,5 +1,7 @@
 #include "EditorUnits.h"
 
+#include <QTextBoundaryFinder>
+
 #include <cmath>
 #include <limits>
 
@@ -12,6 +14,19 @@ using ravodozu::CustomRule;
 using ravodozu::CustomStep;
 
 namespace {
+
+/// Where the text field puts the `characters`-th character the user sees: the formula reader
+/// counts "x́" or "𝑥" as one, the field as two.
+int fieldOffset(const QString& text, int characters) {
+    QTextBoundaryFinder boundaries(QTextBoundaryFinder::Grapheme, text);
+    qsizetype at = 0;
+    for (int passed = 0; passed < characters; ++passed) {
+        at = boundaries.toNextBoundary();
+        if (at < 0)
+            return int(text.size());
+    }
+    return int(at);
+}
 
 QString ruleKind(const ravodozu::CustomUnit& unit) {
     if (!unit.rule)
@@ -270,7 +285,9 @@ QVariant EditorUnits::data(const QModelIndex& index, int role) const {
     case doubtfulRole:
         return state.doubtful;
     case errorAtRole:
-        return state.errorAt;
+        return formula && state.errorAt >= 0
+                   ? fieldOffset(toQString(formula->forward), state.errorAt)
+                   : state.errorAt;
     default:
         return {};
     }

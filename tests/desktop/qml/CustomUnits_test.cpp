@@ -83,8 +83,10 @@ TEST_F(CustomUnitsTest, AConversionIsMadeCheckedSavedEditedAndRemoved) {
     typeInto("unitName_1", "Pot");
     clickOn("ruleKind_1_formula");
     // What each formula compiles to, shown in place as it is typed.
-    const std::tuple<const char*, bool, int> formulas[] = {
-        {"x * (2", false, 6}, {"x * k", false, -1}, {"x / 6", true, -1}};
+    const std::tuple<const char*, bool, int> formulas[] = {{"x * (2", false, 6},
+                                                           {"x\u0301 * (2", false, 7},
+                                                           {"x * k", false, -1},
+                                                           {"x / 6", true, -1}};
     for (const auto& [formula, compiles, errorAt] : formulas) {
         typeInto("forward_1", formula);
         EXPECT_EQ(saveEnabled(), compiles) << formula;
