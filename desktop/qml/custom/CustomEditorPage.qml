@@ -64,7 +64,7 @@ ColumnLayout {
             }
             SettingsRow {
                 visible: !page.editor.isExtra
-                title: qsTrId("custom.decimals")
+                title: qsTrId("custom.decimals"); symbol: "number"; tileColor: 0x13B5A6
                 last: true
                 ChoiceBox {
                     objectName: "decimalsChoice"
@@ -77,7 +77,7 @@ ColumnLayout {
             }
             SettingsRow {
                 visible: page.editor.isExtra
-                title: qsTrId("custom.extra.category")
+                title: qsTrId("custom.extra.category"); symbol: "square.dashed"; tileColor: 0x5B6CF0
                 ChoiceBox {
                     objectName: "extraCategoryChoice"
                     accessibleName: qsTrId("custom.extra.category")
@@ -88,7 +88,7 @@ ColumnLayout {
             }
             SettingsRow {
                 visible: page.editor.isExtra
-                title: qsTrId("custom.extra.reference")
+                title: qsTrId("custom.extra.reference"); symbol: "ruler"; tileColor: 0xF2762E
                 help: qsTrId("custom.extra.referenceHelp")
                 last: true
                 ChoiceBox {
