@@ -72,7 +72,9 @@ class PhraseUnits {
             return;
         for (auto unit : units)
             reading.mixedUnitIds.push_back(category->units[unit].id);
-        reading.toUnitId = reading.mixedUnitIds.front();
+        // «5.5 ft to ft in» starts with the source unit, which has no row of its own.
+        reading.toUnitId = *std::ranges::find_if(
+            reading.mixedUnitIds, [&](const std::string& id) { return id != from.id; });
     }
 
     // Calls `visit` with each candidate category once, in order, until it answers true.

@@ -17,10 +17,11 @@ struct QuickInput {
     /// separator, no grouping ("1,5" in German, "1.5" in English). A compound amount («5 ft 3 in»)
     /// is summed into its first unit.
     std::string number;
-    std::string categoryId;              ///< Where the source unit was found.
-    std::string fromUnitId;              ///< The source unit.
-    std::optional<std::string> toUnitId; ///< None when no target was given or none matched; the
-                                         ///< first unit of a mixed target.
+    std::string categoryId; ///< Where the source unit was found.
+    std::string fromUnitId; ///< The source unit.
+    /// None when no target was given or none matched; of a mixed target, its first unit other
+    /// than the source unit.
+    std::optional<std::string> toUnitId;
     /// The units of a mixed target («to ft in»), two or more in the order written; else empty.
     std::vector<std::string> mixedUnitIds;
 

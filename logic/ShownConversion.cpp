@@ -55,11 +55,11 @@ ShownConversion ShownConversion::build(std::string_view categoryId, std::string_
 
     if (target.unitIds.empty())
         return shown;
-    for (std::size_t index = 0; index < shown.rowCount(); ++index)
-        if (shown.row(index).unit->id == target.unitIds.front()) {
-            shown.targetIndex = index;
-            break;
-        }
+    // The first target unit with a row: a mixed target may start with the source unit.
+    for (const auto& id : target.unitIds)
+        for (std::size_t index = 0; index < shown.rowCount() && !shown.targetIndex; ++index)
+            if (shown.row(index).unit->id == id)
+                shown.targetIndex = index;
     std::vector<const UnitDefinition*> mixedUnits;
     for (const auto& id : target.unitIds)
         if (const auto* unit = category->unit(id))

@@ -15,6 +15,7 @@ TEST_F(ConvertCommandsTest, ConvertAndExplainAnswer) {
          0,
          "Length: 5 km → mi\n→ 3.107 mi  Mile\n* 5,000 m  Meter\n* 16,404 ft  Foot\n"},
         {{"--lang", "de", "convert", "1,5 km in m"}, 0, "→ 1.500 m"},
+        {{"convert", "5.5 ft to ft in"}, 0, "→ 5 ft 6 in"},
         {{"convert", "5 parsnips"}, 1, "", "could not read 5 parsnips as a conversion"},
         {{"convert", "5 km", "--bogus"}, 2},
         {{"explain", "temperature", "c", "f", "--value", "20"},

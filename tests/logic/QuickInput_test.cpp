@@ -68,6 +68,7 @@ TEST(ReadPhrase, ReadsPhrasesAsPeopleTypeThem) {
         {en, "5 kilometers to miles", q("5", "length", "km", "mi")},
         {en, "160 cm to ft in", q("160", "length", "cm", "ft", ftIn)},
         {en, "160 cm in ft+in", q("160", "length", "cm", "ft", ftIn)},
+        {en, "5.5 ft to ft in", q("5.5", "length", "ft", "in", ftIn)},
         {en, "5 km to ft kg", q("5", "length", "km")},
         {en, "1,5 km to m", q("1.5", "length", "km", "m")},
         {de, "1,5 km in m", q("1,5", "length", "km", "m")},
