@@ -28,7 +28,10 @@ const View views[] = {{PanelController::converter, "converter", "length"},
                       {PanelController::converter, "currency", "currency"},
                       {PanelController::categories, "categories", "length"},
                       {PanelController::settings, "settings", "length"},
-                      {PanelController::formula, "formula", "temperature"}};
+                      {PanelController::formula, "formula", "temperature"},
+                      {PanelController::units, "units", "length"},
+                      {PanelController::editor, "editor", "length"},
+                      {PanelController::templates, "templates", "length"}};
 
 // A warning of the QML's own (the platform's notes aside).
 bool fromQml(QtMsgType type, const QMessageLogContext& context, const QString& message) {
