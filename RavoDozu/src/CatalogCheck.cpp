@@ -1,5 +1,7 @@
 #include "RavoDozu/CatalogCheck.h"
 
+#include <ranges>
+
 namespace ravodozu {
 
 namespace {
@@ -38,12 +40,43 @@ std::vector<std::string> missingNames(const UnitCatalog& catalog,
     names.check(currency.id, currency.name);
     for (const auto& info : currency.currencies)
         names.check(currency.id + "." + info.code, info.name);
-    for (const auto& pack : packs)
+    for (const auto& pack : packs) {
+        names.check(pack.id, pack.name);
+        names.check(pack.id + ".summary", pack.summary);
+        names.check(pack.id + ".disclaimer", pack.disclaimer);
         for (const auto& category : pack.categories) {
             auto where = pack.id + "." + category.id;
             names.check(where, category.name);
             names.checkUnits(where, category.units);
+            for (const auto& variant : category.variants) {
+                auto variantWhere = where + "." + variant.id;
+                names.check(variantWhere, variant.name);
+                names.check(variantWhere + ".period", variant.period);
+                names.check(variantWhere + ".basis", variant.basis);
+            }
+            for (std::size_t i = 0; i < category.notes.size(); ++i) {
+                auto noteWhere = where + ".notes[" + std::to_string(i) + "]";
+                names.check(noteWhere + ".title", category.notes[i].title);
+                names.check(noteWhere + ".quote", category.notes[i].quote);
+                names.check(noteWhere + ".body", category.notes[i].body);
+            }
         }
+    }
+    return std::move(names).problems();
+}
+
+std::vector<std::string> missingTexts(const CustomTemplateLibrary& templates) {
+    NameCheck names;
+    for (const auto& [id, name] : templates.tags)
+        names.check("tags." + id, name);
+    for (const auto& item : templates.templates) {
+        names.check(item.id + ".title", item.title);
+        names.check(item.id + ".summary", item.summary);
+        LocalizedText variantLanguages;
+        for (const auto& language : item.variants | std::views::keys)
+            variantLanguages.values.emplace(language, "");
+        names.check(item.id + ".variants", variantLanguages);
+    }
     return std::move(names).problems();
 }
 

@@ -1,5 +1,5 @@
-// Build step: checks the catalog of a resource bundle in full and writes the index that lets
-// the library decode its categories on first use (units/catalog-index.json).
+// Build step: checks the catalog, packs and templates of a resource bundle in full and writes the
+// index that lets the library decode its categories on first use (units/catalog-index.json).
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -16,6 +16,13 @@ namespace {
 int failure(const std::string& message) {
     std::cerr << "catalog_index: " << message << "\n";
     return 1;
+}
+
+// Every user reads every text in their language: a gap would show English on their screen.
+bool allNamed(const std::vector<std::string>& unnamed) {
+    for (const auto& problem : unnamed)
+        std::cerr << "catalog_index: missing texts for " << problem << "\n";
+    return unnamed.empty();
 }
 
 bool writeAtomically(const fs::path& path, const std::string& text) {
@@ -47,12 +54,12 @@ int main(int argc, char** argv) {
     auto packs = loadPacks(bundle);
     if (!packs)
         return failure(packs.error().describe());
-    // Every user reads every name in their language: a gap would show English on their screen.
-    if (auto unnamed = missingNames(*checked, *packs); !unnamed.empty()) {
-        for (const auto& problem : unnamed)
-            std::cerr << "catalog_index: missing names for " << problem << "\n";
-        return failure(std::to_string(unnamed.size()) + " texts lack a name");
-    }
+    auto templates = loadTemplates(bundle);
+    if (!templates)
+        return failure(templates.error().describe());
+    bool named = allNamed(missingNames(*checked, *packs));
+    if (!allNamed(missingTexts(*templates)) || !named)
+        return failure("some texts lack a language");
     auto core = detail::readFile(bundle.root / "units" / "core.json");
     auto currency = detail::readFile(bundle.root / "units" / "currency.json");
     if (!core || !currency)

@@ -10,6 +10,7 @@
 #include "RavoDozu/CustomShare.h"
 #include "RavoDozu/CustomTemplateLibrary.h"
 #include "RavoDozu/ExpressionBinding.h"
+#include "RavoDozu/ShareCleanUp.h"
 #include "TempDirectory.h"
 
 namespace ravodozu {
@@ -195,6 +196,16 @@ TEST(TemplateLoading, TagsAreFixedAndOrderedAndAnyDefectFailsTheLoad) {
     EXPECT_EQ(library.error().decoding.codingPath, "tags.travel") << library.error().describe();
 }
 
+// What a translation may change: the texts a reader sees, nothing that converts.
+CustomConversion withoutTexts(CustomConversion conversion) {
+    conversion.name.clear();
+    for (auto& parameter : conversion.parameters)
+        parameter.note.clear();
+    for (auto& unit : conversion.units)
+        unit.name = unit.symbol = "";
+    return conversion;
+}
+
 TEST(ShippedTemplates, EveryVariantCompilesInEveryLanguage) {
     auto library = loadTemplates();
     ASSERT_TRUE(library) << library.error().describe();
@@ -204,7 +215,11 @@ TEST(ShippedTemplates, EveryVariantCompilesInEveryLanguage) {
     for (const auto& item : library->templates)
         for (const auto& [language, variant] : item.variants) {
             SCOPED_TRACE(item.id + " " + language);
-            EXPECT_TRUE(CustomShare::sanitizedConversion(variant)) << "refused as an import";
+            EXPECT_EQ(withoutTexts(variant), withoutTexts(item.variants.at("en")));
+            auto kept = CustomShare::sanitizedConversion(variant);
+            ASSERT_TRUE(kept) << "refused as an import";
+            EXPECT_EQ(CustomShare::cleanUpChanges({variant}, {*kept}).size(), 0u)
+                << "a text is cut on adoption";
             for (std::size_t i = 1; i < variant.units.size(); ++i) {
                 const auto& unit = variant.units[i];
                 auto compiled =

@@ -135,16 +135,23 @@ TEST(CatalogCheck, NamesEveryTextMissingAnInterfaceLanguage) {
     withoutThai.values.erase("th");
     UnitCategory length{"length", everywhere, "m", {{"m", "m", withoutThai, LinearConversion{1}}}};
     CurrencyCatalog currency{"currency", everywhere, "USD", {}, {{"USD", "$", LocalizedText{}}}};
-    ExtensionPack pack;
-    pack.id = "old";
+    ExtensionPack pack{"old", "", everywhere, everywhere, everywhere, {}};
     pack.categories.emplace_back().id = "mass";
     pack.categories.back().name = withoutThai;
+    pack.categories.back().variants.push_back({"han", everywhere, withoutThai, 1, everywhere});
 
     EXPECT_EQ(missingNames(UnitCatalog{{length}, currency}, std::span(&pack, 1)),
               (std::vector<std::string>{
                   "length.m: th",
                   "currency.USD: zh-Hans, zh-Hant, en, es, de, fr, ja, ko, pt-BR, it, th, ms, id",
-                  "old.mass: th"}));
+                  "old.mass: th", "old.mass.han.period: th"}));
+
+    CustomTemplateLibrary templates{{{"life", withoutThai}},
+                                    {{"eggs", "", "life", everywhere, everywhere, {{"en", {}}}}}};
+    EXPECT_EQ(missingTexts(templates),
+              (std::vector<std::string>{
+                  "tags.life: th",
+                  "eggs.variants: zh-Hans, zh-Hant, es, de, fr, ja, ko, pt-BR, it, th, ms, id"}));
 }
 
 // The catalog files and the display groups are kept apart; a category in one only would either
