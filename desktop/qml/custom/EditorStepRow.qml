@@ -25,11 +25,12 @@ RowLayout {
         objectName: "stepOp_" + row.unitRow + "_" + row.index
         accessibleName: qsTrId("custom.step.op").arg(row.index + 1)
         implicitWidth: 110
-        choices: EditorUnits.stepOps().map(op => ({ value: op, label: qsTrId("custom.op." + op) }))
+        choices: row.units.stepOps().map(op => ({ value: op, label: qsTrId("custom.op." + op) }))
         current: row.op
         onChosen: value => { row.op = value; row.set("op", value) }
     }
     EditorField {
+        objectName: "stepOperand_" + row.unitRow + "_" + row.index
         visible: !row.usesUnits
         label: row.op === "fn" ? qsTrId("custom.step.digits") : qsTrId("custom.step.operand")
         text: row.modelData.operand

@@ -108,6 +108,7 @@ PanelGlass {
                 onClicked: card.units.addStep(card.index)
             }
             Text {
+                objectName: "stepsText_" + card.index
                 text: card.stepsText
                 color: PanelStyle.secondaryText
                 font.pixelSize: PanelStyle.captionSize

@@ -123,6 +123,37 @@ TEST_F(CustomUnitsTest, AConversionIsMadeCheckedSavedEditedAndRemoved) {
     EXPECT_EQ(library()["conversions"][0]["name"], "Tea");
 }
 
+// A chain of steps, its operation picked by keyboard, a parameter the conversion lacks refused.
+TEST_F(CustomUnitsTest, AStepChainIsBuiltAndSaved) {
+    controller_->show(PanelController::units);
+    clickOn("newConversionButton");
+    typeInto("conversionName", "Brew");
+    typeInto("unitName_0", "Cup");
+    typeInto("unitName_1", "Pot");
+    clickOn("ruleKind_1_steps");
+    typeInto("stepOperand_1_0", "4");
+    clickOn("addStep_1");
+    auto* op = await("stepOp_1_1");
+    ASSERT_TRUE(op);
+    reveal(op);
+    op->forceActiveFocus(Qt::TabFocusReason);
+    press(Qt::Key_Space);
+    for (int i = 0; i < 3; ++i) // add → sub → mul → div
+        press(Qt::Key_Down);
+    press(Qt::Key_Return);
+    typeInto("stepOperand_1_1", "k");
+    EXPECT_FALSE(saveEnabled());
+    typeInto("stepOperand_1_1", "2");
+    EXPECT_EQ(text("stepsText_1"), "x * 4 / 2");
+    ASSERT_TRUE(saveEnabled()) << text("unitState_1").toStdString();
+
+    clickOn("saveButton");
+    ASSERT_TRUE(waitFor([&] { return page() == "units"; }));
+    EXPECT_EQ(library()["conversions"][0]["units"][1]["rule"],
+              nlohmann::json::parse(R"({"type": "steps", "steps": [
+                  {"op": "mul", "number": 4.0}, {"op": "div", "number": 2.0}]})"));
+}
+
 TEST_F(CustomUnitsTest, ATemplateIsAdoptedAPackVariantPickedAndThePackSwitchedOff) {
     controller_->show(PanelController::templates);
     auto* list = await("templateList");
