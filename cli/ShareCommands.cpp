@@ -5,6 +5,7 @@
 
 #include "Command.h"
 #include "RavoDozu/CustomResolver.h"
+#include "RavoDozu/ShareCleanUp.h"
 #include "StoredState.h"
 
 namespace zelvane::cli {
@@ -70,6 +71,38 @@ void printPreview(const share::Preview& preview, bool isConversion) {
     }
 }
 
+std::string changeLine(const share::CleanUpChange& change) {
+    using Kind = share::CleanUpChange::Kind;
+    auto cut = [&](std::string_view what) {
+        return std::string(what) + " \"" + change.before + "\" cut to \"" + change.after + "\"";
+    };
+    switch (change.kind) {
+    case Kind::nameCut:
+        return cut("name");
+    case Kind::symbolCut:
+        return cut("symbol");
+    case Kind::glyphCut:
+        return cut("glyph");
+    case Kind::noteCut:
+        return cut("note");
+    case Kind::ruleRemoved:
+        return "the rule of the reference unit " + change.before + " removed";
+    case Kind::decimalsRemoved:
+        return "decimals " + change.before + " out of range, removed";
+    case Kind::sourceRemoved:
+        return "where it came from removed (\"" + change.before + "\")";
+    }
+    return {};
+}
+
+void printChanges(const std::vector<share::CleanUpChange>& changes) {
+    if (changes.empty())
+        return;
+    std::cout << "Cleaned up:\n";
+    for (const auto& change : changes)
+        std::cout << "  " << changeLine(change) << "\n";
+}
+
 bool confirmed() {
     std::cout << "Import it? [y/N] " << std::flush;
     std::cin.clear(); // The text may have come from this terminal, ended by end-of-file.
@@ -91,7 +124,10 @@ int importItem(Arguments& arguments, const Session& session) {
     else
         text = words->front();
 
-    auto payload = share::decodeShareText(text);
+    auto arrived = share::arrivedShareText(text);
+    if (!arrived)
+        return failWith(arrived.error().describe());
+    auto payload = share::sanitized(*arrived);
     if (!payload)
         return failWith(payload.error().describe());
 
@@ -99,6 +135,7 @@ int importItem(Arguments& arguments, const Session& session) {
     const auto& rates = StoredState::load(session).rates;
     CustomResolver resolver(session.catalog(), rates ? std::optional(*rates) : std::nullopt);
     printPreview(share::preview(*payload, resolver.lookup()), payload->conversion() != nullptr);
+    printChanges(share::cleanUpChanges(*arrived, *payload));
 
     if (!yes) {
         if (!::isatty(STDIN_FILENO))

@@ -71,6 +71,12 @@ TEST_F(ShareCommands, ImportsTemplatesAndPacksAnswer) {
         {.arguments = {"import", "-", "--yes"},
          .out = "Unknown unit references: length.zz",
          .input = "  " + conversionEnvelope + "\n"},
+        {{"import", "--yes",
+          R"json({"format":"zelvane.custom","version":1,"conversion":{"name":"Steps","units":[
+            {"name":"Step","rule":{"type":"ratio","value":2}},
+            {"name":"Stride","rule":{"type":"ratio","value":2}}]}})json"},
+         0,
+         "Cleaned up:\n  the rule of the reference unit Step removed\nImported Steps"},
         {{"templates", "--json"}, 0, "\"id\": \"pace\""},
         {{"adopt", "no_such_template"}, 1},
         {{"pack", "biblical", "length", "long", "--json"}, 0, "\"factor\": 0.518"},
