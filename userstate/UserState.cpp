@@ -138,7 +138,12 @@ Result<ordered_json, std::string> storedObject(const SettingsStore& store, std::
     return document;
 }
 
+// The library to edit. A file that could not be read in full would lose what was unread when
+// rewritten, so it is not edited at all.
 Result<ordered_json, std::string> storedLibrary(const SettingsStore& store) {
+    if (store.readProblem())
+        return fail("The settings file " + store.path().string() +
+                    " cannot be read, so it was left as it is and nothing was changed.");
     auto library = storedObject(
         store, keys::customLibrary,
         {{"version", 1}, {"conversions", ordered_json::array()}, {"extras", ordered_json::array()}},
@@ -172,14 +177,6 @@ UserPreferences storedPreferences(const std::optional<SettingValue>& stored) {
     auto decoded =
         data ? valueOf(UserPreferences::decode(std::string_view(data->bytes))) : std::nullopt;
     return decoded.value_or(UserPreferences{});
-}
-
-// A file that could not be read in full would lose what was unread when rewritten.
-Problem unreadableStore(const SettingsStore& store) {
-    if (!store.readProblem())
-        return std::nullopt;
-    return "The settings file " + store.path().string() +
-           " cannot be read, so it was left as it is and nothing was changed.";
 }
 
 std::string noSuchItem(std::string_view id) {
@@ -312,8 +309,6 @@ KeypadState UserState::categoryStart(std::string_view categoryId,
 }
 
 Result<std::monostate, std::string> UserState::addCustomItem(const CustomShare::Payload& item) {
-    if (auto problem = unreadableStore(store_))
-        return fail(*problem);
     auto library = storedLibrary(store_);
     if (!library)
         return fail(library.error());
@@ -346,8 +341,6 @@ Result<std::monostate, std::string> UserState::addCustomItem(const CustomShare::
 }
 
 Result<std::monostate, std::string> UserState::replaceCustomItem(const CustomShare::Payload& item) {
-    if (auto problem = unreadableStore(store_))
-        return fail(*problem);
     auto library = storedLibrary(store_);
     if (!library)
         return fail(library.error());
@@ -373,8 +366,6 @@ Result<std::monostate, std::string> UserState::removeCustomItem(std::string_view
         id.remove_prefix(7);
     if (!store_.value(keys::customLibrary))
         return fail(noSuchItem(id));
-    if (auto problem = unreadableStore(store_))
-        return fail(*problem);
     auto library = storedLibrary(store_);
     if (!library)
         return fail(library.error());
