@@ -3,17 +3,19 @@ import QtQuick.Controls.Basic
 import Zelvane
 
 // A compact text button of the custom units pages: Tab reaches it, Space, Enter and the
-// accessibility press action do what a click does.
+// accessibility press action do what a click does. A row repeats the same buttons, so a screen
+// reader hears which item a button acts on (`subject`), as a sighted user sees it beside it.
 Button {
     id: button
 
     property string help: ""
+    property string subject: ""
     property bool destructive: false
 
     font.pixelSize: PanelStyle.captionSize + 0.5
     hoverEnabled: true
     Accessible.role: Accessible.Button
-    Accessible.name: text
+    Accessible.name: subject.length > 0 ? text + ": " + subject : text
     Accessible.description: help
     Accessible.onPressAction: if (enabled) clicked()
     Keys.onReturnPressed: if (enabled) clicked()

@@ -73,28 +73,33 @@ PanelGlass {
             ActionButton {
                 objectName: "edit_" + card.itemId
                 text: qsTrId("custom.edit")
+                subject: card.name
                 onClicked: card.edit()
             }
             ActionButton {
                 objectName: "duplicate_" + card.itemId
                 text: qsTrId("custom.duplicate")
+                subject: card.name
                 onClicked: card.duplicate()
             }
             ActionButton {
                 objectName: "shareLink_" + card.itemId
                 text: qsTrId("custom.share.link")
+                subject: card.name
                 help: qsTrId("custom.share.linkHelp")
                 onClicked: card.share(true)
             }
             ActionButton {
                 objectName: "shareText_" + card.itemId
                 text: qsTrId("custom.share.text")
+                subject: card.name
                 help: qsTrId("custom.share.textHelp")
                 onClicked: card.share(false)
             }
             ActionButton {
                 objectName: "remove_" + card.itemId
                 text: qsTrId("custom.remove")
+                subject: card.name
                 destructive: true
                 onClicked: {
                     card.confirming = true
@@ -123,6 +128,7 @@ PanelGlass {
             ActionButton {
                 objectName: "confirmRemove_" + card.itemId
                 text: qsTrId("custom.remove")
+                subject: card.name
                 destructive: true
                 onClicked: card.remove()
             }

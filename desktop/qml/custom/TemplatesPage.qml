@@ -90,6 +90,7 @@ ColumnLayout {
                 ActionButton {
                     objectName: "adopt_" + entry.templateId
                     text: qsTrId("custom.template.adopt")
+                    subject: entry.title
                     help: qsTrId("custom.template.adoptHelp")
                     onClicked: {
                         const problem = templates.adopt(entry.templateId)

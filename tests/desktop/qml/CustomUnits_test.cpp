@@ -164,6 +164,10 @@ TEST_F(CustomUnitsTest, ATemplateIsAdoptedAPackVariantPickedAndThePackSwitchedOf
         list->property("currentItem").value<QQuickItem*>()->property("templateId").toString());
     ASSERT_TRUE(first);
     QTest::qWait(50); // the list lays its rows out
+    // Every row has the same button: a screen reader names the template it adopts.
+    auto title = list->property("currentItem").value<QQuickItem*>()->property("title").toString();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(first)->text(QAccessible::Name),
+              qtTrId("custom.template.adopt") + ": " + title);
     click(first);
     EXPECT_EQ(library()["conversions"].size(), 1u)
         << controller_->toast().value_or("").toStdString();
