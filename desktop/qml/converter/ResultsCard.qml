@@ -103,8 +103,11 @@ PanelGlass {
         anchors.margins: 4
         clip: true
         boundsBehavior: Flickable.StopAtBounds
-        // Rows that stay are changed in place: a keystroke rebuilds no delegate.
+        // Rows that stay are changed in place: a keystroke rebuilds no delegate. A phrase passes
+        // through categories of few rows («5 k» reads as kelvin on the way to «5 kg»), so the
+        // rows it drops wait in the pool for the next category instead of being made again.
         model: card.rows
+        reuseItems: true
         currentIndex: card.flow.selection
         highlightFollowsCurrentItem: false
         keyNavigationEnabled: false
@@ -123,6 +126,11 @@ PanelGlass {
             required property string magnitude
             required property bool isMixed
             readonly property ResultRow row: resultRow
+            // A pooled row is only culled from drawing; hidden, it leaves the accessibility tree.
+            property bool pooled: false
+            visible: !pooled
+            ListView.onPooled: pooled = true
+            ListView.onReused: pooled = false
             width: ListView.view.width
             z: rowDrag.active ? 1 : 0
             transform: Translate { y: rowDrag.active ? rowDrag.activeTranslation.y : 0 }

@@ -24,6 +24,19 @@ TEST_F(PanelViewTest, TheFieldKeepsWhatIsTypedAndShowsTheHintOfAPhrase) {
     EXPECT_EQ(item("hintLine")->property("text").toString(), flow().hintText());
     EXPECT_TRUE(item("keyHint")->isVisible());
 
+    // Length's rows wait in the list's pool while kelvin shows four: none of them is left
+    // visible, where a screen reader would still read it.
+    replaceInput("5 K");
+    ASSERT_EQ(flow().rows()->count(), 4);
+    QTest::qWait(50); // the list lays its rows out
+    auto* content = item("resultsList")->property("contentItem").value<QQuickItem*>();
+    std::vector<int> visibleRows;
+    for (auto* entry : content->childItems())
+        if (entry->property("row").isValid() && entry->isVisible())
+            visibleRows.push_back(entry->property("index").toInt());
+    std::ranges::sort(visibleRows);
+    EXPECT_EQ(visibleRows, (std::vector<int>{0, 1, 2, 3}));
+
     QTest::mouseClick(view_.get(), Qt::LeftButton, {},
                       item("clearButton")->mapToScene({11, 11}).toPoint());
     EXPECT_EQ(model().input().toStdString(), "");
