@@ -1,7 +1,5 @@
 #include "RavoDozu/CatalogCheck.h"
 
-#include <ranges>
-
 namespace ravodozu {
 
 namespace {
@@ -73,8 +71,8 @@ std::vector<std::string> missingTexts(const CustomTemplateLibrary& templates) {
         names.check(item.id + ".title", item.title);
         names.check(item.id + ".summary", item.summary);
         LocalizedText variantLanguages;
-        for (const auto& language : item.variants | std::views::keys)
-            variantLanguages.values.emplace(language, "");
+        for (const auto& variant : item.variants)
+            variantLanguages.values.emplace(variant.first, "");
         names.check(item.id + ".variants", variantLanguages);
     }
     return std::move(names).problems();
