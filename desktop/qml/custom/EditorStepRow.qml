@@ -24,7 +24,8 @@ RowLayout {
     ChoiceBox {
         objectName: "stepOp_" + row.unitRow + "_" + row.index
         accessibleName: qsTrId("custom.step.op").arg(row.index + 1)
-        implicitWidth: 110
+        // One width for every step, so their fields line up; wide enough for most operations.
+        implicitWidth: 160
         choices: row.units.stepOps().map(op => ({ value: op, label: qsTrId("custom.op." + op) }))
         current: row.op
         onChosen: value => { row.op = value; row.set("op", value) }
